@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test: a warnings-as-errors build with the
+# Qt platform (GUI tests offscreen, screenshot tests under Xvfb), then the
+# portable layers again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+
+echo "== build (warnings as errors)"
+scripts/build.sh build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=ON -DVELTRANE_QT=ON
+echo "== tests"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  ctest --test-dir build/ci --output-on-failure -j "$(nproc)"
+
+echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer)"
+scripts/build.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANE_WERROR=ON -DVELTRANE_QT=OFF \
+  -DVELTRANE_SANITIZE=ON
+echo "== tests under sanitizers"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build/asan --output-on-failure -j "$(nproc)" -LE sweep
