@@ -1,0 +1,114 @@
+#include "app/cli_moment.h"
+
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+
+namespace veltrane::app {
+namespace {
+
+namespace chrono = std::chrono;
+
+constexpr std::string_view kExpected = "expected YYYY-MM-DD HH:MM";
+
+// Reads exactly `min_digits` to `max_digits` decimal digits at `pos`.
+bool ReadNumber(std::string_view text, std::size_t& pos, std::size_t min_digits,
+                std::size_t max_digits, int& value) {
+  std::size_t end = pos;
+  while (end < text.size() && end - pos < max_digits && text[end] >= '0' && text[end] <= '9') {
+    ++end;
+  }
+  if (end - pos < min_digits) return false;
+  std::from_chars(text.data() + pos, text.data() + end, value);
+  pos = end;
+  return true;
+}
+
+bool Expect(std::string_view text, std::size_t& pos, std::string_view separators) {
+  if (pos >= text.size() || separators.find(text[pos]) == std::string_view::npos) return false;
+  ++pos;
+  return true;
+}
+
+int DaysInMonth(int year, int month) {
+  return static_cast<int>(
+      static_cast<unsigned>(chrono::year_month_day_last(chrono::year(year) / month / chrono::last).day()));
+}
+
+chrono::sys_days DaysOf(const ChartMoment& m) {
+  return chrono::sys_days(chrono::year(m.year) / m.month / m.day);
+}
+
+std::int64_t MinutesSinceEpoch(const ChartMoment& m) {
+  return static_cast<std::int64_t>(DaysOf(m).time_since_epoch().count()) * 1440 + m.hour * 60 +
+         m.minute;
+}
+
+Error Wrong(std::string message) { return Error{std::move(message)}; }
+
+}  // namespace
+
+Result<ChartMoment> ParseChartMoment(std::string_view text) {
+  const std::string quoted = "'" + std::string(text) + "'";
+  ChartMoment m;
+  std::size_t pos = 0;
+  if (!ReadNumber(text, pos, 4, 4, m.year) || !Expect(text, pos, "-") ||
+      !ReadNumber(text, pos, 1, 2, m.month) || !Expect(text, pos, "-") ||
+      !ReadNumber(text, pos, 1, 2, m.day)) {
+    return Wrong("malformed date " + quoted + ", " + std::string(kExpected));
+  }
+  if (pos == text.size()) return Wrong("missing time in " + quoted + ", " + std::string(kExpected));
+  if (!Expect(text, pos, " T") || !ReadNumber(text, pos, 1, 2, m.hour) || !Expect(text, pos, ":") ||
+      !ReadNumber(text, pos, 2, 2, m.minute) || pos != text.size()) {
+    return Wrong("malformed time in " + quoted + ", " + std::string(kExpected));
+  }
+  if (m.year < kFirstChartYear || m.year > kLastChartYear) {
+    return Wrong("year " + std::to_string(m.year) + " is outside " +
+                 std::to_string(kFirstChartYear) + ".." + std::to_string(kLastChartYear));
+  }
+  if (m.month < 1 || m.month > 12) {
+    return Wrong("impossible date " + quoted + ": month " + std::to_string(m.month) +
+                 " is outside 1..12");
+  }
+  if (m.day < 1 || m.day > DaysInMonth(m.year, m.month)) {
+    return Wrong("impossible date " + quoted + ": " + std::to_string(m.year) + "-" +
+                 (m.month < 10 ? "0" : "") + std::to_string(m.month) + " has " +
+                 std::to_string(DaysInMonth(m.year, m.month)) + " days");
+  }
+  if (m.hour > 23) {
+    return Wrong("impossible time " + quoted + ": hour " + std::to_string(m.hour) +
+                 " is outside 0..23");
+  }
+  if (m.minute > 59) {
+    return Wrong("impossible time " + quoted + ": minute " + std::to_string(m.minute) +
+                 " is outside 0..59");
+  }
+  return m;
+}
+
+ChartMoment AddMinutes(const ChartMoment& moment, std::int64_t minutes) {
+  std::int64_t total = MinutesSinceEpoch(moment) + minutes;
+  std::int64_t days = total / 1440;
+  std::int64_t rest = total % 1440;
+  if (rest < 0) {
+    rest += 1440;
+    --days;
+  }
+  const chrono::year_month_day ymd{chrono::sys_days(chrono::days(days))};
+  return ChartMoment{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                     static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(rest / 60),
+                     static_cast<int>(rest % 60)};
+}
+
+std::int64_t MinutesBetween(const ChartMoment& from, const ChartMoment& to) {
+  return MinutesSinceEpoch(to) - MinutesSinceEpoch(from);
+}
+
+std::string FormatChartMoment(const ChartMoment& m) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d", m.year, m.month, m.day, m.hour,
+                m.minute);
+  return buffer;
+}
+
+}  // namespace veltrane::app

@@ -1,0 +1,39 @@
+// A chart moment as the command line names it: a civil date and a time to
+// the minute, in the local time of the chart.
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "runtime/result.h"
+
+namespace veltrane::app {
+
+// The years the window's year box accepts.
+inline constexpr int kFirstChartYear = 1800;
+inline constexpr int kLastChartYear = 2999;
+
+struct ChartMoment {
+  int year = 2000;
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  auto operator<=>(const ChartMoment&) const = default;
+};
+
+// Reads "YYYY-MM-DD HH:MM" or "YYYY-MM-DDTHH:MM"; the error names what is wrong.
+Result<ChartMoment> ParseChartMoment(std::string_view text);
+
+// The moment `minutes` later (or earlier, when negative), across days and years.
+ChartMoment AddMinutes(const ChartMoment& moment, std::int64_t minutes);
+
+// Minutes from `from` to `to` (negative when `to` is earlier).
+std::int64_t MinutesBetween(const ChartMoment& from, const ChartMoment& to);
+
+// "2001-12-27T04:00".
+std::string FormatChartMoment(const ChartMoment& moment);
+
+}  // namespace veltrane::app

@@ -1,0 +1,124 @@
+#include "app/cli_options.h"
+
+#include <CLI/CLI.hpp>
+#include <vector>
+
+namespace veltrane::app {
+namespace {
+
+constexpr const char* kDescription =
+    "Plots a Qimen Dunjia hour chart exactly as the Veltrane window would show it.\n"
+    "Without a date it plots the current local time.";
+
+constexpr const char* kFooter =
+    "Examples:\n"
+    "  veltrane-chart 2001-12-27 04:00\n"
+    "  veltrane-chart --json 2001-12-27T04:00\n"
+    "  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n"
+    "  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n"
+    "\n"
+    "Text output is the table that the window's 复制排盘 button puts on the clipboard\n"
+    "(CR LF line ends). JSON output is UTF-8, one object per line. Years run from 1800\n"
+    "to 2999. Exit status: 0 on success, 2 for bad arguments.";
+
+ParsedCommandLine Bad(std::string message) {
+  // Keep the complaint on one line whatever the parser wrote.
+  for (char& c : message) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  while (!message.empty() && message.back() == ' ') message.pop_back();
+  ParsedCommandLine parsed;
+  parsed.kind = ParsedCommandLine::Kind::kBadArguments;
+  parsed.text = std::move(message);
+  return parsed;
+}
+
+Result<ChartMoment> MomentOption(const char* name, const std::string& value) {
+  auto moment = ParseChartMoment(value);
+  if (!moment) return Error{std::string(name) + ": " + moment.error().message};
+  return moment;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
+  CLI::App app{kDescription, "veltrane-chart"};
+  app.footer(kFooter);
+  app.get_formatter()->column_width(34);
+
+  bool json = false;
+  std::string encoding = "utf8";
+  std::string from_text;
+  std::string to_text;
+  int step_minutes = 120;
+  std::vector<std::string> when;
+
+  app.add_flag("--json", json, "Print JSON (one object per chart) instead of the text table");
+  app.add_option("--encoding", encoding,
+                 "Text output in utf8 (default) or as the raw gbk bytes of the clipboard")
+      ->type_name("utf8|gbk");
+  CLI::Option* from = app.add_option("--from", from_text, "First moment of a range (needs --json)")
+                          ->type_name("YYYY-MM-DDTHH:MM");
+  CLI::Option* to = app.add_option("--to", to_text, "Last moment of a range, inclusive")
+                        ->type_name("YYYY-MM-DDTHH:MM");
+  CLI::Option* step = app.add_option("--step-minutes", step_minutes,
+                                     "Minutes between the moments of a range (default 120)")
+                          ->type_name("N");
+  app.add_option("when", when, "Date and time of one chart (default: now)")
+      ->type_name("YYYY-MM-DD HH:MM");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    ParsedCommandLine parsed;
+    parsed.kind = ParsedCommandLine::Kind::kHelp;
+    parsed.text = app.help();
+    return parsed;
+  } catch (const CLI::ParseError& e) {
+    return Bad(e.what());
+  }
+
+  ParsedCommandLine parsed;
+  ChartRequest& request = parsed.request;
+  request.json = json;
+  if (encoding == "gbk") {
+    request.encoding = OutputEncoding::kGbk;
+  } else if (encoding != "utf8") {
+    return Bad("--encoding: unknown encoding '" + encoding + "' (use utf8 or gbk)");
+  }
+  if (json && request.encoding == OutputEncoding::kGbk) {
+    return Bad("--encoding gbk applies to the text table; JSON is always UTF-8");
+  }
+
+  const bool ranged = from->count() > 0 || to->count() > 0;
+  if (ranged) {
+    if (from->count() == 0 || to->count() == 0) return Bad("a range needs both --from and --to");
+    if (!json) return Bad("--from/--to print JSON only; add --json");
+    if (!when.empty()) return Bad("give either a date or --from/--to, not both");
+    if (step_minutes < 1) {
+      return Bad("--step-minutes: " + std::to_string(step_minutes) + " is not a positive number");
+    }
+    auto first = MomentOption("--from", from_text);
+    if (!first) return Bad(first.error().message);
+    auto last = MomentOption("--to", to_text);
+    if (!last) return Bad(last.error().message);
+    if (*last < *first) {
+      return Bad("--to " + to_text + " is before --from " + from_text);
+    }
+    request.range = ChartRange{*first, *last, step_minutes};
+    return parsed;
+  }
+  if (step->count() > 0) return Bad("--step-minutes needs a range (--from and --to)");
+
+  if (when.size() > 2) return Bad("too many arguments: expected YYYY-MM-DD HH:MM");
+  if (!when.empty()) {
+    std::string text = when[0];
+    if (when.size() == 2) text += " " + when[1];
+    auto moment = ParseChartMoment(text);
+    if (!moment) return Bad(moment.error().message);
+    request.moment = *moment;
+  }
+  return parsed;
+}
+
+}  // namespace veltrane::app

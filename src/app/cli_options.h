@@ -1,0 +1,37 @@
+// The command line of veltrane-chart: what it asks for, or what is wrong with it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/cli_moment.h"
+
+namespace veltrane::app {
+
+enum class OutputEncoding { kUtf8, kGbk };
+
+// Every moment from `from` to `to` inclusive, `step_minutes` apart.
+struct ChartRange {
+  ChartMoment from;
+  ChartMoment to;
+  int step_minutes = 120;
+};
+
+struct ChartRequest {
+  bool json = false;
+  OutputEncoding encoding = OutputEncoding::kUtf8;
+  std::optional<ChartMoment> moment;  // one chart; none = the current local time
+  std::optional<ChartRange> range;    // a JSON stream instead of one chart
+};
+
+struct ParsedCommandLine {
+  enum class Kind { kRun, kHelp, kBadArguments };
+  Kind kind = Kind::kRun;
+  ChartRequest request;
+  std::string text;  // the help text, or one line naming what is wrong
+};
+
+// Reads the arguments (argv[0] is the program's name); never exits.
+ParsedCommandLine ParseCommandLine(int argc, const char* const* argv);
+
+}  // namespace veltrane::app
