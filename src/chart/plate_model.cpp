@@ -1,0 +1,182 @@
+#include "chart/plate_model.h"
+
+#include <algorithm>
+#include <span>
+
+namespace veltrane::chart {
+namespace {
+
+// Non-negative remainder.
+constexpr std::int32_t Mod(std::int32_t x, std::int32_t m) { return ((x % m) + m) % m; }
+
+// Which boxes a step lays.
+enum class Family { EarthAndHeaven, Hidden, Stars, Gates, Deities };
+
+// One ring step: box number i (palace or ring position, 1-based) shows
+// (base + per_box·i + per_arrangement·a) mod cycle after the step, a being the
+// arrangement number the step's counter gives.
+struct StepRule {
+  Family family;
+  std::int32_t RingCounters::*counter;
+  std::int32_t cycle;
+  CounterLabel label;
+  std::int32_t base;
+  std::int32_t per_box;
+  std::int32_t per_arrangement;
+};
+
+constexpr StepRule kEarthYin = {Family::EarthAndHeaven, &RingCounters::earth, 9,
+                                CounterLabel::Stems, -1, 1, 1};  // (p − 1 + a) mod 9
+constexpr StepRule kEarthYang = {Family::EarthAndHeaven, &RingCounters::earth, 9,
+                                 CounterLabel::Stems, 8, -1, -1};  // (8 − p − a) mod 9
+constexpr StepRule kHiddenYin = {Family::Hidden, &RingCounters::hidden, 9,
+                                 CounterLabel::Stems, -1, 1, 1};
+constexpr StepRule kHiddenYang = {Family::Hidden, &RingCounters::hidden, 9,
+                                  CounterLabel::Stems, 8, -1, -1};
+constexpr StepRule kStars = {Family::Stars, &RingCounters::star, 8,
+                             CounterLabel::Star, 1, -1, 1};  // (a + 1 − k) mod 8
+constexpr StepRule kGates = {Family::Gates, &RingCounters::gate, 8,
+                             CounterLabel::Gate, 2, -1, 1};  // (a + 2 − k) mod 8
+constexpr StepRule kDeitiesYin = {Family::Deities, &RingCounters::deity, 8,
+                                  CounterLabel::Deity, -1, 1, -1};  // (k − 1 − a) mod 8
+constexpr StepRule kDeitiesYang = {Family::Deities, &RingCounters::deity, 8,
+                                   CounterLabel::Deity, 1, -1, -1};  // (1 − k − a) mod 8
+
+std::span<std::int32_t> Boxes(PlateModel& m, Family family) {
+  switch (family) {
+    case Family::EarthAndHeaven: return m.earth;
+    case Family::Hidden: return m.hidden;
+    case Family::Stars: return m.stars;
+    case Family::Gates: return m.gates;
+    case Family::Deities: return m.deities;
+  }
+  return {};
+}
+
+// Lays arrangement a of a rule's family.
+void Lay(PlateModel& m, const StepRule& rule, std::int32_t a) {
+  std::span<std::int32_t> boxes = Boxes(m, rule.family);
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    const auto number = static_cast<std::int32_t>(i) + 1;
+    boxes[i] = Mod(rule.base + rule.per_box * number + rule.per_arrangement * a, rule.cycle);
+  }
+  if (rule.family == Family::EarthAndHeaven) m.heaven = m.earth;
+}
+
+// Advances the rule's counter and returns the arrangement number 1..cycle; the
+// counter keeps the last arrangement as 0. A counter outside 0..cycle − 1
+// (only a caller's own value can be) is taken modulo the cycle.
+std::int32_t Advance(PlateModel& m, const StepRule& rule) {
+  std::int32_t& counter = m.counters.*rule.counter;
+  const std::int32_t a = Mod(counter, rule.cycle) + 1;
+  counter = a == rule.cycle ? 0 : a;
+  return a;
+}
+
+void Step(PlateModel& m, const StepRule& rule) {
+  const std::int32_t a = Advance(m, rule);
+  m.counter_labels[static_cast<std::size_t>(rule.label)] = a;
+  Lay(m, rule, a);
+}
+
+// Reads element number (1-based) of a box family, −1 outside it.
+std::int32_t At(std::span<const std::int32_t> boxes, int number) {
+  return number >= 1 && static_cast<std::size_t>(number) <= boxes.size()
+             ? boxes[static_cast<std::size_t>(number - 1)]
+             : -1;
+}
+
+std::int32_t ClampPosition(std::int64_t v) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, -kPositionLimit, kPositionLimit));
+}
+
+// Ring positions of the star boxes in the order PlaceCentreStem examines them:
+// 星1, 星8, 星7, 星6, 星2, 星5, 星4, 星3.
+constexpr std::array<int, kRingSize> kCentreStemSearchOrder = {1, 8, 7, 6, 2, 5, 4, 3};
+
+}  // namespace
+
+std::int32_t PlateModel::EarthAt(int palace) const { return At(earth, palace); }
+std::int32_t PlateModel::HeavenAt(int palace) const { return At(heaven, palace); }
+std::int32_t PlateModel::HiddenAt(int palace) const { return At(hidden, palace); }
+std::int32_t PlateModel::StarAt(int position) const { return At(stars, position); }
+std::int32_t PlateModel::GateAt(int position) const { return At(gates, position); }
+std::int32_t PlateModel::DeityAt(int position) const { return At(deities, position); }
+std::int32_t PlateModel::CounterDeityAt(int position) const {
+  return At(counter_deities, position);
+}
+
+void PlateModel::ResetChart() {
+  // Each family's home arrangement is the last of its cycle.
+  for (const StepRule* rule : {&kGates, &kStars, &kDeitiesYin, &kEarthYin}) {
+    counters.*rule->counter = 0;
+    Lay(*this, *rule, rule->cycle);
+  }
+  PlaceCentreStem(kResetCentreOffsets);
+}
+
+void PlateModel::StepEarthYin() { Step(*this, kEarthYin); }
+void PlateModel::StepEarthYang() { Step(*this, kEarthYang); }
+void PlateModel::StepHiddenYin() { Step(*this, kHiddenYin); }
+void PlateModel::StepHiddenYang() { Step(*this, kHiddenYang); }
+void PlateModel::StepGates() { Step(*this, kGates); }
+void PlateModel::StepDeitiesYin() { Step(*this, kDeitiesYin); }
+void PlateModel::StepDeitiesYang() { Step(*this, kDeitiesYang); }
+
+void PlateModel::StepStars() {
+  Step(*this, kStars);
+  // The outer heaven stems move one ring position forward with the stars,
+  // from whatever the boxes showed; palace 5 keeps its stem.
+  std::array<std::int32_t, kRingSize> carried{};
+  for (int k = 1; k <= kRingSize; ++k) {
+    carried[static_cast<std::size_t>(k % kRingSize)] = heaven[kRingPalaces[k - 1] - 1];
+  }
+  for (int k = 1; k <= kRingSize; ++k) heaven[kRingPalaces[k - 1] - 1] = carried[k - 1];
+  PlaceCentreStem(kStarStepCentreOffsets);
+}
+
+void PlateModel::PlaceCentreStem(const CentreOffsets& offsets) {
+  const ControlPoint* box = nullptr;
+  for (int k : kCentreStemSearchOrder) {
+    if (stars[k - 1] == kStarTianRui) box = &star_boxes[k - 1];
+  }
+  if (box == nullptr) return;
+  centre_marker = {ClampPosition(std::int64_t{box->left} + offsets.marker_left),
+                   ClampPosition(std::int64_t{box->top} + offsets.marker_top)};
+  centre_stem = {ClampPosition(std::int64_t{box->left} + offsets.stem_left),
+                 ClampPosition(std::int64_t{box->top} + offsets.stem_top)};
+}
+
+void RunRingOp(PlateModel& model, RingOp op) {
+  switch (op) {
+    case RingOp::ResetChart: model.ResetChart(); return;
+    case RingOp::StepEarthYin: model.StepEarthYin(); return;
+    case RingOp::StepEarthYang: model.StepEarthYang(); return;
+    case RingOp::StepStars: model.StepStars(); return;
+    case RingOp::StepGates: model.StepGates(); return;
+    case RingOp::StepDeitiesYin: model.StepDeitiesYin(); return;
+    case RingOp::StepDeitiesYang: model.StepDeitiesYang(); return;
+    case RingOp::StepHiddenYin: model.StepHiddenYin(); return;
+    case RingOp::StepHiddenYang: model.StepHiddenYang(); return;
+  }
+}
+
+PlateParts PartsOf(RingOp op) {
+  constexpr PlateParts kEarthStep = kEarthPart | kHeavenPart | kStemLabelPart;
+  constexpr PlateParts kCentre = kCentreMarkersPart | kStarBoxesPart;
+  switch (op) {
+    case RingOp::ResetChart:
+      return kEarthPart | kHeavenPart | kStarPart | kGatePart | kDeityPart | kCentre;
+    case RingOp::StepEarthYin:
+    case RingOp::StepEarthYang: return kEarthStep;
+    case RingOp::StepStars: return kStarPart | kHeavenPart | kStarLabelPart | kCentre;
+    case RingOp::StepGates: return kGatePart | kGateLabelPart;
+    case RingOp::StepDeitiesYin:
+    case RingOp::StepDeitiesYang: return kDeityPart | kDeityLabelPart;
+    case RingOp::StepHiddenYin:
+    case RingOp::StepHiddenYang: return kHiddenPart | kStemLabelPart;
+  }
+  return 0;
+}
+
+}  // namespace veltrane::chart
