@@ -3,6 +3,7 @@
 // every length, count and offset and hands back each window's UnitTable.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -71,6 +72,8 @@ struct WindowDescription {
 
 enum class GeometryField { Left, Top, Width, Height };
 
+struct WindowRecord;
+
 // One window's UnitTable: ids, offsets and records, kept as the raw bytes and
 // edited in place. Every accessor works on a table that Parse accepted.
 class UnitTable {
@@ -90,14 +93,51 @@ class UnitTable {
   std::uint32_t Flags(int index) const;
   std::span<const std::uint8_t> TypeBlock(int index) const;
   std::vector<EventEntry> Events(int index) const;
+  std::string_view Name(int index) const;
+  std::string_view Tag(int index) const;
+  std::span<const std::uint8_t> Cursor(int index) const;
+  std::uint32_t Parent(int index) const;
+  // The two run-time slots of a record: the created object and the loaded cursor.
+  std::uint32_t ObjectSlot(int index) const;
+  std::uint32_t CursorSlot(int index) const;
 
   void SetGeometry(int index, GeometryField field, std::int32_t value);
   void SetFlags(int index, std::uint32_t flags);
+  void SetObjectSlot(int index, std::uint32_t object);
+  void SetCursorSlot(int index, std::uint32_t cursor);
   // Replace the tag or the cursor data; every later record's offset is corrected.
   void ReplaceTag(int index, std::string_view tag);
   void ReplaceCursor(int index, std::span<const std::uint8_t> cursor);
 
   std::span<const std::uint8_t> bytes() const;
+
+ private:
+  // Where the variable-length parts of one record lie, as offsets into bytes_.
+  struct Layout {
+    std::size_t start = 0;   // first byte of the record data, after its length word
+    std::size_t fixed = 0;   // A: the object slot, after the remark
+    std::size_t cursor = 0;  // the cursor data's length word
+    std::size_t tag = 0;
+    std::size_t flags = 0;
+    std::size_t events = 0;  // the event count
+    std::size_t type_block = 0;
+    std::size_t end = 0;     // one past the record's last byte
+  };
+
+  static Result<UnitTable> ParseAt(std::vector<std::uint8_t> bytes, std::uint32_t unit_count,
+                                   std::size_t stream_offset);
+  std::size_t OffsetsEnd() const { return 8 * static_cast<std::size_t>(count_); }
+  std::uint32_t Word(std::size_t at) const;
+  void SetWord(std::size_t at, std::uint32_t value);
+  // Replaces bytes [from, to) of record index and corrects every later record.
+  void Splice(int index, std::size_t from, std::size_t to, std::span<const std::uint8_t> with);
+
+  std::vector<std::uint8_t> bytes_;
+  std::uint32_t count_ = 0;
+  std::vector<Layout> layout_;
+
+  friend Result<std::vector<WindowRecord>> ReadWindowTemplate(
+      std::span<const std::uint8_t> stream);
 };
 
 // One window of a read template.
@@ -109,6 +149,9 @@ struct WindowRecord {
   std::string text1;
   UnitTable units;
 };
+
+// Serializes one window's units into UnitTable bytes (ids, offsets, records).
+std::vector<std::uint8_t> WriteUnitTable(std::span<const UnitDescription> units);
 
 // Serializes windows into the template stream.
 std::vector<std::uint8_t> WriteWindowTemplate(std::span<const WindowDescription> windows);
