@@ -1,0 +1,44 @@
+#include "runtime/platform/platform.h"
+#include "runtime/values/arg_convert.h"
+#include "runtime/values/date_time_calc.h"
+#include "runtime/values/value_commands.h"
+
+namespace veltrane::runtime::values {
+namespace {
+
+template <int DateTimeParts::*Part>
+void PartCommand(CommandArg* result, int count, CommandArg* args) {
+  const CommandArg* arg = ArgAt(count, args, 0);
+  const double t = arg != nullptr ? DateTimeOf(*arg) : kMinDateTime;
+  SetIntResult(result, SplitDateTimeParts(t).*Part);
+}
+
+}  // namespace
+
+void NowCommand(CommandArg* result, int /*count*/, CommandArg* /*args*/) {
+  const platform::LocalTime now = platform::CurrentPlatform().Now();
+  const DateTimeParts parts{now.year, now.month, now.day, now.hour, now.minute, now.second};
+  SetDateTimeResult(result, IsValidDateTimeParts(parts) ? ComposeDateTimeParts(parts) : kMinDateTime);
+}
+
+void YearOfCommand(CommandArg* result, int count, CommandArg* args) {
+  PartCommand<&DateTimeParts::year>(result, count, args);
+}
+
+void MonthOfCommand(CommandArg* result, int count, CommandArg* args) {
+  PartCommand<&DateTimeParts::month>(result, count, args);
+}
+
+void DayOfCommand(CommandArg* result, int count, CommandArg* args) {
+  PartCommand<&DateTimeParts::day>(result, count, args);
+}
+
+void HourOfCommand(CommandArg* result, int count, CommandArg* args) {
+  PartCommand<&DateTimeParts::hour>(result, count, args);
+}
+
+void MinuteOfCommand(CommandArg* result, int count, CommandArg* args) {
+  PartCommand<&DateTimeParts::minute>(result, count, args);
+}
+
+}  // namespace veltrane::runtime::values
