@@ -36,6 +36,7 @@ inline constexpr std::uint32_t kUnitTabStop = 1u << 2;
 struct EventEntry {
   std::int32_t event = 0;
   std::int32_t handler = -1;
+  bool operator==(const EventEntry&) const = default;
 };
 
 // One unit (the window itself or a control) as the writer takes it and the
