@@ -94,7 +94,7 @@ inline constexpr std::array<std::string_view, kYuanCount> kYuanDayLists = {
 inline constexpr std::array<std::array<std::int32_t, kTermCount>, kYuanCount> kJuTable = {{
     {1, 2, 3, 8, 9, 1, 3, 4, 5, 4, 5, 6, -9, -8, -7, -2, -1, -9, -7, -6, -5, -6, -5, -4},
     {7, 8, 9, 5, 6, 7, 9, 1, 2, 1, 2, 3, -3, -2, -1, -5, -4, -3, -1, -9, -8, -9, -8, -7},
-    {4, 5, 6, 2, 3, 4, 6, 7, 8, 7, 8, 9, -6, -5, -4, -8, -7, -6, -4, -3, -9, -3, -2, -1},
+    {4, 5, 6, 2, 3, 4, 6, 7, 8, 7, 8, 9, -6, -5, -4, -8, -7, -6, -4, -3, -2, -3, -2, -1},
 }};
 
 // One xun head: its text (head plus hiding instrument), the instrument's
