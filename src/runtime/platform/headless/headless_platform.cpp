@@ -1,0 +1,480 @@
+#include "runtime/platform/headless/headless_platform.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+
+#include "runtime/text/gbk.h"
+
+namespace veltrane::platform {
+namespace {
+
+std::string Utf8FromCodePoint(char32_t ch) {
+  std::string out;
+  if (ch < 0x80) {
+    out.push_back(static_cast<char>(ch));
+  } else if (ch < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | ch >> 6));
+    out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+  } else if (ch < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | ch >> 12));
+    out.push_back(static_cast<char>(0x80 | (ch >> 6 & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | ch >> 18));
+    out.push_back(static_cast<char>(0x80 | (ch >> 12 & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (ch >> 6 & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+  }
+  return out;
+}
+
+// Splits UTF-8 into code points; a malformed byte stands for itself.
+std::vector<char32_t> CodePoints(std::string_view utf8) {
+  std::vector<char32_t> out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    const std::size_t n = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+    if (n == 1 || i + n > utf8.size()) {
+      out.push_back(b);
+      ++i;
+      continue;
+    }
+    char32_t ch = b & (0x7F >> n);
+    for (std::size_t k = 1; k < n; ++k) ch = ch << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    out.push_back(ch);
+    i += n;
+  }
+  return out;
+}
+
+// Start of the GBK character that ends at byte `end`.
+std::size_t PreviousCharStart(std::string_view text, std::size_t end) {
+  std::size_t pos = 0;
+  std::size_t start = 0;
+  while (pos < end) {
+    start = pos;
+    pos += runtime::GbkCharLength(text, pos);
+  }
+  return start;
+}
+
+}  // namespace
+
+// --- Inspection ---------------------------------------------------------------
+
+const HeadlessControl* HeadlessPlatform::Find(Handle handle) const {
+  if (handle == 0 || handle > controls_.size()) return nullptr;
+  return &controls_[handle - 1];
+}
+
+HeadlessControl* HeadlessPlatform::Live(Handle handle) {
+  if (handle == 0 || handle > controls_.size()) return nullptr;
+  HeadlessControl& c = controls_[handle - 1];
+  return c.alive ? &c : nullptr;
+}
+
+HeadlessControl* HeadlessPlatform::LiveOf(Handle handle, ControlKind kind) {
+  HeadlessControl* c = Live(handle);
+  return c != nullptr && c->kind == kind ? c : nullptr;
+}
+
+std::vector<Handle>& HeadlessPlatform::StackOf(Handle parent) {
+  for (auto& [owner, stack] : stacks_) {
+    if (owner == parent) return stack;
+  }
+  stacks_.emplace_back(parent, std::vector<Handle>{});
+  return stacks_.back().second;
+}
+
+std::vector<Handle> HeadlessPlatform::Children(Handle parent) const {
+  for (const auto& [owner, stack] : stacks_) {
+    if (owner == parent) return stack;
+  }
+  return {};
+}
+
+Handle HeadlessPlatform::ChildById(Handle parent, int child_id) const {
+  for (Handle h : Children(parent)) {
+    if (Find(h)->child_id == child_id) return h;
+  }
+  return 0;
+}
+
+int HeadlessPlatform::LiveCount() const {
+  return static_cast<int>(std::count_if(controls_.begin(), controls_.end(),
+                                        [](const HeadlessControl& c) { return c.alive; }));
+}
+
+// --- Creation and looks -------------------------------------------------------
+
+Handle HeadlessPlatform::Make(ControlKind kind, const CreateParams& params) {
+  HeadlessControl c;
+  c.kind = kind;
+  c.handle = static_cast<Handle>(controls_.size() + 1);
+  c.parent = params.parent;
+  c.child_id = params.child_id;
+  c.rect = params.rect;
+  c.enabled = !params.disabled;
+  c.tab_stop = params.tab_stop;
+  controls_.push_back(std::move(c));
+  // A new child goes to the bottom of its siblings' stacking order.
+  StackOf(params.parent).push_back(controls_.back().handle);
+  return controls_.back().handle;
+}
+
+Handle HeadlessPlatform::CreateTopWindow(const CreateParams& params, const WindowLook& look) {
+  const Handle h = Make(ControlKind::Window, params);
+  controls_[h - 1].window = look;
+  return h;
+}
+
+Handle HeadlessPlatform::CreateLabel(const CreateParams& params, const LabelLook& look) {
+  if (Live(params.parent) == nullptr) return 0;
+  const Handle h = Make(ControlKind::Label, params);
+  controls_[h - 1].label = look;
+  return h;
+}
+
+Handle HeadlessPlatform::CreateEdit(const CreateParams& params, const EditLook& look) {
+  if (Live(params.parent) == nullptr) return 0;
+  const Handle h = Make(ControlKind::Edit, params);
+  controls_[h - 1].edit = look;
+  return h;
+}
+
+Handle HeadlessPlatform::CreateButton(const CreateParams& params, const ButtonLook& look) {
+  if (Live(params.parent) == nullptr) return 0;
+  const Handle h = Make(ControlKind::Button, params);
+  controls_[h - 1].button = look;
+  return h;
+}
+
+Handle HeadlessPlatform::CreateComboBox(const CreateParams& params, const ComboLook& look) {
+  if (Live(params.parent) == nullptr) return 0;
+  const Handle h = Make(ControlKind::ComboBox, params);
+  controls_[h - 1].combo = look;
+  return h;
+}
+
+void HeadlessPlatform::Destroy(Handle handle) {
+  HeadlessControl* c = Live(handle);
+  if (c == nullptr) return;
+  // Children go first, as a native window takes its children with it.
+  for (Handle child : Children(handle)) Destroy(child);
+  c = Live(handle);
+  c->alive = false;
+  c->visible = false;
+  std::vector<Handle>& stack = StackOf(c->parent);
+  stack.erase(std::remove(stack.begin(), stack.end(), handle), stack.end());
+  if (focus_ == handle) focus_ = 0;
+}
+
+void HeadlessPlatform::SetWindowLook(Handle window, const WindowLook& look) {
+  if (HeadlessControl* c = LiveOf(window, ControlKind::Window)) {
+    c->window = look;
+    ++c->repaints;
+  }
+}
+
+void HeadlessPlatform::SetLabelLook(Handle label, const LabelLook& look) {
+  if (HeadlessControl* c = LiveOf(label, ControlKind::Label)) {
+    c->label = look;
+    ++c->repaints;
+  }
+}
+
+void HeadlessPlatform::SetEditLook(Handle edit, const EditLook& look) {
+  if (HeadlessControl* c = LiveOf(edit, ControlKind::Edit)) {
+    c->edit = look;
+    ++c->repaints;
+  }
+}
+
+void HeadlessPlatform::SetButtonLook(Handle button, const ButtonLook& look) {
+  if (HeadlessControl* c = LiveOf(button, ControlKind::Button)) {
+    c->button = look;
+    ++c->repaints;
+  }
+}
+
+void HeadlessPlatform::SetComboLook(Handle combo, const ComboLook& look) {
+  if (HeadlessControl* c = LiveOf(combo, ControlKind::ComboBox)) {
+    // New items drop the selection; the same items keep it.
+    if (c->combo.items != look.items) c->selection = -1;
+    c->combo = look;
+    ++c->repaints;
+  }
+}
+
+// --- Text and selection -------------------------------------------------------
+
+std::string HeadlessPlatform::GetText(Handle control) {
+  HeadlessControl* c = Live(control);
+  if (c == nullptr) return {};
+  switch (c->kind) {
+    case ControlKind::Window: return c->window.caption;
+    case ControlKind::Label: return c->label.caption;
+    case ControlKind::Button: return c->button.caption;
+    case ControlKind::Edit: return c->text;
+    case ControlKind::ComboBox:
+      // A drop-down list shows its selected item in place of an edit field.
+      if (c->combo.style == 2) {
+        return c->selection >= 0 ? c->combo.items[static_cast<std::size_t>(c->selection)] : "";
+      }
+      return c->text;
+  }
+  return {};
+}
+
+void HeadlessPlatform::SetText(Handle control, std::string_view gbk) {
+  HeadlessControl* c = Live(control);
+  if (c == nullptr) return;
+  switch (c->kind) {
+    case ControlKind::Window: c->window.caption = gbk; break;
+    case ControlKind::Label: c->label.caption = gbk; break;
+    case ControlKind::Button: c->button.caption = gbk; break;
+    case ControlKind::Edit:
+    case ControlKind::ComboBox:
+      c->text = gbk;
+      c->text_selection_start = 0;
+      c->text_selection_length = 0;
+      break;
+  }
+}
+
+void HeadlessPlatform::SelectAllText(Handle edit) {
+  if (HeadlessControl* c = Live(edit)) {
+    c->text_selection_start = 0;
+    c->text_selection_length = static_cast<int>(c->text.size());
+  }
+}
+
+void HeadlessPlatform::SetTextSelection(Handle edit, int start, int length) {
+  if (HeadlessControl* c = Live(edit)) {
+    const int size = static_cast<int>(c->text.size());
+    c->text_selection_start = std::clamp(start, 0, size);
+    c->text_selection_length = std::clamp(length, 0, size - c->text_selection_start);
+  }
+}
+
+int HeadlessPlatform::GetSelection(Handle combo) {
+  const HeadlessControl* c = LiveOf(combo, ControlKind::ComboBox);
+  return c != nullptr ? c->selection : -1;
+}
+
+void HeadlessPlatform::SetSelection(Handle combo, int index) {
+  if (HeadlessControl* c = LiveOf(combo, ControlKind::ComboBox)) {
+    const bool inside = index >= 0 && static_cast<std::size_t>(index) < c->combo.items.size();
+    c->selection = inside ? index : -1;
+  }
+}
+
+// --- Geometry, visibility, focus ------------------------------------------------
+
+Rect HeadlessPlatform::GetRect(Handle handle) {
+  const HeadlessControl* c = Live(handle);
+  return c != nullptr ? c->rect : Rect{};
+}
+
+void HeadlessPlatform::SetRect(Handle handle, const Rect& rect) {
+  if (HeadlessControl* c = Live(handle)) c->rect = rect;
+}
+
+bool HeadlessPlatform::IsVisible(Handle handle) {
+  const HeadlessControl* c = Live(handle);
+  return c != nullptr && c->visible;
+}
+
+void HeadlessPlatform::SetVisible(Handle handle, bool visible) {
+  if (HeadlessControl* c = Live(handle)) c->visible = visible;
+}
+
+bool HeadlessPlatform::IsEnabled(Handle handle) {
+  const HeadlessControl* c = Live(handle);
+  return c != nullptr && c->enabled;
+}
+
+void HeadlessPlatform::SetEnabled(Handle handle, bool enabled) {
+  if (HeadlessControl* c = Live(handle)) c->enabled = enabled;
+}
+
+void HeadlessPlatform::PlaceBelow(Handle handle, Handle above) {
+  HeadlessControl* c = Live(handle);
+  if (c == nullptr || handle == above) return;
+  std::vector<Handle>& stack = StackOf(c->parent);
+  stack.erase(std::remove(stack.begin(), stack.end(), handle), stack.end());
+  auto at = std::find(stack.begin(), stack.end(), above);
+  // Above 0, or a handle that is no sibling: the top.
+  stack.insert(at == stack.end() ? stack.begin() : at + 1, handle);
+}
+
+void HeadlessPlatform::SetFocus(Handle handle) {
+  if (Live(handle) != nullptr) focus_ = handle;
+}
+
+// --- Playing the user -----------------------------------------------------------
+
+bool HeadlessPlatform::Click(Handle button) {
+  HeadlessControl* c = LiveOf(button, ControlKind::Button);
+  if (c == nullptr || !c->visible || !c->enabled) return false;
+  focus_ = button;
+  if (sink_ != nullptr) sink_->OnButtonClicked(button);
+  return true;
+}
+
+bool HeadlessPlatform::TypeChar(Handle edit, char32_t ch) {
+  HeadlessControl* c = LiveOf(edit, ControlKind::Edit);
+  if (c == nullptr || !c->visible || !c->enabled || c->edit.read_only) return false;
+  std::string& text = c->text;
+  const auto start = static_cast<std::size_t>(c->text_selection_start);
+  const auto length = static_cast<std::size_t>(c->text_selection_length);
+  if (ch == U'\b') {
+    if (length > 0) {
+      text.erase(start, length);
+    } else if (start > 0) {
+      const std::size_t from = PreviousCharStart(text, start);
+      text.erase(from, start - from);
+      c->text_selection_start = static_cast<int>(from);
+    } else {
+      return false;
+    }
+    c->text_selection_length = 0;
+  } else if (ch < 32) {
+    return false;  // a single-line box takes no other control character
+  } else {
+    if (sink_ != nullptr && !sink_->AcceptTypedChar(edit, ch)) return false;
+    c = LiveOf(edit, ControlKind::Edit);  // the sink may have changed the platform
+    if (c == nullptr) return false;
+    char32_t typed = ch;
+    if (c->edit.case_conversion == 1 && ch >= U'A' && ch <= U'Z') typed = ch - U'A' + U'a';
+    if (c->edit.case_conversion == 2 && ch >= U'a' && ch <= U'z') typed = ch - U'a' + U'A';
+    const std::string bytes = runtime::GbkFromUtf8(Utf8FromCodePoint(typed));
+    if (c->edit.max_length > 0 &&
+        c->text.size() - length + bytes.size() > static_cast<std::size_t>(c->edit.max_length)) {
+      return false;
+    }
+    c->text.replace(start, length, bytes);
+    c->text_selection_start = static_cast<int>(start + bytes.size());
+    c->text_selection_length = 0;
+  }
+  if (sink_ != nullptr) sink_->OnEditChanged(edit);
+  return true;
+}
+
+int HeadlessPlatform::TypeText(Handle edit, std::string_view utf8) {
+  int entered = 0;
+  for (char32_t ch : CodePoints(utf8)) entered += TypeChar(edit, ch) ? 1 : 0;
+  return entered;
+}
+
+bool HeadlessPlatform::PressSpin(Handle edit, int delta) {
+  HeadlessControl* c = LiveOf(edit, ControlKind::Edit);
+  if (c == nullptr || c->edit.spin_mode == 0 || c->edit.multi_line || !c->visible ||
+      !c->enabled || delta == 0) {
+    return false;
+  }
+  if (sink_ != nullptr) sink_->OnSpinArrow(edit, delta > 0 ? 1 : -1);
+  return true;
+}
+
+bool HeadlessPlatform::PickComboItem(Handle combo, int index) {
+  HeadlessControl* c = LiveOf(combo, ControlKind::ComboBox);
+  if (c == nullptr || !c->visible || !c->enabled || index < 0 ||
+      static_cast<std::size_t>(index) >= c->combo.items.size()) {
+    return false;
+  }
+  c->selection = index;
+  if (c->combo.style != 2) c->text = c->combo.items[static_cast<std::size_t>(index)];
+  if (sink_ != nullptr) sink_->OnComboSelected(combo);
+  return true;
+}
+
+bool HeadlessPlatform::CloseWindow(Handle window) {
+  HeadlessControl* c = LiveOf(window, ControlKind::Window);
+  if (c == nullptr || !c->window.closable) return false;
+  if (sink_ != nullptr) {
+    sink_->OnWindowClosed(window);
+  } else {
+    Destroy(window);
+  }
+  return true;
+}
+
+bool HeadlessPlatform::MoveWindow(Handle window, const Rect& rect) {
+  HeadlessControl* c = LiveOf(window, ControlKind::Window);
+  if (c == nullptr) return false;
+  const Rect before = c->rect;
+  c->rect = rect;
+  if (sink_ == nullptr) return true;
+  if (rect.left != before.left || rect.top != before.top) sink_->OnWindowMoved(window);
+  if (rect.width != before.width || rect.height != before.height) sink_->OnWindowResized(window);
+  return true;
+}
+
+// --- Loop and process services --------------------------------------------------
+
+void HeadlessPlatform::RunMessageLoop() {
+  quit_ = false;
+  while (!quit_ && !tasks_.empty()) {
+    std::function<void()> task = std::move(tasks_.front());
+    tasks_.pop_front();
+    task();
+  }
+}
+
+void HeadlessPlatform::ProcessPendingEvents() {
+  // Only what is queued now; tasks queued meanwhile wait for the next turn.
+  for (std::size_t n = tasks_.size(); n > 0 && !tasks_.empty(); --n) {
+    std::function<void()> task = std::move(tasks_.front());
+    tasks_.pop_front();
+    task();
+  }
+}
+
+int HeadlessPlatform::ShowMessageBox(std::string_view text_gbk, std::string_view title_gbk,
+                                     std::uint32_t style) {
+  message_boxes_.push_back({std::string(text_gbk), std::string(title_gbk), style});
+  const MessageBoxRecord record = message_boxes_.back();
+  if (echo_) {
+    std::cerr << "[message box] " << runtime::Utf8FromGbk(record.title) << ": "
+              << runtime::Utf8FromGbk(record.text) << std::endl;
+  }
+  return responder_ ? responder_(record) : answer_;
+}
+
+void HeadlessPlatform::ClearClipboard() {
+  clipboard_.clear();
+  clipboard_has_text_ = false;
+}
+
+bool HeadlessPlatform::SetClipboardText(std::string_view gbk) {
+  if (clipboard_fails_) return false;
+  clipboard_.assign(gbk);
+  clipboard_has_text_ = true;
+  return true;
+}
+
+LocalTime HeadlessPlatform::Now() {
+  if (clock_) return *clock_;
+  const auto now = std::chrono::system_clock::now();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+          local.tm_min,         local.tm_sec,      static_cast<int>(ms.count())};
+}
+
+void HeadlessPlatform::EndProcess(int code) {
+  std::cout.flush();
+  std::cerr.flush();
+  std::fflush(nullptr);
+  _exit(static_cast<int>(static_cast<unsigned>(code) & 0xFFu));
+}
+
+}  // namespace veltrane::platform
