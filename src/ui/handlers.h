@@ -1,0 +1,35 @@
+// The program's event handlers, numbered: the window template stores these
+// numbers as its HandlerRefs and the form runtime calls handler n through
+// entry n of HandlerTable().
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace veltrane::ui {
+
+enum class Handler : std::int32_t {
+  OnMainWindowCreated = 0,  // the window's event 0 (created)
+  PlotChart,                // 按钮8
+  CopyChartText,            // 按钮9
+  ResetChart,               // 按钮7
+  StepEarthYin,             // 按钮4
+  StepEarthYang,            // 按钮5
+  StepStars,                // 按钮2
+  StepGates,                // 按钮1
+  StepDeitiesYin,           // 按钮3
+  StepDeitiesYang,          // 按钮6
+  StepHiddenYin,            // 按钮10
+  StepHiddenYang,           // 按钮11
+};
+inline constexpr int kHandlerCount = 12;
+
+using HandlerFn = void (*)();
+
+// The handler routines, indexed by Handler.
+std::span<const HandlerFn> HandlerTable();
+
+// Handler number n as the template stores it.
+constexpr std::int32_t HandlerRef(Handler h) { return static_cast<std::int32_t>(h); }
+
+}  // namespace veltrane::ui

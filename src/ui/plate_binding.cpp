@@ -1,0 +1,154 @@
+#include "ui/plate_binding.h"
+
+#include <array>
+#include <cstddef>
+
+#include "runtime/controls/property_index.h"
+#include "runtime/form/form_runtime.h"
+#include "ui/main_window_ids.h"
+
+namespace veltrane::ui {
+namespace {
+
+using chart::ControlPoint;
+using chart::PlateModel;
+using chart::PlateParts;
+
+// A family of plate boxes and the model's selections that mirror it.
+template <std::size_t N>
+struct BoxFamily {
+  PlateParts part;
+  const std::array<ControlId, N>* boxes;
+  std::array<std::int32_t, N> PlateModel::*selections;
+};
+
+constexpr BoxFamily<9> kStemFamilies[] = {
+    {chart::kEarthPart, &kEarthStemBoxes, &PlateModel::earth},
+    {chart::kHeavenPart, &kHeavenStemBoxes, &PlateModel::heaven},
+    {chart::kHiddenPart, &kHiddenStemBoxes, &PlateModel::hidden},
+};
+constexpr BoxFamily<8> kRingFamilies[] = {
+    {chart::kStarPart, &kStarBoxes, &PlateModel::stars},
+    {chart::kGatePart, &kGateBoxes, &PlateModel::gates},
+    {chart::kDeityPart, &kDeityBoxes, &PlateModel::deities},
+    {chart::kCounterDeityPart, &kCounterDeityBoxes, &PlateModel::counter_deities},
+};
+
+// The part bit of counter label i (gate, star, deity, stems).
+constexpr PlateParts CounterLabelPart(std::size_t i) { return chart::kGateLabelPart << i; }
+static_assert(CounterLabelPart(3) == chart::kStemLabelPart);
+
+// The markers PlaceCentreStem moves, with their places in the model.
+struct Marker {
+  ControlId id;
+  ControlPoint PlateModel::*position;
+};
+constexpr Marker kCentreMarkers[] = {
+    {kCentreMarkerLabel, &PlateModel::centre_marker},
+    {kCentreStemBox, &PlateModel::centre_stem},
+};
+
+// The arrangement number a counter label shows: its caption when that is one
+// digit 1..9, else 0.
+std::int32_t ReadLabelNumber(ControlId label) {
+  const runtime::HeapText caption = runtime::ReadText(kMainWindow, label, runtime::kLabelCaption);
+  const std::string_view text = caption.view();
+  return text.size() == 1 && text[0] >= '1' && text[0] <= '9' ? text[0] - '0' : 0;
+}
+
+void WriteLabelNumber(ControlId label, std::int32_t number) {
+  if (number < 1 || number > 9) return;  // only the steps write these, always 1..9
+  const char text[2] = {static_cast<char>('0' + number), '\0'};
+  runtime::WriteText(kMainWindow, label, runtime::kLabelCaption, text);
+}
+
+ControlPoint ReadPosition(ControlId id) {
+  return {runtime::ReadInt(kMainWindow, id, runtime::kLeft),
+          runtime::ReadInt(kMainWindow, id, runtime::kTop)};
+}
+
+template <std::size_t N>
+void LoadFamily(PlateModel& m, const BoxFamily<N>& f) {
+  for (std::size_t i = 0; i < N; ++i) {
+    (m.*f.selections)[i] = runtime::ReadInt(kMainWindow, (*f.boxes)[i], runtime::kComboSelection);
+  }
+}
+
+template <std::size_t N>
+void StoreFamily(const PlateModel& m, const PlateModel& loaded, const BoxFamily<N>& f) {
+  for (std::size_t i = 0; i < N; ++i) {
+    const std::int32_t sel = (m.*f.selections)[i];
+    if (sel != (loaded.*f.selections)[i]) {
+      runtime::WriteInt(kMainWindow, (*f.boxes)[i], runtime::kComboSelection, sel);
+    }
+  }
+}
+
+}  // namespace
+
+chart::RingCounters& RingCounterState() {
+  static chart::RingCounters counters;
+  return counters;
+}
+
+void LoadPlateModel(PlateModel& model, PlateParts parts) {
+  model.counters = RingCounterState();
+  for (const auto& f : kStemFamilies) {
+    if (parts & f.part) LoadFamily(model, f);
+  }
+  for (const auto& f : kRingFamilies) {
+    if (parts & f.part) LoadFamily(model, f);
+  }
+  for (std::size_t i = 0; i < kCounterLabels.size(); ++i) {
+    if (parts & CounterLabelPart(i)) model.counter_labels[i] = ReadLabelNumber(kCounterLabels[i]);
+  }
+  if (parts & chart::kCentreMarkersPart) {
+    for (const Marker& marker : kCentreMarkers) model.*marker.position = ReadPosition(marker.id);
+  }
+  if (parts & chart::kStarBoxesPart) {
+    for (std::size_t k = 0; k < kStarBoxes.size(); ++k) {
+      model.star_boxes[k] = ReadPosition(kStarBoxes[k]);
+    }
+  }
+}
+
+void StorePlateModel(const PlateModel& model, const PlateModel& loaded, PlateParts parts) {
+  for (const auto& f : kRingFamilies) {
+    if (parts & f.part) StoreFamily(model, loaded, f);
+  }
+  for (const auto& f : kStemFamilies) {
+    if (parts & f.part) StoreFamily(model, loaded, f);
+  }
+  for (std::size_t i = 0; i < kCounterLabels.size(); ++i) {
+    if ((parts & CounterLabelPart(i)) && model.counter_labels[i] != loaded.counter_labels[i]) {
+      WriteLabelNumber(kCounterLabels[i], model.counter_labels[i]);
+    }
+  }
+  if (parts & chart::kCentreMarkersPart) {
+    for (const Marker& marker : kCentreMarkers) {
+      const ControlPoint now = model.*marker.position;
+      const ControlPoint before = loaded.*marker.position;
+      if (now.left != before.left) runtime::WriteInt(kMainWindow, marker.id, runtime::kLeft, now.left);
+      if (now.top != before.top) runtime::WriteInt(kMainWindow, marker.id, runtime::kTop, now.top);
+    }
+  }
+  RingCounterState() = model.counters;
+}
+
+PlateSession::PlateSession(PlateParts parts) : parts_(parts) {
+  LoadPlateModel(model_, parts_);
+  shown_ = model_;
+}
+
+void PlateSession::Commit() {
+  StorePlateModel(model_, shown_, parts_);
+  shown_ = model_;
+}
+
+void RunRingOpOnWindow(chart::RingOp op) {
+  PlateSession session(chart::PartsOf(op));
+  chart::RunRingOp(session.model(), op);
+  session.Commit();
+}
+
+}  // namespace veltrane::ui

@@ -1,0 +1,44 @@
+// Binds the plate model to the main window: loads a model from the boxes and
+// labels it needs, and writes back only what an operation changed. The five
+// ring counters live here, for the whole run.
+#pragma once
+
+#include "chart/plate_model.h"
+
+namespace veltrane::ui {
+
+// The module-level ring counters (all 0 at start).
+chart::RingCounters& RingCounterState();
+
+// Fills the given parts of model from the main window, and its counters from
+// RingCounterState(). Parts not named keep what model held.
+void LoadPlateModel(chart::PlateModel& model, chart::PlateParts parts);
+
+// Writes into the main window every box, label and position of the given
+// parts where model differs from loaded (what the window showed), and stores
+// model's counters in RingCounterState().
+void StorePlateModel(const chart::PlateModel& model, const chart::PlateModel& loaded,
+                     chart::PlateParts parts);
+
+// A model loaded from the window on construction; Commit writes back what
+// changed since the load or the previous Commit.
+class PlateSession {
+ public:
+  explicit PlateSession(chart::PlateParts parts);
+
+  chart::PlateModel& model() { return model_; }
+  const chart::PlateModel& model() const { return model_; }
+  chart::PlateParts parts() const { return parts_; }
+
+  void Commit();
+
+ private:
+  chart::PlateParts parts_;
+  chart::PlateModel model_;
+  chart::PlateModel shown_;  // what the window shows
+};
+
+// Runs one ring operation on the window: load its parts, run, write back.
+void RunRingOpOnWindow(chart::RingOp op);
+
+}  // namespace veltrane::ui

@@ -1,0 +1,17 @@
+// The click handlers of the turning buttons: each loads the plates it needs
+// from the main window, runs one ring operation and writes back what changed.
+#pragma once
+
+namespace veltrane::ui {
+
+void ResetChart();       // 按钮7 "重置排盘"
+void StepEarthYin();     // 按钮4 "阴逆转地干"
+void StepEarthYang();    // 按钮5 "阳顺转地干"
+void StepStars();        // 按钮2 "转九星"
+void StepGates();        // 按钮1 "转八门"
+void StepDeitiesYin();   // 按钮3 "阴逆转八神"
+void StepDeitiesYang();  // 按钮6 "阳顺转八神"
+void StepHiddenYin();    // 按钮10 "逆转暗干"
+void StepHiddenYang();   // 按钮11 "顺转暗干"
+
+}  // namespace veltrane::ui

@@ -1,0 +1,34 @@
+#include "ui/start_up_handler.h"
+
+#include "chart/chart_tables.h"
+#include "runtime/controls/property_index.h"
+#include "runtime/form/form_runtime.h"
+#include "runtime/values/value_ops.h"
+#include "ui/main_window_ids.h"
+#include "ui/plot_chart_handler.h"
+
+namespace veltrane::ui {
+
+void OnMainWindowCreated() {
+  chart::FillChartTables();
+
+  // One clock reading for all four boxes, so they cannot straddle a change of day.
+  const double now = runtime::ops::Now();
+  const struct {
+    ControlId box;
+    std::int32_t value;
+  } parts[] = {
+      {kYearBox, runtime::ops::YearOf(now)},
+      {kMonthBox, runtime::ops::MonthOf(now)},
+      {kDayBox, runtime::ops::DayOf(now)},
+      {kHourBox, runtime::ops::HourOf(now)},
+  };
+  for (const auto& part : parts) {
+    const runtime::HeapText text = runtime::ops::ToText(part.value);
+    runtime::WriteText(kMainWindow, part.box, runtime::kEditContent, text.c_str());
+  }
+
+  PlotChart();
+}
+
+}  // namespace veltrane::ui
