@@ -118,7 +118,7 @@ void SetDateTimeResult(CommandArg* result, double value) { *result = DateTimeArg
 
 void SetTextResult(CommandArg* result, std::string_view gbk) {
   auto* text = static_cast<char*>(AllocMemory(static_cast<std::int32_t>(gbk.size() + 1)));
-  std::memcpy(text, gbk.data(), gbk.size());
+  if (!gbk.empty()) std::memcpy(text, gbk.data(), gbk.size());
   text[gbk.size()] = '\0';
   *result = CommandArg{0, 0, ValueTag::Text};
   SetArgPointer(*result, text);
