@@ -1,0 +1,83 @@
+#include "apparent_sun.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+
+namespace veltrane::tools {
+namespace {
+
+// Light time for one au, in days.
+constexpr double kLightDaysPerAu = ERFA_AULT / ERFA_DAYSEC;
+
+// The Earth's heliocentric and barycentric position and velocity (au, au/day)
+// at a TT moment.
+void EarthAt(double tt_mjd, double pvh[2][3], double pvb[2][3]) {
+  // At the geocentre only the time-dependent part of TDB − TT remains, so the
+  // UT fraction and the observer's place are zero.
+  const double tdb_mjd = tt_mjd + eraDtdb(ERFA_DJM0, tt_mjd, 0.0, 0.0, 0.0, 0.0) / ERFA_DAYSEC;
+  eraEpv00(ERFA_DJM0, tdb_mjd, pvh, pvb);
+}
+
+}  // namespace
+
+double ApparentSolarLongitude(double tt_mjd) {
+  double pvh[2][3];
+  double pvb[2][3];
+  EarthAt(tt_mjd, pvh, pvb);
+
+  // Geometric vector from the Earth now to the Sun at the emission time.
+  double sun_earth[3] = {-pvh[0][0], -pvh[0][1], -pvh[0][2]};
+  double to_sun[3] = {sun_earth[0], sun_earth[1], sun_earth[2]};
+  double light_days = 0.0;
+  for (int i = 0; i < 3; ++i) {
+    light_days = std::sqrt(to_sun[0] * to_sun[0] + to_sun[1] * to_sun[1] + to_sun[2] * to_sun[2]) *
+                 kLightDaysPerAu;
+    double pvh_e[2][3];
+    double pvb_e[2][3];
+    EarthAt(tt_mjd - light_days, pvh_e, pvb_e);
+    for (int k = 0; k < 3; ++k) {
+      const double sun_bary_then = pvb_e[0][k] - pvh_e[0][k];
+      to_sun[k] = sun_bary_then - pvb[0][k];
+    }
+  }
+
+  double distance = 0.0;
+  double natural[3];
+  eraPn(to_sun, &distance, natural);
+
+  // Earth's barycentric velocity in units of c.
+  double v[3];
+  double v2 = 0.0;
+  for (int k = 0; k < 3; ++k) {
+    v[k] = pvb[1][k] * kLightDaysPerAu;
+    v2 += v[k] * v[k];
+  }
+  double sun_distance = 0.0;
+  double unused[3];
+  eraPn(sun_earth, &sun_distance, unused);
+  double proper[3];
+  eraAb(natural, v, sun_distance, std::sqrt(1.0 - v2), proper);
+
+  double npb[3][3];
+  eraPnm80(ERFA_DJM0, tt_mjd, npb);
+  double of_date[3];
+  eraRxp(npb, proper, of_date);
+
+  double dpsi = 0.0;
+  double deps = 0.0;
+  eraNut80(ERFA_DJM0, tt_mjd, &dpsi, &deps);
+  double to_ecliptic[3][3];
+  eraIr(to_ecliptic);
+  eraRx(eraObl80(ERFA_DJM0, tt_mjd) + deps, to_ecliptic);
+  double ecliptic[3];
+  eraRxp(to_ecliptic, of_date, ecliptic);
+
+  double longitude = 0.0;
+  double latitude = 0.0;
+  eraC2s(ecliptic, &longitude, &latitude);
+  return eraAnp(longitude);
+}
+
+}  // namespace veltrane::tools
