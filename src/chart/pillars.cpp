@@ -1,0 +1,176 @@
+#include "chart/pillars.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "runtime/text/gbk_literal.h"
+#include "runtime/values/value_ops.h"
+
+namespace veltrane::chart {
+namespace {
+
+namespace ops = runtime::ops;
+
+constexpr double kTolerance = 1e-7;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// Days of each month in a common year; entry 0 is 0 so that the sum of entries
+// 0..m−1 is the number of days before month m.
+constexpr std::array<int, 13> kMonthLength = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+bool IsZero(double remainder) { return std::fabs(remainder) <= kTolerance; }
+bool Less(double x, double v) { return x - v < -kTolerance; }
+
+bool DividesBy(int year, double divisor) { return IsZero(ops::Remainder(year, divisor)); }
+
+bool IsLeapYear(int year, CalendarKind kind) {
+  if (kind == CalendarKind::kJulian) return DividesBy(year, 4);
+  return (!DividesBy(year, 100) && DividesBy(year, 4)) || DividesBy(year, 400);
+}
+
+double Truncate(double x) { return std::trunc(x); }
+
+// The sixty texts of GanZhiText, made once from the two cycle strings.
+struct GanZhiTexts {
+  std::array<std::array<char, 5>, 60> text{};
+  GanZhiTexts() {
+    const std::string_view stems = runtime::Gbk("癸甲乙丙丁戊己庚辛壬");
+    const std::string_view branches = runtime::Gbk("亥子丑寅卯辰巳午未申酉戌");
+    for (int n = 0; n < 60; ++n) {
+      stems.copy(text[n].data(), 2, 2 * (n % 10));
+      branches.copy(text[n].data() + 2, 2, 2 * (n % 12));
+    }
+  }
+};
+
+}  // namespace
+
+CalendarKind CalendarKindOf(int year, int month, int day, int mode) {
+  switch (static_cast<CalendarMode>(mode)) {
+    case CalendarMode::kAutomatic:
+      if (year > 1582 || (year == 1582 && month > 10) ||
+          (year == 1582 && month == 10 && day > 14)) {
+        return CalendarKind::kGregorian;
+      }
+      if (year == 1582 && month == 10 && day >= 5) return CalendarKind::kNonexistent;
+      return CalendarKind::kJulian;
+    case CalendarMode::kGregorian:
+      return CalendarKind::kGregorian;
+    case CalendarMode::kJulian:
+      return CalendarKind::kJulian;
+  }
+  return CalendarKind::kNonexistent;
+}
+
+double DayOfYear(int year, int month, int day, int mode) {
+  const CalendarKind kind = CalendarKindOf(year, month, day, mode);
+  if (kind == CalendarKind::kNonexistent || month < 1 || month > 13) return kInfinity;
+  int days = 0;
+  for (int m = 0; m < month; ++m) days += kMonthLength[m];
+  if (month > 2 && IsLeapYear(year, kind)) days += 1;
+  return static_cast<double>(days) + day;
+}
+
+double DayCount(int year, int month, int day, int mode) {
+  const CalendarKind kind = CalendarKindOf(year, month, day, mode);
+  if (kind == CalendarKind::kNonexistent) return kInfinity;
+  const double before = year - 1.0;
+  const double in_year = DayOfYear(year, month, day, mode);
+  if (kind == CalendarKind::kGregorian) {
+    return Truncate(before * 365 + ops::IntegerPart(before / 4) - ops::IntegerPart(before / 100) +
+                    ops::IntegerPart(before / 400) + in_year);
+  }
+  return Truncate(before * 365 + ops::IntegerPart(before / 4) + in_year) - 2;
+}
+
+double TermDayOfYear(int year, int term, bool exact, int mode) {
+  const double y = year;
+  const double x = term;
+  const double a = y * (365.2423112 - 6.4e-14 * (y - 100) * (y - 100) - 3.047e-8 * (y - 100)) +
+                   15.218427 * x + 1721050.71301;
+  double moment = a;
+  if (exact) {
+    const double theta = 0.0003 * y - 0.372781384 - 0.2617913325 * x;
+    const double b =
+        (1.945 * ops::Sine(theta) - 0.01206 * ops::Sine(2 * theta)) * (1.048994 - 2.583e-5 * y);
+    const double c = -0.0018 * ops::Sine(2.313908653 * y - 0.439822951 - 3.0443 * x);
+    moment = a + b + c;
+  }
+  return moment - DayCount(year, 1, 0, mode) - 1721425;
+}
+
+double MonthAndDay(int year, double n, int mode) {
+  for (int month = 1; month <= 12; ++month) {
+    const double length = DayOfYear(year, month + 1, 1, mode) - DayOfYear(year, month, 1, mode);
+    if (n <= length || month == 12) {
+      const int day = static_cast<int>(n);
+      if (mode == static_cast<int>(CalendarMode::kAutomatic) && year == 1582 && month == 10 &&
+          day >= 5 && day <= 14) {
+        return kInfinity;
+      }
+      return 100.0 * month + n;
+    }
+    n -= length;
+  }
+  return kInfinity;  // not reached: month 12 always answers
+}
+
+double FloorMod(double a, double b) { return b * (a / b - ops::IntegerPart(a / b)); }
+
+std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, int minute,
+                                      int mode) {
+  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 ||
+      hour > 23 || minute < 0 || minute > 59) {
+    return std::nullopt;
+  }
+  const double time_of_day = hour / 24.0 + minute / 1440.0;
+  const double t = DayOfYear(year, month, day, mode) + time_of_day;
+  const double day_count = DayCount(year, month, day, mode);
+  if (!std::isfinite(t) || !std::isfinite(day_count)) return std::nullopt;
+
+  Pillars p;
+
+  // Year pillar: the year begins at 立春 (term 3).
+  const int pillar_year = Less(t, TermDayOfYear(year, 3, true, mode)) ? year - 1 : year;
+  const double year_gz = ops::Nearest(FloorMod(pillar_year - 4.0, 60) + 1);
+
+  // Month pillar: the month begins at the jie of the civil month.
+  const double jie = TermDayOfYear(year, 2 * month - 1, true, mode);
+  const double jie_whole = ops::IntegerPart(jie);
+  const double month_day = MonthAndDay(year, jie_whole, mode);
+  if (!std::isfinite(jie) || !std::isfinite(month_day)) return std::nullopt;
+  const double jie_day = ops::Remainder(month_day, 100) + (jie - jie_whole);
+  const double now = day + time_of_day;
+  int solar_month = Less(now, jie_day) ? month - 2 : month - 1;
+  if (solar_month <= 0) solar_month += 12;
+  const double year_stem = ops::Remainder(year_gz, 10);
+  const double month_gz = ops::Nearest(FloorMod(year_stem * 12 + solar_month - 11, 60) + 1);
+
+  // Day pillar: from 23:00 the day is the next one.
+  const double d = day_count + (hour >= 23 ? 1 : 0);
+  const double day_gz = ops::Nearest(FloorMod(d + 15 - 1, 60) + 1);
+
+  // Hour pillar, counted from the 子 hour of that day.
+  const double day_stem = ops::Remainder(day_gz, 10);
+  double x = Truncate(day_stem * 12 + ops::IntegerPart((hour + 1) / 2.0) - 11);
+  if (hour == 23) x -= 12;
+  const double hour_gz = ops::Nearest(FloorMod(x - 1, 60) + 1);
+
+  // Snap into 1..60: the sums above are whole numbers, so this only guards
+  // against rounding at the cycle's ends.
+  auto cycle = [](double n) { return (static_cast<int>(n) + 59) % 60 + 1; };
+  p.year = cycle(year_gz);
+  p.month = cycle(month_gz);
+  p.day = cycle(day_gz);
+  p.hour = cycle(hour_gz);
+  return p;
+}
+
+std::string_view GanZhiText(int n) {
+  static const GanZhiTexts texts;
+  const int index = ((n % 60) + 60) % 60;
+  return {texts.text[index].data(), 4};
+}
+
+}  // namespace veltrane::chart
