@@ -1,0 +1,120 @@
+#include "chart/plot_texts.h"
+
+#include <cstdlib>
+
+#include "runtime/text/gbk.h"
+#include "runtime/text/gbk_literal.h"
+
+namespace veltrane::chart {
+namespace {
+
+// GBK forms of the vocabulary, converted once.
+template <std::size_t N>
+std::array<std::string_view, N> ToGbk(const std::array<std::string_view, N>& utf8) {
+  std::array<std::string_view, N> gbk{};
+  for (std::size_t i = 0; i < N; ++i) gbk[i] = runtime::Gbk(utf8[i]);
+  return gbk;
+}
+
+struct GbkVocabulary {
+  std::array<std::string_view, kInstrumentCount> instruments = ToGbk(kInstrumentNames);
+  std::array<std::string_view, kRingSize> stars = ToGbk(kStarNames);
+  std::array<std::string_view, kRingSize> gates = ToGbk(kGateNames);
+  std::array<std::string_view, kRingSize> deities = ToGbk(kDeityNames);
+  std::array<std::string_view, kRingSize> short_deities = ToGbk(kDeityShortNames);
+  std::array<std::string_view, kTermCount> terms = ToGbk(kTermNames);
+  std::array<std::string_view, kYuanCount> yuan = ToGbk(kYuanNames);
+  std::array<std::string_view, kXunCount> xun{};
+  std::string_view yin = runtime::Gbk("阴");
+  std::string_view yang = runtime::Gbk("阳");
+  std::string_view dun = runtime::Gbk("遁");
+  std::string_view ju = runtime::Gbk("局");
+  std::string_view duty_chief = runtime::Gbk("值符");
+  std::string_view falls_in = runtime::Gbk("落");
+  std::string_view palace_and_envoy = runtime::Gbk("宫 值使");
+  std::string_view palace = runtime::Gbk("宫");
+  GbkVocabulary() {
+    for (std::size_t i = 0; i < xun.size(); ++i) xun[i] = runtime::Gbk(kXunHeads[i].text);
+  }
+};
+
+const GbkVocabulary& Vocabulary() {
+  static const GbkVocabulary vocabulary;
+  return vocabulary;
+}
+
+template <std::size_t N>
+std::string_view Item(const std::array<std::string_view, N>& list, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < N ? list[static_cast<std::size_t>(index)]
+                                                           : std::string_view();
+}
+
+char Digit(int n) { return static_cast<char>('0' + (n >= 0 && n <= 9 ? n : 0)); }
+
+}  // namespace
+
+ShortText& ShortText::operator+=(std::string_view gbk) {
+  std::size_t take = 0;
+  while (take < gbk.size()) {
+    const std::size_t length = runtime::GbkCharLength(gbk, take);
+    if (size_ + take + length > kCapacity) break;
+    take += length;
+  }
+  gbk.copy(bytes_.data() + size_, take);
+  size_ += take;
+  bytes_[size_] = '\0';
+  return *this;
+}
+
+ShortText PillarsText(const Pillars& pillars) {
+  ShortText text;
+  for (int n : {pillars.year, pillars.month, pillars.day, pillars.hour}) text += GanZhiText(n);
+  return text;
+}
+
+ShortText JuText(const Chart& chart) {
+  const GbkVocabulary& v = Vocabulary();
+  ShortText text;
+  text += chart.yin() ? v.yin : v.yang;
+  text += v.dun;
+  text += Digit(std::abs(chart.ju));
+  text += v.ju;
+  return text;
+}
+
+ShortText TermText(const Chart& chart) {
+  const GbkVocabulary& v = Vocabulary();
+  ShortText text;
+  text += TermName(chart.term);
+  text += ':';
+  text += Item(v.yuan, static_cast<int>(chart.yuan) - 1);
+  text += ' ';
+  text += JuText(chart).view();
+  return text;
+}
+
+std::string_view XunText(const Chart& chart) { return Item(Vocabulary().xun, chart.xun); }
+
+ShortText DutyText(const Chart& chart) {
+  const GbkVocabulary& v = Vocabulary();
+  ShortText text;
+  text += v.duty_chief;
+  text += StarText(chart.duty_star);
+  text += v.falls_in;
+  text += Digit(chart.duty_star_palace);
+  text += v.palace_and_envoy;
+  text += GateText(chart.duty_gate);
+  text += v.falls_in;
+  text += Digit(chart.duty_gate_palace);
+  text += v.palace;
+  return text;
+}
+
+std::string_view InstrumentText(int index) { return Item(Vocabulary().instruments, index); }
+std::string_view StarText(int index) { return Item(Vocabulary().stars, index); }
+std::string_view GateText(int index) { return Item(Vocabulary().gates, index); }
+std::string_view DeityText(int index) { return Item(Vocabulary().deities, index); }
+std::string_view CounterDeityText(int index) { return Item(Vocabulary().short_deities, index); }
+std::string_view TermName(int term) { return Item(Vocabulary().terms, term - 1); }
+
+}  // namespace veltrane::chart

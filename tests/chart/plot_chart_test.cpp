@@ -1,0 +1,393 @@
+// Plotting on the plate model: the worked chart, the earth-plate layouts, the
+// hour-pillar cases, the term in force, and the decisions on clamping and on
+// an instrument in the centre palace.
+#include "chart/plot_chart.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "calendar/date_time.h"
+#include "calendar/solar_term_moment.h"
+#include "chart/plot_texts.h"
+#include "chart/term_in_force.h"
+#include "runtime/text/gbk.h"
+
+namespace veltrane::chart {
+namespace {
+
+template <std::size_t N>
+int IndexOf(const std::array<std::string_view, N>& names, std::string_view utf8) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == utf8) return static_cast<int>(i);
+  }
+  ADD_FAILURE() << "no item " << utf8;
+  return -2;
+}
+int Stem(std::string_view s) { return IndexOf(kInstrumentNames, s); }
+int Star(std::string_view s) { return IndexOf(kStarNames, s); }
+int Gate(std::string_view s) { return IndexOf(kGateNames, s); }
+int Deity(std::string_view s) { return IndexOf(kDeityNames, s); }
+int Counter(std::string_view s) { return IndexOf(kDeityShortNames, s); }
+
+std::string Utf8(std::string_view gbk) { return runtime::Utf8FromGbk(gbk); }
+
+// Sixty-cycle number of a two-character UTF-8 GanZhi.
+int GanZhi(std::string_view utf8) {
+  for (int n = 1; n <= kGanZhiCount; ++n) {
+    if (Utf8(GanZhiText(n)) == utf8) return n;
+  }
+  ADD_FAILURE() << "no GanZhi " << utf8;
+  return 1;
+}
+
+// One palace row of an expected chart; ring fields are "" for palace 5.
+struct PalaceRow {
+  const char* earth;
+  const char* heaven;
+  const char* star;
+  const char* gate;
+  const char* deity;
+  const char* hidden;
+  const char* counter;
+};
+
+void ExpectPalaces(const Chart& chart, const std::array<PalaceRow, 9>& rows) {
+  for (int p = 1; p <= 9; ++p) {
+    const PalaceRow& r = rows[p - 1];
+    const PalaceCell& c = chart.cell(p);
+    SCOPED_TRACE("palace " + std::to_string(p));
+    EXPECT_EQ(c.earth_stem, Stem(r.earth));
+    EXPECT_EQ(c.heaven_stem, Stem(r.heaven));
+    EXPECT_EQ(c.hidden_stem, Stem(r.hidden));
+    if (p == kCentrePalace) {
+      EXPECT_EQ(c.star, -1);
+      EXPECT_EQ(c.gate, -1);
+      EXPECT_EQ(c.deity, -1);
+      EXPECT_EQ(c.counter_deity, -1);
+      continue;
+    }
+    EXPECT_EQ(c.star, Star(r.star));
+    EXPECT_EQ(c.gate, Gate(r.gate));
+    EXPECT_EQ(c.deity, Deity(r.deity));
+    EXPECT_EQ(c.counter_deity, Counter(r.counter));
+  }
+}
+
+// The earth stems of palaces 1..9 as one UTF-8 text.
+std::string EarthRow(const Chart& chart) {
+  std::string row;
+  for (int p = 1; p <= 9; ++p) row += kInstrumentNames[chart.cell(p).earth_stem];
+  return row;
+}
+
+// Lays the plates for a ju and an hour pillar on a freshly reset model.
+Chart PlatesFor(int ju, std::string_view hour_pillar, PlateModel* model_out = nullptr) {
+  PlateModel model;
+  model.ResetChart();
+  Chart chart;
+  chart.ju = ju;
+  chart.pillars.hour = GanZhi(hour_pillar);
+  PlotPlates(model, chart);
+  if (model_out != nullptr) *model_out = model;
+  return chart;
+}
+
+// --- The worked chart ----------------------------------------------------------
+
+TEST(WorkedChartTest, December27Of2001AtHour4) {
+  const Chart chart = ComputeChart({2001, 12, 27, 4, 17});
+  EXPECT_EQ(Utf8(PillarsText(chart.pillars).view()), "辛巳庚子甲子丙寅");
+  EXPECT_EQ(chart.term, 1);  // 冬至
+  EXPECT_EQ(chart.yuan, Yuan::Upper);
+  EXPECT_EQ(chart.ju, 1);
+  EXPECT_EQ(Utf8(TermText(chart).view()), "冬至:上元 阳遁1局");
+  EXPECT_EQ(Utf8(JuText(chart).view()), "阳遁1局");
+  EXPECT_EQ(Utf8(XunText(chart)), "甲子戊");
+  EXPECT_EQ(chart.hour_stem, Stem("丙"));
+  EXPECT_EQ(chart.duty_gate_target, Stem("庚"));
+  EXPECT_EQ(chart.void_palaces, (std::array<int, 2>{6, 6}));
+  EXPECT_EQ(chart.horse_palace, 2);
+  ExpectPalaces(chart, {{
+                           {"戊", "癸", "天心", "惊门", "九天", "癸", "符"},
+                           {"己", "乙", "天英", "杜门", "白虎", "丁", "玄"},
+                           {"庚", "丙", "天任", "休门", "腾蛇", "丙", "阴"},
+                           {"辛", "庚", "天冲", "生门", "太阴", "乙", "六"},
+                           {"壬", "壬", "", "", "", "戊", ""},
+                           {"癸", "丁", "天柱", "死门", "九地", "己", "天"},
+                           {"丁", "己", "天芮", "景门", "玄武", "庚", "地"},
+                           {"丙", "戊", "天蓬", "开门", "值符", "辛", "蛇"},
+                           {"乙", "辛", "天辅", "伤门", "六合", "壬", "白"},
+                       }});
+  EXPECT_EQ(chart.duty_star, Star("天蓬"));
+  EXPECT_EQ(chart.duty_star_palace, 8);
+  EXPECT_EQ(chart.duty_gate, Gate("休门"));
+  EXPECT_EQ(chart.duty_gate_palace, 3);
+  EXPECT_EQ(Utf8(DutyText(chart).view()), "值符天蓬落8宫 值使休门落3宫");
+}
+
+TEST(WorkedChartTest, SameHourInYinJu9) {
+  const Chart chart = PlatesFor(-9, "丙寅");
+  EXPECT_EQ(Utf8(DutyText(chart).view()), "值符天英落2宫 值使景门落7宫");
+  const char* hidden[] = {"壬", "辛", "庚", "己", "戊", "乙", "丙", "丁", "癸"};
+  for (int p = 1; p <= 9; ++p) EXPECT_EQ(chart.cell(p).hidden_stem, Stem(hidden[p - 1])) << p;
+}
+
+TEST(WorkedChartTest, TheMinuteDoesNotChangeTheChart) {
+  const Chart at0 = ComputeChart({2001, 12, 27, 4, 0});
+  const Chart at59 = ComputeChart({2001, 12, 27, 4, 59});
+  EXPECT_EQ(at0.cells, at59.cells);
+  EXPECT_EQ(Utf8(DutyText(at59).view()), "值符天蓬落8宫 值使休门落3宫");
+}
+
+// --- The earth plate -----------------------------------------------------------
+
+struct EarthCase {
+  int ju;
+  int steps;  // earth steps it takes: the counter and its label after them
+  const char* earth;
+};
+
+TEST(EarthPlateTest, JuLaysWuInItsPalaceAndFollowsLayingOrder) {
+  const EarthCase cases[] = {
+      {1, 8, "戊己庚辛壬癸丁丙乙"}, {-9, 9, "乙丙丁癸壬辛庚己戊"},  // the reset arrangement
+      {9, 9, "己庚辛壬癸丁丙乙戊"}, {-1, 8, "戊乙丙丁癸壬辛庚己"}, {5, 4, "癸丁丙乙戊己庚辛壬"},
+  };
+  for (const EarthCase& c : cases) {
+    PlateModel model;
+    const Chart chart = PlatesFor(c.ju, "丙寅", &model);
+    EXPECT_EQ(EarthRow(chart), c.earth) << "ju " << c.ju;
+    EXPECT_EQ(model.counters.earth, c.steps % 9) << "ju " << c.ju;
+  }
+}
+
+// --- Hour pillars --------------------------------------------------------------
+
+TEST(HourPillarTest, JiaHourWithOuterInstrumentIsFuYin) {
+  // 甲子 hour in yang 1: the instrument 戊 lies in palace 1 and is the hour stem.
+  PlateModel model;
+  const Chart chart = PlatesFor(1, "甲子", &model);
+  EXPECT_EQ(chart.hour_stem, Stem("戊"));
+  EXPECT_EQ(model.counters.star, 0);  // eight star steps: back where it started
+  EXPECT_EQ(model.LabelNumber(CounterLabel::Star), 8);
+  for (int p = 1; p <= 9; ++p) EXPECT_EQ(chart.cell(p).heaven_stem, chart.cell(p).earth_stem) << p;
+  EXPECT_EQ(chart.cell(1).star, Star("天蓬"));
+  EXPECT_EQ(chart.cell(2).star, Star("天芮"));
+  EXPECT_EQ(chart.cell(1).gate, Gate("休门"));  // e = 0: the duty gate stays home
+  EXPECT_EQ(chart.duty_gate_palace, 1);
+  EXPECT_EQ(Utf8(DutyText(chart).view()), "值符天蓬落1宫 值使休门落1宫");
+}
+
+TEST(HourPillarTest, GuiHaiBelongsToJiaYin) {
+  const Chart chart = PlatesFor(1, "癸亥");
+  EXPECT_EQ(Utf8(XunText(chart)), "甲寅癸");
+  EXPECT_EQ(chart.hour_stem, Stem("癸"));
+  EXPECT_EQ(chart.void_palaces, (std::array<int, 2>{8, 1}));
+  EXPECT_EQ(chart.horse_palace, 4);
+  // e = 9 hours since 甲寅: nine places on in LayingOrder is 癸 itself.
+  EXPECT_EQ(chart.duty_gate_target, Stem("癸"));
+}
+
+TEST(HourPillarTest, HorsePalaceFollowsTheHourBranch) {
+  const struct {
+    const char* hour;
+    int horse;
+  } cases[] = {{"甲子", 8}, {"丙辰", 8}, {"壬申", 8}, {"乙丑", 6}, {"丁巳", 6}, {"丁酉", 6},
+               {"丙寅", 2}, {"庚午", 2}, {"甲戌", 2}, {"丁卯", 4}, {"辛未", 4}, {"乙亥", 4}};
+  for (const auto& c : cases) EXPECT_EQ(PlatesFor(3, c.hour).horse_palace, c.horse) << c.hour;
+}
+
+TEST(HourPillarTest, From23HoursTheNextDaysYuanDecides) {
+  // 2001-12-31 is 戊辰 (上元); 2002-01-01 is 己巳 (中元); both in 冬至.
+  const Chart before = ComputeChart({2001, 12, 31, 22, 59});
+  const Chart after = ComputeChart({2001, 12, 31, 23, 0});
+  EXPECT_EQ(Utf8(GanZhiText(before.pillars.day)), "戊辰");
+  EXPECT_EQ(Utf8(GanZhiText(after.pillars.day)), "己巳");
+  EXPECT_EQ(Utf8(TermText(before).view()), "冬至:上元 阳遁1局");
+  EXPECT_EQ(Utf8(TermText(after).view()), "冬至:中元 阳遁7局");
+}
+
+// --- The term in force ---------------------------------------------------------
+
+// The chart's SolarTerm of a calendar slot: the term whose moment it is.
+int SolarTermOfSlot(int slot) { return slot % kTermCount + 1; }
+int NumberOfSlot(int slot) { return slot <= 2 ? slot + 22 : slot - 2; }
+
+TEST(TermInForceTest, AMomentEqualToATermLiesInThatTerm) {
+  for (int slot : {1, 3, 12, 24}) {
+    const double t = calendar::SolarTermMoment(2015, NumberOfSlot(slot));
+    EXPECT_EQ(FindTermInForce(t), SolarTermOfSlot(slot)) << slot;
+    EXPECT_EQ(FindTermInForce(t - 1.0 / 86400), SolarTermOfSlot(slot - 1 == 0 ? 24 : slot - 1))
+        << slot;
+  }
+}
+
+TEST(TermInForceTest, BeforeXiaoHanItIsDongZhi) {
+  EXPECT_EQ(FindTermInForce(calendar::ComposeDateTime(2015, 1, 5, 12, 0, 0)), 1);
+  EXPECT_EQ(FindTermInForce(calendar::ComposeDateTime(2015, 12, 31, 12, 0, 0)), 1);
+  EXPECT_EQ(FindTermInForce(calendar::ComposeDateTime(2015, 12, 22, 12, 0, 0)), 24);  // 大雪
+}
+
+TEST(TermInForceTest, ChartOnAWholeMinuteTermMoment) {
+  // Find stored term moments that fall on a whole minute and plot at them.
+  int found = 0;
+  for (int year = 1880; year <= 2079 && found < 3; ++year) {
+    for (int slot = 1; slot <= kTermCount && found < 3; ++slot) {
+      const double t = calendar::SolarTermMoment(year, NumberOfSlot(slot));
+      const double seconds = std::fabs(t - std::trunc(t)) * 86400;
+      const int whole = static_cast<int>(std::lround(seconds));
+      if (whole % 60 != 0 || std::fabs(seconds - whole) > 1e-3) continue;
+      const calendar::CivilDate d = calendar::SplitDateTime(t);
+      const int hour = whole / 3600;
+      const int minute = whole / 60 % 60;
+      EXPECT_EQ(ComputeChart({d.year, d.month, d.day, hour, minute}).term, SolarTermOfSlot(slot))
+          << year << " slot " << slot;
+      ++found;
+    }
+  }
+  EXPECT_EQ(found, 3);
+}
+
+TEST(TermInForceTest, NormalizeMomentMakesNegativeMomentsLinear) {
+  EXPECT_EQ(NormalizeMoment(1.25), 1.25);
+  EXPECT_EQ(NormalizeMoment(-1.25), -0.75);  // 1899-12-29 06:00
+  EXPECT_EQ(NormalizeMoment(-1e9), calendar::kMinDateTime);
+  EXPECT_EQ(NormalizeMoment(1e9), calendar::kMaxDateTime);
+  EXPECT_LT(NormalizeMoment(calendar::ComposeDateTime(1899, 12, 29, 6, 0, 0)),
+            NormalizeMoment(calendar::ComposeDateTime(1899, 12, 29, 7, 0, 0)));
+}
+
+// --- Decisions on clamping and on years outside the stored terms ------------------
+
+TEST(ClampTest, DateBoxesAreClampedToRealDates) {
+  EXPECT_EQ(ClampChartDate(2015, 4, 31, 12, 0), (ChartDate{2015, 4, 30, 12, 0}));
+  EXPECT_EQ(ClampChartDate(2015, 2, 29, 12, 0), (ChartDate{2015, 2, 28, 12, 0}));
+  EXPECT_EQ(ClampChartDate(2016, 2, 29, 12, 0), (ChartDate{2016, 2, 29, 12, 0}));
+  EXPECT_EQ(ClampChartDate(2100, 2, 29, 12, 0), (ChartDate{2100, 2, 28, 12, 0}));
+  EXPECT_EQ(ClampChartDate(1500, 0, 0, -3, -1), (ChartDate{1800, 1, 1, 0, 0}));
+  EXPECT_EQ(ClampChartDate(9999, 13, 99, 24, 60), (ChartDate{2999, 12, 31, 23, 59}));
+  EXPECT_EQ(ClampChartDate(2015, 12, 31, 0, 0), (ChartDate{2015, 12, 31, 0, 0}));
+}
+
+TEST(ClampTest, HourZeroIsTheZiHour) {
+  const Chart chart = ComputeChart({2001, 12, 27, 0, 5});
+  EXPECT_EQ(chart.date.hour, 0);
+  EXPECT_EQ(Utf8(GanZhiText(chart.pillars.hour)), "甲子");
+}
+
+TEST(ClampTest, DayPastTheMonthIsPlottedAsItsLastDay) {
+  const Chart april = ComputeChart({2015, 4, 31, 12, 0});
+  EXPECT_EQ(april.date.day, 30);
+  EXPECT_EQ(april.cells, ComputeChart({2015, 4, 30, 12, 0}).cells);
+  const Chart february = ComputeChart({2015, 2, 29, 12, 0});
+  EXPECT_EQ(february.date.day, 28);
+  EXPECT_EQ(Utf8(TermName(february.term)), "雨水");
+}
+
+TEST(YearsOutsideTheTableTest, TermComesFromTheClosedFormula) {
+  const struct {
+    ChartDate date;
+    const char* term;
+  } cases[] = {
+      {{1850, 6, 30, 12, 0}, "夏至"},  {{1850, 1, 1, 0, 0}, "冬至"},
+      {{1800, 3, 25, 0, 0}, "春分"},   {{1879, 12, 31, 12, 0}, "冬至"},
+      {{2079, 12, 25, 12, 0}, "冬至"}, {{2079, 12, 31, 23, 0}, "冬至"},
+      {{2080, 1, 10, 12, 0}, "小寒"},  {{2100, 3, 25, 12, 0}, "春分"},
+      {{2100, 12, 12, 12, 0}, "大雪"}, {{2999, 8, 15, 12, 0}, "立秋"},
+  };
+  for (const auto& c : cases) {
+    const Chart chart = ComputeChart(c.date);
+    EXPECT_EQ(Utf8(TermName(chart.term)), c.term) << c.date.year << "-" << c.date.month;
+  }
+}
+
+TEST(YearsOutsideTheTableTest, FormulaMeetsTheTableAtItsEdges) {
+  // The formula lands within minutes of the stored moments.
+  for (int year : {1880, 2079}) {
+    for (int slot = 1; slot <= kTermCount; ++slot) {
+      const double stored = NormalizeMoment(calendar::SolarTermMoment(year, NumberOfSlot(slot)));
+      const double formula =
+          calendar::DayNumberOfDate(year, 1, 1) - 1 +
+          TermDayOfYear(year, slot, true, static_cast<int>(CalendarMode::kAutomatic));
+      EXPECT_NEAR(formula, stored, 15.0 / 1440) << year << " slot " << slot;
+    }
+  }
+}
+
+// --- The xun's instrument in palace 5 (中五寄坤二) ---------------------------------
+
+TEST(CentreInstrumentTest, HeavenTurnsTheStemOverPalace2) {
+  // Yang 5 puts 戊 in palace 5; 乙丑 hour (xun 甲子, instrument 戊, hour stem 乙 in
+  // palace 4). The stem over palace 2 (丁, with 天芮) turns to palace 4; the duty
+  // gate is 死门, turned to 己 one hour on, in palace 6.
+  const Chart chart = PlatesFor(5, "乙丑");
+  ExpectPalaces(chart, {{
+                           {"癸", "丙", "天冲", "惊门", "玄武", "辛", "六"},
+                           {"丁", "己", "天心", "杜门", "太阴", "壬", "符"},
+                           {"丙", "壬", "天英", "休门", "九天", "癸", "玄"},
+                           {"乙", "丁", "天芮", "生门", "值符", "丁", "地"},
+                           {"戊", "戊", "", "", "", "丙", ""},
+                           {"己", "辛", "天任", "死门", "白虎", "乙", "阴"},
+                           {"庚", "癸", "天蓬", "景门", "六合", "戊", "蛇"},
+                           {"辛", "乙", "天辅", "开门", "九地", "己", "白"},
+                           {"壬", "庚", "天柱", "伤门", "腾蛇", "庚", "天"},
+                       }});
+  EXPECT_EQ(Utf8(DutyText(chart).view()), "值符天芮落4宫 值使死门落6宫");
+}
+
+TEST(CentreInstrumentTest, HourStemIsTheInstrumentGivesFuYin) {
+  // 戊辰 hour: the hour stem is the instrument itself, in palace 5.
+  PlateModel model;
+  const Chart chart = PlatesFor(5, "戊辰", &model);
+  for (int p = 1; p <= 9; ++p) EXPECT_EQ(chart.cell(p).heaven_stem, chart.cell(p).earth_stem) << p;
+  EXPECT_EQ(model.counters.star, 0);
+  EXPECT_EQ(chart.cell(2).star, Star("天芮"));
+  EXPECT_EQ(Utf8(DutyText(chart).view()), "值符天芮落5宫 值使死门落9宫");
+  // 甲子 hour, e = 0: the duty gate stays home and reaches palace 5 itself.
+  const Chart jia = PlatesFor(5, "甲子");
+  EXPECT_EQ(Utf8(DutyText(jia).view()), "值符天芮落5宫 值使死门落5宫");
+  EXPECT_EQ(jia.cell(5).hidden_stem, Stem("戊"));
+}
+
+TEST(CentreInstrumentTest, NothingIsCarriedOverFromThePreviousChart) {
+  PlateModel model;
+  const Chart first = PlatesFor(5, "乙丑");
+  for (const ChartDate& other : {ChartDate{2001, 12, 27, 4, 0}, ChartDate{2015, 7, 1, 13, 0}}) {
+    PlotChartOnModel(model, other);
+    model.ResetChart();
+    Chart again;
+    again.ju = 5;
+    again.pillars.hour = GanZhi("乙丑");
+    PlotPlates(model, again);
+    EXPECT_EQ(again.cells, first.cells);
+    EXPECT_EQ(again.duty_gate, first.duty_gate);
+    EXPECT_EQ(again.duty_gate_palace, first.duty_gate_palace);
+  }
+}
+
+TEST(RepeatTest, SameDateTwiceAfterOtherChartsGivesTheSameModel) {
+  const ChartDate date{2015, 9, 29, 14, 30};
+  PlateModel fresh;
+  const Chart expected = PlotChartOnModel(fresh, date);
+  PlateModel model;
+  for (const ChartDate& other :
+       {ChartDate{1850, 1, 1, 0, 0}, ChartDate{2001, 12, 27, 4, 0}, ChartDate{2100, 6, 1, 23, 0}}) {
+    PlotChartOnModel(model, other);
+    const Chart again = PlotChartOnModel(model, date);
+    EXPECT_EQ(again.cells, expected.cells);
+    EXPECT_EQ(Utf8(DutyText(again).view()), Utf8(DutyText(expected).view()));
+    EXPECT_EQ(model.earth, fresh.earth);
+    EXPECT_EQ(model.heaven, fresh.heaven);
+    EXPECT_EQ(model.stars, fresh.stars);
+    EXPECT_EQ(model.gates, fresh.gates);
+    EXPECT_EQ(model.deities, fresh.deities);
+    EXPECT_EQ(model.hidden, fresh.hidden);
+    EXPECT_EQ(model.counter_deities, fresh.counter_deities);
+  }
+}
+
+}  // namespace
+}  // namespace veltrane::chart
