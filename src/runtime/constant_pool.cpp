@@ -29,7 +29,8 @@ struct Pool {
     const auto* c = static_cast<const char*>(p);
     for (const Block& block : blocks) {
       const char* begin = block.data.get();
-      if (std::less_equal<const char*>()(begin, c) && std::less<const char*>()(c, begin + block.used)) {
+      if (std::less_equal<const char*>()(begin, c) &&
+          std::less<const char*>()(c, begin + block.used)) {
         return &block;
       }
     }

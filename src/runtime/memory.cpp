@@ -39,7 +39,8 @@ void* ReallocMemory(void* p, std::int32_t bytes) {
   if (ConstantPool::Contains(p)) {
     // Constants are never resized in place: the caller gets its own copy.
     void* copy = AllocMemory(bytes);
-    const std::size_t count = std::min(static_cast<std::size_t>(bytes), ConstantPool::BytesToEnd(p));
+    const std::size_t count =
+        std::min(static_cast<std::size_t>(bytes), ConstantPool::BytesToEnd(p));
     std::memcpy(copy, p, count);
     return copy;
   }

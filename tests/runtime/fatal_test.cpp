@@ -47,12 +47,10 @@ const FatalCase kFatalCases[] = {
      "运行时出错!\r\n\r\n错误代码：12\r\n\r\n"},
     {"allocation failure has no code line", [] { AllocMemory(-1); },
      "运行时出错!\r\n\r\n错误信息：分配 -1 字节内存失败!\r\n"},
-    {"failed resize names the bytes asked for",
-     [] { ReallocMemory(AllocMemory(8), -20); },
+    {"failed resize names the bytes asked for", [] { ReallocMemory(AllocMemory(8), -20); },
      "运行时出错!\r\n\r\n错误信息：分配 -20 字节内存失败!\r\n"},
     {"code and message both empty", [] { ReportFatal({}, 0); }, "运行时出错!\r\n\r\n"},
-    {"message without code",
-     [] { ReportFatal(GbkFromUtf8("载入窗口模板数据段出错!"), 0); },
+    {"message without code", [] { ReportFatal(GbkFromUtf8("载入窗口模板数据段出错!"), 0); },
      "运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n"},
 };
 

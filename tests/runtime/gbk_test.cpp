@@ -27,22 +27,30 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, GbkRoundTripTest,
     ::testing::Values(RoundTrip{"", ""}, RoundTrip{"ABC 123", "ABC 123"},
                       RoundTrip{"甲子", "\xBC\xD7\xD7\xD3"},
-                      RoundTrip{"阳遁3局", "\xD1\xF4\xB6\xDD" "3\xBE\xD6"},
+                      RoundTrip{"阳遁3局",
+                                "\xD1\xF4\xB6\xDD"
+                                "3\xBE\xD6"},
                       RoundTrip{"错误代码：", "\xB4\xED\xCE\xF3\xB4\xFA\xC2\xEB\xA3\xBA"},
-                      RoundTrip{"┌─┐", "\xA9\xB0\xA9\xA4\xA9\xB4"},
-                      RoundTrip{"€", "\x80"}));
+                      RoundTrip{"┌─┐", "\xA9\xB0\xA9\xA4\xA9\xB4"}, RoundTrip{"€", "\x80"}));
 
 TEST(GbkFromUtf8, ReplacesWhatGbkLacksAndMalformedUtf8) {
   EXPECT_EQ(GbkFromUtf8("a😀b"), "a?b");
-  EXPECT_EQ(GbkFromUtf8("a\xFF" "b"), "a?b");
+  EXPECT_EQ(GbkFromUtf8("a\xFF"
+                        "b"),
+            "a?b");
   EXPECT_EQ(GbkFromUtf8("a\xE7\x94"), "a?");  // cut inside a character
-  EXPECT_EQ(GbkFromUtf8("\xE7\x94" "b"), "?b");
+  EXPECT_EQ(GbkFromUtf8("\xE7\x94"
+                        "b"),
+            "?b");
   EXPECT_EQ(GbkFromUtf8(std::string_view("a\0b", 3)), std::string("a\0b", 3));
 }
 
 TEST(Utf8FromGbk, ReplacesBytesThatStartNoCharacter) {
-  EXPECT_EQ(Utf8FromGbk("\xBC"), "\xEF\xBF\xBD");             // lead byte at the end
-  EXPECT_EQ(Utf8FromGbk("\xFF" "A"), "\xEF\xBF\xBD" "A");     // never a GBK byte
+  EXPECT_EQ(Utf8FromGbk("\xBC"), "\xEF\xBF\xBD");  // lead byte at the end
+  EXPECT_EQ(Utf8FromGbk("\xFF"
+                        "A"),
+            "\xEF\xBF\xBD"
+            "A");  // never a GBK byte
   EXPECT_EQ(Utf8FromGbk("\xBC\xD7\xBC"), "甲\xEF\xBF\xBD");
   const std::string long_text(5000, '\xBC');  // every byte a lead: pairs, then one left
   const std::string utf8 = Utf8FromGbk(long_text);
@@ -56,7 +64,9 @@ TEST(GbkBytes, LeadBytesAndCharacterLengths) {
   EXPECT_FALSE(IsGbkLeadByte(0xFF));
   EXPECT_FALSE(IsGbkLeadByte('A'));
 
-  const std::string text = "\xBC\xD7" "A\xBC";  // 甲, A, a lead byte at the end
+  const std::string text =
+      "\xBC\xD7"
+      "A\xBC";  // 甲, A, a lead byte at the end
   EXPECT_EQ(GbkCharLength(text, 0), 2u);
   EXPECT_EQ(GbkCharLength(text, 2), 1u);
   EXPECT_EQ(GbkCharLength(text, 3), 1u);

@@ -111,8 +111,12 @@ TEST(ConstantPool, DoesNotClaimHeapOrStackPointers) {
 }
 
 TEST(HeapText, CopiesOwnsAndReleases) {
-  HeapText text = HeapText::Copy("\xD2\xF5\xB6\xDD" "3");  // 阴遁3
-  EXPECT_EQ(text.view(), "\xD2\xF5\xB6\xDD" "3");
+  HeapText text = HeapText::Copy(
+      "\xD2\xF5\xB6\xDD"
+      "3");  // 阴遁3
+  EXPECT_EQ(text.view(),
+            "\xD2\xF5\xB6\xDD"
+            "3");
   EXPECT_EQ(text.c_str()[5], '\0');
 
   HeapText moved = std::move(text);

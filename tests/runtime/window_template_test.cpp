@@ -48,10 +48,14 @@ WindowDescription SampleWindow() {
   window.word0 = 0x027A3678;
   window.word1 = 0x19010019;
   window.units.push_back(WindowUnit());
-  auto button = Control(0x160D0001, TypeCode::Button, "\xB0\xB4\xC5\xA5" "8");  // 按钮8
+  auto button = Control(0x160D0001, TypeCode::Button,
+                        "\xB0\xB4\xC5\xA5"
+                        "8");  // 按钮8
   button.events = {{0, 2}};
   window.units.push_back(button);
-  auto label = Control(0x160D0002, TypeCode::Label, "\xB1\xEA\xC7\xA9" "1");  // 标签1
+  auto label = Control(0x160D0002, TypeCode::Label,
+                       "\xB1\xEA\xC7\xA9"
+                       "1");  // 标签1
   label.remark = "r";
   label.children = {7, 8};
   label.tag = "old";
@@ -163,9 +167,9 @@ TEST_P(ReplaceTagTest, LaterRecordsAreFoundThroughCorrectedOffsets) {
   ExpectUnitsIntact(table, window, edit.unit);
 
   // The edited bytes are themselves a valid table.
-  auto reparsed = UnitTable::Parse(
-      std::vector<std::uint8_t>(table.bytes().begin(), table.bytes().end()),
-      static_cast<std::uint32_t>(table.size()));
+  auto reparsed =
+      UnitTable::Parse(std::vector<std::uint8_t>(table.bytes().begin(), table.bytes().end()),
+                       static_cast<std::uint32_t>(table.size()));
   ASSERT_TRUE(reparsed.ok()) << reparsed.error().message;
   EXPECT_EQ(reparsed->Unit(edit.unit), expected);
 }
@@ -174,8 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
     Edits, ReplaceTagTest,
     ::testing::Values(TagEdit{"longer_first_control", 1, std::string(200, 'T')},
                       TagEdit{"longer_window", 0, "\xB1\xEA\xC7\xA9 tag"},
-                      TagEdit{"shorter", 2, ""},
-                      TagEdit{"same_length", 2, "new"},
+                      TagEdit{"shorter", 2, ""}, TagEdit{"same_length", 2, "new"},
                       TagEdit{"last_unit", 4, "tail tag"},
                       TagEdit{"stops_at_zero_byte", 1, std::string("ab\0cd", 5)}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -276,12 +279,10 @@ struct Corruption {
 const Corruption kCorruptions[] = {
     {"window_block_not_multiple_of_eight", [](auto& b) { StoreU32(b.data(), 7); },
      "byte 0: window id block"},
-    {"unit_count_too_large",
-     [](auto& b) { StoreU32(b.data() + kUnitCountAt, 100000); },
+    {"unit_count_too_large", [](auto& b) { StoreU32(b.data() + kUnitCountAt, 100000); },
      "window 0x52010001, byte"},
     {"no_units", [](auto& b) { StoreU32(b.data() + kUnitCountAt, 0); }, "no units"},
-    {"offset_past_table",
-     [](auto& b) { StoreU32(b.data() + kOffsetsAt + 8, 0x7FFFFFF0); },
+    {"offset_past_table", [](auto& b) { StoreU32(b.data() + kOffsetsAt + 8, 0x7FFFFFF0); },
      "window 0x52010001, unit 2, byte "},
     {"record_length_past_table",
      [](auto& b) {
@@ -290,13 +291,11 @@ const Corruption kCorruptions[] = {
      },
      "unit 4"},
     {"records_overlap",
-     [](auto& b) { StoreU32(b.data() + kOffsetsAt + 8, WordAt(b, kOffsetsAt + 4)); },
-     "overlaps"},
+     [](auto& b) { StoreU32(b.data() + kOffsetsAt + 8, WordAt(b, kOffsetsAt + 4)); }, "overlaps"},
     {"window_record_not_first", [](auto& b) { StoreU32(b.data() + kTableAt, 0x160D0009); },
      "unit 0"},
     {"duplicate_unit_id",
-     [](auto& b) { StoreU32(b.data() + kTableAt + 8, WordAt(b, kTableAt + 4)); },
-     "share one id"},
+     [](auto& b) { StoreU32(b.data() + kTableAt + 8, WordAt(b, kTableAt + 4)); }, "share one id"},
     {"name_without_terminator",
      [](auto& b) {
        // Unit 1's record shrunk to its head plus part of the name.

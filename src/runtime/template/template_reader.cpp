@@ -28,7 +28,8 @@ Result<std::vector<WindowRecord>> ReadWindowTemplate(std::span<const std::uint8_
   ByteReader reader(stream);
   const auto id_block = reader.CountedBytes();
   if (!id_block) return StreamError({}, 0, "window id block runs past the stream");
-  if (id_block->size() % 8 != 0) return StreamError({}, 0, "window id block is not 8 bytes a window");
+  if (id_block->size() % 8 != 0)
+    return StreamError({}, 0, "window id block is not 8 bytes a window");
   const std::size_t window_count = id_block->size() / 8;
 
   std::vector<std::uint32_t> ids(window_count);
@@ -62,8 +63,8 @@ Result<std::vector<WindowRecord>> ReadWindowTemplate(std::span<const std::uint8_
     const std::size_t table_at = reader.position() + 4;
     const auto table_bytes = reader.CountedBytes();
     if (!table_bytes) return fail("unit table runs past the stream");
-    auto table = UnitTable::ParseAt(std::vector<std::uint8_t>(table_bytes->begin(), table_bytes->end()),
-                                    *unit_count, table_at);
+    auto table = UnitTable::ParseAt(
+        std::vector<std::uint8_t>(table_bytes->begin(), table_bytes->end()), *unit_count, table_at);
     if (!table) return Error{name + ", " + table.error().message};
     window.units = std::move(*table);
     windows.push_back(std::move(window));

@@ -79,7 +79,8 @@ Result<UnitTable> UnitTable::ParseAt(std::vector<std::uint8_t> bytes, std::uint3
     }
   }
 
-  if (table.IdAt(0) != kWindowUnitId) return fail(0, 0, "first unit is not the window's own record");
+  if (table.IdAt(0) != kWindowUnitId)
+    return fail(0, 0, "first unit is not the window's own record");
   std::vector<std::uint32_t> ids(unit_count);
   for (std::uint32_t k = 0; k < unit_count; ++k) ids[k] = table.IdAt(static_cast<int>(k));
   std::sort(ids.begin(), ids.end());
@@ -120,7 +121,8 @@ Result<UnitTable> UnitTable::ParseAt(std::vector<std::uint8_t> bytes, std::uint3
       const std::size_t handler_at = here();
       if (*reader.I32() < -1) return fail(handler_at, unit, "handler reference below -1");
     }
-    if (!reader.Skip(kTrailerSize)) return fail(here(), unit, "record ends inside its reserved bytes");
+    if (!reader.Skip(kTrailerSize))
+      return fail(here(), unit, "record ends inside its reserved bytes");
     layout.type_block = here();
   }
   return table;

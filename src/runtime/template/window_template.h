@@ -63,11 +63,11 @@ struct UnitDescription {
 };
 
 struct WindowDescription {
-  std::uint32_t id = 0;        // WindowId
-  std::uint32_t word0 = 0;     // carried through, not interpreted
-  std::uint32_t word1 = 0;     // carried through, not interpreted
-  std::string text0;           // carried through, not interpreted
-  std::string text1;           // carried through, not interpreted
+  std::uint32_t id = 0;                // WindowId
+  std::uint32_t word0 = 0;             // carried through, not interpreted
+  std::uint32_t word1 = 0;             // carried through, not interpreted
+  std::string text0;                   // carried through, not interpreted
+  std::string text1;                   // carried through, not interpreted
   std::vector<UnitDescription> units;  // units[0] is the window itself
 };
 
@@ -122,7 +122,7 @@ class UnitTable {
     std::size_t flags = 0;
     std::size_t events = 0;  // the event count
     std::size_t type_block = 0;
-    std::size_t end = 0;     // one past the record's last byte
+    std::size_t end = 0;  // one past the record's last byte
   };
 
   static Result<UnitTable> ParseAt(std::vector<std::uint8_t> bytes, std::uint32_t unit_count,
@@ -137,8 +137,7 @@ class UnitTable {
   std::uint32_t count_ = 0;
   std::vector<Layout> layout_;
 
-  friend Result<std::vector<WindowRecord>> ReadWindowTemplate(
-      std::span<const std::uint8_t> stream);
+  friend Result<std::vector<WindowRecord>> ReadWindowTemplate(std::span<const std::uint8_t> stream);
 };
 
 // One window of a read template.
