@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/platform/headless/headless_platform.h"
 #include "runtime/text/gbk.h"
 
 namespace veltrane::chart {
@@ -188,13 +189,26 @@ TEST(ChartTablesLifecycle, EmptyBeforeFillingAndAfterFreeing) {
   FreeChartTables();  // a second run frees nothing twice
 }
 
-using ChartTablesDeathTest = ChartTablesTest;
+// An index outside an array raises run-time error 4 (below 1) or 1 (past the
+// end): the runtime's error box, then exit code -1.
+class ChartTablesDeathTest : public ChartTablesTest {
+ protected:
+  void SetUp() override {
+    ChartTablesTest::SetUp();
+    platform::InstallPlatform(&platform_);
+    platform_.SetEchoMessageBoxes(true);
+  }
+  platform::HeadlessPlatform platform_;
+};
 
-TEST_F(ChartTablesDeathTest, IndexOutsideAnArrayEndsTheProgram) {
-  EXPECT_DEATH(Tables().terms.At(0), "");
-  EXPECT_DEATH(Tables().terms.At(25), "");
-  EXPECT_DEATH(Tables().ju[0].At(-1), "");
-  EXPECT_DEATH(JuOf(Yuan::Lower, 25), "");
+TEST_F(ChartTablesDeathTest, IndexOutsideAnArrayRaisesTheArrayIndexError) {
+  const auto below = testing::ExitedWithCode(255);
+  EXPECT_EXIT(Tables().terms.At(0), below, "错误代码：4");
+  EXPECT_EXIT(Tables().ju[0].At(-1), below, "数组成员引用下标必须大于等于1");
+  EXPECT_EXIT(Tables().terms.At(25), below, "错误代码：1");
+  EXPECT_EXIT(JuOf(Yuan::Lower, 25), below, "数组成员引用下标超出定义范围");
+  InitChartTables();
+  EXPECT_EXIT(Tables().stems.At(1), below, "错误代码：1");
 }
 
 }  // namespace

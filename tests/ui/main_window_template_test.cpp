@@ -342,6 +342,9 @@ TEST_F(MainWindowTemplateTest, EveryControlAsDesigned) {
         font.char_set = 134;
         want.font = font;
       }
+      EXPECT_EQ(b->caption, want.caption);
+      EXPECT_EQ(b->text_colour, want.text_colour);
+      EXPECT_EQ(b->font, want.font);
       EXPECT_EQ(*b, want);
       EXPECT_EQ(b->version, 2u);
       EXPECT_EQ(b->v_align, 1);
@@ -360,6 +363,8 @@ TEST_F(MainWindowTemplateTest, EveryControlAsDesigned) {
       want.style = 2;
       want.selection = c.selection;
       for (const std::string& item : c.items) want.items.push_back(G(item));
+      EXPECT_EQ(b->selection, want.selection);
+      EXPECT_EQ(b->items, want.items);
       EXPECT_EQ(*b, want);
       EXPECT_EQ(b->version, 3u);
       EXPECT_EQ(b->extra_item_height, 1);
@@ -381,6 +386,9 @@ TEST_F(MainWindowTemplateTest, EveryControlAsDesigned) {
       want.spin_mode = x.spin_mode;
       want.spin_min = x.spin_min;
       want.spin_max = x.spin_max;
+      EXPECT_EQ(b->content, want.content);
+      EXPECT_EQ(b->spin_min, want.spin_min);
+      EXPECT_EQ(b->spin_max, want.spin_max);
       EXPECT_EQ(*b, want);
       EXPECT_EQ(b->version, 2u);
       EXPECT_EQ(b->border_style, 1);
