@@ -64,16 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
       return "year" + part(info.param.year) + "_number" + part(info.param.number);
     });
 
-TEST(SolarTermMomentTest, SpelledOutValuesOfTheNegativeEncoding) {
-  EXPECT_NEAR(SolarTermMoment(1880, 23), -7298.23732, 1e-5);
-  EXPECT_NEAR(SolarTermMoment(1880, 1), -7269.72961, 1e-5);
-  EXPECT_NEAR(SolarTermMoment(1899, 22), -8.37244, 1e-5);
-  EXPECT_NEAR(SolarTermMoment(1900, 23), 7.08616, 1e-5);
-  EXPECT_NEAR(SolarTermMoment(2015, 1), 42039.49884, 1e-5);
-  EXPECT_NEAR(SolarTermMoment(2015, 23), 42010.01417, 1e-5);
-  EXPECT_NEAR(SolarTermMoment(2015, 22), 42360.53319, 1e-5);
-}
-
 // Walking numbers 23, 24, 1..22 of consecutive years visits every moment in
 // time order, once the negative encoding is undone: the walk the chart does.
 TEST(SolarTermMomentTest, ConsecutiveYearsFormOneRisingSequence) {

@@ -46,7 +46,7 @@ double TermMomentTt(int year, int slot) {
     t0 = t1;
     f0 = f1;
     t1 = t2;
-    if (std::fabs(t1 - t0) < 1e-9) return t1;
+    if (std::fabs(t1 - t0) < 1e-10) return t1;
   }
   throw std::runtime_error("solar term search did not converge");
 }

@@ -15,7 +15,7 @@ double SlotLongitudeDegrees(int slot);
 
 // TT moment at which the Sun's apparent longitude reaches the slot's target.
 //   Given: year, the Gregorian year 1880..2079; slot 1..24 (1 = 小寒).
-//   Returns: the moment as a Modified Julian Date in TT, to about 1e-8 day.
+//   Returns: the moment as a Modified Julian Date in TT, to well under 1e-10 day.
 //   Method: secant iteration on ApparentSolarLongitude from a first guess
 //           spread evenly over the year.
 double TermMomentTt(int year, int slot);
