@@ -1,0 +1,62 @@
+// The form runtime's own state: the template's windows with their working
+// unit tables, resolved handlers and live controls. Internal to runtime/form.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "runtime/controls/control.h"
+#include "runtime/form/form_runtime.h"
+#include "runtime/template/window_template.h"
+
+namespace veltrane::runtime::form {
+
+struct ResolvedEvent {
+  EventNumber event = 0;
+  HandlerFn handler = nullptr;  // null = listed without a handler
+};
+
+struct WindowState {
+  WindowRecord record;  // as the template holds it
+  UnitTable table;      // the working copy: common properties live here
+  std::vector<std::vector<ResolvedEvent>> events;  // per unit, in stored order
+  std::vector<std::unique_ptr<Control>> objects;   // per unit while live, else empty
+  std::vector<int> child_ids;                      // per unit while live
+  bool loaded = false;                             // all nine load steps done
+
+  WindowId id() const { return record.id; }
+  bool live() const { return !objects.empty() && objects[0] != nullptr; }
+  Control* Object(int index) const {
+    return static_cast<std::size_t>(index) < objects.size() ? objects[static_cast<std::size_t>(index)].get()
+                                                             : nullptr;
+  }
+};
+
+struct RuntimeState {
+  std::vector<WindowState> windows;
+  bool started = false;    // RunMessageLoop entered
+  int suspended = 0;       // event dispatch suspended while above 0
+  std::optional<EventSource> source;
+};
+
+RuntimeState& State();
+
+// The window with this id among the template's windows; null if none.
+WindowState* FindWindow(WindowId window);
+
+// The window and unit index of a live platform handle; {nullptr, -1} if none.
+std::pair<WindowState*, int> FindByHandle(platform::Handle handle);
+
+// Ends the process through the fatal report; `utf8` is one of the runtime's own texts.
+[[noreturn]] void Fatal(std::string_view utf8);
+
+// Destroys a window's live controls and the window itself (no events).
+void DestroyLiveWindow(WindowState& window);
+
+// The runtime's answer to the platform's notifications.
+platform::EventSink& Sink();
+
+}  // namespace veltrane::runtime::form
