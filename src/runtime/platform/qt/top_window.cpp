@@ -92,8 +92,10 @@ QSize TopWindow::ControlsExtent() const {
   for (const QObject* child : children()) {
     const auto* widget = qobject_cast<const QWidget*>(child);
     if (widget == nullptr || widget->isWindow() || widget->isHidden()) continue;
-    extent =
-        extent.expandedTo(QSize(widget->geometry().right() + 1, widget->geometry().bottom() + 1));
+    // Controls parked left of or above the client area are meant to be out of sight.
+    const QRect r = widget->geometry();
+    if (r.right() < 0 || r.bottom() < 0) continue;
+    extent = extent.expandedTo(QSize(r.right() + 1, r.bottom() + 1));
   }
   return extent;
 }
