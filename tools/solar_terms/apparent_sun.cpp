@@ -27,27 +27,23 @@ double ApparentSolarLongitude(double tt_mjd) {
   double pvb[2][3];
   EarthAt(tt_mjd, pvh, pvb);
 
-  // Geometric vector from the Earth now to the Sun at the emission time.
-  double sun_earth[3] = {-pvh[0][0], -pvh[0][1], -pvh[0][2]};
-  double to_sun[3] = {sun_earth[0], sun_earth[1], sun_earth[2]};
-  double light_days = 0.0;
+  // Geometric vector from the Earth now to the Sun at the emission time; the
+  // Sun's barycentric position is the Earth's barycentric minus heliocentric.
+  double to_sun[3] = {-pvh[0][0], -pvh[0][1], -pvh[0][2]};
   for (int i = 0; i < 3; ++i) {
-    light_days = std::sqrt(to_sun[0] * to_sun[0] + to_sun[1] * to_sun[1] + to_sun[2] * to_sun[2]) *
-                 kLightDaysPerAu;
-    double pvh_e[2][3];
-    double pvb_e[2][3];
-    EarthAt(tt_mjd - light_days, pvh_e, pvb_e);
-    for (int k = 0; k < 3; ++k) {
-      const double sun_bary_then = pvb_e[0][k] - pvh_e[0][k];
-      to_sun[k] = sun_bary_then - pvb[0][k];
-    }
+    double distance = 0.0;
+    double unit[3];
+    eraPn(to_sun, &distance, unit);
+    double pvh_then[2][3];
+    double pvb_then[2][3];
+    EarthAt(tt_mjd - distance * kLightDaysPerAu, pvh_then, pvb_then);
+    for (int k = 0; k < 3; ++k) to_sun[k] = (pvb_then[0][k] - pvh_then[0][k]) - pvb[0][k];
   }
-
   double distance = 0.0;
   double natural[3];
   eraPn(to_sun, &distance, natural);
 
-  // Earth's barycentric velocity in units of c.
+  // Earth's barycentric velocity in units of c, and its distance from the Sun.
   double v[3];
   double v2 = 0.0;
   for (int k = 0; k < 3; ++k) {
@@ -56,7 +52,7 @@ double ApparentSolarLongitude(double tt_mjd) {
   }
   double sun_distance = 0.0;
   double unused[3];
-  eraPn(sun_earth, &sun_distance, unused);
+  eraPn(pvh[0], &sun_distance, unused);
   double proper[3];
   eraAb(natural, v, sun_distance, std::sqrt(1.0 - v2), proper);
 
