@@ -14,10 +14,10 @@
 namespace veltrane::chart {
 
 struct ChartTables {
-  TextArray terms;        // ChartTermList, SolarTerm 1..24
-  TextArray stems;        // StemList, 1..10
-  TextArray branches;     // BranchList, 1..12
-  TextArray instruments;  // InstrumentList, 1..9
+  TextArray terms;                                      // ChartTermList, SolarTerm 1..24
+  TextArray stems;                                      // StemList, 1..10
+  TextArray branches;                                   // BranchList, 1..12
+  TextArray instruments;                                // InstrumentList, 1..9
   std::array<IntegerArray, kYuanCount> ju;              // JuTable of 上元, 中元, 下元
   std::array<runtime::HeapText, kYuanCount> yuan_days;  // YuanDayList of 上元, 中元, 下元
 };

@@ -25,30 +25,45 @@ struct StepRule {
   std::int32_t per_arrangement;
 };
 
-constexpr StepRule kEarthYin = {Family::EarthAndHeaven, &RingCounters::earth, 9,
-                                CounterLabel::Stems, -1, 1, 1};  // (p − 1 + a) mod 9
-constexpr StepRule kEarthYang = {Family::EarthAndHeaven, &RingCounters::earth, 9,
-                                 CounterLabel::Stems, 8, -1, -1};  // (8 − p − a) mod 9
-constexpr StepRule kHiddenYin = {Family::Hidden, &RingCounters::hidden, 9,
-                                 CounterLabel::Stems, -1, 1, 1};
-constexpr StepRule kHiddenYang = {Family::Hidden, &RingCounters::hidden, 9,
-                                  CounterLabel::Stems, 8, -1, -1};
-constexpr StepRule kStars = {Family::Stars, &RingCounters::star, 8,
-                             CounterLabel::Star, 1, -1, 1};  // (a + 1 − k) mod 8
-constexpr StepRule kGates = {Family::Gates, &RingCounters::gate, 8,
-                             CounterLabel::Gate, 2, -1, 1};  // (a + 2 − k) mod 8
-constexpr StepRule kDeitiesYin = {Family::Deities, &RingCounters::deity, 8,
-                                  CounterLabel::Deity, -1, 1, -1};  // (k − 1 − a) mod 8
-constexpr StepRule kDeitiesYang = {Family::Deities, &RingCounters::deity, 8,
-                                   CounterLabel::Deity, 1, -1, -1};  // (1 − k − a) mod 8
+constexpr StepRule kEarthYin = {Family::EarthAndHeaven,
+                                &RingCounters::earth,
+                                9,
+                                CounterLabel::Stems,
+                                -1,
+                                1,
+                                1};  // (p − 1 + a) mod 9
+constexpr StepRule kEarthYang = {Family::EarthAndHeaven,
+                                 &RingCounters::earth,
+                                 9,
+                                 CounterLabel::Stems,
+                                 8,
+                                 -1,
+                                 -1};  // (8 − p − a) mod 9
+constexpr StepRule kHiddenYin = {
+    Family::Hidden, &RingCounters::hidden, 9, CounterLabel::Stems, -1, 1, 1};
+constexpr StepRule kHiddenYang = {
+    Family::Hidden, &RingCounters::hidden, 9, CounterLabel::Stems, 8, -1, -1};
+constexpr StepRule kStars = {
+    Family::Stars, &RingCounters::star, 8, CounterLabel::Star, 1, -1, 1};  // (a + 1 − k) mod 8
+constexpr StepRule kGates = {
+    Family::Gates, &RingCounters::gate, 8, CounterLabel::Gate, 2, -1, 1};  // (a + 2 − k) mod 8
+constexpr StepRule kDeitiesYin = {
+    Family::Deities, &RingCounters::deity, 8, CounterLabel::Deity, -1, 1, -1};  // (k − 1 − a) mod 8
+constexpr StepRule kDeitiesYang = {
+    Family::Deities, &RingCounters::deity, 8, CounterLabel::Deity, 1, -1, -1};  // (1 − k − a) mod 8
 
 std::span<std::int32_t> Boxes(PlateModel& m, Family family) {
   switch (family) {
-    case Family::EarthAndHeaven: return m.earth;
-    case Family::Hidden: return m.hidden;
-    case Family::Stars: return m.stars;
-    case Family::Gates: return m.gates;
-    case Family::Deities: return m.deities;
+    case Family::EarthAndHeaven:
+      return m.earth;
+    case Family::Hidden:
+      return m.hidden;
+    case Family::Stars:
+      return m.stars;
+    case Family::Gates:
+      return m.gates;
+    case Family::Deities:
+      return m.deities;
   }
   return {};
 }
@@ -56,9 +71,14 @@ std::span<std::int32_t> Boxes(PlateModel& m, Family family) {
 // Lays arrangement a of a rule's family.
 void Lay(PlateModel& m, const StepRule& rule, std::int32_t a) {
   std::span<std::int32_t> boxes = Boxes(m, rule.family);
-  for (std::size_t i = 0; i < boxes.size(); ++i) {
-    const auto number = static_cast<std::int32_t>(i) + 1;
-    boxes[i] = Mod(rule.base + rule.per_box * number + rule.per_arrangement * a, rule.cycle);
+  // Box 1 from the formula, each further box per_box (±1) on, wrapped without
+  // dividing: a plotting lays some forty arrangements.
+  std::int32_t value = Mod(rule.base + rule.per_box + rule.per_arrangement * a, rule.cycle);
+  for (std::int32_t& box : boxes) {
+    box = value;
+    value += rule.per_box;
+    if (value >= rule.cycle) value -= rule.cycle;
+    if (value < 0) value += rule.cycle;
   }
   if (rule.family == Family::EarthAndHeaven) m.heaven = m.earth;
 }
@@ -149,15 +169,33 @@ void PlateModel::PlaceCentreStem(const CentreOffsets& offsets) {
 
 void RunRingOp(PlateModel& model, RingOp op) {
   switch (op) {
-    case RingOp::ResetChart: model.ResetChart(); return;
-    case RingOp::StepEarthYin: model.StepEarthYin(); return;
-    case RingOp::StepEarthYang: model.StepEarthYang(); return;
-    case RingOp::StepStars: model.StepStars(); return;
-    case RingOp::StepGates: model.StepGates(); return;
-    case RingOp::StepDeitiesYin: model.StepDeitiesYin(); return;
-    case RingOp::StepDeitiesYang: model.StepDeitiesYang(); return;
-    case RingOp::StepHiddenYin: model.StepHiddenYin(); return;
-    case RingOp::StepHiddenYang: model.StepHiddenYang(); return;
+    case RingOp::ResetChart:
+      model.ResetChart();
+      return;
+    case RingOp::StepEarthYin:
+      model.StepEarthYin();
+      return;
+    case RingOp::StepEarthYang:
+      model.StepEarthYang();
+      return;
+    case RingOp::StepStars:
+      model.StepStars();
+      return;
+    case RingOp::StepGates:
+      model.StepGates();
+      return;
+    case RingOp::StepDeitiesYin:
+      model.StepDeitiesYin();
+      return;
+    case RingOp::StepDeitiesYang:
+      model.StepDeitiesYang();
+      return;
+    case RingOp::StepHiddenYin:
+      model.StepHiddenYin();
+      return;
+    case RingOp::StepHiddenYang:
+      model.StepHiddenYang();
+      return;
   }
 }
 
@@ -168,13 +206,18 @@ PlateParts PartsOf(RingOp op) {
     case RingOp::ResetChart:
       return kEarthPart | kHeavenPart | kStarPart | kGatePart | kDeityPart | kCentre;
     case RingOp::StepEarthYin:
-    case RingOp::StepEarthYang: return kEarthStep;
-    case RingOp::StepStars: return kStarPart | kHeavenPart | kStarLabelPart | kCentre;
-    case RingOp::StepGates: return kGatePart | kGateLabelPart;
+    case RingOp::StepEarthYang:
+      return kEarthStep;
+    case RingOp::StepStars:
+      return kStarPart | kHeavenPart | kStarLabelPart | kCentre;
+    case RingOp::StepGates:
+      return kGatePart | kGateLabelPart;
     case RingOp::StepDeitiesYin:
-    case RingOp::StepDeitiesYang: return kDeityPart | kDeityLabelPart;
+    case RingOp::StepDeitiesYang:
+      return kDeityPart | kDeityLabelPart;
     case RingOp::StepHiddenYin:
-    case RingOp::StepHiddenYang: return kHiddenPart | kStemLabelPart;
+    case RingOp::StepHiddenYang:
+      return kHiddenPart | kStemLabelPart;
   }
   return 0;
 }

@@ -44,7 +44,7 @@ inline constexpr int kCounterLabelCount = 4;
 struct CentreOffsets {
   std::int32_t marker_left;  // 标签22 ("禽")
   std::int32_t marker_top;
-  std::int32_t stem_left;    // 天干支5
+  std::int32_t stem_left;  // 天干支5
   std::int32_t stem_top;
 };
 inline constexpr CentreOffsets kResetCentreOffsets = {-30, 0, 80, -30};
@@ -101,8 +101,8 @@ struct PlateModel {
   // shows anything else. Indexed by CounterLabel.
   std::array<std::int32_t, kCounterLabelCount> counter_labels = {1, 1, 1, 1};
 
-  ControlPoint centre_marker;  // 标签22 ("禽")
-  ControlPoint centre_stem;    // 天干支5
+  ControlPoint centre_marker;                        // 标签22 ("禽")
+  ControlPoint centre_stem;                          // 天干支5
   std::array<ControlPoint, kRingSize> star_boxes{};  // 星1..8, by ring position − 1
 
   // Selections by palace 1..9 or ring position 1..8; −1 outside the range.

@@ -24,7 +24,8 @@ int TextArray::Find(std::string_view text) const {
 void TextArray::Assign(std::span<const char* const> texts) {
   std::vector<runtime::HeapText> copies;
   copies.reserve(texts.size());
-  for (const char* text : texts) copies.push_back(runtime::HeapText::Copy(text != nullptr ? text : ""));
+  for (const char* text : texts)
+    copies.push_back(runtime::HeapText::Copy(text != nullptr ? text : ""));
   items_ = std::move(copies);  // the previous elements are freed here
 }
 

@@ -31,9 +31,15 @@ inline constexpr std::array<std::string_view, kBranchCount> kBranchNames = {
 
 // Caption of each palace 1..9, stored from index 0.
 inline constexpr std::array<std::string_view, kPalaceCount> kPalaceLabels = {
-    "坎一宫 正北方 为水",     "坤二宫 西南方 为土",     "震三宫 东方 为雷 属木",
-    "巽四宫 东南方 为风 属木", "五中宫",                 "乾六宫 西北方 为天 属金",
-    "兑七宫 西方 为口 属金",   "艮八宫 东北方 为山 属土", "离九宫 南方 为火"};
+    "坎一宫 正北方 为水",
+    "坤二宫 西南方 为土",
+    "震三宫 东方 为雷 属木",
+    "巽四宫 东南方 为风 属木",
+    "五中宫",
+    "乾六宫 西北方 为天 属金",
+    "兑七宫 西方 为口 属金",
+    "艮八宫 东北方 为山 属土",
+    "离九宫 南方 为火"};
 
 // The palace of each ring position 1..8, stored from index 0.
 inline constexpr std::array<int, kRingSize> kRingPalaces = {1, 6, 7, 2, 9, 4, 3, 8};
@@ -85,9 +91,12 @@ inline constexpr std::array<std::string_view, kYuanCount> kYuanNames = {"上元"
 
 // YuanDayList: the twenty day GanZhi of each yuan, blank-separated.
 inline constexpr std::array<std::string_view, kYuanCount> kYuanDayLists = {
-    "甲子 乙丑 丙寅 丁卯 戊辰 己卯 庚辰 辛巳 壬午 癸未 甲午 乙未 丙申 丁酉 戊戌 己酉 庚戌 辛亥 壬子 癸丑",
-    "己巳 庚午 辛未 壬申 癸酉 甲申 乙酉 丙戌 丁亥 戊子 己亥 庚子 辛丑 壬寅 癸卯 甲寅 乙卯 丙辰 丁巳 戊午",
-    "甲戌 乙亥 丙子 丁丑 戊寅 己丑 庚寅 辛卯 壬辰 癸巳 甲辰 乙巳 丙午 丁未 戊申 己未 庚申 辛酉 壬戌 癸亥"};
+    "甲子 乙丑 丙寅 丁卯 戊辰 己卯 庚辰 辛巳 壬午 癸未 甲午 乙未 丙申 丁酉 戊戌 己酉 庚戌 辛亥 "
+    "壬子 癸丑",
+    "己巳 庚午 辛未 壬申 癸酉 甲申 乙酉 丙戌 丁亥 戊子 己亥 庚子 辛丑 壬寅 癸卯 甲寅 乙卯 丙辰 "
+    "丁巳 戊午",
+    "甲戌 乙亥 丙子 丁丑 戊寅 己丑 庚寅 辛卯 壬辰 癸巳 甲辰 乙巳 丙午 丁未 戊申 己未 庚申 辛酉 "
+    "壬戌 癸亥"};
 
 // JuTable: the ju of each SolarTerm 1..24 (stored from index 0) per yuan;
 // positive is yang dun, negative yin dun.

@@ -11,9 +11,9 @@ namespace {
 
 // In the order of Handler.
 constexpr std::array<HandlerFn, kHandlerCount> kHandlers = {
-    &OnMainWindowCreated, &PlotChart,      &CopyChartText,   &ResetChart,
-    &StepEarthYin,        &StepEarthYang,  &StepStars,       &StepGates,
-    &StepDeitiesYin,      &StepDeitiesYang, &StepHiddenYin,  &StepHiddenYang,
+    &OnMainWindowCreated, &PlotChart,       &CopyChartText, &ResetChart,
+    &StepEarthYin,        &StepEarthYang,   &StepStars,     &StepGates,
+    &StepDeitiesYin,      &StepDeitiesYang, &StepHiddenYin, &StepHiddenYang,
 };
 
 }  // namespace

@@ -32,11 +32,10 @@ inline constexpr std::array<ControlId, 8> kCounterDeityBoxes = {  // 反扑1..8
     0x160106FA, 0x160106FB, 0x160106FC, 0x160106FD, 0x160106FE, 0x160106FF, 0x16010700, 0x16010701};
 
 // Counter labels, indexed like chart::CounterLabel (gate, star, deity, stems).
-inline constexpr std::array<ControlId, 4> kCounterLabels = {
-    0x160100B3,   // 标签15
-    0x160100C1,   // 标签16
-    0x1601013A,   // 标签18
-    0x1601024F};  // 标签20
+inline constexpr std::array<ControlId, 4> kCounterLabels = {0x160100B3,   // 标签15
+                                                            0x160100C1,   // 标签16
+                                                            0x1601013A,   // 标签18
+                                                            0x1601024F};  // 标签20
 
 // Markers.
 inline constexpr ControlId kCentreMarkerLabel = 0x160103FD;  // 标签22 "禽"
@@ -58,16 +57,16 @@ inline constexpr ControlId kDayBox = 0x16010812;    // 编辑框4
 inline constexpr ControlId kHourBox = 0x16010814;   // 编辑框5
 
 // Buttons.
-inline constexpr ControlId kPlotButton = 0x16010454;              // 按钮8 "自动排盘"
-inline constexpr ControlId kCopyButton = 0x160105FA;              // 按钮9 "复制排盘"
-inline constexpr ControlId kStepGatesButton = 0x1601004E;         // 按钮1 "转八门"
-inline constexpr ControlId kStepStarsButton = 0x160100C3;         // 按钮2 "转九星"
-inline constexpr ControlId kStepDeitiesYinButton = 0x1601013C;    // 按钮3 "阴逆转八神"
-inline constexpr ControlId kStepEarthYinButton = 0x16010251;      // 按钮4 "阴逆转地干"
-inline constexpr ControlId kStepEarthYangButton = 0x16010257;     // 按钮5 "阳顺转地干"
-inline constexpr ControlId kStepDeitiesYangButton = 0x16010330;   // 按钮6 "阳顺转八神"
-inline constexpr ControlId kResetButton = 0x1601041D;             // 按钮7 "重置排盘"
-inline constexpr ControlId kStepHiddenYinButton = 0x16010690;     // 按钮10 "逆转暗干"
-inline constexpr ControlId kStepHiddenYangButton = 0x16010691;    // 按钮11 "顺转暗干"
+inline constexpr ControlId kPlotButton = 0x16010454;             // 按钮8 "自动排盘"
+inline constexpr ControlId kCopyButton = 0x160105FA;             // 按钮9 "复制排盘"
+inline constexpr ControlId kStepGatesButton = 0x1601004E;        // 按钮1 "转八门"
+inline constexpr ControlId kStepStarsButton = 0x160100C3;        // 按钮2 "转九星"
+inline constexpr ControlId kStepDeitiesYinButton = 0x1601013C;   // 按钮3 "阴逆转八神"
+inline constexpr ControlId kStepEarthYinButton = 0x16010251;     // 按钮4 "阴逆转地干"
+inline constexpr ControlId kStepEarthYangButton = 0x16010257;    // 按钮5 "阳顺转地干"
+inline constexpr ControlId kStepDeitiesYangButton = 0x16010330;  // 按钮6 "阳顺转八神"
+inline constexpr ControlId kResetButton = 0x1601041D;            // 按钮7 "重置排盘"
+inline constexpr ControlId kStepHiddenYinButton = 0x16010690;    // 按钮10 "逆转暗干"
+inline constexpr ControlId kStepHiddenYangButton = 0x16010691;   // 按钮11 "顺转暗干"
 
 }  // namespace veltrane::ui

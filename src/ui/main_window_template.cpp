@@ -289,8 +289,8 @@ UnitDescription Unit(std::string_view name, ControlId id, TypeCode type, int lef
 }
 
 UnitDescription LabelUnit(const LabelRow& r) {
-  UnitDescription u = Unit(r.name, r.id, TypeCode::Label, r.left, r.top, r.width, r.height,
-                           kLabelFlags);
+  UnitDescription u =
+      Unit(r.name, r.id, TypeCode::Label, r.left, r.top, r.width, r.height, kLabelFlags);
   runtime::LabelBlock block;
   block.caption = Gbk(r.caption);
   block.text_colour = r.colour;
@@ -306,11 +306,21 @@ UnitDescription LabelUnit(const LabelRow& r) {
 std::vector<std::string> ItemTexts(Items items) {
   std::span<const std::string_view> list;
   switch (items) {
-    case Items::Stems: list = kStemItems; break;
-    case Items::Stars: list = kStarItems; break;
-    case Items::Gates: list = kGateItems; break;
-    case Items::Deities: list = kDeityItems; break;
-    case Items::CounterDeities: list = kCounterDeityItems; break;
+    case Items::Stems:
+      list = kStemItems;
+      break;
+    case Items::Stars:
+      list = kStarItems;
+      break;
+    case Items::Gates:
+      list = kGateItems;
+      break;
+    case Items::Deities:
+      list = kDeityItems;
+      break;
+    case Items::CounterDeities:
+      list = kCounterDeityItems;
+      break;
   }
   std::vector<std::string> texts;
   for (std::string_view item : list) texts.push_back(Gbk(item));
@@ -318,8 +328,8 @@ std::vector<std::string> ItemTexts(Items items) {
 }
 
 UnitDescription ComboUnit(const ComboRow& r) {
-  UnitDescription u = Unit(r.name, r.id, TypeCode::ComboBox, r.left, r.top, kComboWidth,
-                           kComboHeight, kInputFlags);
+  UnitDescription u =
+      Unit(r.name, r.id, TypeCode::ComboBox, r.left, r.top, kComboWidth, kComboHeight, kInputFlags);
   runtime::ComboBoxBlock block;
   block.style = 2;  // drop-down list, no editing
   block.sorted = 0;
@@ -333,8 +343,8 @@ UnitDescription ComboUnit(const ComboRow& r) {
 }
 
 UnitDescription EditUnit(const EditRow& r) {
-  UnitDescription u = Unit(r.name, r.id, TypeCode::EditBox, r.left, r.top, r.width, r.height,
-                           kInputFlags);
+  UnitDescription u =
+      Unit(r.name, r.id, TypeCode::EditBox, r.left, r.top, r.width, r.height, kInputFlags);
   runtime::EditBoxBlock block;
   block.content = Gbk(r.content);
   block.border_style = 1;
@@ -351,8 +361,8 @@ UnitDescription EditUnit(const EditRow& r) {
 }
 
 UnitDescription ButtonUnit(const ButtonRow& r) {
-  UnitDescription u = Unit(r.name, r.id, TypeCode::Button, r.left, r.top, kButtonWidth,
-                           kButtonHeight, r.flags);
+  UnitDescription u =
+      Unit(r.name, r.id, TypeCode::Button, r.left, r.top, kButtonWidth, kButtonHeight, r.flags);
   runtime::ButtonBlock block;
   block.caption = Gbk(r.caption);
   u.type_block = block.Encode();
@@ -361,8 +371,8 @@ UnitDescription ButtonUnit(const ButtonRow& r) {
 }
 
 UnitDescription WindowUnit() {
-  UnitDescription u = Unit("", runtime::kWindowUnitId, TypeCode::Window, 50, 50, 792, 586,
-                           runtime::kUnitVisible);
+  UnitDescription u =
+      Unit("", runtime::kWindowUnitId, TypeCode::Window, 50, 50, 792, 586, runtime::kUnitVisible);
   runtime::WindowBlock block;
   block.caption = "Veltrane";
   block.border_style = 2;  // fixed frame

@@ -128,7 +128,8 @@ void StorePlateModel(const PlateModel& model, const PlateModel& loaded, PlatePar
     for (const Marker& marker : kCentreMarkers) {
       const ControlPoint now = model.*marker.position;
       const ControlPoint before = loaded.*marker.position;
-      if (now.left != before.left) runtime::WriteInt(kMainWindow, marker.id, runtime::kLeft, now.left);
+      if (now.left != before.left)
+        runtime::WriteInt(kMainWindow, marker.id, runtime::kLeft, now.left);
       if (now.top != before.top) runtime::WriteInt(kMainWindow, marker.id, runtime::kTop, now.top);
     }
   }

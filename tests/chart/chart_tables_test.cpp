@@ -17,7 +17,8 @@ namespace {
 
 std::string G(std::string_view utf8) { return runtime::GbkFromUtf8(utf8); }
 
-const std::vector<std::string> kStems = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+const std::vector<std::string> kStems = {"甲", "乙", "丙", "丁", "戊",
+                                         "己", "庚", "辛", "壬", "癸"};
 const std::vector<std::string> kBranches = {"子", "丑", "寅", "卯", "辰", "巳",
                                             "午", "未", "申", "酉", "戌", "亥"};
 

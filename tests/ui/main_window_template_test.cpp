@@ -44,7 +44,8 @@ std::vector<std::string> ExpectedOrder() {
   auto down = [&](const std::string& stem, int from, int to) {
     for (int i = from; i >= to; --i) order.push_back(stem + std::to_string(i));
   };
-  add({"标签34", "标签33", "标签32", "标签31", "标签30", "标签29", "编辑框5", "编辑框4", "编辑框3"});
+  add({"标签34", "标签33", "标签32", "标签31", "标签30", "标签29", "编辑框5", "编辑框4",
+       "编辑框3"});
   down("反扑", 8, 1);
   add({"按钮11", "按钮10"});
   down("暗干", 9, 1);
@@ -69,7 +70,7 @@ struct ExpectedLabel {
   Rect rect;
   std::string caption;  // UTF-8
   std::uint32_t colour;
-  int bold_px = 0;      // 0: default font
+  int bold_px = 0;  // 0: default font
   bool wrap = false;
 };
 
@@ -101,9 +102,12 @@ struct Expected {
   std::optional<ExpectedButton> button;
 };
 
-const std::vector<std::string> kGates = {"开门", "休门", "生门", "伤门", "杜门", "景门", "死门", "惊门"};
-const std::vector<std::string> kStars = {"天蓬", "天任", "天冲", "天辅", "天英", "天芮", "天柱", "天心"};
-const std::vector<std::string> kDeities = {"九地", "九天", "值符", "腾蛇", "太阴", "六合", "白虎", "玄武"};
+const std::vector<std::string> kGates = {"开门", "休门", "生门", "伤门",
+                                         "杜门", "景门", "死门", "惊门"};
+const std::vector<std::string> kStars = {"天蓬", "天任", "天冲", "天辅",
+                                         "天英", "天芮", "天柱", "天心"};
+const std::vector<std::string> kDeities = {"九地", "九天", "值符", "腾蛇",
+                                           "太阴", "六合", "白虎", "玄武"};
 const std::vector<std::string> kShortDeities = {"地", "天", "符", "蛇", "阴", "六", "白", "玄"};
 const std::vector<std::string> kStems = {"乙", "丙", "丁", "癸", "壬", "辛", "庚", "己", "戊"};
 
@@ -119,8 +123,9 @@ std::map<std::string, Expected> ExpectedControls() {
   };
   auto edit = [&](const char* name, std::uint32_t id, Rect r, std::string content, int mode,
                   int max_length, int spin, int lo, int hi) {
-    e[name] = {id, TypeCode::EditBox, {}, {}, ExpectedEdit{r, content, mode, max_length, spin, lo, hi},
-               {}};
+    e[name] = {
+        id, TypeCode::EditBox, {}, {}, ExpectedEdit{r, content, mode, max_length, spin, lo, hi},
+        {}};
   };
   auto button = [&](const char* name, std::uint32_t id, int left, int top, std::string caption,
                     bool shown, Handler h) {
@@ -146,6 +151,7 @@ std::map<std::string, Expected> ExpectedControls() {
   label("标签13", 0x1601000E, {336, 104, 112, 24}, "离九宫 南方 为火", 0xC06000);
 
   // Ring boxes: one row per ring place, gate / deity / star / counter deity.
+  // clang-format off
   struct RingRow {
     std::uint32_t gate_id; int gl, gt, gsel;
     std::uint32_t deity_id; int dl, dt, dsel;
@@ -162,6 +168,7 @@ std::map<std::string, Expected> ExpectedControls() {
       {0x16010015, 88, 232, 3, 0x16010138, 88, 168, 6, 0x160100B9, 88, 200, 2, 0x16010700, 16, 232, 6},
       {0x16010012, 88, 416, 2, 0x16010139, 88, 352, 7, 0x160100B8, 88, 384, 1, 0x16010701, 16, 416, 7},
   };
+  // clang-format on
   for (int k = 1; k <= 8; ++k) {
     const RingRow& r = ring[k - 1];
     const std::string n = std::to_string(k);
@@ -172,6 +179,7 @@ std::map<std::string, Expected> ExpectedControls() {
   }
 
   // Stem boxes: one row per palace, heaven / earth / hidden.
+  // clang-format off
   struct StemRow {
     std::uint32_t heaven_id; int hl, ht;
     std::uint32_t earth_id; int el, et;
@@ -188,6 +196,7 @@ std::map<std::string, Expected> ExpectedControls() {
       {0x1601038B, 160, 384, 0x1601025F, 160, 416, 0x1601068E, 16, 384},
       {0x1601038C, 408, 48, 0x16010260, 408, 80, 0x1601068F, 264, 48},
   };
+  // clang-format on
   for (int p = 1; p <= 9; ++p) {
     const StemRow& r = stems[p - 1];
     const std::string n = std::to_string(p);

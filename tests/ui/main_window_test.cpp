@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, LoadsAllUnitsInStackingAndCreationOrder) {
     EXPECT_EQ(platform_.Find(h)->child_id, static_cast<int>(100 + 10 * (109 - i))) << i;
   }
   EXPECT_EQ(platform_.Children(window), expected);
-  EXPECT_EQ(platform_.Find(H(0x16010002))->child_id, 100);  // 标签1
+  EXPECT_EQ(platform_.Find(H(0x16010002))->child_id, 100);   // 标签1
   EXPECT_EQ(platform_.Find(H(0x16010827))->child_id, 1180);  // 标签34
 }
 
@@ -265,7 +265,7 @@ TEST_F(MainWindowTest, StarButtonCarriesHeavenStemsAndMovesTheCentreMarkers) {
 TEST_F(MainWindowTest, AnUnchangedLabelIsNotRewritten) {
   Click(kButton10);  // hidden yin: 标签20 shows "1"
   const int repaints = platform_.Find(H(kLabel20))->repaints;
-  Click(kButton4);   // earth yin: also "1"
+  Click(kButton4);  // earth yin: also "1"
   EXPECT_EQ(platform_.Find(H(kLabel20))->repaints, repaints);
   Click(kButton4);
   EXPECT_EQ(platform_.Find(H(kLabel20))->repaints, repaints + 1);
@@ -275,7 +275,7 @@ TEST_F(MainWindowTest, AnUnchangedLabelIsNotRewritten) {
 // After any sequence of clicks and changes by hand, the window shows what the
 // plate model, run on what the window showed, gives.
 TEST_F(MainWindowTest, WindowFollowsTheModelThroughRandomClicks) {
-  const ControlId buttons[chart::kRingOpCount] = {kButton7, kButton4,  kButton5, kButton2, kButton1,
+  const ControlId buttons[chart::kRingOpCount] = {kButton7, kButton4, kButton5,  kButton2, kButton1,
                                                   kButton3, kButton6, kButton10, kButton11};
   std::mt19937 random(20150204);
   for (int round = 0; round < 200; ++round) {
