@@ -31,8 +31,8 @@ bool Expect(std::string_view text, std::size_t& pos, std::string_view separators
 }
 
 int DaysInMonth(int year, int month) {
-  return static_cast<int>(
-      static_cast<unsigned>(chrono::year_month_day_last(chrono::year(year) / month / chrono::last).day()));
+  return static_cast<int>(static_cast<unsigned>(
+      chrono::year_month_day_last(chrono::year(year) / month / chrono::last).day()));
 }
 
 chrono::sys_days DaysOf(const ChartMoment& m) {
@@ -95,9 +95,10 @@ ChartMoment AddMinutes(const ChartMoment& moment, std::int64_t minutes) {
     --days;
   }
   const chrono::year_month_day ymd{chrono::sys_days(chrono::days(days))};
-  return ChartMoment{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-                     static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(rest / 60),
-                     static_cast<int>(rest % 60)};
+  return ChartMoment{static_cast<int>(ymd.year()),
+                     static_cast<int>(static_cast<unsigned>(ymd.month())),
+                     static_cast<int>(static_cast<unsigned>(ymd.day())),
+                     static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
 }
 
 std::int64_t MinutesBetween(const ChartMoment& from, const ChartMoment& to) {

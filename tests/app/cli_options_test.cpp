@@ -55,8 +55,8 @@ TEST(CommandLine, RangeWithDefaultAndGivenStep) {
   EXPECT_EQ(p.request.range->from, (ChartMoment{2001, 12, 27, 0, 0}));
   EXPECT_EQ(p.request.range->to, (ChartMoment{2001, 12, 28, 0, 0}));
   EXPECT_EQ(p.request.range->step_minutes, 120);
-  ParsedCommandLine stepped = Parse({"--json", "--from", "2001-12-27T00:00", "--to",
-                                     "2001-12-27T00:00", "--step-minutes", "15"});
+  ParsedCommandLine stepped = Parse(
+      {"--json", "--from", "2001-12-27T00:00", "--to", "2001-12-27T00:00", "--step-minutes", "15"});
   ASSERT_EQ(stepped.kind, Kind::kRun) << stepped.text;
   EXPECT_EQ(stepped.request.range->step_minutes, 15);
 }
@@ -64,8 +64,8 @@ TEST(CommandLine, RangeWithDefaultAndGivenStep) {
 TEST(CommandLine, HelpDescribesEveryOption) {
   ParsedCommandLine p = Parse({"--help"});
   ASSERT_EQ(p.kind, Kind::kHelp);
-  for (const char* option : {"--json", "--encoding", "--from", "--to", "--step-minutes", "--help",
-                             "YYYY-MM-DD HH:MM"}) {
+  for (const char* option :
+       {"--json", "--encoding", "--from", "--to", "--step-minutes", "--help", "YYYY-MM-DD HH:MM"}) {
     EXPECT_NE(p.text.find(option), std::string::npos) << option;
   }
 }
@@ -90,12 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadLine{{"2015-02-30", "10:00"}, "impossible date"},
         BadLine{{"1700-01-01", "10:00"}, "year 1700"},
-        BadLine{{"3000-01-01", "10:00"}, "year 3000"},
-        BadLine{{"2015-01-01", "25:00"}, "hour 25"},
-        BadLine{{"2015-01-01", "ten"}, "malformed time"},
-        BadLine{{"2015-01-01"}, "missing time"},
-        BadLine{{"2015-01-01", "10:00", "extra"}, "too many"},
-        BadLine{{"--bogus"}, "--bogus"},
+        BadLine{{"3000-01-01", "10:00"}, "year 3000"}, BadLine{{"2015-01-01", "25:00"}, "hour 25"},
+        BadLine{{"2015-01-01", "ten"}, "malformed time"}, BadLine{{"2015-01-01"}, "missing time"},
+        BadLine{{"2015-01-01", "10:00", "extra"}, "too many"}, BadLine{{"--bogus"}, "--bogus"},
         BadLine{{"--encoding", "latin1"}, "latin1"},
         BadLine{{"--json", "--encoding", "gbk"}, "JSON"},
         BadLine{{"--json", "--from", "2001-12-28T00:00", "--to", "2001-12-27T00:00"}, "before"},

@@ -1,0 +1,22 @@
+// veltrane-chart: the chart of a moment, or of every moment of a range, as
+// the Veltrane window would show it, printed as text or JSON.
+#include <cstdio>
+
+#include "app/cli_options.h"
+#include "app/cli_run.h"
+
+int main(int argc, char** argv) {
+  using veltrane::app::ParsedCommandLine;
+  const ParsedCommandLine command = veltrane::app::ParseCommandLine(argc, argv);
+  switch (command.kind) {
+    case ParsedCommandLine::Kind::kHelp:
+      std::fputs(command.text.c_str(), stdout);
+      return 0;
+    case ParsedCommandLine::Kind::kBadArguments:
+      std::fprintf(stderr, "veltrane-chart: %s\n", command.text.c_str());
+      return 2;
+    case ParsedCommandLine::Kind::kRun:
+      break;
+  }
+  return veltrane::app::RunChartRequest(command.request);
+}

@@ -1,0 +1,30 @@
+#include "ui/program.h"
+
+#include <vector>
+
+#include "chart/chart_tables.h"
+#include "runtime/form/form_runtime.h"
+#include "runtime/process.h"
+#include "ui/handlers.h"
+#include "ui/main_window_ids.h"
+#include "ui/main_window_template.h"
+
+namespace veltrane::ui {
+
+void StartProgram(std::span<const std::uint8_t> template_stream) {
+  // The main window's template, made once and kept for the whole run.
+  static const std::vector<std::uint8_t> main_window_template = MainWindowTemplate();
+  runtime::InitRuntime(template_stream.empty() ? std::span(main_window_template) : template_stream,
+                       HandlerTable());
+  chart::InitChartTables();
+  runtime::RegisterExitRoutine(&chart::FreeChartTables);
+  runtime::LoadWindow(kMainWindow);
+}
+
+int RunProgram(std::span<const std::uint8_t> template_stream) {
+  StartProgram(template_stream);
+  runtime::RunMessageLoop();
+  runtime::ExitProgram(0);
+}
+
+}  // namespace veltrane::ui
