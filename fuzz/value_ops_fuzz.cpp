@@ -20,6 +20,7 @@ using namespace veltrane::runtime;
 namespace {
 
 constexpr double kMinDateTime = -657434.0;
+constexpr double kMaxDateTime = 2958465.0;
 
 std::string TakeText(const CommandArg& result) {
   HeapText owned(static_cast<char*>(ArgPointer(result)));
@@ -38,6 +39,9 @@ void CheckDateTime(const std::string& text) {
   const double t = ArgDouble(CallCommand(ValueOp::ToDateTime, 1, &arg));
   if (t == kMinDateTime) return;
   if (!std::isfinite(t)) __builtin_trap();
+  // A time of day on 0100-01-01 or 9999-12-31 lies outside the numeric range
+  // the parts are clamped to, so it prints as that day's midnight.
+  if (t < kMinDateTime || t > kMaxDateTime) return;
   CommandArg moment = DateTimeArg(t);
   const std::string printed = TakeText(CallCommand(ValueOp::ToText, 1, &moment));
   CommandArg again = TextArg(printed.c_str());
@@ -55,9 +59,9 @@ void CheckSearch(const std::string& s, const std::string& sought, const std::str
     if (found < 1 || pos + sought.size() > s.size() || !IsCharacterStart(s, pos)) __builtin_trap();
     if (!ignore_case && s.compare(pos, sought.size(), sought) != 0) __builtin_trap();
   }
-  CommandArg replace_args[] = {TextArg(s.c_str()),           TextArg(sought.c_str()),
-                               TextArg(replacement.c_str()), OmittedArg(),
-                               OmittedArg(),                 BoolArg(!ignore_case)};
+  CommandArg replace_args[] = {
+      TextArg(s.c_str()), TextArg(sought.c_str()), TextArg(replacement.c_str()), OmittedArg(),
+      OmittedArg(),       BoolArg(!ignore_case)};
   const std::string replaced = TakeText(CallCommand(ValueOp::ReplaceText, 6, replace_args));
   if (found == -1 && replaced != s) __builtin_trap();
 }

@@ -24,8 +24,10 @@ float FloatOf(const CommandArg& arg) { return std::bit_cast<float>(arg.lo); }
 
 std::int32_t TruncatedInt(double x) {
   if (std::isnan(x)) return 0;
-  if (x <= std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-  if (x >= std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (x <= std::numeric_limits<std::int32_t>::min())
+    return std::numeric_limits<std::int32_t>::min();
+  if (x >= std::numeric_limits<std::int32_t>::max())
+    return std::numeric_limits<std::int32_t>::max();
   return static_cast<std::int32_t>(x);
 }
 
@@ -44,40 +46,63 @@ std::string ByteBlockText(const CommandArg& arg) {
 
 double NumberOf(const CommandArg& arg) {
   switch (arg.tag) {
-    case ValueTag::Byte: return static_cast<double>(arg.lo & 0xFFu);
-    case ValueTag::Short: return static_cast<double>(static_cast<std::int16_t>(arg.lo & 0xFFFFu));
-    case ValueTag::Integer: return static_cast<double>(ArgInt(arg));
-    case ValueTag::Long: return static_cast<double>(LongOf(arg));
-    case ValueTag::Single: return static_cast<double>(FloatOf(arg));
-    case ValueTag::Double: return ArgDouble(arg);
-    case ValueTag::Logical: return arg.lo != 0 ? 1.0 : 0.0;
-    case ValueTag::Text: return ReadLeadingNumber(ArgTextPointer(arg));
-    default: return 0.0;
+    case ValueTag::Byte:
+      return static_cast<double>(arg.lo & 0xFFu);
+    case ValueTag::Short:
+      return static_cast<double>(static_cast<std::int16_t>(arg.lo & 0xFFFFu));
+    case ValueTag::Integer:
+      return static_cast<double>(ArgInt(arg));
+    case ValueTag::Long:
+      return static_cast<double>(LongOf(arg));
+    case ValueTag::Single:
+      return static_cast<double>(FloatOf(arg));
+    case ValueTag::Double:
+      return ArgDouble(arg);
+    case ValueTag::Logical:
+      return arg.lo != 0 ? 1.0 : 0.0;
+    case ValueTag::Text:
+      return ReadLeadingNumber(ArgTextPointer(arg));
+    default:
+      return 0.0;
   }
 }
 
 std::string TextOf(const CommandArg& arg) {
   switch (arg.tag) {
-    case ValueTag::Byte: return FormatInteger(arg.lo & 0xFFu);
-    case ValueTag::Short: return FormatInteger(static_cast<std::int16_t>(arg.lo & 0xFFFFu));
-    case ValueTag::Integer: return FormatInteger(ArgInt(arg));
-    case ValueTag::Long: return FormatInteger(LongOf(arg));
-    case ValueTag::Single: return FormatFloat(FloatOf(arg));
-    case ValueTag::Double: return FormatDouble(ArgDouble(arg));
-    case ValueTag::Logical: return Gbk(arg.lo != 0 ? "真" : "假");
-    case ValueTag::DateTime: return FormatDateTimeText(ArgDouble(arg));
-    case ValueTag::Text: return ArgTextPointer(arg);
-    case ValueTag::Bytes: return ByteBlockText(arg);
-    default: return {};
+    case ValueTag::Byte:
+      return FormatInteger(arg.lo & 0xFFu);
+    case ValueTag::Short:
+      return FormatInteger(static_cast<std::int16_t>(arg.lo & 0xFFFFu));
+    case ValueTag::Integer:
+      return FormatInteger(ArgInt(arg));
+    case ValueTag::Long:
+      return FormatInteger(LongOf(arg));
+    case ValueTag::Single:
+      return FormatFloat(FloatOf(arg));
+    case ValueTag::Double:
+      return FormatDouble(ArgDouble(arg));
+    case ValueTag::Logical:
+      return Gbk(arg.lo != 0 ? "真" : "假");
+    case ValueTag::DateTime:
+      return FormatDateTimeText(ArgDouble(arg));
+    case ValueTag::Text:
+      return ArgTextPointer(arg);
+    case ValueTag::Bytes:
+      return ByteBlockText(arg);
+    default:
+      return {};
   }
 }
 
 double DateTimeOf(const CommandArg& arg) {
   switch (arg.tag) {
     case ValueTag::DateTime:
-    case ValueTag::Double: return ArgDouble(arg);
-    case ValueTag::Text: return ParseDateTimeText(ArgTextPointer(arg)).value_or(kMinDateTime);
-    default: return kMinDateTime;
+    case ValueTag::Double:
+      return ArgDouble(arg);
+    case ValueTag::Text:
+      return ParseDateTimeText(ArgTextPointer(arg)).value_or(kMinDateTime);
+    default:
+      return kMinDateTime;
   }
 }
 

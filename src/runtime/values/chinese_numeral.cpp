@@ -18,8 +18,12 @@ struct Numerals {
   std::string_view ten_thousand;
   std::string_view hundred_million;
 
-  std::string_view Digit(std::int64_t d) const { return digits.substr(static_cast<std::size_t>(d) * 2, 2); }
-  std::string_view Unit(int place) const { return units.substr(static_cast<std::size_t>(place - 1) * 2, 2); }
+  std::string_view Digit(std::int64_t d) const {
+    return digits.substr(static_cast<std::size_t>(d) * 2, 2);
+  }
+  std::string_view Unit(int place) const {
+    return units.substr(static_cast<std::size_t>(place - 1) * 2, 2);
+  }
 };
 
 const Numerals& NumeralsFor(bool simple) {

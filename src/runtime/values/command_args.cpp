@@ -22,7 +22,9 @@ void SetArgPointer(CommandArg& arg, const void* p) {
   SetWords(arg, static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(p)));
 }
 
-void SetArgDouble(CommandArg& arg, double value) { SetWords(arg, std::bit_cast<std::uint64_t>(value)); }
+void SetArgDouble(CommandArg& arg, double value) {
+  SetWords(arg, std::bit_cast<std::uint64_t>(value));
+}
 
 CommandArg IntArg(std::int32_t value) {
   return CommandArg{static_cast<std::uint32_t>(value), 0, ValueTag::Integer};

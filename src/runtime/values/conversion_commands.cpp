@@ -15,8 +15,8 @@ void ToTextCommand(CommandArg* result, int count, CommandArg* args) {
 
 // (x, simple = false)
 void ChineseNumeralCommand(CommandArg* result, int count, CommandArg* args) {
-  SetTextResult(result, ChineseNumeralText(DoubleArgAt(count, args, 0),
-                                           BoolArgAt(count, args, 1, false)));
+  SetTextResult(result,
+                ChineseNumeralText(DoubleArgAt(count, args, 0), BoolArgAt(count, args, 1, false)));
 }
 
 void ToDateTimeCommand(CommandArg* result, int count, CommandArg* args) {

@@ -46,9 +46,8 @@ int DaysInMonth(int year, int month) {
 
 bool IsValidDateTimeParts(const DateTimeParts& parts) {
   return parts.year >= 100 && parts.year <= 9999 && parts.day >= 1 &&
-         parts.day <= DaysInMonth(parts.year, parts.month) && parts.hour >= 0 &&
-         parts.hour <= 23 && parts.minute >= 0 && parts.minute <= 59 && parts.second >= 0 &&
-         parts.second <= 59;
+         parts.day <= DaysInMonth(parts.year, parts.month) && parts.hour >= 0 && parts.hour <= 23 &&
+         parts.minute >= 0 && parts.minute <= 59 && parts.second >= 0 && parts.second <= 59;
 }
 
 double ClampDateTime(double t) {
@@ -57,7 +56,8 @@ double ClampDateTime(double t) {
 }
 
 double ComposeDateTimeParts(const DateTimeParts& parts) {
-  const auto days = static_cast<double>(DaysFromCivil(parts.year, parts.month, parts.day) - kEpochDays);
+  const auto days =
+      static_cast<double>(DaysFromCivil(parts.year, parts.month, parts.day) - kEpochDays);
   const double fraction =
       static_cast<double>(parts.hour * 3600 + parts.minute * 60 + parts.second) / kSecondsPerDay;
   return days < 0 ? days - fraction : days + fraction;

@@ -18,7 +18,8 @@ void PartCommand(CommandArg* result, int count, CommandArg* args) {
 void NowCommand(CommandArg* result, int /*count*/, CommandArg* /*args*/) {
   const platform::LocalTime now = platform::CurrentPlatform().Now();
   const DateTimeParts parts{now.year, now.month, now.day, now.hour, now.minute, now.second};
-  SetDateTimeResult(result, IsValidDateTimeParts(parts) ? ComposeDateTimeParts(parts) : kMinDateTime);
+  SetDateTimeResult(result,
+                    IsValidDateTimeParts(parts) ? ComposeDateTimeParts(parts) : kMinDateTime);
 }
 
 void YearOfCommand(CommandArg* result, int count, CommandArg* args) {

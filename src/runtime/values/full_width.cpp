@@ -10,11 +10,15 @@ char AsciiOf(unsigned char lead, unsigned char trail) {
   if (lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE) return static_cast<char>(trail - 0x80);
   if (lead != 0xA1) return 0;
   switch (trail) {
-    case 0xA1: return ' ';
-    case 0xAB: return '~';
+    case 0xA1:
+      return ' ';
+    case 0xAB:
+      return '~';
     case 0xEE:
-    case 0xEF: return '*';
-    default: return 0;
+    case 0xEF:
+      return '*';
+    default:
+      return 0;
   }
 }
 

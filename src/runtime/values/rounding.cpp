@@ -13,8 +13,10 @@ constexpr double kAllWhole = 4503599627370496.0;  // 2^52
 
 std::int32_t SaturatedInt(double x) {
   if (std::isnan(x)) return 0;
-  if (x <= std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-  if (x >= std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (x <= std::numeric_limits<std::int32_t>::min())
+    return std::numeric_limits<std::int32_t>::min();
+  if (x >= std::numeric_limits<std::int32_t>::max())
+    return std::numeric_limits<std::int32_t>::max();
   return static_cast<std::int32_t>(x);
 }
 

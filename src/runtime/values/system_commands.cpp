@@ -3,17 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "runtime/form/form_runtime.h"
 #include "runtime/platform/platform.h"
 #include "runtime/text/gbk_literal.h"
 #include "runtime/values/arg_convert.h"
 #include "runtime/values/command_args.h"
 #include "runtime/values/value_commands.h"
-
-namespace veltrane::runtime {
-// The text of item `index` of a loaded combo box; nullopt when the box or the
-// item is missing. Provided by the form runtime.
-std::optional<std::string> ComboItemText(std::uint32_t window, std::uint32_t control, int index);
-}  // namespace veltrane::runtime
 
 namespace veltrane::runtime::values {
 namespace {

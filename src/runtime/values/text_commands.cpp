@@ -29,9 +29,10 @@ void FindTextCommand(CommandArg* result, int count, CommandArg* args) {
 
 // (s, sought, replacement = "", start = 1, count = every one, case-sensitive = true)
 void ReplaceTextCommand(CommandArg* result, int count, CommandArg* args) {
-  SetTextResult(result, ReplaceInText(TextArgAt(count, args, 0), TextArgAt(count, args, 1),
-                                      TextArgAt(count, args, 2), IntArgAt(count, args, 3, 1),
-                                      IntArgAt(count, args, 4, -1), BoolArgAt(count, args, 5, true)));
+  SetTextResult(result,
+                ReplaceInText(TextArgAt(count, args, 0), TextArgAt(count, args, 1),
+                              TextArgAt(count, args, 2), IntArgAt(count, args, 3, 1),
+                              IntArgAt(count, args, 4, -1), BoolArgAt(count, args, 5, true)));
 }
 
 }  // namespace veltrane::runtime::values

@@ -61,21 +61,22 @@ std::int32_t FindInText(std::string_view s, std::string_view sought, std::int32_
   return -1;
 }
 
-std::string ReplaceInText(std::string_view s, std::string_view sought,
-                          std::string_view replacement, std::int32_t start, std::int32_t count,
-                          bool case_sensitive) {
+std::string ReplaceInText(std::string_view s, std::string_view sought, std::string_view replacement,
+                          std::int32_t start, std::int32_t count, bool case_sensitive) {
   std::size_t pos = StartIndex(start);
   if (s.empty() || sought.empty() || count == 0 || pos >= s.size()) return std::string(s);
 
   std::string out(s.substr(0, pos));
   std::int32_t replaced = 0;
   while (pos < s.size() && s.size() - pos >= sought.size() && (count < 0 || replaced < count)) {
+    const std::size_t n = GbkCharLength(s, pos);
+    // As in searching, a lead byte with nothing after it ends the text.
+    if (n == 1 && IsGbkLeadByte(static_cast<unsigned char>(s[pos]))) break;
     if (Matches(s.substr(pos, sought.size()), sought, !case_sensitive)) {
       out += replacement;
       pos += sought.size();
       ++replaced;
     } else {
-      const std::size_t n = GbkCharLength(s, pos);
       out.append(s, pos, n);
       pos += n;
     }

@@ -24,8 +24,7 @@ std::int32_t FindInText(std::string_view s, std::string_view sought, std::int32_
 
 // s with the occurrences of sought at character starts from position start on
 // replaced, at most count of them (count < 0: all).
-std::string ReplaceInText(std::string_view s, std::string_view sought,
-                          std::string_view replacement, std::int32_t start, std::int32_t count,
-                          bool case_sensitive);
+std::string ReplaceInText(std::string_view s, std::string_view sought, std::string_view replacement,
+                          std::int32_t start, std::int32_t count, bool case_sensitive);
 
 }  // namespace veltrane::runtime::values

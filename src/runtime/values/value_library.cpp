@@ -10,12 +10,12 @@ using namespace values;
 
 // Indexed by ValueOp.
 constexpr std::array<CommandFn, kValueOpCount> kValueCommands = {
-    IntegerDivideCommand, RemainderCommand,  AbsoluteCommand,      IntegerPartCommand,
-    NearestCommand,       SineCommand,       LeftTextCommand,      RightTextCommand,
-    MidTextCommand,       FindTextCommand,   ReplaceTextCommand,   ToNumberCommand,
-    ToTextCommand,        ChineseNumeralCommand, ToDateTimeCommand, NowCommand,
-    YearOfCommand,        MonthOfCommand,    DayOfCommand,         HourOfCommand,
-    MinuteOfCommand,      ItemTextCommand,   ClearClipboardCommand, SetClipboardTextCommand,
+    IntegerDivideCommand, RemainderCommand,      AbsoluteCommand,       IntegerPartCommand,
+    NearestCommand,       SineCommand,           LeftTextCommand,       RightTextCommand,
+    MidTextCommand,       FindTextCommand,       ReplaceTextCommand,    ToNumberCommand,
+    ToTextCommand,        ChineseNumeralCommand, ToDateTimeCommand,     NowCommand,
+    YearOfCommand,        MonthOfCommand,        DayOfCommand,          HourOfCommand,
+    MinuteOfCommand,      ItemTextCommand,       ClearClipboardCommand, SetClipboardTextCommand,
     ShowMessageCommand,
 };
 static_assert(static_cast<int>(ValueOp::ShowMessage) == kValueOpCount - 1);

@@ -1,0 +1,66 @@
+// The value operations on the form runtime and the headless platform: combo
+// box item texts, the message box, the clock.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "form_test_fixture.h"
+#include "runtime/values/command.h"
+#include "runtime/values/command_args.h"
+#include "runtime/values/value_ops.h"
+
+namespace veltrane::runtime::testing_form {
+namespace {
+
+using ValuesOnForm = FormTest;
+
+TEST_F(ValuesOnForm, ItemTextGivesTheItemOrTheEmptyText) {
+  EXPECT_EQ(ops::ItemText(kWindow, kCombo, 0).view(), "") << "window not loaded yet";
+  Load();
+  struct Case {
+    WindowId window;
+    ControlId control;
+    int index;
+    const char* want;
+  };
+  const Case cases[] = {
+      {kWindow, kCombo, 0, "item0"},
+      {kWindow, kCombo, 7, "item7"},
+      {kWindow, kCombo, 8, ""},
+      {kWindow, kCombo, -1, ""},
+      {kWindow, kPastEndCombo, 2, "item2"},
+      {kWindow, kButton, 0, ""},
+      {kWindow, 0x1601FFFF, 0, ""},
+      {kSecondWindow, kCombo, 0, ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ops::ItemText(c.window, c.control, c.index).view(), c.want)
+        << std::hex << c.control << " item " << std::dec << c.index;
+  }
+  // Only a combo-box reference names a box.
+  CommandArg args[] = {IntArg(static_cast<std::int32_t>(kWindow)), IntArg(0)};
+  const CommandArg r = CallCommand(ValueOp::ItemText, 2, args);
+  EXPECT_EQ(r.tag, ValueTag::Text);
+  HeapText owned(static_cast<char*>(ArgPointer(r)));
+  EXPECT_EQ(owned.view(), "");
+}
+
+TEST_F(ValuesOnForm, MessageBoxAndClockGoThroughThePlatform) {
+  platform_.SetEchoMessageBoxes(false);
+  platform_.SetMessageBoxAnswer(1);
+  EXPECT_EQ(ops::ShowMessage("done", 0, "t"), 0);
+  ASSERT_EQ(platform_.MessageBoxes().size(), 1u);
+  EXPECT_EQ(platform_.MessageBoxes()[0].style, 0x2000u);
+  EXPECT_EQ(platform_.MessageBoxes()[0].text, "done");
+
+  platform_.SetClock({2024, 2, 29, 13, 45, 30, 500});
+  const double now = ops::Now();
+  EXPECT_EQ(ops::YearOf(now), 2024);
+  EXPECT_EQ(ops::MonthOf(now), 2);
+  EXPECT_EQ(ops::DayOf(now), 29);
+  EXPECT_EQ(ops::HourOf(now), 13);
+  EXPECT_EQ(ops::MinuteOf(now), 45);
+}
+
+}  // namespace
+}  // namespace veltrane::runtime::testing_form

@@ -1,0 +1,19 @@
+#include "values_test_platform.h"
+
+#include <cstdlib>
+
+#include "runtime/text/gbk.h"
+
+namespace veltrane::test_support {
+
+void ValuesPlatform::EndProcess(int code) { std::_Exit(code); }
+
+ValuesPlatformScope::ValuesPlatformScope() { platform::InstallPlatform(&platform_); }
+
+ValuesPlatformScope::~ValuesPlatformScope() { platform::InstallPlatform(nullptr); }
+
+std::string Gbk8(std::string_view utf8) { return runtime::GbkFromUtf8(utf8); }
+
+std::string Utf8(std::string_view gbk) { return runtime::Utf8FromGbk(gbk); }
+
+}  // namespace veltrane::test_support
