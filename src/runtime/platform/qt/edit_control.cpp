@@ -17,6 +17,8 @@ namespace {
 
 // Twice the system edge height around one line of text.
 constexpr int kEdgeHeight = 2;
+// Pixels of Qt's own padding given back to the text on each side.
+constexpr int kTextMarginGain = 2;
 
 // Limits the box to a number of GBK bytes, as the runtime counts them.
 class GbkLimitValidator : public QValidator {
@@ -47,6 +49,9 @@ void EditControl::ApplyLook(const EditLook& look) {
   pal.setColor(QPalette::Base, BackgroundColour(look.background, pal));
   setPalette(pal);
   setFrame(look.border_style != 0);
+  // The inputs were sized for a system edit box, whose text runs closer to its
+  // border than Qt's: a four-digit year fills a 32-pixel box.
+  setTextMargins(-kTextMarginGain, 0, -kTextMarginGain, 0);
   setReadOnly(look.read_only);
   setEchoMode(look.password ? QLineEdit::Password : QLineEdit::Normal);
   setStyleSheet(

@@ -13,10 +13,13 @@ namespace veltrane::platform::qt {
 
 namespace {
 
-// Families that cover the GB2312 repertoire, best first.
-constexpr std::array<const char*, 7> kCjkPreference = {
-    "WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC", "WenQuanYi Zen Hei",
-    "Droid Sans Fallback", "AR PL UMing CN",   "Noto Serif CJK SC"};
+// Families that cover the GB2312 repertoire, best first. The window was laid
+// out for a Chinese system face whose Latin letters have one fixed width
+// (rules of "-" span the grid), so the monospaced families come first.
+constexpr std::array<const char*, 9> kCjkPreference = {
+    "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC", "WenQuanYi Zen Hei Mono",
+    "WenQuanYi Micro Hei",      "Noto Sans CJK SC",      "Source Han Sans SC",
+    "WenQuanYi Zen Hei",        "Droid Sans Fallback",   "AR PL UMing CN"};
 
 QString FindCjkFamily() {
   const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
