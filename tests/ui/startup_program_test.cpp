@@ -1,0 +1,141 @@
+// The program's entry on the headless platform: the start-up plots the hour
+// the clock reads, 自动排盘 re-plots what the date boxes say, and closing the
+// window ends the run with exit code 0 after FreeChartTables.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "chart/chart_tables.h"
+#include "chart/plot_chart.h"
+#include "chart/plot_texts.h"
+#include "runtime/form/form_runtime.h"
+#include "runtime/platform/headless/headless_platform.h"
+#include "runtime/process.h"
+#include "runtime/template/window_template.h"
+#include "ui/main_window_ids.h"
+#include "ui/plate_binding.h"
+#include "ui/program.h"
+
+namespace veltrane::ui {
+namespace {
+
+class ProgramTest : public testing::Test {
+ protected:
+  void Start(const platform::LocalTime& clock) {
+    platform::InstallPlatform(&platform_);
+    platform_.SetClock(clock);
+    StartProgram();
+  }
+  void TearDown() override {
+    runtime::ShutdownRuntimeForTests();
+    chart::FreeChartTables();
+    runtime::ClearExitRoutines();
+    RingCounterState() = {};
+  }
+  std::string Edit(ControlId box) {
+    return std::string(runtime::ReadText(kMainWindow, box, runtime::kEditContent).view());
+  }
+  std::string Caption(ControlId label) {
+    return std::string(runtime::ReadText(kMainWindow, label, runtime::kLabelCaption).view());
+  }
+  int Selection(ControlId box) {
+    return runtime::ReadInt(kMainWindow, box, runtime::kComboSelection);
+  }
+
+  // The window shows what the plate model plots for the same date and minute.
+  void ExpectWindowShows(const chart::ChartDate& date) {
+    const chart::Chart want = chart::ComputeChart(date);
+    EXPECT_EQ(Edit(kPillarsBox), chart::PillarsText(want.pillars).view());
+    EXPECT_EQ(Caption(kTermLabel), chart::TermText(want).view());
+    EXPECT_EQ(Caption(kXunLabel), chart::XunText(want));
+    EXPECT_EQ(Caption(kDutyLabel), chart::DutyText(want).view());
+    EXPECT_EQ(chart::KeptPlottingResults().ju_text.view(), chart::JuText(want).view());
+    EXPECT_EQ(chart::KeptPlottingResults().void_palaces, want.void_palaces);
+    EXPECT_EQ(chart::KeptPlottingResults().horse_palace, want.horse_palace);
+    for (int p = 1; p <= 9; ++p) {
+      const chart::PalaceCell& cell = want.cell(p);
+      EXPECT_EQ(Selection(kEarthStemBoxes[p - 1]), cell.earth_stem) << "palace " << p;
+      EXPECT_EQ(Selection(kHiddenStemBoxes[p - 1]), cell.hidden_stem) << "palace " << p;
+      if (p == 5) continue;
+      EXPECT_EQ(Selection(kHeavenStemBoxes[p - 1]), cell.heaven_stem) << "palace " << p;
+      const int k = chart::RingPositionOfPalace(p);
+      EXPECT_EQ(Selection(kStarBoxes[k - 1]), cell.star) << "palace " << p;
+      EXPECT_EQ(Selection(kGateBoxes[k - 1]), cell.gate) << "palace " << p;
+      EXPECT_EQ(Selection(kDeityBoxes[k - 1]), cell.deity) << "palace " << p;
+      EXPECT_EQ(Selection(kCounterDeityBoxes[k - 1]), cell.counter_deity) << "palace " << p;
+    }
+  }
+
+  platform::HeadlessPlatform platform_;
+};
+
+struct ClockCase {
+  const char* name;
+  platform::LocalTime clock;
+};
+
+class StartUpPlotsTheClock : public ProgramTest, public testing::WithParamInterface<ClockCase> {};
+
+TEST_P(StartUpPlotsTheClock, DateBoxesAndChartOfTheClocksHour) {
+  const platform::LocalTime& c = GetParam().clock;
+  Start(c);
+  EXPECT_EQ(Edit(kYearBox), std::to_string(c.year));
+  EXPECT_EQ(Edit(kMonthBox), std::to_string(c.month));
+  EXPECT_EQ(Edit(kDayBox), std::to_string(c.day));
+  EXPECT_EQ(Edit(kHourBox), std::to_string(c.hour));
+  ExpectWindowShows({c.year, c.month, c.day, c.hour, c.minute});
+  EXPECT_TRUE(platform_.MessageBoxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clocks, StartUpPlotsTheClock,
+    testing::Values(ClockCase{"WorkedChart", {2001, 12, 27, 4, 10, 0, 0}},
+                    ClockCase{"Midnight", {2015, 1, 1, 0, 0, 0, 0}},
+                    ClockCase{"LateZiHourTakesTheNextDay", {2015, 6, 30, 23, 59, 59, 0}},
+                    ClockCase{"YinDunSummer", {2020, 7, 15, 13, 45, 0, 0}},
+                    ClockCase{"FirstYear", {1800, 1, 1, 0, 0, 0, 0}},
+                    ClockCase{"LastMinute", {2999, 12, 31, 23, 59, 0, 0}},
+                    ClockCase{"LeapDay", {2000, 2, 29, 12, 30, 0, 0}}),
+    [](const testing::TestParamInfo<ClockCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ProgramTest, PlotButtonPlotsTheTypedDateWithTheClocksMinute) {
+  Start({2001, 12, 27, 4, 10, 0, 0});
+  runtime::WriteText(kMainWindow, kYearBox, runtime::kEditContent, "2020");
+  runtime::WriteText(kMainWindow, kMonthBox, runtime::kEditContent, "7");
+  runtime::WriteText(kMainWindow, kDayBox, runtime::kEditContent, "15");
+  runtime::WriteText(kMainWindow, kHourBox, runtime::kEditContent, "13");
+  platform_.SetClock({2001, 12, 27, 5, 33, 0, 0});
+  ASSERT_TRUE(platform_.Click(runtime::NativeHandleOf(kMainWindow, kPlotButton)));
+  ExpectWindowShows({2020, 7, 15, 13, 33});
+}
+
+// Runs in the death-test child after FreeChartTables: says what it left.
+void ReportTables() {
+  const bool freed = chart::Tables().terms.count() == 0 && chart::Tables().stems.count() == 0 &&
+                     chart::Tables().yuan_days[0].is_null() &&
+                     chart::KeptPlottingResults().ju_text.is_null();
+  std::fprintf(stderr, freed ? "tables freed\n" : "tables kept\n");
+}
+
+TEST(ProgramRunDeathTest, ClosingTheWindowEndsWithExitCodeZeroAfterFreeChartTables) {
+  EXPECT_EXIT(
+      {
+        platform::HeadlessPlatform headless;
+        platform::InstallPlatform(&headless);
+        headless.SetClock({2001, 12, 27, 4, 10, 0, 0});
+        headless.Post([&headless] {
+          runtime::RegisterExitRoutine(&ReportTables);  // runs after FreeChartTables
+          headless.Click(runtime::NativeHandleOf(kMainWindow, kCopyButton));
+          if (headless.ClipboardHasText() && chart::Tables().terms.count() == 24) {
+            std::fprintf(stderr, "copied\n");
+          }
+          headless.CloseWindow(runtime::NativeHandleOf(kMainWindow, runtime::kWindowUnitId));
+        });
+        RunProgram();
+      },
+      testing::ExitedWithCode(0), "copied\ntables freed\n");
+}
+
+}  // namespace
+}  // namespace veltrane::ui
