@@ -36,7 +36,7 @@ TEST(TypeBlockLayout, ButtonBlockIsVersionValuesBytesThenCaption) {
 }
 
 TEST(TypeBlockLayout, DefaultsMatchTheTypes) {
-  EXPECT_EQ(LabelBlock{}.caption, "\xB1\xEA\xC7\xA9");  // 标签
+  EXPECT_EQ(LabelBlock{}.caption, "\xB1\xEA\xC7\xA9");   // 标签
   EXPECT_EQ(ButtonBlock{}.caption, "\xB0\xB4\xC5\xA5");  // 按钮
   EXPECT_EQ(ComboBoxBlock{}.selection, -1);
   EXPECT_EQ(EditBoxBlock{}.password_mask, 42);
@@ -140,9 +140,7 @@ std::vector<TypeCase> Cases() {
       return block.Encode();
     };
   };
-  auto decodes = [](auto decode) {
-    return [decode](const Bytes& b) { return decode(b).ok(); };
-  };
+  auto decodes = [](auto decode) { return [decode](const Bytes& b) { return decode(b).ok(); }; };
   LabelBlock label;
   label.font = BoldFont(16);
   ComboBoxBlock combo;
@@ -207,7 +205,7 @@ TEST(LogFontRecord, SixtyBytesRoundTripAndFaceIsBounded) {
   f.SetFaceName("\xCB\xCE\xCC\xE5");  // 宋体
   const auto bytes = f.Encode();
   EXPECT_EQ(bytes.size(), 60u);
-  EXPECT_EQ(bytes[0], 0xC8);  // -56
+  EXPECT_EQ(bytes[0], 0xC8);   // -56
   EXPECT_EQ(bytes[16], 0xBC);  // 700
   EXPECT_EQ(bytes[23], 134);
   EXPECT_EQ(*LogFont::Decode(bytes), f);

@@ -65,10 +65,14 @@ TEST(ControlRegistry, KindsOfTheProgramsProperties) {
 
 std::vector<std::uint8_t> DefaultBlock(TypeCode code) {
   switch (code) {
-    case TypeCode::Window: return WindowBlock{}.Encode();
-    case TypeCode::EditBox: return EditBoxBlock{}.Encode();
-    case TypeCode::Label: return LabelBlock{}.Encode();
-    case TypeCode::Button: return ButtonBlock{}.Encode();
+    case TypeCode::Window:
+      return WindowBlock{}.Encode();
+    case TypeCode::EditBox:
+      return EditBoxBlock{}.Encode();
+    case TypeCode::Label:
+      return LabelBlock{}.Encode();
+    case TypeCode::Button:
+      return ButtonBlock{}.Encode();
     case TypeCode::ComboBox: {
       ComboBoxBlock b;
       b.items = {"a", "b", "c"};
@@ -175,11 +179,16 @@ TEST(EditInput, FilterOfEveryInputMode) {
     const char* refused;
   };
   const Row rows[] = {
-      {InputMode::AnyText, "a-.5 Z", ""},      {InputMode::ReadOnly, "a", ""},
-      {InputMode::Password, "a", ""},          {InputMode::Integer, "-0123456789", "a.+ e"},
-      {InputMode::Byte, "-9", "a."},           {InputMode::Short, "-9", "a."},
-      {InputMode::Long, "-9", "a."},           {InputMode::Decimal, "-.09", "a+e,"},
-      {InputMode::Single, "-.09", "a"},        {InputMode::Double, "-.09", "a"},
+      {InputMode::AnyText, "a-.5 Z", ""},
+      {InputMode::ReadOnly, "a", ""},
+      {InputMode::Password, "a", ""},
+      {InputMode::Integer, "-0123456789", "a.+ e"},
+      {InputMode::Byte, "-9", "a."},
+      {InputMode::Short, "-9", "a."},
+      {InputMode::Long, "-9", "a."},
+      {InputMode::Decimal, "-.09", "a+e,"},
+      {InputMode::Single, "-.09", "a"},
+      {InputMode::Double, "-.09", "a"},
       {InputMode::Digits, "0123456789", "-.a"},
   };
   for (const Row& row : rows) {
@@ -192,16 +201,17 @@ TEST(EditInput, FilterOfEveryInputMode) {
           << static_cast<int>(row.mode) << " " << *c;
     }
     EXPECT_TRUE(AcceptsTypedChar(row.mode, U'\b'));  // control characters always pass
-    EXPECT_EQ(AcceptsTypedChar(row.mode, U'年'),
-              row.mode == InputMode::AnyText || row.mode == InputMode::ReadOnly ||
-                  row.mode == InputMode::Password);
+    EXPECT_EQ(AcceptsTypedChar(row.mode, U'年'), row.mode == InputMode::AnyText ||
+                                                     row.mode == InputMode::ReadOnly ||
+                                                     row.mode == InputMode::Password);
   }
 }
 
 TEST(EditInput, LeadingIntegerOfAnyText) {
   const std::pair<const char*, std::int64_t> rows[] = {
-      {"12", 12},   {"", 0},        {"abc", 0},   {"-7", -7},     {" 42x", 42},
-      {"+3", 3},    {"-", 0},       {"2015", 2015}, {"99999999999999999999999", 1'000'000'000'000},
+      {"12", 12},      {"", 0},        {"abc", 0},
+      {"-7", -7},      {" 42x", 42},   {"+3", 3},
+      {"-", 0},        {"2015", 2015}, {"99999999999999999999999", 1'000'000'000'000},
       {"\xC4\xEA", 0},
   };
   for (const auto& [text, want] : rows) {
@@ -220,11 +230,20 @@ TEST(EditInput, SpinStepWrapsWithinTheRange) {
     std::int64_t want;
   };
   const Row rows[] = {
-      {12, 1, 1, 12, 1},    {1, -1, 1, 12, 12},   {0, 1, 1, 12, 1},      {0, -1, 1, 12, 12},
-      {6, 1, 1, 12, 7},     {6, -1, 1, 12, 5},    {40, -1, 1, 31, 31},   {-5, 1, 1, 31, 1},
-      {2999, 1, 1800, 2999, 1800}, {23, 1, 0, 23, 0}, {0, -1, 0, 23, 23},
+      {12, 1, 1, 12, 1},
+      {1, -1, 1, 12, 12},
+      {0, 1, 1, 12, 1},
+      {0, -1, 1, 12, 12},
+      {6, 1, 1, 12, 7},
+      {6, -1, 1, 12, 5},
+      {40, -1, 1, 31, 31},
+      {-5, 1, 1, 31, 1},
+      {2999, 1, 1800, 2999, 1800},
+      {23, 1, 0, 23, 0},
+      {0, -1, 0, 23, 23},
       {std::numeric_limits<std::int32_t>::max(), 1, 0, std::numeric_limits<std::int32_t>::max(), 0},
-      {5, 1, 10, 1, 10},    {5, -1, 10, 1, 1},  // min above max: nothing lies inside
+      {5, 1, 10, 1, 10},
+      {5, -1, 10, 1, 1},  // min above max: nothing lies inside
   };
   for (const Row& r : rows) {
     EXPECT_EQ(SpinStep(r.current, r.delta, r.min, r.max), r.want)

@@ -67,7 +67,7 @@ struct SpinRow {
 TEST_F(FormEvent, AutomaticSpinSteppingWrapsAround) {
   Load();
   const SpinRow rows[] = {
-      {"12", +1, "1"}, {"1", -1, "12"}, {"5", +1, "6"}, {"5", -1, "4"},
+      {"12", +1, "1"}, {"1", -1, "12"},  {"5", +1, "6"}, {"5", -1, "4"},
       {"ab", +1, "1"}, {"ab", -1, "12"}, {"", +1, "1"},  {"-7", +1, "1"},
   };
   for (const SpinRow& row : rows) {

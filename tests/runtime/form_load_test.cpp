@@ -68,9 +68,8 @@ TEST_F(FormLoad, ControlsAreMadeFromTheLastRecordWithChildIdsFrom100) {
 TEST_F(FormLoad, StackingPutsRecordOneOnTop) {
   Load();
   const std::vector<platform::Handle> want = {
-      H(kButton),        H(kLabel),        H(kSpinEdit),    H(kCombo),
-      H(kHiddenLabel),   H(kEventSpinEdit), H(kSharingButton), H(kLoopButtonA),
-      H(kLoopButtonB),   H(kPastEndCombo)};
+      H(kButton),        H(kLabel),         H(kSpinEdit),    H(kCombo),       H(kHiddenLabel),
+      H(kEventSpinEdit), H(kSharingButton), H(kLoopButtonA), H(kLoopButtonB), H(kPastEndCombo)};
   EXPECT_EQ(platform_.Children(H(kWindowUnitId)), want);
 }
 

@@ -21,9 +21,9 @@ TEST_F(FormProperty, PositionsClampTo32627AndSizesToZero) {
     std::int32_t stored;
   };
   const Row rows[] = {
-      {kLeft, -40000, -32627}, {kLeft, 40000, 32627},  {kLeft, -20, -20},
-      {kTop, -32628, -32627},  {kTop, 32627, 32627},   {kWidth, -3, 0},
-      {kWidth, 40000, 32627},  {kHeight, -1, 0},       {kHeight, 77, 77},
+      {kLeft, -40000, -32627}, {kLeft, 40000, 32627}, {kLeft, -20, -20},
+      {kTop, -32628, -32627},  {kTop, 32627, 32627},  {kWidth, -3, 0},
+      {kWidth, 40000, 32627},  {kHeight, -1, 0},      {kHeight, 77, 77},
   };
   for (const Row& row : rows) {
     WriteInt(kWindow, kLabel, row.property, row.written);
@@ -88,11 +88,16 @@ TEST_F(FormProperty, TypeSetOperationsClampTheirRanges) {
     std::int32_t read;
   };
   const Row rows[] = {
-      {kLabel, kLabelTextEffect, 9, 3},     {kLabel, kLabelTextEffect, -2, 0},
-      {kLabel, kLabelTextEffect, 2, 2},     {kLabel, kLabelGradientWidth, 2, 5},
-      {kLabel, kLabelGradientWidth, 9, 9},  {kLabel, kLabelHAlign, 7, 2},
-      {kSpinEdit, kEditBorderStyle, 7, 5},  {kSpinEdit, kEditBorderStyle, -1, 0},
-      {kSpinEdit, kEditSpinMin, -50, -50},  {kButton, kButtonType, 4, 1},
+      {kLabel, kLabelTextEffect, 9, 3},
+      {kLabel, kLabelTextEffect, -2, 0},
+      {kLabel, kLabelTextEffect, 2, 2},
+      {kLabel, kLabelGradientWidth, 2, 5},
+      {kLabel, kLabelGradientWidth, 9, 9},
+      {kLabel, kLabelHAlign, 7, 2},
+      {kSpinEdit, kEditBorderStyle, 7, 5},
+      {kSpinEdit, kEditBorderStyle, -1, 0},
+      {kSpinEdit, kEditSpinMin, -50, -50},
+      {kButton, kButtonType, 4, 1},
       {kLabel, kLabelTextColour, 0x00FF00, 0x00FF00},
   };
   for (const Row& row : rows) {
@@ -158,7 +163,7 @@ TEST_F(FormProperty, TagRewriteKeepsLaterRecordsReachable) {
 
 TEST_F(FormProperty, FontPartsReadAndWrite) {
   Load();
-  EXPECT_EQ(ReadProperty(kWindow, kLabel, kLabelFont, 1), 1u);  // stored bold
+  EXPECT_EQ(ReadProperty(kWindow, kLabel, kLabelFont, 1), 1u);   // stored bold
   EXPECT_EQ(ReadProperty(kWindow, kLabel, kLabelFont, 5), 12u);  // 16 px at 96 dpi
   WriteProperty(kWindow, kLabel, kLabelFont, 2, 1, 0);
   WriteProperty(kWindow, kLabel, kLabelFont, 0, 3700, 0);
@@ -170,8 +175,8 @@ TEST_F(FormProperty, FontPartsReadAndWrite) {
   EXPECT_TRUE(Native(kLabel).label.font.is_default);
 
   const std::uint64_t words = ReadProperty(kWindow, kLabel, kLabelFont, -1);
-  void* block = PointerFromWords(static_cast<std::uint32_t>(words),
-                                 static_cast<std::uint32_t>(words >> 32));
+  void* block =
+      PointerFromWords(static_cast<std::uint32_t>(words), static_cast<std::uint32_t>(words >> 32));
   FontRecord record;
   std::memcpy(&record, block, sizeof record);
   EXPECT_EQ(record.bold, 0);
@@ -179,7 +184,8 @@ TEST_F(FormProperty, FontPartsReadAndWrite) {
   EXPECT_STREQ(record.face, "");
   record.bold = 1;
   record.face = "SimHei";
-  WriteProperty(kWindow, kLabel, kLabelFont, -1, static_cast<std::uint32_t>(WordsFromPointer(&record)),
+  WriteProperty(kWindow, kLabel, kLabelFont, -1,
+                static_cast<std::uint32_t>(WordsFromPointer(&record)),
                 static_cast<std::uint32_t>(WordsFromPointer(&record) >> 32));
   EXPECT_EQ(Native(kLabel).label.font.weight, 700);
   EXPECT_EQ(Native(kLabel).label.font.face, "SimHei");

@@ -30,7 +30,7 @@ inline constexpr ControlId kEventSpinEdit = 0x16010006;  // SpinMode 2
 inline constexpr ControlId kSharingButton = 0x16010007;  // shares kButton's events
 inline constexpr ControlId kLoopButtonA = 0x16010008;    // A and B share each other
 inline constexpr ControlId kLoopButtonB = 0x16010009;
-inline constexpr ControlId kPastEndCombo = 0x1601000A;   // 8 items, stored selection 8
+inline constexpr ControlId kPastEndCombo = 0x1601000A;  // 8 items, stored selection 8
 inline constexpr ControlId kSecondLabel = 0x16020001;
 inline constexpr ControlId kUnknownTypeUnit = 0x16020002;
 
@@ -53,7 +53,7 @@ inline void EditChanged() { Record("edit changed"); }
 inline void ComboPicked() { Record("combo picked"); }
 inline void Spun() { Record("spun"); }
 
-inline const HandlerFn kHandlers[] = {&Created, &Moved,       &Resized, &Clicked,
+inline const HandlerFn kHandlers[] = {&Created,     &Moved,       &Resized, &Clicked,
                                       &EditChanged, &ComboPicked, &Spun,    nullptr};
 
 inline std::vector<std::string> GbkItems(int n) {
@@ -81,14 +81,14 @@ inline std::vector<WindowDescription> TestWindows(std::uint32_t label_version = 
   WindowBlock window_block;
   window_block.caption = "Test";
   window_block.background = 0;
-  UnitDescription window = Unit(kWindowUnitId, TypeCode::Window, window_block.Encode(), 1,
-                                {50, 50, 400, 300});
+  UnitDescription window =
+      Unit(kWindowUnitId, TypeCode::Window, window_block.Encode(), 1, {50, 50, 400, 300});
   window.events = {{0, 0}, {3, 1}, {4, 2}};
 
   ButtonBlock button_block;
   button_block.caption = "Go";
-  UnitDescription button = Unit(kButton, TypeCode::Button, button_block.Encode(), 5,
-                                {10, 10, 80, 32});
+  UnitDescription button =
+      Unit(kButton, TypeCode::Button, button_block.Encode(), 5, {10, 10, 80, 32});
   button.events = {{0, 3}, {1, 7}};
 
   LabelBlock label_block;
@@ -106,57 +106,57 @@ inline std::vector<WindowDescription> TestWindows(std::uint32_t label_version = 
   spin_block.spin_mode = 1;
   spin_block.spin_min = 1;
   spin_block.spin_max = 12;
-  UnitDescription spin = Unit(kSpinEdit, TypeCode::EditBox, spin_block.Encode(), 5,
-                              {10, 80, 40, 24});
+  UnitDescription spin =
+      Unit(kSpinEdit, TypeCode::EditBox, spin_block.Encode(), 5, {10, 80, 40, 24});
   spin.events = {{0, 4}};
 
   ComboBoxBlock combo_block;
   combo_block.style = 2;
   combo_block.items = GbkItems(8);
   combo_block.selection = 3;
-  UnitDescription combo = Unit(kCombo, TypeCode::ComboBox, combo_block.Encode(), 5,
-                               {10, 110, 56, 20});
+  UnitDescription combo =
+      Unit(kCombo, TypeCode::ComboBox, combo_block.Encode(), 5, {10, 110, 56, 20});
   combo.events = {{0, 5}};
 
-  UnitDescription hidden = Unit(kHiddenLabel, TypeCode::Label, LabelBlock{}.Encode(), 0,
-                                {-300, 10, 60, 20});
+  UnitDescription hidden =
+      Unit(kHiddenLabel, TypeCode::Label, LabelBlock{}.Encode(), 0, {-300, 10, 60, 20});
 
   EditBoxBlock event_spin_block;
   event_spin_block.content = "5";
   event_spin_block.spin_mode = 2;
-  UnitDescription event_spin = Unit(kEventSpinEdit, TypeCode::EditBox, event_spin_block.Encode(),
-                                    5, {10, 140, 40, 24});
+  UnitDescription event_spin =
+      Unit(kEventSpinEdit, TypeCode::EditBox, event_spin_block.Encode(), 5, {10, 140, 40, 24});
   event_spin.events = {{1, 6}};
 
-  UnitDescription sharing = Unit(kSharingButton, TypeCode::Button, ButtonBlock{}.Encode(), 5,
-                                 {100, 10, 80, 32});
+  UnitDescription sharing =
+      Unit(kSharingButton, TypeCode::Button, ButtonBlock{}.Encode(), 5, {100, 10, 80, 32});
   sharing.event_share = kButton;
-  UnitDescription loop_a = Unit(kLoopButtonA, TypeCode::Button, ButtonBlock{}.Encode(), 5,
-                                {100, 50, 80, 32});
+  UnitDescription loop_a =
+      Unit(kLoopButtonA, TypeCode::Button, ButtonBlock{}.Encode(), 5, {100, 50, 80, 32});
   loop_a.event_share = kLoopButtonB;
-  UnitDescription loop_b = Unit(kLoopButtonB, TypeCode::Button, ButtonBlock{}.Encode(), 5,
-                                {100, 90, 80, 32});
+  UnitDescription loop_b =
+      Unit(kLoopButtonB, TypeCode::Button, ButtonBlock{}.Encode(), 5, {100, 90, 80, 32});
   loop_b.event_share = kLoopButtonA;
 
   ComboBoxBlock past_end_block;
   past_end_block.style = 2;
   past_end_block.items = GbkItems(8);
   past_end_block.selection = 8;
-  UnitDescription past_end = Unit(kPastEndCombo, TypeCode::ComboBox, past_end_block.Encode(), 5,
-                                  {100, 130, 56, 20});
+  UnitDescription past_end =
+      Unit(kPastEndCombo, TypeCode::ComboBox, past_end_block.Encode(), 5, {100, 130, 56, 20});
 
   WindowDescription main;
   main.id = kWindow;
-  main.units = {window, button, label, spin, combo, hidden, event_spin, sharing, loop_a, loop_b,
-                past_end};
+  main.units = {window,     button,  label,  spin,   combo,   hidden,
+                event_spin, sharing, loop_a, loop_b, past_end};
 
   WindowDescription second;
   second.id = kSecondWindow;
   LabelBlock second_label;
-  second.units = {Unit(kWindowUnitId, TypeCode::Window, WindowBlock{}.Encode(), 1, {0, 0, 200, 100}),
-                  Unit(kSecondLabel, TypeCode::Label, second_label.Encode(), 1, {7, 8, 30, 20}),
-                  Unit(kUnknownTypeUnit, TypeCode::Label,
-                       {}, 1, {0, 0, 1, 1})};
+  second.units = {
+      Unit(kWindowUnitId, TypeCode::Window, WindowBlock{}.Encode(), 1, {0, 0, 200, 100}),
+      Unit(kSecondLabel, TypeCode::Label, second_label.Encode(), 1, {7, 8, 30, 20}),
+      Unit(kUnknownTypeUnit, TypeCode::Label, {}, 1, {0, 0, 1, 1})};
   second.units.back().type_code = 0x00019999;  // a type no registry entry has
   return {main, second};
 }

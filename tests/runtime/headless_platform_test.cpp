@@ -39,11 +39,20 @@ class Headless : public ::testing::Test {
     params.child_id = id;
     Handle h = 0;
     switch (kind) {
-      case ControlKind::Label: h = p.CreateLabel(params, {}); break;
-      case ControlKind::Button: h = p.CreateButton(params, {}); break;
-      case ControlKind::Edit: h = p.CreateEdit(params, edit_look); break;
-      case ControlKind::ComboBox: h = p.CreateComboBox(params, combo_look); break;
-      case ControlKind::Window: break;
+      case ControlKind::Label:
+        h = p.CreateLabel(params, {});
+        break;
+      case ControlKind::Button:
+        h = p.CreateButton(params, {});
+        break;
+      case ControlKind::Edit:
+        h = p.CreateEdit(params, edit_look);
+        break;
+      case ControlKind::ComboBox:
+        h = p.CreateComboBox(params, combo_look);
+        break;
+      case ControlKind::Window:
+        break;
     }
     p.SetVisible(h, true);
     return h;
@@ -155,8 +164,8 @@ TEST_F(Headless, ClosingAndMovingTheWindowAreReported) {
   EXPECT_TRUE(p.MoveWindow(window, {5, 0, 300, 200}));
   EXPECT_TRUE(p.MoveWindow(window, {5, 0, 310, 200}));
   EXPECT_TRUE(p.CloseWindow(window));
-  EXPECT_EQ(sink.log, (std::vector<std::string>{"moved", "resized",
-                                                "closed " + std::to_string(window)}));
+  EXPECT_EQ(sink.log,
+            (std::vector<std::string>{"moved", "resized", "closed " + std::to_string(window)}));
   WindowLook fixed;
   fixed.closable = false;
   const Handle other = p.CreateTopWindow({}, fixed);

@@ -110,7 +110,8 @@ Result<bool> BlockReader::Finish() const {
 }
 
 void BlockWriter::U32(std::uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<std::uint8_t>(v >> shift));
+  for (int shift = 0; shift < 32; shift += 8)
+    bytes_.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
 void BlockWriter::U16(std::uint16_t v) {

@@ -68,9 +68,8 @@ void ComboBox::SortIfNeeded() {
   if (block_.sorted == 0 || block_.items.size() < 2) return;
   std::vector<std::size_t> order(block_.items.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    return block_.items[a] < block_.items[b];
-  });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return block_.items[a] < block_.items[b]; });
   std::vector<std::string> items;
   std::vector<std::uint32_t> data;
   for (std::size_t i : order) {
@@ -88,21 +87,36 @@ const std::string& ComboBox::LiveContent() {
 
 Control::Field ComboBox::FieldOf(int index) {
   switch (index + kFirstTypeProperty) {
-    case kComboStyle: return &block_.style;
-    case kComboContent: return &block_.content;
-    case kComboMaxLength: return &block_.max_length;
-    case kComboSelectionStart: return &block_.selection_start;
-    case kComboSelectionLength: return &block_.selection_length;
-    case kComboSorted: return &block_.sorted;
-    case kComboExtraItemHeight: return &block_.extra_item_height;
-    case kComboTextColour: return &block_.text_colour;
-    case kComboBackground: return &block_.background;
-    case kComboFont: return &block_.font;
-    case kComboSelection: return &block_.selection;
-    case kComboDataSource: return &block_.data_source;
-    case kComboDataColumn: return &block_.data_column;
-    case 24: return &block_.property24;
-    default: return {};  // the selected text and the two lists are computed
+    case kComboStyle:
+      return &block_.style;
+    case kComboContent:
+      return &block_.content;
+    case kComboMaxLength:
+      return &block_.max_length;
+    case kComboSelectionStart:
+      return &block_.selection_start;
+    case kComboSelectionLength:
+      return &block_.selection_length;
+    case kComboSorted:
+      return &block_.sorted;
+    case kComboExtraItemHeight:
+      return &block_.extra_item_height;
+    case kComboTextColour:
+      return &block_.text_colour;
+    case kComboBackground:
+      return &block_.background;
+    case kComboFont:
+      return &block_.font;
+    case kComboSelection:
+      return &block_.selection;
+    case kComboDataSource:
+      return &block_.data_source;
+    case kComboDataColumn:
+      return &block_.data_column;
+    case 24:
+      return &block_.property24;
+    default:
+      return {};  // the selected text and the two lists are computed
   }
 }
 
@@ -164,7 +178,7 @@ std::optional<SetEffect> ComboBox::SetLive(int index, const PropertyValue& value
     case kComboSelectionLength: {
       const std::int32_t v = Info(index)->Clamp(value.number);
       (index + kFirstTypeProperty == kComboSelectionStart ? block_.selection_start
-                                                           : block_.selection_length) = v;
+                                                          : block_.selection_length) = v;
       if (Editable()) {
         const TextSpan sel =
             ClampSpan(LiveContent().size(), block_.selection_start, block_.selection_length);

@@ -7,8 +7,8 @@ namespace veltrane::runtime {
 std::vector<std::uint8_t> ComboBoxBlock::Encode() const {
   BlockWriter w;
   w.U32(version);
-  for (std::int32_t v : {style, max_length, selection_start, selection_length, sorted,
-                         extra_item_height}) {
+  for (std::int32_t v :
+       {style, max_length, selection_start, selection_length, sorted, extra_item_height}) {
     w.I32(v);
   }
   w.U32(text_colour);

@@ -95,7 +95,7 @@ class Control {
 };
 
 using CreateControlFn = Result<std::unique_ptr<Control>> (*)(const CreateContext& context,
-                                                              std::span<const std::uint8_t> block);
+                                                             std::span<const std::uint8_t> block);
 
 // A control type: its names, flag word, property table and factory.
 class ControlType {

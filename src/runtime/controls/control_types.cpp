@@ -17,8 +17,8 @@ constexpr std::uint32_t Code(TypeCode code) { return static_cast<std::uint32_t>(
 const std::array<ControlType, 5> kTypes = {{
     {Code(TypeCode::Window), "\xB4\xB0\xBF\xDA", "window", 0x800000D0, kWindowProperties,
      &WindowControl::Create},
-    {Code(TypeCode::EditBox), "\xB1\xE0\xBC\xAD\xBF\xF2", "EditBox", 0x80000040,
-     kEditBoxProperties, &EditBox::Create},
+    {Code(TypeCode::EditBox), "\xB1\xE0\xBC\xAD\xBF\xF2", "EditBox", 0x80000040, kEditBoxProperties,
+     &EditBox::Create},
     {Code(TypeCode::Label), "\xB1\xEA\xC7\xA9", "Label", 0x84012040, kLabelProperties,
      &Label::Create},
     {Code(TypeCode::Button), "\xB0\xB4\xC5\xA5", "Button", 0x80000840, kButtonProperties,

@@ -82,26 +82,46 @@ const std::string& EditBox::LiveContent() {
 
 Control::Field EditBox::FieldOf(int index) {
   switch (index + kFirstTypeProperty) {
-    case kEditContent: return &block_.content;
-    case kEditBorderStyle: return &block_.border_style;
-    case kEditTextColour: return &block_.text_colour;
-    case kEditBackground: return &block_.background;
-    case kEditFont: return &block_.font;
-    case kEditHideSelection: return &block_.hide_selection;
-    case kEditMaxLength: return &block_.max_length;
-    case kEditMultiLine: return &block_.multi_line;
-    case kEditScrollBars: return &block_.scroll_bars;
-    case kEditAlignment: return &block_.alignment;
-    case kEditInputMode: return &block_.input_mode;
-    case kEditCaseConversion: return &block_.case_conversion;
-    case kEditSpinMode: return &block_.spin_mode;
-    case kEditSpinMin: return &block_.spin_min;
-    case kEditSpinMax: return &block_.spin_max;
-    case kEditSelectionStart: return &block_.selection_start;
-    case kEditSelectionLength: return &block_.selection_length;
-    case kEditDataSource: return &block_.data_source;
-    case kEditDataColumn: return &block_.data_column;
-    default: return {};  // the mask and the selected text are computed
+    case kEditContent:
+      return &block_.content;
+    case kEditBorderStyle:
+      return &block_.border_style;
+    case kEditTextColour:
+      return &block_.text_colour;
+    case kEditBackground:
+      return &block_.background;
+    case kEditFont:
+      return &block_.font;
+    case kEditHideSelection:
+      return &block_.hide_selection;
+    case kEditMaxLength:
+      return &block_.max_length;
+    case kEditMultiLine:
+      return &block_.multi_line;
+    case kEditScrollBars:
+      return &block_.scroll_bars;
+    case kEditAlignment:
+      return &block_.alignment;
+    case kEditInputMode:
+      return &block_.input_mode;
+    case kEditCaseConversion:
+      return &block_.case_conversion;
+    case kEditSpinMode:
+      return &block_.spin_mode;
+    case kEditSpinMin:
+      return &block_.spin_min;
+    case kEditSpinMax:
+      return &block_.spin_max;
+    case kEditSelectionStart:
+      return &block_.selection_start;
+    case kEditSelectionLength:
+      return &block_.selection_length;
+    case kEditDataSource:
+      return &block_.data_source;
+    case kEditDataColumn:
+      return &block_.data_column;
+    default:
+      return {};  // the mask and the selected text are computed
   }
 }
 
@@ -144,7 +164,7 @@ std::optional<SetEffect> EditBox::SetLive(int index, const PropertyValue& value)
     case kEditSelectionLength: {
       const std::int32_t v = Info(index)->Clamp(value.number);
       (index + kFirstTypeProperty == kEditSelectionStart ? block_.selection_start
-                                                          : block_.selection_length) = v;
+                                                         : block_.selection_length) = v;
       const TextSpan sel =
           ClampSpan(LiveContent().size(), block_.selection_start, block_.selection_length);
       p.SetTextSelection(handle(), sel.start, sel.length);

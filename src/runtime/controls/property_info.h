@@ -15,18 +15,18 @@ namespace veltrane::runtime {
 
 enum class PropertyKind : std::uint16_t {
   Integer = 1000,
-  Number = 1001,          // 32-bit integer (positions, sizes, lengths)
-  Long = 1002,            // 64-bit value
-  Logical = 1003,         // reads yield 1 only when the stored value is 1
-  DateTime = 1004,        // 64-bit value
+  Number = 1001,    // 32-bit integer (positions, sizes, lengths)
+  Long = 1002,      // 64-bit value
+  Logical = 1003,   // reads yield 1 only when the stored value is 1
+  DateTime = 1004,  // 64-bit value
   Text = 1005,
-  Enumeration = 1006,     // a negative written value becomes 0
+  Enumeration = 1006,  // a negative written value becomes 0
   Picture = 1009,
   Icon = 1010,
   MouseCursor = 1011,
   Sound = 1012,
-  Font = 1013,            // stored LOGFONT, or none for the default GUI font
-  Colour = 1014,          // COLORREF 0x00BBGGRR
+  Font = 1013,    // stored LOGFONT, or none for the default GUI font
+  Colour = 1014,  // COLORREF 0x00BBGGRR
   BorderColour = 1015,
   FileName = 1016,
   BackgroundColour = 1017,  // 0xFF000000 = the system's button face

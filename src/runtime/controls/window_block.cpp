@@ -36,9 +36,9 @@ Result<WindowBlock> WindowBlock::Decode(std::span<const std::uint8_t> bytes) {
   r.I32(b.border_style);
   r.I32(b.picture_layout);
   r.U32(b.background);
-  for (std::int32_t* v : {&b.maximise_box, &b.minimise_box, &b.control_box, &b.position,
-                          &b.closable, &b.property14, &b.property21, &b.property22,
-                          &b.property23, &b.property25}) {
+  for (std::int32_t* v :
+       {&b.maximise_box, &b.minimise_box, &b.control_box, &b.position, &b.closable, &b.property14,
+        &b.property21, &b.property22, &b.property23, &b.property25}) {
     r.I32(*v);
   }
   if (b.version > 1) r.I32(b.property26);

@@ -35,25 +35,45 @@ std::int32_t Angle(std::int64_t tenths) {
 
 std::int32_t Part(const LogFont& f, std::int32_t sub_index) {
   switch (sub_index) {
-    case 0: return f.escapement;
-    case 1: return f.weight >= 700 ? 1 : 0;
-    case 2: return f.italic != 0 ? 1 : 0;
-    case 3: return f.strike_out != 0 ? 1 : 0;
-    case 4: return f.underline != 0 ? 1 : 0;
-    case 5: return PointSize(f);
-    default: return 0;
+    case 0:
+      return f.escapement;
+    case 1:
+      return f.weight >= 700 ? 1 : 0;
+    case 2:
+      return f.italic != 0 ? 1 : 0;
+    case 3:
+      return f.strike_out != 0 ? 1 : 0;
+    case 4:
+      return f.underline != 0 ? 1 : 0;
+    case 5:
+      return PointSize(f);
+    default:
+      return 0;
   }
 }
 
 void SetPart(LogFont& f, std::int32_t sub_index, std::int32_t value) {
   switch (sub_index) {
-    case 0: f.escapement = f.orientation = Angle(value); break;
-    case 1: f.weight = value != 0 ? 700 : 400; break;
-    case 2: f.italic = value != 0 ? 1 : 0; break;
-    case 3: f.strike_out = value != 0 ? 1 : 0; break;
-    case 4: f.underline = value != 0 ? 1 : 0; break;
-    case 5: f.height = HeightForPoints(std::max(value, 1)); break;
-    default: break;
+    case 0:
+      f.escapement = f.orientation = Angle(value);
+      break;
+    case 1:
+      f.weight = value != 0 ? 700 : 400;
+      break;
+    case 2:
+      f.italic = value != 0 ? 1 : 0;
+      break;
+    case 3:
+      f.strike_out = value != 0 ? 1 : 0;
+      break;
+    case 4:
+      f.underline = value != 0 ? 1 : 0;
+      break;
+    case 5:
+      f.height = HeightForPoints(std::max(value, 1));
+      break;
+    default:
+      break;
   }
 }
 

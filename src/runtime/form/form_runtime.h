@@ -26,7 +26,8 @@ using HandlerFn = void (*)();
 // (-1 = none; a null entry = none); connects to CurrentPlatform(). A stream
 // that cannot be read, or a HandlerRef outside the table, is fatal
 // "载入窗口模板数据段出错!".
-void InitRuntime(std::span<const std::uint8_t> template_stream, std::span<const HandlerFn> handlers);
+void InitRuntime(std::span<const std::uint8_t> template_stream,
+                 std::span<const HandlerFn> handlers);
 
 // Creates the window and its controls and raises its events 0, 3 and 4; fatal
 // "载入启动窗口失败" when the window is not in the template or anything
@@ -84,13 +85,13 @@ inline void* PointerFromWords(std::uint32_t lo, std::uint32_t hi) {
 // fields in this order. A read returns one heap block holding the record and
 // its face name (face points inside the same block). Point sizes are at 96 dpi.
 struct FontRecord {
-  std::int32_t angle;       // tenths of a degree, 0..3599
-  std::int32_t bold;        // weight >= 700
+  std::int32_t angle;  // tenths of a degree, 0..3599
+  std::int32_t bold;   // weight >= 700
   std::int32_t italic;
   std::int32_t strike_out;
   std::int32_t underline;
   std::int32_t point_size;
-  const char* face;         // GBK; null or over 31 bytes = the default face
+  const char* face;  // GBK; null or over 31 bytes = the default face
 };
 
 // --- Events ------------------------------------------------------------------

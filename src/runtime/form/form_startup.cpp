@@ -38,9 +38,9 @@ void DestroyAllWindows() {
 
 platform::CreateParams ParamsOf(const UnitTable& table, int index) {
   platform::CreateParams params;
-  params.rect = {table.Geometry(index, GeometryField::Left), table.Geometry(index, GeometryField::Top),
-                 table.Geometry(index, GeometryField::Width),
-                 table.Geometry(index, GeometryField::Height)};
+  params.rect = {
+      table.Geometry(index, GeometryField::Left), table.Geometry(index, GeometryField::Top),
+      table.Geometry(index, GeometryField::Width), table.Geometry(index, GeometryField::Height)};
   params.disabled = (table.Flags(index) & kUnitDisabled) != 0;
   params.tab_stop = (table.Flags(index) & kUnitTabStop) != 0;
   return params;
@@ -49,7 +49,8 @@ platform::CreateParams ParamsOf(const UnitTable& table, int index) {
 // Creates one unit's object; false when its type is unknown or creation fails.
 bool CreateUnit(WindowState& window, int index, platform::CreateParams params) {
   const ControlType* type = FindControlType(window.table.TypeCodeAt(index));
-  const bool is_window = window.table.TypeCodeAt(index) == static_cast<std::uint32_t>(TypeCode::Window);
+  const bool is_window =
+      window.table.TypeCodeAt(index) == static_cast<std::uint32_t>(TypeCode::Window);
   if (type == nullptr || is_window != (index == 0)) return false;
   CreateContext context{type, &platform::CurrentPlatform(), params};
   Result<std::unique_ptr<Control>> made = type->create(context, window.table.TypeBlock(index));
@@ -66,7 +67,8 @@ bool CreateUnit(WindowState& window, int index, platform::CreateParams params) {
 
 }  // namespace
 
-void InitRuntime(std::span<const std::uint8_t> template_stream, std::span<const HandlerFn> handlers) {
+void InitRuntime(std::span<const std::uint8_t> template_stream,
+                 std::span<const HandlerFn> handlers) {
   ShutdownRuntimeForTests();
   Result<std::vector<WindowRecord>> windows = ReadWindowTemplate(template_stream);
   if (!windows) form::Fatal("载入窗口模板数据段出错!");

@@ -20,8 +20,8 @@ struct ResolvedEvent {
 };
 
 struct WindowState {
-  WindowRecord record;  // as the template holds it
-  UnitTable table;      // the working copy: common properties live here
+  WindowRecord record;                             // as the template holds it
+  UnitTable table;                                 // the working copy: common properties live here
   std::vector<std::vector<ResolvedEvent>> events;  // per unit, in stored order
   std::vector<std::unique_ptr<Control>> objects;   // per unit while live, else empty
   std::vector<int> child_ids;                      // per unit while live
@@ -30,15 +30,16 @@ struct WindowState {
   WindowId id() const { return record.id; }
   bool live() const { return !objects.empty() && objects[0] != nullptr; }
   Control* Object(int index) const {
-    return static_cast<std::size_t>(index) < objects.size() ? objects[static_cast<std::size_t>(index)].get()
-                                                             : nullptr;
+    return static_cast<std::size_t>(index) < objects.size()
+               ? objects[static_cast<std::size_t>(index)].get()
+               : nullptr;
   }
 };
 
 struct RuntimeState {
   std::vector<WindowState> windows;
-  bool started = false;    // RunMessageLoop entered
-  int suspended = 0;       // event dispatch suspended while above 0
+  bool started = false;  // RunMessageLoop entered
+  int suspended = 0;     // event dispatch suspended while above 0
   std::optional<EventSource> source;
 };
 

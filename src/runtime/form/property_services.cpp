@@ -251,8 +251,8 @@ void WriteProperty(WindowId window, ControlId control, PropertyIndex property,
 }
 
 HeapText ReadText(WindowId window, ControlId control, PropertyIndex property) {
-  return HeapText(static_cast<char*>(
-      reinterpret_cast<void*>(static_cast<std::uintptr_t>(ReadProperty(window, control, property)))));
+  return HeapText(static_cast<char*>(reinterpret_cast<void*>(
+      static_cast<std::uintptr_t>(ReadProperty(window, control, property)))));
 }
 
 std::int32_t ReadInt(WindowId window, ControlId control, PropertyIndex property) {

@@ -45,7 +45,8 @@ std::vector<char32_t> CodePoints(std::string_view utf8) {
       continue;
     }
     char32_t ch = b & (0x7F >> n);
-    for (std::size_t k = 1; k < n; ++k) ch = ch << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    for (std::size_t k = 1; k < n; ++k)
+      ch = ch << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
     out.push_back(ch);
     i += n;
   }
@@ -217,10 +218,14 @@ std::string HeadlessPlatform::GetText(Handle control) {
   HeadlessControl* c = Live(control);
   if (c == nullptr) return {};
   switch (c->kind) {
-    case ControlKind::Window: return c->window.caption;
-    case ControlKind::Label: return c->label.caption;
-    case ControlKind::Button: return c->button.caption;
-    case ControlKind::Edit: return c->text;
+    case ControlKind::Window:
+      return c->window.caption;
+    case ControlKind::Label:
+      return c->label.caption;
+    case ControlKind::Button:
+      return c->button.caption;
+    case ControlKind::Edit:
+      return c->text;
     case ControlKind::ComboBox:
       // A drop-down list shows its selected item in place of an edit field.
       if (c->combo.style == 2) {
@@ -235,9 +240,15 @@ void HeadlessPlatform::SetText(Handle control, std::string_view gbk) {
   HeadlessControl* c = Live(control);
   if (c == nullptr) return;
   switch (c->kind) {
-    case ControlKind::Window: c->window.caption = gbk; break;
-    case ControlKind::Label: c->label.caption = gbk; break;
-    case ControlKind::Button: c->button.caption = gbk; break;
+    case ControlKind::Window:
+      c->window.caption = gbk;
+      break;
+    case ControlKind::Label:
+      c->label.caption = gbk;
+      break;
+    case ControlKind::Button:
+      c->button.caption = gbk;
+      break;
     case ControlKind::Edit:
     case ControlKind::ComboBox:
       c->text = gbk;
@@ -374,8 +385,8 @@ int HeadlessPlatform::TypeText(Handle edit, std::string_view utf8) {
 
 bool HeadlessPlatform::PressSpin(Handle edit, int delta) {
   HeadlessControl* c = LiveOf(edit, ControlKind::Edit);
-  if (c == nullptr || c->edit.spin_mode == 0 || c->edit.multi_line || !c->visible ||
-      !c->enabled || delta == 0) {
+  if (c == nullptr || c->edit.spin_mode == 0 || c->edit.multi_line || !c->visible || !c->enabled ||
+      delta == 0) {
     return false;
   }
   if (sink_ != nullptr) sink_->OnSpinArrow(edit, delta > 0 ? 1 : -1);
@@ -465,9 +476,15 @@ LocalTime HeadlessPlatform::Now() {
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
   std::tm local{};
   localtime_r(&seconds, &local);
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-          local.tm_min,         local.tm_sec,      static_cast<int>(ms.count())};
+  const auto ms =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
+  return {local.tm_year + 1900,
+          local.tm_mon + 1,
+          local.tm_mday,
+          local.tm_hour,
+          local.tm_min,
+          local.tm_sec,
+          static_cast<int>(ms.count())};
 }
 
 void HeadlessPlatform::EndProcess(int code) {

@@ -29,7 +29,7 @@ struct HeadlessControl {
   bool visible = false;
   bool enabled = true;
   bool tab_stop = false;
-  std::string text;    // GBK: an edit box's text or a combo box's edit field
+  std::string text;  // GBK: an edit box's text or a combo box's edit field
   int text_selection_start = 0;
   int text_selection_length = 0;
   int selection = -1;  // combo box item, -1 = none
@@ -38,7 +38,7 @@ struct HeadlessControl {
   LabelLook label;
   EditLook edit;
   ButtonLook button;
-  ComboLook combo;     // combo.items is the item list
+  ComboLook combo;  // combo.items is the item list
 };
 
 struct MessageBoxRecord {
@@ -151,7 +151,7 @@ class HeadlessPlatform final : public Platform {
   Handle Make(ControlKind kind, const CreateParams& params);
   std::vector<Handle>& StackOf(Handle parent);
 
-  std::deque<HeadlessControl> controls_;  // handle h is controls_[h - 1]
+  std::deque<HeadlessControl> controls_;                        // handle h is controls_[h - 1]
   std::vector<std::pair<Handle, std::vector<Handle>>> stacks_;  // per parent, top first
   EventSink* sink_ = nullptr;
   Handle focus_ = 0;
