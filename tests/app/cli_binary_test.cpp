@@ -1,0 +1,196 @@
+// veltrane-chart run as a separate process, as a user runs it: its text and
+// JSON for the worked chart, ranges, help, and its exit codes and messages
+// for bad arguments.
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "runtime/text/gbk.h"
+#include "ui/copy_worked_chart.h"
+
+extern char** environ;
+
+namespace veltrane::app {
+namespace {
+
+struct ToolRun {
+  int exit_code = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Runs the built tool with args, stdout and stderr each into a file of its own.
+ToolRun RunTool(const std::vector<std::string>& args) {
+  char out_path[] = "/tmp/veltrane-chart-out-XXXXXX";
+  char err_path[] = "/tmp/veltrane-chart-err-XXXXXX";
+  const int out_fd = mkstemp(out_path);
+  const int err_fd = mkstemp(err_path);
+  ToolRun run;
+  if (out_fd < 0 || err_fd < 0) return run;
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, out_fd, STDOUT_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, err_fd, STDERR_FILENO);
+  std::vector<std::string> all = {VELTRANE_CHART_BINARY};
+  all.insert(all.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : all) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  close(out_fd);
+  close(err_fd);
+  run.out = ReadFile(out_path);
+  run.err = ReadFile(err_path);
+  std::remove(out_path);
+  std::remove(err_path);
+  return run;
+}
+
+// The example object for the worked chart, key for key.
+const char* const kWorkedChartJson = R"({"date":"2001-12-27T04:00",
+  "pillars":["辛巳","庚子","甲子","丙寅"],"term":"冬至","yuan":"上元","dun":"阳","ju":1,
+  "xun":"甲子戊","void_palaces":[6,6],"horse_palace":2,"duty_star":"天蓬","duty_star_palace":8,
+  "duty_gate":"休门","duty_gate_palace":3,"palaces":{
+  "1":{"earth":"戊","heaven":"癸","star":"天心","gate":"惊门","deity":"九天","hidden":"癸","counter_deity":"符"},
+  "2":{"earth":"己","heaven":"乙","star":"天英","gate":"杜门","deity":"白虎","hidden":"丁","counter_deity":"玄"},
+  "3":{"earth":"庚","heaven":"丙","star":"天任","gate":"休门","deity":"腾蛇","hidden":"丙","counter_deity":"阴"},
+  "4":{"earth":"辛","heaven":"庚","star":"天冲","gate":"生门","deity":"太阴","hidden":"乙","counter_deity":"六"},
+  "5":{"earth":"壬","heaven":"壬","hidden":"戊"},
+  "6":{"earth":"癸","heaven":"丁","star":"天柱","gate":"死门","deity":"九地","hidden":"己","counter_deity":"天"},
+  "7":{"earth":"丁","heaven":"己","star":"天芮","gate":"景门","deity":"玄武","hidden":"庚","counter_deity":"地"},
+  "8":{"earth":"丙","heaven":"戊","star":"天蓬","gate":"开门","deity":"值符","hidden":"辛","counter_deity":"蛇"},
+  "9":{"earth":"乙","heaven":"辛","star":"天辅","gate":"伤门","deity":"六合","hidden":"壬","counter_deity":"白"}},
+  "lunar":{"year":2001,"month":11,"day":13,"leap":false}})";
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(ChartTool, TextIsTheCopiedWorkedChartInUtf8) {
+  const ToolRun run = RunTool({"2001-12-27", "04:00"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, testing_support::WorkedChartText(0));
+}
+
+TEST(ChartTool, GbkEncodingGivesTheClipboardBytes) {
+  const ToolRun run = RunTool({"--encoding", "gbk", "2001-12-27T04:05"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, runtime::GbkFromUtf8(testing_support::WorkedChartText(5)));
+}
+
+TEST(ChartTool, JsonOfTheWorkedChart) {
+  const ToolRun run = RunTool({"--json", "2001-12-27", "04:00"});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  ASSERT_FALSE(run.out.empty());
+  EXPECT_EQ(run.out.back(), '\n');
+  EXPECT_EQ(Lines(run.out).size(), 1u);
+  const nlohmann::ordered_json got = nlohmann::ordered_json::parse(run.out);
+  const nlohmann::ordered_json want = nlohmann::ordered_json::parse(kWorkedChartJson);
+  EXPECT_EQ(got, want);  // keys in the example's order, too
+  EXPECT_EQ(run.out, want.dump() + "\n");
+}
+
+TEST(ChartTool, RangeStreamsOneObjectPerMoment) {
+  const ToolRun run = RunTool({"--json", "--from", "2001-12-26T23:00", "--to", "2001-12-27T04:00"});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 3u);  // 23:00, 01:00, 03:00 with the default step of 120 minutes
+  const char* const want_dates[] = {"2001-12-26T23:00", "2001-12-27T01:00", "2001-12-27T03:00"};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const nlohmann::json chart = nlohmann::json::parse(lines[i]);
+    EXPECT_EQ(chart["date"], want_dates[i]);
+    EXPECT_EQ(chart["palaces"].size(), 9u);
+  }
+  // From 23:00 the day pillar is the next day's.
+  EXPECT_EQ(nlohmann::json::parse(lines[0])["pillars"][2], "甲子");
+
+  // A chart inside a range equals the same chart plotted on its own.
+  const ToolRun stepped = RunTool(
+      {"--json", "--from", "2001-12-27T02:00", "--to", "2001-12-27T04:00", "--step-minutes", "60"});
+  ASSERT_EQ(stepped.exit_code, 0) << stepped.err;
+  const std::vector<std::string> hourly = Lines(stepped.out);
+  ASSERT_EQ(hourly.size(), 3u);
+  EXPECT_EQ(nlohmann::ordered_json::parse(hourly[2]),
+            nlohmann::ordered_json::parse(kWorkedChartJson));
+}
+
+TEST(ChartTool, LunarIsNullOutsideTheLunarTables) {
+  const ToolRun run = RunTool({"--json", "1850-06-01", "12:00"});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const nlohmann::json chart = nlohmann::json::parse(run.out);
+  EXPECT_TRUE(chart["lunar"].is_null());
+  EXPECT_EQ(chart["date"], "1850-06-01T12:00");
+}
+
+TEST(ChartTool, WithoutADatePlotsNow) {
+  const ToolRun run = RunTool({});
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("\r\n公历时间：", 0), 0u);
+  EXPECT_EQ(Lines(run.out).size(), 18u);
+}
+
+TEST(ChartTool, HelpNamesEveryOption) {
+  const ToolRun run = RunTool({"--help"});
+  EXPECT_EQ(run.exit_code, 0);
+  for (const char* option : {"--json", "--encoding", "--from", "--to", "--step-minutes"}) {
+    EXPECT_NE(run.out.find(option), std::string::npos) << option;
+  }
+}
+
+struct BadArguments {
+  std::vector<std::string> args;
+  const char* named;
+};
+
+class ChartToolRejects : public testing::TestWithParam<BadArguments> {};
+
+TEST_P(ChartToolRejects, WithExitCodeTwoAndOneLineOnStderr) {
+  const ToolRun run = RunTool(GetParam().args);
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_EQ(run.out, "");
+  ASSERT_FALSE(run.err.empty());
+  EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+  EXPECT_EQ(run.err.rfind("veltrane-chart: ", 0), 0u) << run.err;
+  EXPECT_NE(run.err.find(GetParam().named), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(BadArguments, ChartToolRejects,
+                         testing::Values(BadArguments{{"2015-02-30", "10:00"}, "impossible date"},
+                                         BadArguments{{"1799-12-31", "10:00"}, "year 1799"},
+                                         BadArguments{{"3000-01-01", "10:00"}, "year 3000"},
+                                         BadArguments{{"2015-01-01", "10h"}, "malformed time"},
+                                         BadArguments{{"2015-01-01", "24:00"}, "hour 24"},
+                                         BadArguments{{"--verbose"}, "--verbose"},
+                                         BadArguments{{"--json", "--from", "2001-12-28T00:00",
+                                                       "--to", "2001-12-27T00:00"},
+                                                      "before"}));
+
+}  // namespace
+}  // namespace veltrane::app
