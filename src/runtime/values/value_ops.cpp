@@ -1,7 +1,9 @@
 #include "runtime/values/value_ops.h"
 
+#include <algorithm>
+#include <array>
+#include <cassert>
 #include <initializer_list>
-#include <vector>
 
 #include "runtime/values/command.h"
 #include "runtime/values/command_args.h"
@@ -10,8 +12,11 @@ namespace veltrane::runtime::ops {
 namespace {
 
 CommandArg Call(ValueOp op, std::initializer_list<CommandArg> args) {
-  std::vector<CommandArg> list(args);
-  return CallCommand(op, static_cast<int>(list.size()), list.data());
+  // On the stack: the chart arithmetic makes dozens of these calls per chart.
+  std::array<CommandArg, 8> list{};
+  assert(args.size() <= list.size());
+  std::copy(args.begin(), args.end(), list.begin());
+  return CallCommand(op, static_cast<int>(args.size()), list.data());
 }
 
 HeapText TextResult(const CommandArg& result) {
