@@ -67,16 +67,16 @@ double DayOfYear(int year, int month, int day, int mode) {
   const CalendarKind kind = CalendarKindOf(year, month, day, mode);
   if (kind == CalendarKind::kNonexistent || month < 1 || month > 13) return kInfinity;
   int days = 0;
-  for (int m = 0; m < month; ++m) days += kMonthLength[m];
+  for (int m = 0; m < month; ++m) days += kMonthLength[static_cast<std::size_t>(m)];
   if (month > 2 && IsLeapYear(year, kind)) days += 1;
   return static_cast<double>(days) + day;
 }
 
-double DayCount(int year, int month, int day, int mode) {
-  const CalendarKind kind = CalendarKindOf(year, month, day, mode);
-  if (kind == CalendarKind::kNonexistent) return kInfinity;
+namespace {
+
+// The day count of a date whose day of the year is known, in its calendar.
+double DayCountOf(int year, CalendarKind kind, double in_year) {
   const double before = year - 1.0;
-  const double in_year = DayOfYear(year, month, day, mode);
   if (kind == CalendarKind::kGregorian) {
     return Truncate(before * 365 + ops::IntegerPart(before / 4) - ops::IntegerPart(before / 100) +
                     ops::IntegerPart(before / 400) + in_year);
@@ -84,7 +84,8 @@ double DayCount(int year, int month, int day, int mode) {
   return Truncate(before * 365 + ops::IntegerPart(before / 4) + in_year) - 2;
 }
 
-double TermDayOfYear(int year, int term, bool exact, int mode) {
+// TermDayOfYear with the day count of 0 January already known.
+double TermDayAfter(int year, int term, bool exact, double year_start) {
   const double y = year;
   const double x = term;
   const double a = y * (365.2423112 - 6.4e-14 * (y - 100) * (y - 100) - 3.047e-8 * (y - 100)) +
@@ -97,12 +98,30 @@ double TermDayOfYear(int year, int term, bool exact, int mode) {
     const double c = -0.0018 * ops::Sine(2.313908653 * y - 0.439822951 - 3.0443 * x);
     moment = a + b + c;
   }
-  return moment - DayCount(year, 1, 0, mode) - 1721425;
+  return moment - year_start - 1721425;
+}
+
+}  // namespace
+
+double DayCount(int year, int month, int day, int mode) {
+  const CalendarKind kind = CalendarKindOf(year, month, day, mode);
+  if (kind == CalendarKind::kNonexistent) return kInfinity;
+  return DayCountOf(year, kind, DayOfYear(year, month, day, mode));
+}
+
+double TermDayOfYear(int year, int term, bool exact, int mode) {
+  return TermDayAfter(year, term, exact, DayCount(year, 1, 0, mode));
 }
 
 double MonthAndDay(int year, double n, int mode) {
+  // Month j is DayOfYear(j + 1, 1) − DayOfYear(j, 1) days long. Only February
+  // depends on the calendar, and 1582, the one year with two calendars, is no
+  // leap year in either, so the leap rule is looked up once.
+  const CalendarKind kind = CalendarKindOf(year, 1, 1, mode);
+  if (kind == CalendarKind::kNonexistent) return kInfinity;
+  const bool leap = IsLeapYear(year, kind);
   for (int month = 1; month <= 12; ++month) {
-    const double length = DayOfYear(year, month + 1, 1, mode) - DayOfYear(year, month, 1, mode);
+    const int length = kMonthLength[static_cast<std::size_t>(month)] + (month == 2 && leap ? 1 : 0);
     if (n <= length || month == 12) {
       const int day = static_cast<int>(n);
       if (mode == static_cast<int>(CalendarMode::kAutomatic) && year == 1582 && month == 10 &&
@@ -124,19 +143,22 @@ std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, in
       hour > 23 || minute < 0 || minute > 59) {
     return std::nullopt;
   }
+  const CalendarKind kind = CalendarKindOf(year, month, day, mode);
+  if (kind == CalendarKind::kNonexistent) return std::nullopt;
+  const double in_year = DayOfYear(year, month, day, mode);
+  const double day_count = DayCountOf(year, kind, in_year);
+  const double year_start = DayCount(year, 1, 0, mode);
   const double time_of_day = hour / 24.0 + minute / 1440.0;
-  const double t = DayOfYear(year, month, day, mode) + time_of_day;
-  const double day_count = DayCount(year, month, day, mode);
-  if (!std::isfinite(t) || !std::isfinite(day_count)) return std::nullopt;
+  const double t = in_year + time_of_day;
 
   Pillars p;
 
   // Year pillar: the year begins at 立春 (term 3).
-  const int pillar_year = Less(t, TermDayOfYear(year, 3, true, mode)) ? year - 1 : year;
+  const int pillar_year = Less(t, TermDayAfter(year, 3, true, year_start)) ? year - 1 : year;
   const double year_gz = ops::Nearest(FloorMod(pillar_year - 4.0, 60) + 1);
 
   // Month pillar: the month begins at the jie of the civil month.
-  const double jie = TermDayOfYear(year, 2 * month - 1, true, mode);
+  const double jie = TermDayAfter(year, 2 * month - 1, true, year_start);
   const double jie_whole = ops::IntegerPart(jie);
   const double month_day = MonthAndDay(year, jie_whole, mode);
   if (!std::isfinite(jie) || !std::isfinite(month_day)) return std::nullopt;

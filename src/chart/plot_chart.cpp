@@ -17,42 +17,65 @@ constexpr int kCalendarAutomatic = static_cast<int>(CalendarMode::kAutomatic);
 constexpr int kCentreHost = 2;
 constexpr int HostPalace(int palace) { return palace == kCentrePalace ? kCentreHost : palace; }
 
-// The palace (1..9) whose earth stem is the instrument; 0 when none is.
-int EarthPalaceOf(const PlateModel& m, int instrument) {
-  for (int p = 1; p <= kPalaceCount; ++p) {
-    if (m.EarthAt(p) == instrument) return p;
-  }
-  return 0;
+// Element n (1-based palace or ring position) of a box family.
+template <typename Boxes>
+int Box(const Boxes& boxes, int n) {
+  return boxes[static_cast<std::size_t>(n - 1)];
 }
+
+// Where each instrument lies on the earth plate. The earth plate stays put
+// while the other rings turn, so the stop tests look its palaces up here.
+struct EarthPlate {
+  std::array<int, kInstrumentCount> palace_of{};  // 0 when the instrument is on no palace
+
+  explicit EarthPlate(const PlateModel& m) {
+    for (int p = 1; p <= kPalaceCount; ++p) {
+      const int stem = Box(m.earth, p);
+      if (stem >= 0 && stem < kInstrumentCount && palace_of[static_cast<std::size_t>(stem)] == 0) {
+        palace_of[static_cast<std::size_t>(stem)] = p;
+      }
+    }
+  }
+  int PalaceOf(int stem) const {
+    return stem >= 0 && stem < kInstrumentCount ? palace_of[static_cast<std::size_t>(stem)] : 0;
+  }
+};
+
+// Ring position of each palace 0..9 (0 for palace 5), looked up in the loops.
+constexpr std::array<int, kPalaceCount + 1> kRingOf = [] {
+  std::array<int, kPalaceCount + 1> ring{};
+  for (int p = 1; p <= kPalaceCount; ++p)
+    ring[static_cast<std::size_t>(p)] = RingPositionOfPalace(p);
+  return ring;
+}();
+constexpr int RingOf(int palace) {
+  return palace >= 1 && palace <= kPalaceCount ? kRingOf[static_cast<std::size_t>(palace)] : 0;
+}
+
+constexpr int kHostPosition = RingOf(kCentreHost);
 
 // Ring stop test of the deities and gates: (a) `stem` lies in palace 5 and
-// ring position 4 shows `item`; (b) some ring position shows `item` over the
-// palace whose earth stem is `stem`.
-template <typename ItemAt>
-bool RingItemOverStem(const PlateModel& m, int stem, int item, ItemAt item_at) {
-  if (m.EarthAt(kCentrePalace) == stem && item_at(RingPositionOfPalace(kCentreHost)) == item) {
-    return true;
-  }
-  for (int k = 1; k <= kRingSize; ++k) {
-    if (m.EarthAt(PalaceOfRingPosition(k)) == stem && item_at(k) == item) return true;
-  }
-  return false;
+// ring position 4 shows `item`; (b) the ring position of the palace whose
+// earth stem is `stem` shows `item`.
+bool RingItemOverStem(const EarthPlate& earth, int stem, int item,
+                      const std::array<std::int32_t, kRingSize>& ring) {
+  const int p = earth.PalaceOf(stem);
+  if (p == kCentrePalace) return Box(ring, kHostPosition) == item;
+  return p != 0 && Box(ring, RingOf(p)) == item;
 }
 
-// Heaven stop test: the leading heaven stem stands over the palace of the hour
-// stem (palace 2 when that is palace 5).
-bool HeavenOverHourStem(const PlateModel& m, int hour_stem, int leading) {
-  if (m.EarthAt(kCentrePalace) == hour_stem && m.HeavenAt(kCentreHost) == leading) return true;
-  for (int p = 1; p <= kPalaceCount; ++p) {
-    if (m.EarthAt(p) == hour_stem && m.HeavenAt(p) == leading) return true;
-  }
-  return false;
+// Heaven stop test: (a) the hour stem lies in palace 5 and the leading stem
+// stands over palace 2; (b) the leading stem stands over the hour stem's palace.
+bool HeavenOverHourStem(const PlateModel& m, const EarthPlate& earth, int hour_stem, int leading) {
+  const int p = earth.PalaceOf(hour_stem);
+  if (p == kCentrePalace && Box(m.heaven, kCentreHost) == leading) return true;
+  return p != 0 && Box(m.heaven, p) == leading;
 }
 
 // Palace of a ring position, where ring position 4 stands for palace 5 when
 // palace 5's earth stem is `centre_stem`.
 int PalaceShowing(const PlateModel& m, int position, int centre_stem) {
-  if (position == RingPositionOfPalace(kCentreHost) && m.EarthAt(kCentrePalace) == centre_stem) {
+  if (position == kHostPosition && Box(m.earth, kCentrePalace) == centre_stem) {
     return kCentrePalace;
   }
   return PalaceOfRingPosition(position);
@@ -67,34 +90,33 @@ void LayEarth(PlateModel& m, const Chart& c) {
 // Turns the stars with the heaven stems until the heaven stem that started over
 // the instrument's palace stands over the hour stem's palace. With the
 // instrument in palace 5 that is the stem over palace 2, with 天芮.
-void TurnHeaven(PlateModel& m, const Chart& c, int instrument) {
-  const int leading = m.HeavenAt(HostPalace(EarthPalaceOf(m, instrument)));
+void TurnHeaven(PlateModel& m, const EarthPlate& earth, const Chart& c, int instrument) {
+  const int leading = Box(m.heaven, HostPalace(earth.PalaceOf(instrument)));
   for (int i = 0; i < kRingSize; ++i) {
     m.StepStars();
-    if (HeavenOverHourStem(m, c.hour_stem, leading)) return;
+    if (HeavenOverHourStem(m, earth, c.hour_stem, leading)) return;
   }
 }
 
-void TurnDeities(PlateModel& m, const Chart& c) {
-  auto deity_at = [&m](int k) { return m.DeityAt(k); };
+void TurnDeities(PlateModel& m, const EarthPlate& earth, const Chart& c) {
   for (int i = 0; i < kRingSize; ++i) {
     c.yin() ? m.StepDeitiesYin() : m.StepDeitiesYang();
-    if (RingItemOverStem(m, c.hour_stem, kDeityDutyChief, deity_at)) return;
+    if (RingItemOverStem(earth, c.hour_stem, kDeityDutyChief, m.deities)) return;
   }
 }
 
 // The duty gate is the home gate of the instrument's palace (palace 2 for
 // palace 5); it turns to the instrument that lies e hours on in LayingOrder.
-void TurnGates(PlateModel& m, Chart& c, int instrument) {
-  c.duty_gate = m.GateAt(RingPositionOfPalace(HostPalace(EarthPalaceOf(m, instrument))));
-  auto gate_at = [&m](int k) { return m.GateAt(k); };
+void TurnGates(PlateModel& m, const EarthPlate& earth, Chart& c, int instrument) {
+  const int home = HostPalace(earth.PalaceOf(instrument));
+  c.duty_gate = home == 0 ? -1 : Box(m.gates, RingOf(home));
   for (int i = 0; i < kRingSize; ++i) {
     m.StepGates();
-    if (RingItemOverStem(m, c.duty_gate_target, c.duty_gate, gate_at)) break;
+    if (RingItemOverStem(earth, c.duty_gate_target, c.duty_gate, m.gates)) break;
   }
   c.duty_gate_palace = 0;
   for (int k = 1; k <= kRingSize; ++k) {
-    if (m.GateAt(k) == c.duty_gate) {
+    if (Box(m.gates, k) == c.duty_gate) {
       c.duty_gate_palace = PalaceShowing(m, k, c.duty_gate_target);
       break;
     }
@@ -103,8 +125,8 @@ void TurnGates(PlateModel& m, Chart& c, int instrument) {
 
 void FindDutyStar(const PlateModel& m, Chart& c) {
   for (int k = 1; k <= kRingSize; ++k) {
-    if (m.DeityAt(k) == kDeityDutyChief) {
-      c.duty_star = m.StarAt(k);
+    if (Box(m.deities, k) == kDeityDutyChief) {
+      c.duty_star = Box(m.stars, k);
       c.duty_star_palace = PalaceShowing(m, k, c.hour_stem);
       return;
     }
@@ -115,23 +137,35 @@ void FindDutyStar(const PlateModel& m, Chart& c) {
 // or in palace 5 when the duty gate stands on the hour stem's palace.
 void TurnHidden(PlateModel& m, const Chart& c) {
   const int g = c.duty_gate_palace;
-  const int target = m.EarthAt(g) == c.hour_stem ? kCentrePalace : g;
+  if (g < 1 || g > kPalaceCount) {
+    // No duty-gate palace (only a damaged plate can give none): nine steps.
+    for (int i = 0; i < kInstrumentCount; ++i) c.yin() ? m.StepHiddenYin() : m.StepHiddenYang();
+    return;
+  }
+  const int target = Box(m.earth, g) == c.hour_stem ? kCentrePalace : g;
   for (int i = 0; i < kInstrumentCount; ++i) {
     c.yin() ? m.StepHiddenYin() : m.StepHiddenYang();
-    if (m.HiddenAt(target) == c.hour_stem) return;
+    if (Box(m.hidden, target) == c.hour_stem) return;
   }
 }
 
 // Each ring position takes the deity of the palace whose heaven stem is its
-// earth stem; palace 5's heaven stem is not examined, a later match wins.
+// earth stem; palace 5's heaven stem is not examined, and of two palaces with
+// the same heaven stem the later in 1, 2, 3, 4, 6, 7, 8, 9 wins. A position
+// without a match keeps its counter-deity.
 void SetCounterDeities(PlateModel& m) {
   constexpr std::array<int, kRingSize> kExamined = {1, 2, 3, 4, 6, 7, 8, 9};
+  std::array<int, kInstrumentCount> heaven_palace{};
+  for (int j : kExamined) {
+    const int stem = Box(m.heaven, j);
+    if (stem >= 0 && stem < kInstrumentCount) heaven_palace[static_cast<std::size_t>(stem)] = j;
+  }
   for (int k = 1; k <= kRingSize; ++k) {
-    const int earth = m.EarthAt(PalaceOfRingPosition(k));
-    for (int j : kExamined) {
-      if (earth == m.HeavenAt(j)) {
-        m.counter_deities[static_cast<std::size_t>(k - 1)] = m.DeityAt(RingPositionOfPalace(j));
-      }
+    const int stem = Box(m.earth, PalaceOfRingPosition(k));
+    if (stem < 0 || stem >= kInstrumentCount) continue;
+    const int j = heaven_palace[static_cast<std::size_t>(stem)];
+    if (j != 0) {
+      m.counter_deities[static_cast<std::size_t>(k - 1)] = Box(m.deities, RingOf(j));
     }
   }
 }
@@ -139,14 +173,14 @@ void SetCounterDeities(PlateModel& m) {
 void FillCells(const PlateModel& m, Chart& c) {
   for (int p = 1; p <= kPalaceCount; ++p) {
     PalaceCell& cell = c.cells[static_cast<std::size_t>(p - 1)];
-    cell.earth_stem = m.EarthAt(p);
-    cell.heaven_stem = m.HeavenAt(p);
-    cell.hidden_stem = m.HiddenAt(p);
-    const int k = RingPositionOfPalace(p);
-    cell.star = k == 0 ? -1 : m.StarAt(k);
-    cell.gate = k == 0 ? -1 : m.GateAt(k);
-    cell.deity = k == 0 ? -1 : m.DeityAt(k);
-    cell.counter_deity = k == 0 ? -1 : m.CounterDeityAt(k);
+    cell.earth_stem = Box(m.earth, p);
+    cell.heaven_stem = Box(m.heaven, p);
+    cell.hidden_stem = Box(m.hidden, p);
+    const int k = RingOf(p);
+    cell.star = k == 0 ? -1 : Box(m.stars, k);
+    cell.gate = k == 0 ? -1 : Box(m.gates, k);
+    cell.deity = k == 0 ? -1 : Box(m.deities, k);
+    cell.counter_deity = k == 0 ? -1 : Box(m.counter_deities, k);
   }
 }
 
@@ -190,9 +224,10 @@ void PlotPlates(PlateModel& m, Chart& c) {
       ((instrument - hours) % kInstrumentCount + kInstrumentCount) % kInstrumentCount;
 
   LayEarth(m, c);
-  TurnHeaven(m, c, instrument);
-  TurnDeities(m, c);
-  TurnGates(m, c, instrument);
+  const EarthPlate earth(m);
+  TurnHeaven(m, earth, c, instrument);
+  TurnDeities(m, earth, c);
+  TurnGates(m, earth, c, instrument);
   FindDutyStar(m, c);
   TurnHidden(m, c);
   SetCounterDeities(m);

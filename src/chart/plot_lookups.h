@@ -2,6 +2,9 @@
 // head, the instrument a stem is on the plates, and the yuan of a day.
 #pragma once
 
+#include <array>
+#include <string_view>
+
 #include "chart/vocabulary.h"
 
 namespace veltrane::chart {
@@ -23,25 +26,45 @@ constexpr int XunOfGanZhi(int gan_zhi) {
   return xun < 0 ? 0 : xun;  // every sixty-cycle number has an even d
 }
 
-// Branch 1..12 of a xun's head (the second character of its text).
-constexpr int XunBranch(int xun) {
-  const std::string_view head = kXunHeads[static_cast<std::size_t>(xun)].text;
-  const std::string_view branch = head.substr(kStemNames[0].size(), kBranchNames[0].size());
-  for (int b = 1; b <= kBranchCount; ++b) {
-    if (kBranchNames[static_cast<std::size_t>(b - 1)] == branch) return b;
+namespace detail {
+
+// Branch 1..12 of each xun's head (the second character of its text).
+constexpr std::array<int, kXunCount> kXunBranches = [] {
+  std::array<int, kXunCount> branches{};
+  for (std::size_t x = 0; x < kXunCount; ++x) {
+    const std::string_view branch =
+        kXunHeads[x].text.substr(kStemNames[0].size(), kBranchNames[0].size());
+    for (std::size_t b = 0; b < kBranchCount; ++b) {
+      if (kBranchNames[b] == branch) branches[x] = static_cast<int>(b) + 1;
+    }
   }
-  return 1;
+  return branches;
+}();
+
+// kInstrumentNames index of each stem 1..10 (index 0 unused); −1 for 甲.
+constexpr std::array<int, kStemCount + 1> kInstrumentOfStem = [] {
+  std::array<int, kStemCount + 1> instruments{};
+  instruments[0] = -1;
+  for (std::size_t s = 0; s < kStemCount; ++s) {
+    instruments[s + 1] = -1;
+    for (std::size_t i = 0; i < kInstrumentCount; ++i) {
+      if (kInstrumentNames[i] == kStemNames[s]) instruments[s + 1] = static_cast<int>(i);
+    }
+  }
+  return instruments;
+}();
+
+}  // namespace detail
+
+// Branch 1..12 of a xun's head (index into kXunHeads).
+constexpr int XunBranch(int xun) {
+  return xun >= 0 && xun < kXunCount ? detail::kXunBranches[static_cast<std::size_t>(xun)] : 1;
 }
 
 // Index into kInstrumentNames of a stem 1..10; −1 for 甲, which is no instrument.
 constexpr int InstrumentOfStem(int stem) {
-  for (int i = 0; i < kInstrumentCount; ++i) {
-    if (kInstrumentNames[static_cast<std::size_t>(i)] ==
-        kStemNames[static_cast<std::size_t>(stem - 1)]) {
-      return i;
-    }
-  }
-  return -1;
+  return stem >= 1 && stem <= kStemCount ? detail::kInstrumentOfStem[static_cast<std::size_t>(stem)]
+                                         : -1;
 }
 
 // The yuan whose day list holds a sixty-cycle day, found once per day with the
