@@ -97,7 +97,6 @@ std::string TextOf(const CommandArg& arg) {
 double DateTimeOf(const CommandArg& arg) {
   switch (arg.tag) {
     case ValueTag::DateTime:
-    case ValueTag::Double:
       return ArgDouble(arg);
     case ValueTag::Text:
       return ParseDateTimeText(ArgTextPointer(arg)).value_or(kMinDateTime);

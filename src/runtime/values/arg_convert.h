@@ -17,8 +17,8 @@ double NumberOf(const CommandArg& arg);
 // The text of any argument by the rules of ToText; a tag without a rule gives "".
 std::string TextOf(const CommandArg& arg);
 
-// The DateTime of any argument by the rules of ToDateTime: a DateTime or a
-// double passes, a text is parsed, anything else (or a rejected text) gives MinDateTime.
+// The DateTime of any argument by the rules of ToDateTime: a DateTime passes,
+// a text is parsed, anything else (or a rejected text) gives MinDateTime.
 double DateTimeOf(const CommandArg& arg);
 
 // Argument `index` of args[0..count) as a double, an int (truncated toward

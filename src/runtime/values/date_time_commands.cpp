@@ -1,5 +1,6 @@
 #include "runtime/platform/platform.h"
 #include "runtime/values/arg_convert.h"
+#include "runtime/values/command_args.h"
 #include "runtime/values/date_time_calc.h"
 #include "runtime/values/value_commands.h"
 
@@ -8,8 +9,10 @@ namespace {
 
 template <int DateTimeParts::*Part>
 void PartCommand(CommandArg* result, int count, CommandArg* args) {
+  // A plain double is taken as a DateTime here; other tags as ToDateTime takes them.
   const CommandArg* arg = ArgAt(count, args, 0);
-  const double t = arg != nullptr ? DateTimeOf(*arg) : kMinDateTime;
+  double t = kMinDateTime;
+  if (arg != nullptr) t = arg->tag == ValueTag::Double ? ArgDouble(*arg) : DateTimeOf(*arg);
   SetIntResult(result, SplitDateTimeParts(t).*Part);
 }
 
