@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "qt_test_support.h"
 #include "runtime/platform/qt/label_widget.h"
@@ -202,6 +203,23 @@ TEST_F(QtControlsTest, PlaceBelowOrdersSiblingsTopDown) {
   EXPECT_GT(position(b), position(c));
   platform_->PlaceBelow(a, c);
   EXPECT_LT(position(a), position(c));
+}
+
+TEST_F(QtControlsTest, TabFollowsTheStackingOrder) {
+  // Made bottom first, as the runtime makes them, then stacked top down.
+  const Handle c = platform_->CreateEdit(At(0, 60, 50, 24), EditLook{});
+  const Handle b = platform_->CreateEdit(At(0, 30, 50, 24), EditLook{});
+  const Handle a = platform_->CreateEdit(At(0, 0, 50, 24), EditLook{});
+  platform_->PlaceBelow(a, 0);
+  platform_->PlaceBelow(b, a);
+  platform_->PlaceBelow(c, b);
+  for (const Handle h : {a, b, c}) platform_->SetVisible(h, true);
+  ShowWindow();
+  platform_->SetFocus(a);
+  QTest::keyClick(platform_->WidgetOf(a), Qt::Key_Tab);
+  EXPECT_EQ(platform_->FocusedControl(), b);
+  QTest::keyClick(platform_->WidgetOf(b), Qt::Key_Tab);
+  EXPECT_EQ(platform_->FocusedControl(), c);
 }
 
 TEST_F(QtControlsTest, AnUpDownControlStaysAboveItsEditBox) {

@@ -152,7 +152,10 @@ void QtPlatform::UpdateSpin(Handle edit_handle, const EditLook& look) {
   QWidget* edit = entry.widget.data();
   const bool wanted = look.spin_mode != 0 && !look.multi_line;
   if (!wanted) {
-    if (entry.spin) entry.spin->deleteLater();
+    if (entry.spin) {
+      entry.spin->hide();
+      entry.spin->deleteLater();
+    }
     entry.spin = nullptr;
     return;
   }
@@ -421,6 +424,8 @@ void QtPlatform::PlaceBelow(Handle handle, Handle above) {
   } else {
     w->stackUnder(over);
   }
+  // Tab goes through the controls in stacking order, top first.
+  QWidget::setTabOrder(over, w);
 }
 
 Handle QtPlatform::FocusedControl() {
