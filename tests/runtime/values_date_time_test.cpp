@@ -171,14 +171,14 @@ TEST(ValuesDateTimeParts, RandomTextsRoundTrip) {
 
 TEST(ValuesNow, ReadsThePlatformClockToTheSecond) {
   test_support::ValuesPlatformScope scope;
-  scope.platform().clock = {2015, 12, 31, 23, 5, 9, 999};
+  scope.platform().SetClock({2015, 12, 31, 23, 5, 9, 999});
   const double now = ops::Now();
   EXPECT_NEAR(now, 42369.0 + (23 * 3600 + 5 * 60 + 9) / 86400.0, kOneSecond / 1000);
   ExpectParts(now, {2015, 12, 31, 23, 5});
   CommandArg none{};
   EXPECT_EQ(CallCommand(ValueOp::Now, 0, &none).tag, ValueTag::DateTime);
 
-  scope.platform().clock = {1800, 1, 1, 0, 0, 0, 0};
+  scope.platform().SetClock({1800, 1, 1, 0, 0, 0, 0});
   ExpectParts(ops::Now(), {1800, 1, 1, 0, 0});
 }
 

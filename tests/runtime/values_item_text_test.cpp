@@ -1,5 +1,4 @@
-// The value operations on the form runtime and the headless platform: combo
-// box item texts, the message box, the clock.
+// ItemText on a window loaded by the form runtime on the headless platform.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -43,23 +42,6 @@ TEST_F(ValuesOnForm, ItemTextGivesTheItemOrTheEmptyText) {
   EXPECT_EQ(r.tag, ValueTag::Text);
   HeapText owned(static_cast<char*>(ArgPointer(r)));
   EXPECT_EQ(owned.view(), "");
-}
-
-TEST_F(ValuesOnForm, MessageBoxAndClockGoThroughThePlatform) {
-  platform_.SetEchoMessageBoxes(false);
-  platform_.SetMessageBoxAnswer(1);
-  EXPECT_EQ(ops::ShowMessage("done", 0, "t"), 0);
-  ASSERT_EQ(platform_.MessageBoxes().size(), 1u);
-  EXPECT_EQ(platform_.MessageBoxes()[0].style, 0x2000u);
-  EXPECT_EQ(platform_.MessageBoxes()[0].text, "done");
-
-  platform_.SetClock({2024, 2, 29, 13, 45, 30, 500});
-  const double now = ops::Now();
-  EXPECT_EQ(ops::YearOf(now), 2024);
-  EXPECT_EQ(ops::MonthOf(now), 2);
-  EXPECT_EQ(ops::DayOf(now), 29);
-  EXPECT_EQ(ops::HourOf(now), 13);
-  EXPECT_EQ(ops::MinuteOf(now), 45);
 }
 
 }  // namespace

@@ -19,19 +19,19 @@ using test_support::Utf8;
 TEST(ValuesShowMessage, StyleZeroIsATaskModalOkBoxAnsweringZero) {
   test_support::ValuesPlatformScope scope;
   EXPECT_EQ(ops::ShowMessage(Gbk8("已复制").c_str(), 0, Gbk8("提示").c_str()), 0);
-  ASSERT_EQ(scope.platform().boxes.size(), 1u);
-  EXPECT_EQ(Utf8(scope.platform().boxes[0].text), "已复制");
-  EXPECT_EQ(Utf8(scope.platform().boxes[0].title), "提示");
-  EXPECT_EQ(scope.platform().boxes[0].style, 0x2000u);
+  ASSERT_EQ(scope.platform().MessageBoxes().size(), 1u);
+  EXPECT_EQ(Utf8(scope.platform().MessageBoxes()[0].text), "已复制");
+  EXPECT_EQ(Utf8(scope.platform().MessageBoxes()[0].title), "提示");
+  EXPECT_EQ(scope.platform().MessageBoxes()[0].style, 0x2000u);
 }
 
 TEST(ValuesShowMessage, SystemModalStylesKeepTheirBits) {
   test_support::ValuesPlatformScope scope;
   ops::ShowMessage("x", 0x1000 | 0x40 | 4, "t");
   ops::ShowMessage("x", 0x40 | 4, "t");
-  ASSERT_EQ(scope.platform().boxes.size(), 2u);
-  EXPECT_EQ(scope.platform().boxes[0].style, 0x1044u);
-  EXPECT_EQ(scope.platform().boxes[1].style, 0x2044u);
+  ASSERT_EQ(scope.platform().MessageBoxes().size(), 2u);
+  EXPECT_EQ(scope.platform().MessageBoxes()[0].style, 0x1044u);
+  EXPECT_EQ(scope.platform().MessageBoxes()[1].style, 0x2044u);
 }
 
 TEST(ValuesShowMessage, ButtonCodesFromThePlatformsAnswer) {
@@ -43,7 +43,7 @@ TEST(ValuesShowMessage, ButtonCodesFromThePlatformsAnswer) {
   const Case cases[] = {{1, 0}, {2, 1},  {3, 2},  {4, 3}, {5, 4}, {6, 5},
                         {7, 6}, {10, 3}, {11, 4}, {0, 1}, {99, 1}};
   for (const Case& c : cases) {
-    scope.platform().box_answer = c.native;
+    scope.platform().SetMessageBoxAnswer(c.native);
     EXPECT_EQ(ops::ShowMessage("q", 4, "t"), c.code) << "native answer " << c.native;
   }
 }
@@ -55,31 +55,29 @@ TEST(ValuesShowMessage, ContentOfAnyTagAndOmittedStyleAndTitle) {
   EXPECT_EQ(r.tag, ValueTag::Integer);
   CommandArg only_content = BoolArg(true);
   CallCommand(ValueOp::ShowMessage, 1, &only_content);
-  ASSERT_EQ(scope.platform().boxes.size(), 2u);
-  for (const auto& box : scope.platform().boxes) {
+  ASSERT_EQ(scope.platform().MessageBoxes().size(), 2u);
+  for (const auto& box : scope.platform().MessageBoxes()) {
     EXPECT_EQ(Utf8(box.title), "信息：");
     EXPECT_EQ(box.style, 0x2000u);
   }
-  EXPECT_EQ(scope.platform().boxes[0].text, "2.5");
-  EXPECT_EQ(Utf8(scope.platform().boxes[1].text), "真");
+  EXPECT_EQ(scope.platform().MessageBoxes()[0].text, "2.5");
+  EXPECT_EQ(Utf8(scope.platform().MessageBoxes()[1].text), "真");
 }
 
 TEST(ValuesClipboard, SetClearAndUnavailable) {
   test_support::ValuesPlatformScope scope;
   const std::string chart = Gbk8("┌──┐\r\n│坎│\r\n");
   EXPECT_TRUE(ops::SetClipboardText(chart.c_str()));
-  EXPECT_EQ(scope.platform().clipboard, chart);
+  EXPECT_EQ(scope.platform().ClipboardBytes(), chart);
   ops::ClearClipboard();
-  EXPECT_EQ(scope.platform().clipboard, "");
-  EXPECT_EQ(scope.platform().clipboard_clears, 1);
+  EXPECT_FALSE(scope.platform().ClipboardHasText());
 
-  scope.platform().clipboard_available = false;
+  scope.platform().SetClipboardFails(true);
   CommandArg text = TextArg("x");
   const CommandArg r = CallCommand(ValueOp::SetClipboardText, 1, &text);
   EXPECT_EQ(r.tag, ValueTag::Logical);
   EXPECT_FALSE(ArgBool(r));
-  ops::ClearClipboard();  // does nothing, fails nothing
-  EXPECT_EQ(scope.platform().clipboard_clears, 1);
+  EXPECT_FALSE(scope.platform().ClipboardHasText());
 }
 
 TEST(ValuesCommandBoundary, TextResultsAreFreshHeapTextsOwnedByTheCaller) {

@@ -1,12 +1,8 @@
 #include "values_test_platform.h"
 
-#include <cstdlib>
-
 #include "runtime/text/gbk.h"
 
 namespace veltrane::test_support {
-
-void ValuesPlatform::EndProcess(int code) { std::_Exit(code); }
 
 ValuesPlatformScope::ValuesPlatformScope() { platform::InstallPlatform(&platform_); }
 
