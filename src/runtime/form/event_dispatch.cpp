@@ -98,7 +98,7 @@ void RaiseEvent(WindowId window_id, ControlId unit, EventNumber event, std::int3
   WindowState* window = form::FindWindow(window_id);
   if (window == nullptr) form::Fatal("未找到引发事件的窗口");
   const UnitTable& table = window->table;
-  const int raiser = table.Find(unit);
+  const int raiser = window->IndexOf(unit);
   if (raiser < 0) form::Fatal("未找到引发事件的窗口组件");
   const int index = SharedUnit(table, raiser);
   const ControlType* type = FindControlType(table.TypeCodeAt(index));

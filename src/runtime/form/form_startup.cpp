@@ -75,6 +75,7 @@ void InitRuntime(std::span<const std::uint8_t> template_stream,
   for (WindowRecord& record : *windows) {
     WindowState state;
     state.table = record.units;
+    for (int i = 0; i < state.table.size(); ++i) state.ids.push_back(state.table.IdAt(i));
     state.record = std::move(record);
     if (!ResolveHandlers(state, handlers)) {
       State().windows.clear();

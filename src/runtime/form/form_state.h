@@ -25,9 +25,18 @@ struct WindowState {
   std::vector<std::vector<ResolvedEvent>> events;  // per unit, in stored order
   std::vector<std::unique_ptr<Control>> objects;   // per unit while live, else empty
   std::vector<int> child_ids;                      // per unit while live
+  std::vector<std::uint32_t> ids;                  // the UnitIds, for the per-call search
   bool loaded = false;                             // all nine load steps done
 
   WindowId id() const { return record.id; }
+  // Index of a unit by linear search over the ids (the window's own first); -1 if absent.
+  int IndexOf(std::uint32_t unit_id) const {
+    if (!ids.empty() && ids[0] == unit_id) return 0;
+    for (std::size_t i = 1; i < ids.size(); ++i) {
+      if (ids[i] == unit_id) return static_cast<int>(i);
+    }
+    return -1;
+  }
   bool live() const { return !objects.empty() && objects[0] != nullptr; }
   Control* Object(int index) const {
     return static_cast<std::size_t>(index) < objects.size()

@@ -32,7 +32,7 @@ struct Target {
 Target Locate(WindowId window_id, ControlId control) {
   WindowState* window = form::FindWindow(window_id);
   if (window == nullptr) form::Fatal("未载入欲访问窗口组件所在的窗口");
-  const int index = window->table.Find(control);
+  const int index = window->IndexOf(control);
   if (index < 0) MissingControl(control);
   return {window, index};
 }
@@ -272,7 +272,7 @@ void WriteInt(WindowId window, ControlId control, PropertyIndex property, std::i
 std::optional<std::string> ComboItemText(WindowId window_id, ControlId control, int index) {
   WindowState* window = form::FindWindow(window_id);
   if (window == nullptr) return std::nullopt;
-  const int unit = window->table.Find(control);
+  const int unit = window->IndexOf(control);
   const auto* box = unit < 0 ? nullptr : dynamic_cast<const ComboBox*>(window->Object(unit));
   if (box == nullptr) return std::nullopt;
   const std::optional<std::string_view> text = box->ItemText(index);
@@ -283,7 +283,7 @@ std::optional<std::string> ComboItemText(WindowId window_id, ControlId control, 
 platform::Handle NativeHandleOf(WindowId window_id, ControlId control) {
   WindowState* window = form::FindWindow(window_id);
   if (window == nullptr) return 0;
-  const int unit = window->table.Find(control);
+  const int unit = window->IndexOf(control);
   const Control* object = unit < 0 ? nullptr : window->Object(unit);
   return object != nullptr ? object->handle() : 0;
 }
