@@ -1,0 +1,126 @@
+#include "ui/plot_chart_handler.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+
+#include "chart/chart_tables.h"
+#include "chart/plot_chart.h"
+#include "chart/plot_texts.h"
+#include "runtime/controls/property_index.h"
+#include "runtime/form/form_runtime.h"
+#include "runtime/memory.h"
+#include "runtime/values/value_ops.h"
+#include "ui/main_window_ids.h"
+#include "ui/plate_binding.h"
+
+namespace veltrane::ui {
+namespace {
+
+namespace ops = runtime::ops;
+using runtime::HeapText;
+
+constexpr double kTolerance = 1e-7;
+
+// Markers stand this far left of the deity box of the palace they mark.
+constexpr int kVoidMarkerOffset = 60;
+constexpr int kHorseMarkerOffset = 30;
+
+// Reads an edit box as a number and, when it lies outside lo..hi, writes the
+// nearer bound back into the box. Returns the box's number truncated toward
+// zero. A text that is no number reads as 0.
+int ClampBox(ControlId box, int lo, int hi) {
+  const HeapText text = runtime::ReadText(kMainWindow, box, runtime::kEditContent);
+  const double x = ops::ToNumber(text.c_str());
+  int bound = 0;
+  if (x - hi > kTolerance) {
+    bound = hi;
+  } else if (!(x - lo >= -kTolerance)) {  // also catches a number that is none
+    bound = lo;
+  } else {
+    // Within the tolerance of a bound the box keeps its text.
+    return std::clamp(static_cast<int>(std::trunc(x)), lo, hi);
+  }
+  const HeapText written = ops::ToText(bound);
+  runtime::WriteText(kMainWindow, box, runtime::kEditContent, written.c_str());
+  return bound;
+}
+
+// Clamps the four date boxes: year, then month, then the day within that
+// month (so the chart moment is a real date), then the hour 0..23.
+chart::ChartDate ClampDateBoxes() {
+  chart::ChartDate date;
+  date.year = ClampBox(kYearBox, chart::kFirstPlotYear, chart::kLastPlotYear);
+  date.month = ClampBox(kMonthBox, 1, 12);
+  date.day = ClampBox(kDayBox, 1, chart::DaysInMonth(date.year, date.month));
+  date.hour = ClampBox(kHourBox, 0, 23);
+  return date;
+}
+
+// Writes a text property only when the control shows something else.
+void WriteTextIfChanged(ControlId control, runtime::PropertyIndex property,
+                        std::string_view gbk_text) {
+  const HeapText shown = runtime::ReadText(kMainWindow, control, property);
+  if (shown.view() == gbk_text) return;
+  const HeapText copy = HeapText::Copy(gbk_text);
+  runtime::WriteText(kMainWindow, control, property, copy.c_str());
+}
+
+void WriteIntIfChanged(ControlId control, runtime::PropertyIndex property, std::int32_t value) {
+  if (runtime::ReadInt(kMainWindow, control, property) == value) return;
+  runtime::WriteInt(kMainWindow, control, property, value);
+}
+
+// Moves a marker label beside the deity box of a palace (the ring box of
+// palace 2 for the centre).
+void MoveMarker(ControlId marker, int palace, int offset) {
+  int k = chart::RingPositionOfPalace(palace);
+  if (k == 0) k = chart::RingPositionOfPalace(2);
+  const ControlId deity_box = kDeityBoxes[static_cast<std::size_t>(k - 1)];
+  const std::int32_t left = runtime::ReadInt(kMainWindow, deity_box, runtime::kLeft);
+  const std::int32_t top = runtime::ReadInt(kMainWindow, deity_box, runtime::kTop);
+  WriteIntIfChanged(marker, runtime::kLeft, left - offset);
+  WriteIntIfChanged(marker, runtime::kTop, top);
+}
+
+void WriteSummary(const chart::Chart& chart) {
+  WriteTextIfChanged(kPillarsBox, runtime::kEditContent, chart::PillarsText(chart.pillars).view());
+  WriteTextIfChanged(kTermLabel, runtime::kLabelCaption, chart::TermText(chart).view());
+  WriteTextIfChanged(kXunLabel, runtime::kLabelCaption, chart::XunText(chart));
+  WriteTextIfChanged(kDutyLabel, runtime::kLabelCaption, chart::DutyText(chart).view());
+  MoveMarker(kVoidMarkerLabel1, chart.void_palaces[0], kVoidMarkerOffset);
+  MoveMarker(kVoidMarkerLabel2, chart.void_palaces[1], kVoidMarkerOffset);
+  MoveMarker(kHorseMarkerLabel, chart.horse_palace, kHorseMarkerOffset);
+}
+
+// Replaces a kept text when the new one differs.
+void Keep(HeapText& kept, std::string_view gbk_text) {
+  if (kept.view() != gbk_text) kept = HeapText::Copy(gbk_text);
+}
+
+// The results that the copy and the next plotting read.
+void KeepResults(const chart::Chart& chart) {
+  chart::KeptPlotting& kept = chart::KeptPlottingResults();
+  Keep(kept.ju_text, chart::JuText(chart).view());
+  Keep(kept.duty_gate_name, chart::GateText(chart.duty_gate));
+  Keep(kept.duty_star_name, chart::StarText(chart.duty_star));
+  kept.void_palaces = chart.void_palaces;
+  kept.horse_palace = chart.horse_palace;
+  kept.duty_gate_palace = chart.duty_gate_palace;
+  kept.duty_star_palace = chart.duty_star_palace;
+}
+
+}  // namespace
+
+void PlotChart() {
+  PlateSession plates(chart::kAllPlateParts);
+  chart::ChartDate date = ClampDateBoxes();
+  // One clock reading serves the pillars and the chart moment alike.
+  date.minute = ops::MinuteOf(ops::Now());
+  const chart::Chart chart = chart::PlotChartOnModel(plates.model(), date);
+  plates.Commit();
+  WriteSummary(chart);
+  KeepResults(chart);
+}
+
+}  // namespace veltrane::ui

@@ -1,0 +1,278 @@
+// 自动排盘 on the headless platform: the program's own start-up with a set
+// clock, then typing into the date boxes and clicking the button. Checks what
+// the window shows: every plate box, the summary texts, the counter labels and
+// the markers, and what the copy reads afterwards.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chart/chart_tables.h"
+#include "chart/vocabulary.h"
+#include "runtime/controls/property_index.h"
+#include "runtime/form/form_runtime.h"
+#include "runtime/platform/headless/headless_platform.h"
+#include "runtime/process.h"
+#include "runtime/text/gbk.h"
+#include "ui/main_window_ids.h"
+#include "ui/plate_binding.h"
+#include "ui/program.h"
+
+namespace veltrane::ui {
+namespace {
+
+using runtime::kComboSelection;
+using runtime::kEditContent;
+using runtime::kLabelCaption;
+using runtime::kLeft;
+using runtime::kTop;
+
+template <std::size_t N>
+int IndexOf(const std::array<std::string_view, N>& names, std::string_view utf8) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == utf8) return static_cast<int>(i);
+  }
+  ADD_FAILURE() << "no item " << utf8;
+  return -2;
+}
+
+// Everything the plotting writes, as the window shows it.
+struct Shown {
+  std::vector<int> selections;  // every plate box
+  std::vector<std::string> texts;
+  std::vector<int> positions;  // markers and the centre stem box
+  bool operator==(const Shown&) const = default;
+};
+
+class PlotChartTest : public testing::Test {
+ protected:
+  void Start(platform::LocalTime clock) {
+    platform::InstallPlatform(&platform_);
+    platform_.SetClock(clock);
+    StartProgram();
+  }
+  void TearDown() override {
+    runtime::ShutdownRuntimeForTests();
+    chart::FreeChartTables();
+    runtime::ClearExitRoutines();
+    RingCounterState() = {};
+  }
+
+  int Selection(ControlId box) { return runtime::ReadInt(kMainWindow, box, kComboSelection); }
+  std::string Text(ControlId control, runtime::PropertyIndex property) {
+    return runtime::Utf8FromGbk(runtime::ReadText(kMainWindow, control, property).view());
+  }
+  std::string Box(ControlId edit) { return Text(edit, kEditContent); }
+  std::string Caption(ControlId label) { return Text(label, kLabelCaption); }
+  std::array<int, 2> Where(ControlId control) {
+    return {runtime::ReadInt(kMainWindow, control, kLeft),
+            runtime::ReadInt(kMainWindow, control, kTop)};
+  }
+
+  void Type(ControlId edit, std::string_view utf8) {
+    runtime::WriteText(kMainWindow, edit, kEditContent, runtime::GbkFromUtf8(utf8).c_str());
+  }
+  void Plot(std::string_view year, std::string_view month, std::string_view day,
+            std::string_view hour) {
+    Type(kYearBox, year);
+    Type(kMonthBox, month);
+    Type(kDayBox, day);
+    Type(kHourBox, hour);
+    ClickPlot();
+  }
+  void ClickPlot() {
+    ASSERT_TRUE(platform_.Click(runtime::NativeHandleOf(kMainWindow, kPlotButton)));
+  }
+
+  Shown Snapshot() {
+    Shown s;
+    for (const auto* family : {&kEarthStemBoxes, &kHeavenStemBoxes, &kHiddenStemBoxes}) {
+      for (ControlId box : *family) s.selections.push_back(Selection(box));
+    }
+    for (const auto* family : {&kStarBoxes, &kGateBoxes, &kDeityBoxes, &kCounterDeityBoxes}) {
+      for (ControlId box : *family) s.selections.push_back(Selection(box));
+    }
+    s.texts = {Box(kYearBox),    Box(kMonthBox),      Box(kDayBox),       Box(kHourBox),
+               Box(kPillarsBox), Caption(kTermLabel), Caption(kXunLabel), Caption(kDutyLabel)};
+    for (ControlId label : kCounterLabels) s.texts.push_back(Caption(label));
+    for (ControlId marker : {kCentreMarkerLabel, kCentreStemBox, kHorseMarkerLabel,
+                             kVoidMarkerLabel1, kVoidMarkerLabel2}) {
+      const auto [left, top] = Where(marker);
+      s.positions.push_back(left);
+      s.positions.push_back(top);
+    }
+    return s;
+  }
+
+  void ExpectWorkedChart() {
+    EXPECT_EQ(Box(kPillarsBox), "辛巳庚子甲子丙寅");
+    EXPECT_EQ(Caption(kTermLabel), "冬至:上元 阳遁1局");
+    EXPECT_EQ(Caption(kXunLabel), "甲子戊");
+    EXPECT_EQ(Caption(kDutyLabel), "值符天蓬落8宫 值使休门落3宫");
+    // earth, heaven, star, gate, deity, hidden, counter-deity of palaces 1..9
+    const std::array<std::array<const char*, 7>, 9> rows = {{
+        {"戊", "癸", "天心", "惊门", "九天", "癸", "符"},
+        {"己", "乙", "天英", "杜门", "白虎", "丁", "玄"},
+        {"庚", "丙", "天任", "休门", "腾蛇", "丙", "阴"},
+        {"辛", "庚", "天冲", "生门", "太阴", "乙", "六"},
+        {"壬", "壬", "", "", "", "戊", ""},
+        {"癸", "丁", "天柱", "死门", "九地", "己", "天"},
+        {"丁", "己", "天芮", "景门", "玄武", "庚", "地"},
+        {"丙", "戊", "天蓬", "开门", "值符", "辛", "蛇"},
+        {"乙", "辛", "天辅", "伤门", "六合", "壬", "白"},
+    }};
+    for (int p = 1; p <= 9; ++p) {
+      SCOPED_TRACE("palace " + std::to_string(p));
+      const auto& r = rows[p - 1];
+      EXPECT_EQ(Selection(kEarthStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r[0]));
+      EXPECT_EQ(Selection(kHeavenStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r[1]));
+      EXPECT_EQ(Selection(kHiddenStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r[5]));
+      const int k = chart::RingPositionOfPalace(p);
+      if (k == 0) continue;
+      EXPECT_EQ(Selection(kStarBoxes[k - 1]), IndexOf(chart::kStarNames, r[2]));
+      EXPECT_EQ(Selection(kGateBoxes[k - 1]), IndexOf(chart::kGateNames, r[3]));
+      EXPECT_EQ(Selection(kDeityBoxes[k - 1]), IndexOf(chart::kDeityNames, r[4]));
+      EXPECT_EQ(Selection(kCounterDeityBoxes[k - 1]), IndexOf(chart::kDeityShortNames, r[6]));
+    }
+    // Both void palaces are 6: the two 空 beside 八神2 (576, 352); the horse in
+    // palace 2 beside 八神4 (576, 16); 天芮 in palace 7, 星3 at (576, 200).
+    EXPECT_EQ(Where(kVoidMarkerLabel1), (std::array<int, 2>{516, 352}));
+    EXPECT_EQ(Where(kVoidMarkerLabel2), (std::array<int, 2>{516, 352}));
+    EXPECT_EQ(Where(kHorseMarkerLabel), (std::array<int, 2>{546, 16}));
+    EXPECT_EQ(Where(kCentreMarkerLabel), (std::array<int, 2>{711, 165}));
+    EXPECT_EQ(Where(kCentreStemBox), (std::array<int, 2>{648, 170}));
+  }
+
+  platform::HeadlessPlatform platform_;
+};
+
+constexpr platform::LocalTime kWorkedClock = {2001, 12, 27, 4, 20, 0, 0};
+
+// --- The worked chart ------------------------------------------------------------
+
+TEST_F(PlotChartTest, StartUpPlotsTheWorkedChartForItsClock) {
+  Start(kWorkedClock);
+  ExpectWorkedChart();
+  const chart::KeptPlotting& kept = chart::KeptPlottingResults();
+  EXPECT_EQ(runtime::Utf8FromGbk(kept.ju_text.view()), "阳遁1局");
+  EXPECT_EQ(kept.void_palaces, (std::array<int, 2>{6, 6}));
+  EXPECT_EQ(kept.horse_palace, 2);
+  EXPECT_EQ(runtime::Utf8FromGbk(kept.duty_gate_name.view()), "休门");
+  EXPECT_EQ(runtime::Utf8FromGbk(kept.duty_star_name.view()), "天蓬");
+}
+
+TEST_F(PlotChartTest, ClickingPlotsTheWorkedChartAfterAnotherChart) {
+  Start(kWorkedClock);
+  Plot("2015", "9", "29", "14");
+  EXPECT_EQ(Caption(kDutyLabel).find("值符"), 0u);
+  EXPECT_NE(Box(kPillarsBox), "辛巳庚子甲子丙寅");
+  Plot("2001", "12", "27", "4");
+  ExpectWorkedChart();
+}
+
+TEST_F(PlotChartTest, CounterLabelsShowTheLastStepOfEachRing) {
+  Start(kWorkedClock);
+  // Gates: 休门 from palace 1 to 3 is six steps; stars: 天蓬 from palace 1 to 8
+  // seven; yang deities: 值符 stands in palace 8 in yang arrangement 7; the
+  // hidden stems (stepped last, sharing 标签20) end on yang arrangement 4.
+  EXPECT_EQ(Caption(kCounterLabels[0]), "6");
+  EXPECT_EQ(Caption(kCounterLabels[1]), "7");
+  EXPECT_EQ(Caption(kCounterLabels[2]), "7");
+  EXPECT_EQ(Caption(kCounterLabels[3]), "4");
+  ClickPlot();  // from hidden arrangement 4 the hidden stems go round to 4 again
+  EXPECT_EQ(Caption(kCounterLabels[3]), "4");
+  EXPECT_EQ(RingCounterState().hidden, 4);
+}
+
+TEST_F(PlotChartTest, TheMinuteIsTheClocksAndDecidesAtLiChun) {
+  Start(kWorkedClock);
+  platform_.SetClock({2015, 2, 4, 11, 58, 59, 0});
+  Plot("2015", "2", "4", "11");
+  EXPECT_EQ(Box(kPillarsBox), "甲午丁丑辛亥甲午");
+  platform_.SetClock({2015, 2, 4, 11, 59, 0, 0});
+  ClickPlot();
+  EXPECT_EQ(Box(kPillarsBox), "乙未戊寅辛亥甲午");
+}
+
+// --- Clamping the date boxes -----------------------------------------------------------
+
+struct ClampCase {
+  std::array<const char*, 4> typed;  // year, month, day, hour
+  std::array<const char*, 4> shown;
+};
+
+TEST_F(PlotChartTest, DateBoxesAreClampedAndWrittenBack) {
+  Start(kWorkedClock);
+  const ClampCase cases[] = {
+      {{"1700", "13", "40", "24"}, {"1800", "12", "31", "23"}},
+      {{"3500", "0", "0", "-1"}, {"2999", "1", "1", "0"}},
+      {{"2015", "4", "31", "0"}, {"2015", "4", "30", "0"}},  // start-up hour 0 stays
+      {{"2015", "2", "29", "12"}, {"2015", "2", "28", "12"}},
+      {{"2016", "2", "29", "12"}, {"2016", "2", "29", "12"}},
+      {{"abc", "", "x", "05"}, {"1800", "1", "1", "05"}},  // in range: left as typed
+  };
+  for (const ClampCase& c : cases) {
+    Plot(c.typed[0], c.typed[1], c.typed[2], c.typed[3]);
+    EXPECT_EQ(Box(kYearBox), c.shown[0]) << c.typed[0];
+    EXPECT_EQ(Box(kMonthBox), c.shown[1]) << c.typed[1];
+    EXPECT_EQ(Box(kDayBox), c.shown[2]) << c.typed[2];
+    EXPECT_EQ(Box(kHourBox), c.shown[3]) << c.typed[3];
+  }
+}
+
+TEST_F(PlotChartTest, ClampedDateIsThePlottedDate) {
+  Start(kWorkedClock);
+  Plot("2015", "4", "31", "12");
+  const Shown clamped = Snapshot();
+  Plot("2015", "4", "30", "12");
+  EXPECT_EQ(Snapshot(), clamped);
+  Plot("2015", "2", "29", "12");
+  EXPECT_EQ(Caption(kTermLabel).substr(0, 6), "雨水");  // 2015-02-28
+}
+
+TEST_F(PlotChartTest, YearsWithoutStoredTermsGetTheTermACalendarGives) {
+  Start(kWorkedClock);
+  const struct {
+    std::array<const char*, 4> date;
+    const char* term;
+  } cases[] = {
+      {{"1850", "6", "30", "12"}, "夏至"}, {{"2079", "12", "25", "12"}, "冬至"},
+      {{"2100", "3", "25", "12"}, "春分"}, {{"2100", "12", "12", "12"}, "大雪"},
+      {{"2100", "1", "10", "12"}, "小寒"},
+  };
+  for (const auto& c : cases) {
+    Plot(c.date[0], c.date[1], c.date[2], c.date[3]);
+    EXPECT_EQ(Caption(kTermLabel).substr(0, 6), c.term) << c.date[0] << "-" << c.date[1];
+  }
+}
+
+// --- Repeated plotting ---------------------------------------------------------------
+
+TEST_F(PlotChartTest, SameDateAfterOtherChartsShowsTheSameWindow) {
+  Start(kWorkedClock);
+  Plot("2015", "9", "29", "14");
+  const Shown first = Snapshot();
+  for (const std::array<const char*, 4>& other :
+       {std::array<const char*, 4>{"2001", "12", "27", "4"},
+        std::array<const char*, 4>{"1850", "1", "1", "0"},
+        std::array<const char*, 4>{"2100", "6", "1", "23"}}) {
+    Plot(other[0], other[1], other[2], other[3]);
+    Plot("2015", "9", "29", "14");
+    EXPECT_EQ(Snapshot(), first) << other[0];
+  }
+}
+
+TEST_F(PlotChartTest, HandEditedBoxesAreReplacedByTheNextPlotting) {
+  Start(kWorkedClock);
+  const Shown worked = Snapshot();
+  for (ControlId box : kHeavenStemBoxes) runtime::WriteInt(kMainWindow, box, kComboSelection, 0);
+  for (ControlId box : kCounterDeityBoxes) runtime::WriteInt(kMainWindow, box, kComboSelection, 0);
+  runtime::WriteText(kMainWindow, kDutyLabel, kLabelCaption, "");
+  ClickPlot();
+  EXPECT_EQ(Snapshot(), worked);
+}
+
+}  // namespace
+}  // namespace veltrane::ui
