@@ -108,7 +108,8 @@ TEST(ValuesToDateTime, OtherTags) {
   EXPECT_EQ(ArgDouble(CallCommand(ValueOp::ToDateTime, 1, &real)), kMinDateTime);
   // The parts take a plain double as a DateTime, and a text as ToDateTime reads it.
   EXPECT_EQ(ArgInt(CallCommand(ValueOp::DayOf, 1, &real)), 4);  // 1900-01-04
-  CommandArg text = TextArg(Gbk8("2015年12月31日").c_str());
+  const std::string date_text = Gbk8("2015年12月31日");
+  CommandArg text = TextArg(date_text.c_str());
   EXPECT_EQ(ArgInt(CallCommand(ValueOp::MonthOf, 1, &text)), 12);
   EXPECT_EQ(ArgDouble(CallCommand(ValueOp::ToDateTime, 0, nullptr)), kMinDateTime);
 }
