@@ -251,8 +251,9 @@ void WriteProperty(WindowId window, ControlId control, PropertyIndex property,
 }
 
 HeapText ReadText(WindowId window, ControlId control, PropertyIndex property) {
-  return HeapText(static_cast<char*>(reinterpret_cast<void*>(
-      static_cast<std::uintptr_t>(ReadProperty(window, control, property)))));
+  const std::uint64_t words = ReadProperty(window, control, property);
+  return HeapText(static_cast<char*>(PointerFromWords(static_cast<std::uint32_t>(words),
+                                                      static_cast<std::uint32_t>(words >> 32))));
 }
 
 std::int32_t ReadInt(WindowId window, ControlId control, PropertyIndex property) {
