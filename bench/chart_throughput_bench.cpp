@@ -1,0 +1,127 @@
+// Charts per second: through the whole program (date boxes written, 自动排盘
+// clicked on the headless platform, PlotChart's property reads and writes
+// through the form runtime) and through the plate model alone.
+#include <benchmark/benchmark.h>
+
+#include "bench_dates.h"
+#include "chart/chart_tables.h"
+#include "chart/plate_model.h"
+#include "chart/plot_chart.h"
+#include "runtime/form/form_runtime.h"
+#include "runtime/platform/headless/headless_platform.h"
+#include "runtime/process.h"
+#include "ui/copy_chart_handler.h"
+#include "ui/main_window_ids.h"
+#include "ui/plate_binding.h"
+#include "ui/program.h"
+
+namespace veltrane::bench {
+namespace {
+
+using ui::kMainWindow;
+
+// The program started once on a headless platform with a fixed clock.
+class RunningProgram {
+ public:
+  RunningProgram() {
+    platform::InstallPlatform(&platform_);
+    platform_.SetClock({2001, 12, 27, 4, 0, 0, 0});
+    ui::StartProgram();
+  }
+  ~RunningProgram() {
+    runtime::ShutdownRuntimeForTests();
+    chart::FreeChartTables();
+    runtime::ClearExitRoutines();
+    ui::RingCounterState() = {};
+  }
+  platform::HeadlessPlatform& headless() { return platform_; }
+
+ private:
+  platform::HeadlessPlatform platform_;
+};
+
+void WriteDateBoxes(const BenchDate& d) {
+  runtime::WriteText(kMainWindow, ui::kYearBox, runtime::kEditContent, d.year.c_str());
+  runtime::WriteText(kMainWindow, ui::kMonthBox, runtime::kEditContent, d.month.c_str());
+  runtime::WriteText(kMainWindow, ui::kDayBox, runtime::kEditContent, d.day.c_str());
+  runtime::WriteText(kMainWindow, ui::kHourBox, runtime::kEditContent, d.hour.c_str());
+}
+
+void BM_PlotChartThroughHandlers(benchmark::State& state) {
+  RunningProgram program;
+  const platform::Handle plot_button = runtime::NativeHandleOf(kMainWindow, ui::kPlotButton);
+  const std::vector<BenchDate>& dates = BenchDates();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    WriteDateBoxes(dates[i]);
+    program.headless().Click(plot_button);
+    i = (i + 1) % dates.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.SetLabel("charts");
+}
+BENCHMARK(BM_PlotChartThroughHandlers);
+
+// The same charts with the date boxes left alone: the click and PlotChart only.
+void BM_PlotChartClickOnly(benchmark::State& state) {
+  RunningProgram program;
+  const platform::Handle plot_button = runtime::NativeHandleOf(kMainWindow, ui::kPlotButton);
+  WriteDateBoxes(BenchDates()[1]);
+  for (auto _ : state) program.headless().Click(plot_button);
+  state.SetItemsProcessed(state.iterations());
+  state.SetLabel("charts");
+}
+BENCHMARK(BM_PlotChartClickOnly);
+
+void BM_PlotChartOnModel(benchmark::State& state) {
+  // The chart tables must be filled: the plotting reads its ju table and
+  // day lists through them.
+  chart::InitChartTables();
+  chart::FillChartTables();
+  chart::PlateModel model;
+  model.ResetChart();
+  const std::vector<BenchDate>& dates = BenchDates();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    chart::Chart c = chart::PlotChartOnModel(model, dates[i].date);
+    benchmark::DoNotOptimize(c);
+    i = (i + 1) % dates.size();
+  }
+  chart::FreeChartTables();
+  state.SetItemsProcessed(state.iterations());
+  state.SetLabel("charts");
+}
+BENCHMARK(BM_PlotChartOnModel);
+
+// The rings alone: earth plate, heaven plate and stars, deities, gates, hidden
+// stems and counter-deities laid with their stop tests, for charts whose
+// pillars, term and ju are already known.
+void BM_PlotPlatesOnModel(benchmark::State& state) {
+  chart::InitChartTables();
+  chart::FillChartTables();
+  std::vector<chart::Chart> charts;
+  for (const BenchDate& d : BenchDates()) charts.push_back(chart::ComputeChart(d.date));
+  chart::PlateModel model;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    chart::Chart c = charts[i];
+    model.ResetChart();
+    chart::PlotPlates(model, c);
+    benchmark::DoNotOptimize(c);
+    i = (i + 1) % charts.size();
+  }
+  chart::FreeChartTables();
+  state.SetItemsProcessed(state.iterations());
+  state.SetLabel("charts");
+}
+BENCHMARK(BM_PlotPlatesOnModel);
+
+void BM_CopyChartText(benchmark::State& state) {
+  RunningProgram program;
+  for (auto _ : state) ui::CopyChartText();
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CopyChartText);
+
+}  // namespace
+}  // namespace veltrane::bench
