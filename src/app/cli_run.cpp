@@ -63,6 +63,18 @@ void PrintRange(HeadlessPlatform& platform, const ChartRange& range, std::FILE* 
   }
 }
 
+// A fatal report has no window to show in: its box goes to stderr, on one line.
+int AnswerMessageBox(const platform::MessageBoxRecord& box) {
+  if (runtime::Utf8FromGbk(box.title) == "错误") {
+    std::string text = runtime::Utf8FromGbk(box.text);
+    for (char& c : text) {
+      if (c == '\r' || c == '\n') c = ' ';
+    }
+    std::fprintf(stderr, "veltrane-chart: %s\n", text.c_str());
+  }
+  return 1;  // OK
+}
+
 }  // namespace
 
 platform::LocalTime ClockReadingOf(const ChartMoment& m) {
@@ -98,6 +110,7 @@ void PostChartRequest(HeadlessPlatform& platform, const ChartRequest& request, s
 int RunChartRequest(const ChartRequest& request) {
   static HeadlessPlatform headless;
   platform::InstallPlatform(&headless);
+  headless.SetMessageBoxResponder(&AnswerMessageBox);
   PostChartRequest(headless, request, stdout);
   return ui::RunProgram();
 }
