@@ -49,7 +49,8 @@ Error Wrong(std::string message) { return Error{std::move(message)}; }
 }  // namespace
 
 Result<ChartMoment> ParseChartMoment(std::string_view text) {
-  const std::string quoted = "'" + std::string(text) + "'";
+  std::string quoted = "'";
+  quoted.append(text).append("'");
   ChartMoment m;
   std::size_t pos = 0;
   if (!ReadNumber(text, pos, 4, 4, m.year) || !Expect(text, pos, "-") ||
