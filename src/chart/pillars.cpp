@@ -118,14 +118,13 @@ double MonthAndDay(int year, double n, int mode) {
   // depends on the calendar, and 1582, the one year with two calendars, is no
   // leap year in either, so the leap rule is looked up once.
   const CalendarKind kind = CalendarKindOf(year, 1, 1, mode);
-  if (kind == CalendarKind::kNonexistent) return kInfinity;
+  if (kind == CalendarKind::kNonexistent || !std::isfinite(n)) return kInfinity;
   const bool leap = IsLeapYear(year, kind);
   for (int month = 1; month <= 12; ++month) {
     const int length = kMonthLength[static_cast<std::size_t>(month)] + (month == 2 && leap ? 1 : 0);
     if (n <= length || month == 12) {
-      const int day = static_cast<int>(n);
       if (mode == static_cast<int>(CalendarMode::kAutomatic) && year == 1582 && month == 10 &&
-          day >= 5 && day <= 14) {
+          n >= 5 && n < 15) {
         return kInfinity;
       }
       return 100.0 * month + n;

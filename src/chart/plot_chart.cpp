@@ -205,6 +205,7 @@ ChartDate ClampChartDate(int year, int month, int day, int hour, int minute) {
 }
 
 void PlotPlates(PlateModel& m, Chart& c) {
+  c.ju = std::clamp(c.ju, -kInstrumentCount, kInstrumentCount);
   const int hour_gz = c.pillars.hour;
   const int hour_stem = StemOfGanZhi(hour_gz);
   c.hour_branch = BranchOfGanZhi(hour_gz);

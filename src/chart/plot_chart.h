@@ -86,6 +86,7 @@ Chart ComputeChart(const ChartDate& date);
 // Lays the plates for chart.ju and chart.pillars.hour on a reset model (the
 // earth plate, heaven plate with the stars, deities, gates, hidden stems and
 // counter-deities) and fills the chart's palace, xun, marker and duty fields.
+// A ju beyond ±9 is taken as ±9; 0 lays like yang 9.
 void PlotPlates(PlateModel& model, Chart& chart);
 
 }  // namespace veltrane::chart

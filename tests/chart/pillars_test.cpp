@@ -67,6 +67,13 @@ TEST(MonthAndDayTest, SplitsDayOfYear) {
   EXPECT_EQ(MonthAndDay(2015, 60, kAuto), 301);
   EXPECT_EQ(MonthAndDay(2015, 365, kAuto), 1231);
   EXPECT_EQ(MonthAndDay(2015, 1, kAuto), 101);
+  // The ten days dropped in October 1582 have no month and day.
+  EXPECT_EQ(MonthAndDay(1582, 277, kAuto), 1004);
+  EXPECT_TRUE(std::isinf(MonthAndDay(1582, 283, kAuto)));
+  EXPECT_EQ(MonthAndDay(1582, 283, kJulian), 1010);
+  EXPECT_TRUE(std::isinf(MonthAndDay(2015, std::nan(""), kAuto)));
+  EXPECT_TRUE(std::isinf(MonthAndDay(2015, HUGE_VAL, kAuto)));
+  EXPECT_TRUE(std::isinf(MonthAndDay(2015, 35, 7)));
 }
 
 // --- The closed solar-term formula -------------------------------------------

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -366,6 +367,27 @@ TEST(CentreInstrumentTest, NothingIsCarriedOverFromThePreviousChart) {
     EXPECT_EQ(again.duty_gate, first.duty_gate);
     EXPECT_EQ(again.duty_gate_palace, first.duty_gate_palace);
   }
+}
+
+TEST(BadInputTest, PlatesForAnyJuAndHourNumberStayWhole) {
+  for (int ju : {-100, -10, 0, 10, 100, INT32_MIN, INT32_MAX}) {
+    for (int hour : {-61, 0, 61, 1000}) {
+      PlateModel model;
+      model.ResetChart();
+      Chart chart;
+      chart.ju = ju;
+      chart.pillars.hour = hour;
+      PlotPlates(model, chart);
+      std::array<int, 9> seen{};
+      for (int p = 1; p <= 9; ++p) ++seen[static_cast<std::size_t>(chart.cell(p).earth_stem)];
+      EXPECT_EQ(seen, (std::array<int, 9>{1, 1, 1, 1, 1, 1, 1, 1, 1})) << ju << " " << hour;
+      EXPECT_GE(chart.duty_gate_palace, 1);
+    }
+  }
+  EXPECT_GE(FindTermInForce(std::nan("")), 1);
+  EXPECT_LE(FindTermInForce(std::nan("")), 24);
+  EXPECT_GE(FindTermInForce(1e300), 1);
+  EXPECT_EQ(GanZhiText(-7).size(), 4u);
 }
 
 TEST(RepeatTest, SameDateTwiceAfterOtherChartsGivesTheSameModel) {
