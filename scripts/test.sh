@@ -10,8 +10,7 @@ scripts/setup.sh
 echo "== build (warnings as errors)"
 scripts/build.sh build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=ON -DVELTRANE_QT=ON
 echo "== tests"
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-  ctest --test-dir build/ci --output-on-failure -j "$(nproc)"
+ctest --test-dir build/ci --output-on-failure -j "$(nproc)"
 
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer)"
 scripts/build.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANE_WERROR=ON -DVELTRANE_QT=OFF \
