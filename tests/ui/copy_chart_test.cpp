@@ -5,16 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_tables.h"
 #include "chart/vocabulary.h"
 #include "copy_worked_chart.h"
+#include "program_fixture.h"
 #include "runtime/form/form_runtime.h"
-#include "runtime/platform/headless/headless_platform.h"
-#include "runtime/process.h"
 #include "runtime/text/gbk.h"
 #include "ui/main_window_ids.h"
-#include "ui/plate_binding.h"
-#include "ui/program.h"
 
 namespace veltrane::ui {
 namespace {
@@ -36,25 +32,11 @@ std::vector<std::string> GridLines(const std::string& utf8) {
   return lines;
 }
 
-class CopyChartTest : public testing::Test {
+class CopyChartTest : public ProgramFixture {
  protected:
-  void Start(platform::LocalTime clock) {
-    platform::InstallPlatform(&platform_);
-    platform_.SetClock(clock);
-    StartProgram();
-  }
-  void TearDown() override {
-    runtime::ShutdownRuntimeForTests();
-    chart::FreeChartTables();
-    runtime::ClearExitRoutines();
-    RingCounterState() = {};
-  }
-  platform::Handle H(ControlId control) { return runtime::NativeHandleOf(kMainWindow, control); }
   void ClickCopy() { ASSERT_TRUE(platform_.Click(H(kCopyButton))); }
   // The clipboard as UTF-8 (it holds GBK).
   std::string Copied() { return runtime::Utf8FromGbk(platform_.ClipboardBytes()); }
-
-  platform::HeadlessPlatform platform_;
 };
 
 constexpr platform::LocalTime kWorkedClock = {2001, 12, 27, 4, 7, 30, 0};
@@ -120,8 +102,8 @@ TEST_F(CopyChartTest, HeaderTakesTheBoxesAsTypedAndTheMinuteAsOneDigit) {
   Start({2001, 12, 27, 4, 0, 0, 0});
   // A date typed after the plotting goes into the header; the grid and the
   // pillars stay those of the last plotting.
-  runtime::WriteText(kMainWindow, kYearBox, runtime::kEditContent, "02015");
-  runtime::WriteText(kMainWindow, kDayBox, runtime::kEditContent, "");
+  Type(kYearBox, "02015");
+  Type(kDayBox, "");
   ClickCopy();
   const std::string copied = Copied();
   EXPECT_EQ(copied.substr(0, copied.find("干支")), "\r\n公历时间：02015年12月日4时0分\r\n\r\n");

@@ -11,6 +11,7 @@
 
 #include "chart/chart_tables.h"
 #include "chart/plate_model.h"
+#include "program_fixture.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/platform/headless/headless_platform.h"
 #include "runtime/template/window_template.h"
@@ -33,7 +34,7 @@ constexpr ControlId kButton1 = 0x1601004E, kButton2 = 0x160100C3, kButton3 = 0x1
 constexpr ControlId kLabel15 = 0x160100B3, kLabel16 = 0x160100C1, kLabel18 = 0x1601013A,
                     kLabel20 = 0x1601024F, kLabel22 = 0x160103FD;
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public ProgramFixture {
  protected:
   void SetUp() override {
     platform::InstallPlatform(&platform_);
@@ -48,28 +49,14 @@ class MainWindowTest : public testing::Test {
     chart::InitChartTables();
     runtime::LoadWindow(kMainWindow);
   }
-  void TearDown() override {
-    runtime::ShutdownRuntimeForTests();
-    chart::FreeChartTables();
-    RingCounterState() = {};
-  }
 
-  Handle H(ControlId id) { return runtime::NativeHandleOf(kMainWindow, id); }
-  int Sel(ControlId id) { return runtime::ReadInt(kMainWindow, id, runtime::kComboSelection); }
-  std::string Caption(ControlId label) {
-    return std::string(runtime::ReadText(kMainWindow, label, runtime::kLabelCaption).view());
-  }
-  chart::ControlPoint Pos(ControlId id) {
-    return {runtime::ReadInt(kMainWindow, id, runtime::kLeft),
-            runtime::ReadInt(kMainWindow, id, runtime::kTop)};
-  }
   // The item texts a family of boxes shows, blank-separated, as UTF-8.
   template <std::size_t N>
   std::string Shown(const std::array<ControlId, N>& boxes) {
     std::string out;
     for (ControlId box : boxes) {
       if (!out.empty()) out += ' ';
-      const auto item = runtime::ComboItemText(kMainWindow, box, Sel(box));
+      const auto item = runtime::ComboItemText(kMainWindow, box, Selection(box));
       out += item ? runtime::Utf8FromGbk(*item) : "?";
     }
     return out;
@@ -85,7 +72,6 @@ class MainWindowTest : public testing::Test {
     }
   }
 
-  platform::HeadlessPlatform platform_;
   std::vector<HandlerFn> handlers_;
   std::vector<std::uint8_t> template_;
 };
@@ -122,7 +108,7 @@ TEST_F(MainWindowTest, WindowAndControlsAsCreated) {
   EXPECT_EQ(w->window.border_style, 2);
 
   // 星2 stores 8 and shows its last item; the others show their stored selections.
-  EXPECT_EQ(Sel(kStarBoxes[1]), 7);
+  EXPECT_EQ(Selection(kStarBoxes[1]), 7);
   EXPECT_EQ(Shown(kStarBoxes), "天蓬 天心 天柱 天芮 天英 天辅 天冲 天任");
   EXPECT_EQ(Shown(kGateBoxes), "休门 开门 惊门 死门 景门 杜门 伤门 生门");
   EXPECT_EQ(Shown(kDeityBoxes), "九地 九天 值符 腾蛇 太阴 六合 白虎 玄武");
@@ -173,8 +159,8 @@ TEST_F(MainWindowTest, ResetButtonSetsTheHomeArrangementAndMovesTheCentreMarkers
   EXPECT_EQ(Shown(kHiddenStemBoxes), hidden);
   EXPECT_EQ(Shown(kCounterDeityBoxes), "地 天 符 蛇 阴 地 白 玄");
   // 天芮 in 星4 (576, 48).
-  EXPECT_EQ(Pos(kLabel22), (chart::ControlPoint{546, 48}));
-  EXPECT_EQ(Pos(kCentreStemBox), (chart::ControlPoint{656, 18}));
+  EXPECT_EQ(Where(kLabel22), (chart::ControlPoint{546, 48}));
+  EXPECT_EQ(Where(kCentreStemBox), (chart::ControlPoint{656, 18}));
   // The counter labels keep their numbers; the hidden counter goes on.
   EXPECT_EQ(Caption(kLabel15), "1");
   EXPECT_EQ(Caption(kLabel20), "1");
@@ -253,11 +239,11 @@ TEST_F(MainWindowTest, StarButtonCarriesHeavenStemsAndMovesTheCentreMarkers) {
   // 乙 of palace 1 is now in 天干支6, the hand-set 戊 in 天干支8; 天干支5 keeps 壬.
   EXPECT_EQ(Shown(kHeavenStemBoxes), "己 庚 癸 戊 壬 乙 辛 戊 丙");
   // 天芮 in 星5 (336, 48).
-  EXPECT_EQ(Pos(kLabel22), (chart::ControlPoint{336 + 135, 48 - 35}));
-  EXPECT_EQ(Pos(kCentreStemBox), (chart::ControlPoint{336 + 72, 48 - 30}));
+  EXPECT_EQ(Where(kLabel22), (chart::ControlPoint{336 + 135, 48 - 35}));
+  EXPECT_EQ(Where(kCentreStemBox), (chart::ControlPoint{336 + 72, 48 - 30}));
   Click(kButton2);
   EXPECT_EQ(runtime::Utf8FromGbk(*runtime::ComboItemText(kMainWindow, kHeavenStemBoxes[0],
-                                                         Sel(kHeavenStemBoxes[0]))),
+                                                         Selection(kHeavenStemBoxes[0]))),
             "戊");
   EXPECT_EQ(Caption(kLabel16), "2");
 }

@@ -11,23 +11,18 @@
 
 #include "chart/chart_tables.h"
 #include "chart/vocabulary.h"
+#include "program_fixture.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
-#include "runtime/platform/headless/headless_platform.h"
-#include "runtime/process.h"
 #include "runtime/text/gbk.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"
-#include "ui/program.h"
 
 namespace veltrane::ui {
 namespace {
 
 using runtime::kComboSelection;
-using runtime::kEditContent;
 using runtime::kLabelCaption;
-using runtime::kLeft;
-using runtime::kTop;
 
 template <std::size_t N>
 int IndexOf(const std::array<std::string_view, N>& names, std::string_view utf8) {
@@ -46,34 +41,8 @@ struct Shown {
   bool operator==(const Shown&) const = default;
 };
 
-class PlotChartTest : public testing::Test {
+class PlotChartTest : public ProgramFixture {
  protected:
-  void Start(platform::LocalTime clock) {
-    platform::InstallPlatform(&platform_);
-    platform_.SetClock(clock);
-    StartProgram();
-  }
-  void TearDown() override {
-    runtime::ShutdownRuntimeForTests();
-    chart::FreeChartTables();
-    runtime::ClearExitRoutines();
-    RingCounterState() = {};
-  }
-
-  int Selection(ControlId box) { return runtime::ReadInt(kMainWindow, box, kComboSelection); }
-  std::string Text(ControlId control, runtime::PropertyIndex property) {
-    return runtime::Utf8FromGbk(runtime::ReadText(kMainWindow, control, property).view());
-  }
-  std::string Box(ControlId edit) { return Text(edit, kEditContent); }
-  std::string Caption(ControlId label) { return Text(label, kLabelCaption); }
-  std::array<int, 2> Where(ControlId control) {
-    return {runtime::ReadInt(kMainWindow, control, kLeft),
-            runtime::ReadInt(kMainWindow, control, kTop)};
-  }
-
-  void Type(ControlId edit, std::string_view utf8) {
-    runtime::WriteText(kMainWindow, edit, kEditContent, runtime::GbkFromUtf8(utf8).c_str());
-  }
   void Plot(std::string_view year, std::string_view month, std::string_view day,
             std::string_view hour) {
     Type(kYearBox, year);
@@ -82,9 +51,7 @@ class PlotChartTest : public testing::Test {
     Type(kHourBox, hour);
     ClickPlot();
   }
-  void ClickPlot() {
-    ASSERT_TRUE(platform_.Click(runtime::NativeHandleOf(kMainWindow, kPlotButton)));
-  }
+  void ClickPlot() { ASSERT_TRUE(platform_.Click(H(kPlotButton))); }
 
   Shown Snapshot() {
     Shown s;
@@ -94,8 +61,8 @@ class PlotChartTest : public testing::Test {
     for (const auto* family : {&kStarBoxes, &kGateBoxes, &kDeityBoxes, &kCounterDeityBoxes}) {
       for (ControlId box : *family) s.selections.push_back(Selection(box));
     }
-    s.texts = {Box(kYearBox),    Box(kMonthBox),      Box(kDayBox),       Box(kHourBox),
-               Box(kPillarsBox), Caption(kTermLabel), Caption(kXunLabel), Caption(kDutyLabel)};
+    s.texts = {Edit(kYearBox),    Edit(kMonthBox),     Edit(kDayBox),      Edit(kHourBox),
+               Edit(kPillarsBox), Caption(kTermLabel), Caption(kXunLabel), Caption(kDutyLabel)};
     for (ControlId label : kCounterLabels) s.texts.push_back(Caption(label));
     for (ControlId marker : {kCentreMarkerLabel, kCentreStemBox, kHorseMarkerLabel,
                              kVoidMarkerLabel1, kVoidMarkerLabel2}) {
@@ -107,7 +74,7 @@ class PlotChartTest : public testing::Test {
   }
 
   void ExpectWorkedChart() {
-    EXPECT_EQ(Box(kPillarsBox), "辛巳庚子甲子丙寅");
+    EXPECT_EQ(Edit(kPillarsBox), "辛巳庚子甲子丙寅");
     EXPECT_EQ(Caption(kTermLabel), "冬至:上元 阳遁1局");
     EXPECT_EQ(Caption(kXunLabel), "甲子戊");
     EXPECT_EQ(Caption(kDutyLabel), "值符天蓬落8宫 值使休门落3宫");
@@ -138,14 +105,12 @@ class PlotChartTest : public testing::Test {
     }
     // Both void palaces are 6: the two 空 beside 八神2 (576, 352); the horse in
     // palace 2 beside 八神4 (576, 16); 天芮 in palace 7, 星3 at (576, 200).
-    EXPECT_EQ(Where(kVoidMarkerLabel1), (std::array<int, 2>{516, 352}));
-    EXPECT_EQ(Where(kVoidMarkerLabel2), (std::array<int, 2>{516, 352}));
-    EXPECT_EQ(Where(kHorseMarkerLabel), (std::array<int, 2>{546, 16}));
-    EXPECT_EQ(Where(kCentreMarkerLabel), (std::array<int, 2>{711, 165}));
-    EXPECT_EQ(Where(kCentreStemBox), (std::array<int, 2>{648, 170}));
+    EXPECT_EQ(Where(kVoidMarkerLabel1), (chart::ControlPoint{516, 352}));
+    EXPECT_EQ(Where(kVoidMarkerLabel2), (chart::ControlPoint{516, 352}));
+    EXPECT_EQ(Where(kHorseMarkerLabel), (chart::ControlPoint{546, 16}));
+    EXPECT_EQ(Where(kCentreMarkerLabel), (chart::ControlPoint{711, 165}));
+    EXPECT_EQ(Where(kCentreStemBox), (chart::ControlPoint{648, 170}));
   }
-
-  platform::HeadlessPlatform platform_;
 };
 
 constexpr platform::LocalTime kWorkedClock = {2001, 12, 27, 4, 20, 0, 0};
@@ -167,7 +132,7 @@ TEST_F(PlotChartTest, ClickingPlotsTheWorkedChartAfterAnotherChart) {
   Start(kWorkedClock);
   Plot("2015", "9", "29", "14");
   EXPECT_EQ(Caption(kDutyLabel).find("值符"), 0u);
-  EXPECT_NE(Box(kPillarsBox), "辛巳庚子甲子丙寅");
+  EXPECT_NE(Edit(kPillarsBox), "辛巳庚子甲子丙寅");
   Plot("2001", "12", "27", "4");
   ExpectWorkedChart();
 }
@@ -190,10 +155,10 @@ TEST_F(PlotChartTest, TheMinuteIsTheClocksAndDecidesAtLiChun) {
   Start(kWorkedClock);
   platform_.SetClock({2015, 2, 4, 11, 58, 59, 0});
   Plot("2015", "2", "4", "11");
-  EXPECT_EQ(Box(kPillarsBox), "甲午丁丑辛亥甲午");
+  EXPECT_EQ(Edit(kPillarsBox), "甲午丁丑辛亥甲午");
   platform_.SetClock({2015, 2, 4, 11, 59, 0, 0});
   ClickPlot();
-  EXPECT_EQ(Box(kPillarsBox), "乙未戊寅辛亥甲午");
+  EXPECT_EQ(Edit(kPillarsBox), "乙未戊寅辛亥甲午");
 }
 
 // --- Clamping the date boxes -----------------------------------------------------------
@@ -215,10 +180,10 @@ TEST_F(PlotChartTest, DateBoxesAreClampedAndWrittenBack) {
   };
   for (const ClampCase& c : cases) {
     Plot(c.typed[0], c.typed[1], c.typed[2], c.typed[3]);
-    EXPECT_EQ(Box(kYearBox), c.shown[0]) << c.typed[0];
-    EXPECT_EQ(Box(kMonthBox), c.shown[1]) << c.typed[1];
-    EXPECT_EQ(Box(kDayBox), c.shown[2]) << c.typed[2];
-    EXPECT_EQ(Box(kHourBox), c.shown[3]) << c.typed[3];
+    EXPECT_EQ(Edit(kYearBox), c.shown[0]) << c.typed[0];
+    EXPECT_EQ(Edit(kMonthBox), c.shown[1]) << c.typed[1];
+    EXPECT_EQ(Edit(kDayBox), c.shown[2]) << c.typed[2];
+    EXPECT_EQ(Edit(kHourBox), c.shown[3]) << c.typed[3];
   }
 }
 

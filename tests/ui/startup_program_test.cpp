@@ -9,47 +9,27 @@
 #include "chart/chart_tables.h"
 #include "chart/plot_chart.h"
 #include "chart/plot_texts.h"
+#include "program_fixture.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/platform/headless/headless_platform.h"
 #include "runtime/process.h"
 #include "runtime/template/window_template.h"
+#include "runtime/text/gbk.h"
 #include "ui/main_window_ids.h"
-#include "ui/plate_binding.h"
 #include "ui/program.h"
 
 namespace veltrane::ui {
 namespace {
 
-class ProgramTest : public testing::Test {
+class ProgramTest : public ProgramFixture {
  protected:
-  void Start(const platform::LocalTime& clock) {
-    platform::InstallPlatform(&platform_);
-    platform_.SetClock(clock);
-    StartProgram();
-  }
-  void TearDown() override {
-    runtime::ShutdownRuntimeForTests();
-    chart::FreeChartTables();
-    runtime::ClearExitRoutines();
-    RingCounterState() = {};
-  }
-  std::string Edit(ControlId box) {
-    return std::string(runtime::ReadText(kMainWindow, box, runtime::kEditContent).view());
-  }
-  std::string Caption(ControlId label) {
-    return std::string(runtime::ReadText(kMainWindow, label, runtime::kLabelCaption).view());
-  }
-  int Selection(ControlId box) {
-    return runtime::ReadInt(kMainWindow, box, runtime::kComboSelection);
-  }
-
   // The window shows what the plate model plots for the same date and minute.
   void ExpectWindowShows(const chart::ChartDate& date) {
     const chart::Chart want = chart::ComputeChart(date);
-    EXPECT_EQ(Edit(kPillarsBox), chart::PillarsText(want.pillars).view());
-    EXPECT_EQ(Caption(kTermLabel), chart::TermText(want).view());
-    EXPECT_EQ(Caption(kXunLabel), chart::XunText(want));
-    EXPECT_EQ(Caption(kDutyLabel), chart::DutyText(want).view());
+    EXPECT_EQ(Edit(kPillarsBox), runtime::Utf8FromGbk(chart::PillarsText(want.pillars).view()));
+    EXPECT_EQ(Caption(kTermLabel), runtime::Utf8FromGbk(chart::TermText(want).view()));
+    EXPECT_EQ(Caption(kXunLabel), runtime::Utf8FromGbk(chart::XunText(want)));
+    EXPECT_EQ(Caption(kDutyLabel), runtime::Utf8FromGbk(chart::DutyText(want).view()));
     EXPECT_EQ(chart::KeptPlottingResults().ju_text.view(), chart::JuText(want).view());
     EXPECT_EQ(chart::KeptPlottingResults().void_palaces, want.void_palaces);
     EXPECT_EQ(chart::KeptPlottingResults().horse_palace, want.horse_palace);
@@ -66,8 +46,6 @@ class ProgramTest : public testing::Test {
       EXPECT_EQ(Selection(kCounterDeityBoxes[k - 1]), cell.counter_deity) << "palace " << p;
     }
   }
-
-  platform::HeadlessPlatform platform_;
 };
 
 struct ClockCase {
@@ -101,12 +79,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ProgramTest, PlotButtonPlotsTheTypedDateWithTheClocksMinute) {
   Start({2001, 12, 27, 4, 10, 0, 0});
-  runtime::WriteText(kMainWindow, kYearBox, runtime::kEditContent, "2020");
-  runtime::WriteText(kMainWindow, kMonthBox, runtime::kEditContent, "7");
-  runtime::WriteText(kMainWindow, kDayBox, runtime::kEditContent, "15");
-  runtime::WriteText(kMainWindow, kHourBox, runtime::kEditContent, "13");
+  Type(kYearBox, "2020");
+  Type(kMonthBox, "7");
+  Type(kDayBox, "15");
+  Type(kHourBox, "13");
   platform_.SetClock({2001, 12, 27, 5, 33, 0, 0});
-  ASSERT_TRUE(platform_.Click(runtime::NativeHandleOf(kMainWindow, kPlotButton)));
+  ASSERT_TRUE(platform_.Click(H(kPlotButton)));
   ExpectWindowShows({2020, 7, 15, 13, 33});
 }
 
