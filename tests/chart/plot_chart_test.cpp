@@ -16,6 +16,7 @@
 #include "chart/plot_texts.h"
 #include "chart/term_in_force.h"
 #include "runtime/text/gbk.h"
+#include "worked_chart_palaces.h"
 
 namespace veltrane::chart {
 namespace {
@@ -45,16 +46,8 @@ int GanZhi(std::string_view utf8) {
   return 1;
 }
 
-// One palace row of an expected chart; ring fields are "" for palace 5.
-struct PalaceRow {
-  const char* earth;
-  const char* heaven;
-  const char* star;
-  const char* gate;
-  const char* deity;
-  const char* hidden;
-  const char* counter;
-};
+using testing_support::kWorkedChartPalaces;
+using testing_support::PalaceRow;
 
 void ExpectPalaces(const Chart& chart, const std::array<PalaceRow, 9>& rows) {
   for (int p = 1; p <= 9; ++p) {
@@ -112,17 +105,7 @@ TEST(WorkedChartTest, December27Of2001AtHour4) {
   EXPECT_EQ(chart.duty_gate_target, Stem("庚"));
   EXPECT_EQ(chart.void_palaces, (std::array<int, 2>{6, 6}));
   EXPECT_EQ(chart.horse_palace, 2);
-  ExpectPalaces(chart, {{
-                           {"戊", "癸", "天心", "惊门", "九天", "癸", "符"},
-                           {"己", "乙", "天英", "杜门", "白虎", "丁", "玄"},
-                           {"庚", "丙", "天任", "休门", "腾蛇", "丙", "阴"},
-                           {"辛", "庚", "天冲", "生门", "太阴", "乙", "六"},
-                           {"壬", "壬", "", "", "", "戊", ""},
-                           {"癸", "丁", "天柱", "死门", "九地", "己", "天"},
-                           {"丁", "己", "天芮", "景门", "玄武", "庚", "地"},
-                           {"丙", "戊", "天蓬", "开门", "值符", "辛", "蛇"},
-                           {"乙", "辛", "天辅", "伤门", "六合", "壬", "白"},
-                       }});
+  ExpectPalaces(chart, kWorkedChartPalaces);
   EXPECT_EQ(chart.duty_star, Star("天蓬"));
   EXPECT_EQ(chart.duty_star_palace, 8);
   EXPECT_EQ(chart.duty_gate, Gate("休门"));

@@ -17,6 +17,7 @@
 #include "runtime/text/gbk.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"
+#include "worked_chart_palaces.h"
 
 namespace veltrane::ui {
 namespace {
@@ -78,30 +79,18 @@ class PlotChartTest : public ProgramFixture {
     EXPECT_EQ(Caption(kTermLabel), "冬至:上元 阳遁1局");
     EXPECT_EQ(Caption(kXunLabel), "甲子戊");
     EXPECT_EQ(Caption(kDutyLabel), "值符天蓬落8宫 值使休门落3宫");
-    // earth, heaven, star, gate, deity, hidden, counter-deity of palaces 1..9
-    const std::array<std::array<const char*, 7>, 9> rows = {{
-        {"戊", "癸", "天心", "惊门", "九天", "癸", "符"},
-        {"己", "乙", "天英", "杜门", "白虎", "丁", "玄"},
-        {"庚", "丙", "天任", "休门", "腾蛇", "丙", "阴"},
-        {"辛", "庚", "天冲", "生门", "太阴", "乙", "六"},
-        {"壬", "壬", "", "", "", "戊", ""},
-        {"癸", "丁", "天柱", "死门", "九地", "己", "天"},
-        {"丁", "己", "天芮", "景门", "玄武", "庚", "地"},
-        {"丙", "戊", "天蓬", "开门", "值符", "辛", "蛇"},
-        {"乙", "辛", "天辅", "伤门", "六合", "壬", "白"},
-    }};
     for (int p = 1; p <= 9; ++p) {
       SCOPED_TRACE("palace " + std::to_string(p));
-      const auto& r = rows[p - 1];
-      EXPECT_EQ(Selection(kEarthStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r[0]));
-      EXPECT_EQ(Selection(kHeavenStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r[1]));
-      EXPECT_EQ(Selection(kHiddenStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r[5]));
+      const testing_support::PalaceRow& r = testing_support::kWorkedChartPalaces[p - 1];
+      EXPECT_EQ(Selection(kEarthStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r.earth));
+      EXPECT_EQ(Selection(kHeavenStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r.heaven));
+      EXPECT_EQ(Selection(kHiddenStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r.hidden));
       const int k = chart::RingPositionOfPalace(p);
       if (k == 0) continue;
-      EXPECT_EQ(Selection(kStarBoxes[k - 1]), IndexOf(chart::kStarNames, r[2]));
-      EXPECT_EQ(Selection(kGateBoxes[k - 1]), IndexOf(chart::kGateNames, r[3]));
-      EXPECT_EQ(Selection(kDeityBoxes[k - 1]), IndexOf(chart::kDeityNames, r[4]));
-      EXPECT_EQ(Selection(kCounterDeityBoxes[k - 1]), IndexOf(chart::kDeityShortNames, r[6]));
+      EXPECT_EQ(Selection(kStarBoxes[k - 1]), IndexOf(chart::kStarNames, r.star));
+      EXPECT_EQ(Selection(kGateBoxes[k - 1]), IndexOf(chart::kGateNames, r.gate));
+      EXPECT_EQ(Selection(kDeityBoxes[k - 1]), IndexOf(chart::kDeityNames, r.deity));
+      EXPECT_EQ(Selection(kCounterDeityBoxes[k - 1]), IndexOf(chart::kDeityShortNames, r.counter));
     }
     // Both void palaces are 6: the two 空 beside 八神2 (576, 352); the horse in
     // palace 2 beside 八神4 (576, 16); 天芮 in palace 7, 星3 at (576, 200).
