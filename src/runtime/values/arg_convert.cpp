@@ -1,9 +1,7 @@
 #include "runtime/values/arg_convert.h"
 
 #include <bit>
-#include <cmath>
 #include <cstring>
-#include <limits>
 
 #include "runtime/memory.h"
 #include "runtime/text/gbk_literal.h"
@@ -11,6 +9,7 @@
 #include "runtime/values/date_time_calc.h"
 #include "runtime/values/date_time_text.h"
 #include "runtime/values/number_text.h"
+#include "runtime/values/rounding.h"
 
 namespace veltrane::runtime::values {
 namespace {
@@ -21,15 +20,6 @@ std::int64_t LongOf(const CommandArg& arg) {
 }
 
 float FloatOf(const CommandArg& arg) { return std::bit_cast<float>(arg.lo); }
-
-std::int32_t TruncatedInt(double x) {
-  if (std::isnan(x)) return 0;
-  if (x <= std::numeric_limits<std::int32_t>::min())
-    return std::numeric_limits<std::int32_t>::min();
-  if (x >= std::numeric_limits<std::int32_t>::max())
-    return std::numeric_limits<std::int32_t>::max();
-  return static_cast<std::int32_t>(x);
-}
 
 // The bytes of a byte block (word 1, 32-bit length, bytes) up to its first zero.
 std::string ByteBlockText(const CommandArg& arg) {
@@ -118,7 +108,7 @@ double DoubleArgAt(int count, const CommandArg* args, int index, double fallback
 std::int32_t IntArgAt(int count, const CommandArg* args, int index, std::int32_t fallback) {
   const CommandArg* arg = ArgAt(count, args, index);
   if (arg == nullptr) return fallback;
-  return arg->tag == ValueTag::Integer ? ArgInt(*arg) : TruncatedInt(NumberOf(*arg));
+  return arg->tag == ValueTag::Integer ? ArgInt(*arg) : SaturatedInt(NumberOf(*arg));
 }
 
 bool BoolArgAt(int count, const CommandArg* args, int index, bool fallback) {

@@ -11,15 +11,6 @@ constexpr double kNudge = 1e-12;
 // From here on every double is a whole number.
 constexpr double kAllWhole = 4503599627370496.0;  // 2^52
 
-std::int32_t SaturatedInt(double x) {
-  if (std::isnan(x)) return 0;
-  if (x <= std::numeric_limits<std::int32_t>::min())
-    return std::numeric_limits<std::int32_t>::min();
-  if (x >= std::numeric_limits<std::int32_t>::max())
-    return std::numeric_limits<std::int32_t>::max();
-  return static_cast<std::int32_t>(x);
-}
-
 // |x| rounded to a whole number, halves up, after the nudge.
 double RoundMagnitude(double magnitude) {
   if (!(magnitude < kAllWhole)) return magnitude;
@@ -29,6 +20,15 @@ double RoundMagnitude(double magnitude) {
 }
 
 }  // namespace
+
+std::int32_t SaturatedInt(double x) {
+  if (std::isnan(x)) return 0;
+  if (x <= std::numeric_limits<std::int32_t>::min())
+    return std::numeric_limits<std::int32_t>::min();
+  if (x >= std::numeric_limits<std::int32_t>::max())
+    return std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(x);
+}
 
 std::int32_t IntegerPartOf(double x) {
   const double i = std::trunc(x);

@@ -5,6 +5,9 @@
 
 namespace veltrane::runtime::values {
 
+// x truncated toward zero and saturated to the int range; NaN gives 0.
+std::int32_t SaturatedInt(double x);
+
 // floor(x) after snapping a fraction within 1e-12 of the next integer away
 // from zero to that integer; saturated to the int range, NaN gives 0.
 std::int32_t IntegerPartOf(double x);
