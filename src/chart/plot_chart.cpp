@@ -186,13 +186,6 @@ void FillCells(const PlateModel& m, Chart& c) {
 
 }  // namespace
 
-int DaysInMonth(int year, int month) {
-  constexpr std::array<int, 12> kLength = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 0;
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return kLength[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
-}
-
 ChartDate ClampChartDate(int year, int month, int day, int hour, int minute) {
   ChartDate d;
   d.year = std::clamp(year, kFirstPlotYear, kLastPlotYear);

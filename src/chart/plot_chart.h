@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 
+#include "calendar/gregorian.h"
 #include "chart/pillars.h"
 #include "chart/plate_model.h"
 #include "chart/vocabulary.h"
@@ -28,8 +29,9 @@ struct ChartDate {
   bool operator==(const ChartDate&) const = default;
 };
 
-// Returns the number of days of a month (Gregorian leap rule); 0 outside 1..12.
-int DaysInMonth(int year, int month);
+// The days of a month by the Gregorian leap rule, 0 outside 1..12: the
+// calendar's, named here for the handlers that clamp a day box.
+using calendar::DaysInMonth;
 
 // Returns the date clamped as the plotting clamps its boxes: year 1800..2999,
 // month 1..12, day 1..the month's length, hour 0..23, minute 0..59.
