@@ -30,11 +30,6 @@ bool Expect(std::string_view text, std::size_t& pos, std::string_view separators
   return true;
 }
 
-int DaysInMonth(int year, int month) {
-  return static_cast<int>(static_cast<unsigned>(
-      chrono::year_month_day_last(chrono::year(year) / month / chrono::last).day()));
-}
-
 chrono::sys_days DaysOf(const ChartMoment& m) {
   return chrono::sys_days(chrono::year(m.year) / m.month / m.day);
 }
@@ -63,18 +58,19 @@ Result<ChartMoment> ParseChartMoment(std::string_view text) {
       !ReadNumber(text, pos, 2, 2, m.minute) || pos != text.size()) {
     return Wrong("malformed time in " + quoted + ", " + std::string(kExpected));
   }
-  if (m.year < kFirstChartYear || m.year > kLastChartYear) {
+  if (m.year < chart::kFirstPlotYear || m.year > chart::kLastPlotYear) {
     return Wrong("year " + std::to_string(m.year) + " is outside " +
-                 std::to_string(kFirstChartYear) + ".." + std::to_string(kLastChartYear));
+                 std::to_string(chart::kFirstPlotYear) + ".." +
+                 std::to_string(chart::kLastPlotYear));
   }
   if (m.month < 1 || m.month > 12) {
     return Wrong("impossible date " + quoted + ": month " + std::to_string(m.month) +
                  " is outside 1..12");
   }
-  if (m.day < 1 || m.day > DaysInMonth(m.year, m.month)) {
+  if (m.day < 1 || m.day > chart::DaysInMonth(m.year, m.month)) {
     return Wrong("impossible date " + quoted + ": " + std::to_string(m.year) + "-" +
                  (m.month < 10 ? "0" : "") + std::to_string(m.month) + " has " +
-                 std::to_string(DaysInMonth(m.year, m.month)) + " days");
+                 std::to_string(chart::DaysInMonth(m.year, m.month)) + " days");
   }
   if (m.hour > 23) {
     return Wrong("impossible time " + quoted + ": hour " + std::to_string(m.hour) +

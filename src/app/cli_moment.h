@@ -2,29 +2,20 @@
 // the minute, in the local time of the chart.
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "chart/plot_chart.h"
 #include "runtime/result.h"
 
 namespace veltrane::app {
 
-// The years the window's year box accepts.
-inline constexpr int kFirstChartYear = 1800;
-inline constexpr int kLastChartYear = 2999;
+// The date, hour and minute a chart is plotted for.
+using ChartMoment = chart::ChartDate;
 
-struct ChartMoment {
-  int year = 2000;
-  int month = 1;
-  int day = 1;
-  int hour = 0;
-  int minute = 0;
-  auto operator<=>(const ChartMoment&) const = default;
-};
-
-// Reads "YYYY-MM-DD HH:MM" or "YYYY-MM-DDTHH:MM"; the error names what is wrong.
+// Reads "YYYY-MM-DD HH:MM" or "YYYY-MM-DDTHH:MM" of a year the plotting
+// takes (kFirstPlotYear..kLastPlotYear); the error names what is wrong.
 Result<ChartMoment> ParseChartMoment(std::string_view text);
 
 // The moment `minutes` later (or earlier, when negative), across days and years.

@@ -102,7 +102,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     if (!first) return Bad(first.error().message);
     auto last = MomentOption("--to", to_text);
     if (!last) return Bad(last.error().message);
-    if (*last < *first) {
+    if (MinutesBetween(*first, *last) < 0) {
       return Bad("--to " + to_text + " is before --from " + from_text);
     }
     request.range = ChartRange{*first, *last, step_minutes};
