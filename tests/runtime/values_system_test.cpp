@@ -111,9 +111,16 @@ void DoubleOperation(CommandArg* result, int count, CommandArg* args) {
 TEST(ValuesCommandBoundary, RegisteredLibrariesAreReachedByNumber) {
   static const CommandFn kCommands[] = {DoubleOperation};
   static const CommandLibrary kLibrary{"test", kCommands, 1};
-  RegisterCommandLibrary(7, kLibrary);
+  RegisterCommandLibrary(kCalendarLibraryNumber, kLibrary);
   CommandArg arg = DoubleArg(21);
-  EXPECT_EQ(ArgDouble(CallCommand(7, 0, 1, &arg)), 42);
+  EXPECT_EQ(ArgDouble(CallCommand(kCalendarLibraryNumber, 0, 1, &arg)), 42);
+  // A number past the known libraries has no slot: it stays unknown.
+  RegisterCommandLibrary(kCommandLibraryCount, kLibrary);
+  RegisterCommandLibrary(-1, kLibrary);
+  const auto outcome =
+      test_support::RunInChild([] { CallCommand(kCommandLibraryCount, 0, 0, nullptr); });
+  ASSERT_TRUE(outcome.exited);
+  EXPECT_EQ(outcome.exit_code, 255);
 }
 
 TEST(ValuesCommandBoundary, AnUnknownOperationIsFatal) {
@@ -121,7 +128,7 @@ TEST(ValuesCommandBoundary, AnUnknownOperationIsFatal) {
     int library;
     int operation;
   };
-  for (const Call& c : {Call{0, 25}, Call{0, -1}, Call{99, 0}}) {
+  for (const Call& c : {Call{0, 25}, Call{0, -1}, Call{99, 0}, Call{-1, 0}}) {
     const auto outcome =
         test_support::RunInChild([&] { CallCommand(c.library, c.operation, 0, nullptr); });
     ASSERT_TRUE(outcome.exited);

@@ -1,6 +1,6 @@
 #include "runtime/values/command.h"
 
-#include <map>
+#include <array>
 
 #include "runtime/fatal.h"
 #include "runtime/text/gbk_literal.h"
@@ -8,24 +8,32 @@
 namespace veltrane::runtime {
 namespace {
 
-std::map<int, const CommandLibrary*>& Libraries() {
-  static std::map<int, const CommandLibrary*> libraries{{kValueLibraryNumber, &ValueLibrary()}};
+// Indexed by library number; the value library is there from the start.
+using LibraryTable = std::array<const CommandLibrary*, kCommandLibraryCount>;
+
+LibraryTable& Libraries() {
+  static LibraryTable libraries{&ValueLibrary(), nullptr};
   return libraries;
 }
 
 }  // namespace
 
-void RegisterCommandLibrary(int library, const CommandLibrary& lib) { Libraries()[library] = &lib; }
+void RegisterCommandLibrary(int library, const CommandLibrary& lib) {
+  if (library < 0 || library >= kCommandLibraryCount) return;
+  Libraries()[static_cast<std::size_t>(library)] = &lib;
+}
 
 CommandArg CallCommand(int library, int operation, int count, CommandArg* args) {
-  const auto found = Libraries().find(library);
-  if (found == Libraries().end() || operation < 0 || operation >= found->second->command_count ||
-      found->second->commands[operation] == nullptr) {
+  const CommandLibrary* lib = library >= 0 && library < kCommandLibraryCount
+                                  ? Libraries()[static_cast<std::size_t>(library)]
+                                  : nullptr;
+  if (lib == nullptr || operation < 0 || operation >= lib->command_count ||
+      lib->commands[operation] == nullptr) {
     // Only a program built against another library could get here.
     ReportFatal(Gbk("找不到所调用的命令"), 0);
   }
   CommandArg result{};
-  found->second->commands[operation](&result, count < 0 ? 0 : count, args);
+  lib->commands[operation](&result, count < 0 ? 0 : count, args);
   return result;
 }
 

@@ -9,6 +9,7 @@ namespace veltrane::runtime {
 // Library numbers known to CallCommand.
 inline constexpr int kValueLibraryNumber = 0;
 inline constexpr int kCalendarLibraryNumber = 1;
+inline constexpr int kCommandLibraryCount = 2;
 
 // Operation numbers of the value library (library 0).
 enum class ValueOp : int {
@@ -40,8 +41,8 @@ enum class ValueOp : int {
 };
 inline constexpr int kValueOpCount = 25;
 
-// Makes lib reachable as library number `library` (the value library is
-// registered from the start).
+// Makes lib reachable as library number `library`, 0..kCommandLibraryCount − 1
+// (the value library is registered from the start); another number is ignored.
 void RegisterCommandLibrary(int library, const CommandLibrary& lib);
 
 // Calls operation `operation` of library `library` with a zeroed result;
