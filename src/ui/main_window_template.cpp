@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/vocabulary.h"
 #include "runtime/controls/button_block.h"
 #include "runtime/controls/combo_box_block.h"
 #include "runtime/controls/edit_box_block.h"
@@ -97,18 +98,12 @@ constexpr LabelRow kLabels[] = {
 };
 // clang-format on
 
+// The item lists of the drop-down boxes are the chart's vocabulary, so that a
+// box's selection is the index the plate model works with.
 enum class Items { Stems, Stars, Gates, Deities, CounterDeities };
-
-constexpr std::array<std::string_view, 9> kStemItems = {"乙", "丙", "丁", "癸", "壬",
-                                                        "辛", "庚", "己", "戊"};
-constexpr std::array<std::string_view, 8> kStarItems = {"天蓬", "天任", "天冲", "天辅",
-                                                        "天英", "天芮", "天柱", "天心"};
-constexpr std::array<std::string_view, 8> kGateItems = {"开门", "休门", "生门", "伤门",
-                                                        "杜门", "景门", "死门", "惊门"};
-constexpr std::array<std::string_view, 8> kDeityItems = {"九地", "九天", "值符", "腾蛇",
-                                                         "太阴", "六合", "白虎", "玄武"};
-constexpr std::array<std::string_view, 8> kCounterDeityItems = {"地", "天", "符", "蛇",
-                                                                "阴", "六", "白", "玄"};
+constexpr std::array<std::span<const std::string_view>, 5> kItemLists = {
+    chart::kInstrumentNames, chart::kStarNames, chart::kGateNames, chart::kDeityNames,
+    chart::kDeityShortNames};
 
 struct ComboRow {
   std::string_view name;
@@ -304,26 +299,10 @@ UnitDescription LabelUnit(const LabelRow& r) {
 }
 
 std::vector<std::string> ItemTexts(Items items) {
-  std::span<const std::string_view> list;
-  switch (items) {
-    case Items::Stems:
-      list = kStemItems;
-      break;
-    case Items::Stars:
-      list = kStarItems;
-      break;
-    case Items::Gates:
-      list = kGateItems;
-      break;
-    case Items::Deities:
-      list = kDeityItems;
-      break;
-    case Items::CounterDeities:
-      list = kCounterDeityItems;
-      break;
-  }
   std::vector<std::string> texts;
-  for (std::string_view item : list) texts.push_back(Gbk(item));
+  for (std::string_view item : kItemLists[static_cast<std::size_t>(items)]) {
+    texts.push_back(Gbk(item));
+  }
   return texts;
 }
 
