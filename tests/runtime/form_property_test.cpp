@@ -149,6 +149,35 @@ TEST_F(FormProperty, EditContentWriteRaisesExactlyOneChange) {
   EXPECT_EQ(ReadText(kWindow, kSpinEdit, kEditContent).view(), "37");
 }
 
+TEST_F(FormProperty, SelectedTextIsTheSelectionClampedToTheContent) {
+  Load();
+  struct Row {
+    std::int32_t start, length;
+    const char* selected;
+    const char* after_replacing;  // the selected text written as "XY"
+    std::int32_t caret;           // the selection start afterwards, with length 0
+  };
+  const Row rows[] = {
+      {1, 2, "bc", "aXYdef", 3},  {0, 0, "", "XYabcdef", 2},  {4, 10, "ef", "abcdXY", 6},
+      {10, 3, "", "abcdefXY", 8}, {-5, 2, "ab", "XYcdef", 2},  // a negative start is stored as 0
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.selected);
+    WriteText(kWindow, kEventSpinEdit, kEditContent, "abcdef");
+    WriteInt(kWindow, kEventSpinEdit, kEditSelectionStart, row.start);
+    WriteInt(kWindow, kEventSpinEdit, kEditSelectionLength, row.length);
+    EXPECT_EQ(ReadText(kWindow, kEventSpinEdit, kEditSelectedText).view(), row.selected);
+    WriteText(kWindow, kEventSpinEdit, kEditSelectedText, "XY");
+    EXPECT_EQ(Native(kEventSpinEdit).text, row.after_replacing);
+    EXPECT_EQ(ReadInt(kWindow, kEventSpinEdit, kEditSelectionStart), row.caret);
+    EXPECT_EQ(ReadInt(kWindow, kEventSpinEdit, kEditSelectionLength), 0);
+  }
+  // A drop-down list has no edit field: no selected text, and writing one changes nothing.
+  EXPECT_EQ(ReadText(kWindow, kCombo, kComboSelectedText).view(), "");
+  WriteText(kWindow, kCombo, kComboSelectedText, "XY");
+  EXPECT_EQ(ReadText(kWindow, kCombo, kComboContent).view(), "item3");
+}
+
 TEST_F(FormProperty, TagRewriteKeepsLaterRecordsReachable) {
   Load();
   WriteText(kWindow, kButton, kTag, "a much longer tag than before");

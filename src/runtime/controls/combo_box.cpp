@@ -135,10 +135,7 @@ bool ComboBox::GetLive(int index, PropertyValue& out) {
       return true;
     case kComboSelectedText: {
       if (!Editable()) return true;
-      const std::string& text = LiveContent();
-      const TextSpan sel = ClampSpan(text.size(), block_.selection_start, block_.selection_length);
-      out.text = std::string_view(text).substr(static_cast<std::size_t>(sel.start),
-                                               static_cast<std::size_t>(sel.length));
+      out.text = SelectedPart(LiveContent(), block_.selection_start, block_.selection_length);
       return true;
     }
     case kComboItems:
@@ -167,9 +164,7 @@ std::optional<SetEffect> ComboBox::SetLive(int index, const PropertyValue& value
     case kComboSelectedText: {
       if (!Editable()) return SetEffect::None;
       std::string text = LiveContent();
-      const TextSpan sel = ClampSpan(text.size(), block_.selection_start, block_.selection_length);
-      text.replace(static_cast<std::size_t>(sel.start), static_cast<std::size_t>(sel.length),
-                   value.text);
+      ReplaceSelectedPart(text, block_.selection_start, block_.selection_length, value.text);
       block_.content = std::move(text);
       p.SetText(handle(), block_.content);
       return SetEffect::None;

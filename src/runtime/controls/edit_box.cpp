@@ -135,10 +135,7 @@ bool EditBox::GetLive(int index, PropertyValue& out) {
       out.text = scratch_;
       return true;
     case kEditSelectedText: {
-      const std::string& text = LiveContent();
-      const TextSpan sel = ClampSpan(text.size(), block_.selection_start, block_.selection_length);
-      out.text = std::string_view(text).substr(static_cast<std::size_t>(sel.start),
-                                               static_cast<std::size_t>(sel.length));
+      out.text = SelectedPart(LiveContent(), block_.selection_start, block_.selection_length);
       return true;
     }
     default:
@@ -172,9 +169,8 @@ std::optional<SetEffect> EditBox::SetLive(int index, const PropertyValue& value)
     }
     case kEditSelectedText: {
       std::string text = LiveContent();
-      const TextSpan sel = ClampSpan(text.size(), block_.selection_start, block_.selection_length);
-      text.replace(static_cast<std::size_t>(sel.start), static_cast<std::size_t>(sel.length),
-                   value.text);
+      const TextSpan sel =
+          ReplaceSelectedPart(text, block_.selection_start, block_.selection_length, value.text);
       block_.content = std::move(text);
       block_.selection_start = sel.start + static_cast<std::int32_t>(value.text.size());
       block_.selection_length = 0;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace veltrane::runtime {
 
@@ -18,6 +20,22 @@ inline TextSpan ClampSpan(std::size_t size, std::int32_t start, std::int32_t len
   const std::int64_t s = std::clamp<std::int64_t>(start, 0, n);
   const std::int64_t l = std::clamp<std::int64_t>(length, 0, n - s);
   return {static_cast<std::int32_t>(s), static_cast<std::int32_t>(l)};
+}
+
+// The bytes of `text` that a selection covers once clamped to the text.
+inline std::string_view SelectedPart(std::string_view text, std::int32_t start,
+                                     std::int32_t length) {
+  const TextSpan sel = ClampSpan(text.size(), start, length);
+  return text.substr(static_cast<std::size_t>(sel.start), static_cast<std::size_t>(sel.length));
+}
+
+// Replaces the bytes of `text` that a selection covers, once clamped, by
+// `with` (which must not view `text`); returns the clamped selection.
+inline TextSpan ReplaceSelectedPart(std::string& text, std::int32_t start, std::int32_t length,
+                                    std::string_view with) {
+  const TextSpan sel = ClampSpan(text.size(), start, length);
+  text.replace(static_cast<std::size_t>(sel.start), static_cast<std::size_t>(sel.length), with);
+  return sel;
 }
 
 }  // namespace veltrane::runtime
