@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "runtime/controls/block_codec.h"
 #include "runtime/controls/button_block.h"
 #include "runtime/controls/combo_box_block.h"
 #include "runtime/controls/edit_box_block.h"
@@ -197,6 +199,45 @@ TEST(TypeBlockRefusal, HugeCountsNeverAllocateOrReadPastTheEnd) {
   combo[40] = 0xFF;  // font length word
   combo[43] = 0x7F;
   EXPECT_FALSE(ComboBoxBlock::Decode(combo).ok());
+}
+
+TEST(TypeBlockRefusal, TheErrorNamesTheBlockAndTheByteOfTheFirstFault) {
+  // A version word, a counted text and a text list, read as a type block is.
+  const auto read = [](const Bytes& bytes) {
+    BlockReader r(bytes, "test");
+    std::uint32_t version = 0;
+    std::string text;
+    std::vector<std::string> list;
+    r.Version(version, 2);
+    r.CountedText(text);
+    r.TextList(list);
+    const Result<bool> done = r.Finish();
+    return done.ok() ? std::string("ok") : done.error().message;
+  };
+  const struct {
+    Bytes bytes;
+    const char* error;
+  } rows[] = {
+      {{2, 0, 0, 0, 1, 0, 0, 0, 'a', 1, 0, 0, 0, 0, 0}, "ok"},
+      {{}, "test block: runs past its end at byte 0"},
+      {{3, 0, 0, 0}, "test block: version 3 is newer than 2 at byte 0"},
+      {{2, 0, 0, 0, 5, 0, 0, 0, 'a', 'b'}, "test block: runs past its end at byte 8"},
+      {{2, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0, 0, 0, 1},
+       "test block: holds a text list longer than the block at byte 14"},
+      {{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 9}, "test block: trailing bytes at byte 10"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(read(row.bytes), row.error);
+
+  // A stored font that is neither empty nor 60 bytes is named where it starts.
+  Bytes font;
+  PutU32(font, 5);
+  font.insert(font.end(), 5, 0);
+  BlockReader r(font, "font");
+  std::optional<LogFont> out;
+  EXPECT_FALSE(r.StoredFont(out));
+  const std::string error = r.Finish().error().message;
+  EXPECT_EQ(error.rfind("font block: ", 0), 0u) << error;
+  EXPECT_NE(error.find(" at byte 0"), std::string::npos) << error;
 }
 
 TEST(LogFontRecord, SixtyBytesRoundTripAndFaceIsBounded) {

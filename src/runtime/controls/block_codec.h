@@ -1,6 +1,7 @@
 // Little-endian readers and writers for control type blocks: 32- and 16-bit
-// values, counted texts and bytes, text lists. A reader never reads past its
-// span; the first shortfall makes every later read fail.
+// values, counted texts and bytes, text lists, in the template's encodings. A
+// reader never reads past its span; the first shortfall makes every later read
+// fail, and the error names the block and the byte offset.
 #pragma once
 
 #include <cstdint>
@@ -12,13 +13,14 @@
 
 #include "runtime/controls/log_font.h"
 #include "runtime/result.h"
+#include "runtime/template/byte_stream.h"
 
 namespace veltrane::runtime {
 
 class BlockReader {
  public:
   BlockReader(std::span<const std::uint8_t> bytes, const char* block_name)
-      : bytes_(bytes), name_(block_name) {}
+      : reader_(bytes), name_(block_name) {}
 
   // Each returns false (and keeps failing) once the block runs short.
   bool U32(std::uint32_t& out);
@@ -33,36 +35,28 @@ class BlockReader {
   bool Version(std::uint32_t& out, std::uint32_t newest);
 
   bool failed() const { return failed_; }
-  std::size_t offset() const { return pos_; }
-  bool AtEnd() const { return pos_ == bytes_.size(); }
+  std::size_t offset() const { return reader_.position(); }
+  bool AtEnd() const { return reader_.at_end(); }
   // Fails the block with a message naming it and the current byte offset.
-  void Reject(std::string_view what);
+  void Reject(std::string_view what) { RejectAt(what, offset()); }
   // The block must be read completely and without a failure.
   Result<bool> Finish() const;
 
  private:
-  bool Take(std::size_t n, const std::uint8_t*& at);
+  // The next n bytes; fails the block when it runs short.
+  bool Take(std::size_t n, std::span<const std::uint8_t>& at);
+  // Takes a value the byte reader read; fails the block when there was none.
+  template <typename T>
+  bool Accept(std::optional<T> value, T& out);
+  void RejectAt(std::string_view what, std::size_t at);
 
-  std::span<const std::uint8_t> bytes_;
+  ByteReader reader_;
   const char* name_;
-  std::size_t pos_ = 0;
   bool failed_ = false;
   std::string error_;
 };
 
-class BlockWriter {
- public:
-  void U32(std::uint32_t v);
-  void I32(std::int32_t v) { U32(static_cast<std::uint32_t>(v)); }
-  void U16(std::uint16_t v);
-  void CountedText(std::string_view text);
-  void CountedBytes(std::span<const std::uint8_t> bytes);
-  void TextList(std::span<const std::string> items);
-
-  std::vector<std::uint8_t> Take() { return std::move(bytes_); }
-
- private:
-  std::vector<std::uint8_t> bytes_;
-};
+// Type blocks are written in the template's encodings.
+using BlockWriter = ByteWriter;
 
 }  // namespace veltrane::runtime
