@@ -1,10 +1,26 @@
 // The worked chart (2001-12-27, hour 4, 阳遁1局) palace by palace, as the
-// plotting lays it on the plate model and the window shows it.
+// plotting lays it on the plate model and the window shows it, and the lookup
+// of its item texts in the chart's item lists.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <array>
+#include <cstddef>
+#include <string_view>
 
 namespace veltrane::testing_support {
+
+// The index of a UTF-8 item text in one of the chart's item lists; a text the
+// list lacks fails the test and gives -2, which no box shows.
+template <std::size_t N>
+int IndexOf(const std::array<std::string_view, N>& names, std::string_view utf8) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == utf8) return static_cast<int>(i);
+  }
+  ADD_FAILURE() << "no item " << utf8;
+  return -2;
+}
 
 // One palace of an expected chart as UTF-8 item texts; the ring fields are ""
 // for palace 5.

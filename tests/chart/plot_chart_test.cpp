@@ -21,14 +21,10 @@
 namespace veltrane::chart {
 namespace {
 
-template <std::size_t N>
-int IndexOf(const std::array<std::string_view, N>& names, std::string_view utf8) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (names[i] == utf8) return static_cast<int>(i);
-  }
-  ADD_FAILURE() << "no item " << utf8;
-  return -2;
-}
+using testing_support::IndexOf;
+using testing_support::kWorkedChartPalaces;
+using testing_support::PalaceRow;
+
 int Stem(std::string_view s) { return IndexOf(kInstrumentNames, s); }
 int Star(std::string_view s) { return IndexOf(kStarNames, s); }
 int Gate(std::string_view s) { return IndexOf(kGateNames, s); }
@@ -45,9 +41,6 @@ int GanZhi(std::string_view utf8) {
   ADD_FAILURE() << "no GanZhi " << utf8;
   return 1;
 }
-
-using testing_support::kWorkedChartPalaces;
-using testing_support::PalaceRow;
 
 void ExpectPalaces(const Chart& chart, const std::array<PalaceRow, 9>& rows) {
   for (int p = 1; p <= 9; ++p) {

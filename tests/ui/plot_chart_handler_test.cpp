@@ -24,15 +24,7 @@ namespace {
 
 using runtime::kComboSelection;
 using runtime::kLabelCaption;
-
-template <std::size_t N>
-int IndexOf(const std::array<std::string_view, N>& names, std::string_view utf8) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (names[i] == utf8) return static_cast<int>(i);
-  }
-  ADD_FAILURE() << "no item " << utf8;
-  return -2;
-}
+using testing_support::IndexOf;
 
 // Everything the plotting writes, as the window shows it.
 struct Shown {
