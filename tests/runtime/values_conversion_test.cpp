@@ -19,15 +19,10 @@ namespace veltrane::runtime {
 namespace {
 
 using test_support::Gbk8;
+using test_support::TakeText;
 using test_support::Utf8;
 
-std::string Take(const CommandArg& result) {
-  EXPECT_EQ(result.tag, ValueTag::Text);
-  HeapText owned(static_cast<char*>(ArgPointer(result)));
-  return std::string(owned.view());
-}
-
-std::string ToTextOf(CommandArg arg) { return Take(CallCommand(ValueOp::ToText, 1, &arg)); }
+std::string ToTextOf(CommandArg arg) { return TakeText(CallCommand(ValueOp::ToText, 1, &arg)); }
 
 double ToNumberOf(CommandArg arg) {
   const CommandArg r = CallCommand(ValueOp::ToNumber, 1, &arg);
@@ -183,10 +178,10 @@ TEST(ValuesChineseNumeral, SingleDigitsAndLargerNumbers) {
 
   // The financial forms, when simple is false or omitted.
   CommandArg args[] = {DoubleArg(15), BoolArg(false)};
-  EXPECT_EQ(Utf8(Take(CallCommand(ValueOp::ChineseNumeral, 2, args))), "壹拾伍");
-  EXPECT_EQ(Utf8(Take(CallCommand(ValueOp::ChineseNumeral, 1, args))), "壹拾伍");
+  EXPECT_EQ(Utf8(TakeText(CallCommand(ValueOp::ChineseNumeral, 2, args))), "壹拾伍");
+  EXPECT_EQ(Utf8(TakeText(CallCommand(ValueOp::ChineseNumeral, 1, args))), "壹拾伍");
   args[0] = DoubleArg(7);
-  EXPECT_EQ(Utf8(Take(CallCommand(ValueOp::ChineseNumeral, 2, args))), "柒");
+  EXPECT_EQ(Utf8(TakeText(CallCommand(ValueOp::ChineseNumeral, 2, args))), "柒");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ namespace veltrane::runtime {
 namespace {
 
 using test_support::Gbk8;
+using test_support::TakeText;
 using test_support::Utf8;
 
 constexpr double kMinDateTime = -657434.0;
@@ -137,8 +138,7 @@ TEST(ValuesDateTimeParts, ClampToTheValidRange) {
   ExpectParts(ops::ToDateTime(Gbk8("100年1月2日3时").c_str()), {100, 1, 2, 3, 0});
   EXPECT_EQ(Utf8(ops::ToText(1e300).view()), "1e+300");
   CommandArg far = DateTimeArg(-1e9);
-  HeapText text(static_cast<char*>(ArgPointer(CallCommand(ValueOp::ToText, 1, &far))));
-  EXPECT_EQ(Utf8(text.view()), "100年1月1日");
+  EXPECT_EQ(Utf8(TakeText(CallCommand(ValueOp::ToText, 1, &far))), "100年1月1日");
 }
 
 // Every valid 年月日时分 text built from random parts gives that moment, and
@@ -165,8 +165,7 @@ TEST(ValuesDateTimeParts, RandomTextsRoundTrip) {
     if (hour != 0 || minute != 0) shown += std::to_string(hour) + "时";
     if (minute != 0) shown += std::to_string(minute) + "分";
     CommandArg arg = DateTimeArg(t);
-    HeapText printed(static_cast<char*>(ArgPointer(CallCommand(ValueOp::ToText, 1, &arg))));
-    ASSERT_EQ(Utf8(printed.view()), shown);
+    ASSERT_EQ(Utf8(TakeText(CallCommand(ValueOp::ToText, 1, &arg))), shown);
   }
 }
 

@@ -1,10 +1,11 @@
-// The headless platform installed for one value-operation test, and GBK
-// helpers for readable expectations.
+// The headless platform installed for one value-operation test, GBK helpers
+// for readable expectations, and the text of a text result.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "runtime/command_arg.h"
 #include "runtime/platform/headless/headless_platform.h"
 
 namespace veltrane::test_support {
@@ -25,5 +26,9 @@ class ValuesPlatformScope {
 // GBK bytes of a UTF-8 literal, and UTF-8 of GBK bytes.
 std::string Gbk8(std::string_view utf8);
 std::string Utf8(std::string_view gbk);
+
+// The GBK bytes of a text result, whose heap text it frees; a result tagged
+// other than Text fails the test.
+std::string TakeText(const runtime::CommandArg& result);
 
 }  // namespace veltrane::test_support

@@ -15,14 +15,8 @@ namespace veltrane::runtime {
 namespace {
 
 using test_support::Gbk8;
+using test_support::TakeText;
 using test_support::Utf8;
-
-// The text a text operation returned, taken from its record.
-std::string Take(const CommandArg& result) {
-  EXPECT_EQ(result.tag, ValueTag::Text);
-  HeapText owned(static_cast<char*>(ArgPointer(result)));
-  return std::string(owned.view());
-}
 
 TEST(ValuesTextParts, CutAtBytePositions) {
   const std::string ju = Gbk8("阳遁3局");
@@ -124,8 +118,9 @@ TEST(ValuesReplaceText, DefaultsStartCountAndCase) {
   };
   for (const Case& c : cases) {
     std::vector<CommandArg> args = c.args;
-    EXPECT_EQ(Take(CallCommand(ValueOp::ReplaceText, static_cast<int>(args.size()), args.data())),
-              c.want)
+    EXPECT_EQ(
+        TakeText(CallCommand(ValueOp::ReplaceText, static_cast<int>(args.size()), args.data())),
+        c.want)
         << c.name;
   }
 }
