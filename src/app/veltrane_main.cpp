@@ -1,15 +1,19 @@
 // The desktop program: Qt Widgets under the form runtime. The command line is
 // left to Qt (platform and display options); the program itself reads none.
 #include <QApplication>
+#include <memory>
+#include <utility>
 
 #include "runtime/platform/platform.h"
 #include "runtime/platform/qt/qt_platform.h"
 #include "ui/program.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  auto app = std::make_unique<QApplication>(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Veltrane"));
-  veltrane::platform::QtPlatform platform;
+  // The platform owns the application, so the normal end after the window is
+  // closed shuts Qt down properly: the desktop keeps what the user copied.
+  veltrane::platform::QtPlatform platform(std::move(app));
   veltrane::platform::InstallPlatform(&platform);
   // Runs until the window is closed, then ends the process through the exit routines.
   return veltrane::ui::RunProgram();

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "runtime/platform/qt/combo_control.h"
@@ -40,7 +41,9 @@ void ApplyButtonLook(QPushButton* button, const ButtonLook& look) {
 
 }  // namespace
 
-QtPlatform::QtPlatform() {
+QtPlatform::QtPlatform() : QtPlatform(nullptr) {}
+
+QtPlatform::QtPlatform(std::unique_ptr<QApplication> app) : app_(std::move(app)) {
   QApplication::setFont(qt::DefaultUiFont());
   QApplication::setQuitOnLastWindowClosed(false);
 }

@@ -2,9 +2,11 @@
 // Construct it after the QApplication and install it with InstallPlatform.
 #pragma once
 
+#include <QApplication>
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -25,6 +27,9 @@ class QtPlatform : public Platform {
 
   // Needs a QApplication; makes the default CJK-capable UI font the application's font.
   QtPlatform();
+  // The same, owning the program's QApplication: a normal end then shuts Qt down
+  // first (see EndProcess), and so does destroying the platform.
+  explicit QtPlatform(std::unique_ptr<QApplication> app);
   ~QtPlatform() override;
   QtPlatform(const QtPlatform&) = delete;
   QtPlatform& operator=(const QtPlatform&) = delete;
@@ -73,6 +78,10 @@ class QtPlatform : public Platform {
   bool SetClipboardText(std::string_view gbk) override;
   std::string ClipboardText() override;
   LocalTime Now() override;
+  // Code 0 outside all event handling, with the QApplication owned: deletes the
+  // windows and the application first, as Qt's own end would (on X11 that hands
+  // the clipboard to the desktop's clipboard manager). Any other end, and a
+  // fatal one (-1) always, is at once: status = the code's low byte.
   [[noreturn]] void EndProcess(int code) override;
 
   // For tests and tools: the widget behind a handle, nullptr when none.
@@ -99,12 +108,18 @@ class QtPlatform : public Platform {
   void SetUpChild(QWidget* widget, const CreateParams& params, bool takes_focus);
   void SetEditRect(Handle edit, const Rect& rect);
   void UpdateSpin(Handle edit, const EditLook& look);
+  // True when no message loop runs and no pending events are being delivered.
+  bool OutsideEventHandling() const;
+  // Deletes every window, then the owned application.
+  void ShutDownQt();
 
+  std::unique_ptr<QApplication> app_;  // declared first: destroyed after everything else
   EventSink* sink_ = nullptr;
   std::map<Handle, Entry> entries_;
   Handle next_handle_ = 1;
   QEventLoop* loop_ = nullptr;
   bool quit_pending_ = false;
+  int delivery_depth_ = 0;  // nesting of ProcessPendingEvents
 };
 
 }  // namespace veltrane::platform

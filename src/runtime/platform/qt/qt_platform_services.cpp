@@ -9,6 +9,9 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
+#include <QThread>
+#include <QWidget>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -51,6 +54,18 @@ QMessageBox::Icon IconFor(std::uint32_t style) {
   return icon < kIcons.size() ? kIcons[icon] : QMessageBox::NoIcon;
 }
 
+// Counts a delivery of pending events for as long as it runs.
+class DepthCount {
+ public:
+  explicit DepthCount(int& depth) : depth_(depth) { ++depth_; }
+  ~DepthCount() { --depth_; }
+  DepthCount(const DepthCount&) = delete;
+  DepthCount& operator=(const DepthCount&) = delete;
+
+ private:
+  int& depth_;
+};
+
 }  // namespace
 
 void QtPlatform::RunMessageLoop() {
@@ -71,6 +86,7 @@ void QtPlatform::QuitMessageLoop() {
 }
 
 void QtPlatform::ProcessPendingEvents() {
+  const DepthCount delivering(delivery_depth_);
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
@@ -133,8 +149,37 @@ LocalTime QtPlatform::Now() {
   return LocalTime{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()};
 }
 
+bool QtPlatform::OutsideEventHandling() const {
+  // Every event handler runs inside a Qt event loop (ours, a message box's, a
+  // menu's) or inside ProcessPendingEvents.
+  const QThread* here = QThread::currentThread();
+  return loop_ == nullptr && delivery_depth_ == 0 && here->loopLevel() == 0 &&
+         here == QCoreApplication::instance()->thread();
+}
+
+void QtPlatform::ShutDownQt() {
+  sink_ = nullptr;  // the program has ended: nothing reaches it any more
+  // Windows the runtime destroyed are still waiting for their deferred delete.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  std::vector<QPointer<QWidget>> windows;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->parentWidget() == nullptr) windows.emplace_back(widget);
+  }
+  for (const QPointer<QWidget>& window : windows) delete window.data();
+  entries_.clear();
+  app_.reset();
+}
+
 void QtPlatform::EndProcess(int code) {
   std::fflush(nullptr);
+  // After a normal close, Qt ends as it would on its own, so that on X11 the
+  // clipboard manager takes over a chart copied just before: with _exit alone
+  // the copy would be lost with the process. A fatal end may come from inside
+  // an event handler, where the application must not be destroyed.
+  if (code == 0 && app_ != nullptr && OutsideEventHandling()) {
+    ShutDownQt();
+    std::fflush(nullptr);
+  }
   // A POSIX exit status is the code's low byte: -1 ends the process with 255.
   ::_exit(static_cast<int>(static_cast<unsigned>(code) & 0xFFu));
 }
