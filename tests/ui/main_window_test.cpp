@@ -139,6 +139,38 @@ TEST_F(MainWindowTest, WindowAndControlsAsCreated) {
   EXPECT_EQ(platform_.Find(H(kHourBox))->text, "23");
 }
 
+// What the user can do with the date inputs and the pillars box.
+TEST_F(MainWindowTest, DateInputsTakeDigitsOnlyAndThePillarsBoxIsReadOnly) {
+  const ControlId date_boxes[] = {kYearBox, kMonthBox, kDayBox, kHourBox};
+  for (ControlId box : date_boxes) {
+    const Handle h = H(box);
+    platform_.SelectAllText(h);
+    ASSERT_TRUE(platform_.TypeChar(h, U'8'));
+    for (char32_t ch : {U'a', U'Z', U'.', U' ', U'年'}) {
+      EXPECT_FALSE(platform_.TypeChar(h, ch)) << static_cast<std::uint32_t>(ch);
+    }
+    EXPECT_EQ(platform_.Find(h)->text, "8");
+    EXPECT_TRUE(platform_.TypeChar(h, U'-'));
+    EXPECT_EQ(platform_.Find(h)->text, "8-");
+  }
+
+  // The month's spin arrows wrap around within 1..12.
+  Type(kMonthBox, "12");
+  ASSERT_TRUE(platform_.PressSpin(H(kMonthBox), +1));
+  EXPECT_EQ(platform_.Find(H(kMonthBox))->text, "1");
+  ASSERT_TRUE(platform_.PressSpin(H(kMonthBox), -1));
+  EXPECT_EQ(platform_.Find(H(kMonthBox))->text, "12");
+
+  // 编辑框2 takes no typing but stays enabled, so its text can be selected.
+  Type(kPillarsBox, "辛巳庚子甲子丙寅");
+  const Handle pillars = H(kPillarsBox);
+  EXPECT_TRUE(platform_.Find(pillars)->edit.read_only);
+  EXPECT_TRUE(platform_.Find(pillars)->enabled);
+  EXPECT_FALSE(platform_.TypeChar(pillars, U'1'));
+  EXPECT_FALSE(platform_.TypeChar(pillars, 8));  // backspace
+  EXPECT_EQ(Edit(kPillarsBox), "辛巳庚子甲子丙寅");
+}
+
 TEST_F(MainWindowTest, ResetButtonSetsTheHomeArrangementAndMovesTheCentreMarkers) {
   // Disturb what a reset puts home, and what it leaves.
   ASSERT_TRUE(platform_.PickComboItem(H(kGateBoxes[0]), 4));
