@@ -241,6 +241,22 @@ TEST_F(FormProperty, SettingFixedAtCreationRecreatesTheControl) {
   EXPECT_EQ(platform_.Children(H(kWindowUnitId)), stack_want);
 }
 
+TEST_F(FormProperty, RecreationAfterTheWindowClosedInPendingMessagesMakesNothing) {
+  Load();
+  const platform::Handle window = H(kWindowUnitId);
+  const platform::Handle edit = H(kSpinEdit);
+  // The user's close is still queued when the write processes the pending messages.
+  platform_.Post([&] { platform_.CloseWindow(window); });
+  WriteInt(kWindow, kSpinEdit, kEditMultiLine, 1);
+  EXPECT_FALSE(IsWindowLoaded(kWindow));
+  EXPECT_FALSE(platform_.Find(edit)->alive);
+  EXPECT_EQ(platform_.LiveCount(), 0);
+  // The record still answers the common properties, and loading again works.
+  EXPECT_EQ(ReadInt(kWindow, kSpinEdit, kLeft), 10);
+  Load();
+  EXPECT_TRUE(Native(kSpinEdit).alive);
+}
+
 TEST_F(FormProperty, UnknownPropertyReadsZeroAndWritesNothing) {
   Load();
   EXPECT_EQ(ReadProperty(kWindow, kButton, 14), 0u);

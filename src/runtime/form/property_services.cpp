@@ -162,6 +162,11 @@ void Recreate(const Target& t) {
   platform::Platform& p = platform::CurrentPlatform();
   form::State().suspended++;
   p.ProcessPendingEvents();
+  // The pending messages may have closed the window, and the control with it.
+  if (t.window->Object(t.index) == nullptr) {
+    form::State().suspended--;
+    return;
+  }
   Control& old = *t.window->objects[static_cast<std::size_t>(t.index)];
   const platform::Handle old_handle = old.handle();
   platform::CreateParams params;
