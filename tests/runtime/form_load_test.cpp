@@ -5,6 +5,7 @@
 
 #include "form_test_fixture.h"
 #include "runtime/controls/property_index.h"
+#include "runtime/controls/window_control.h"
 
 namespace veltrane::runtime::testing_form {
 namespace {
@@ -63,6 +64,29 @@ TEST_F(FormLoad, ControlsAreMadeFromTheLastRecordWithChildIdsFrom100) {
   EXPECT_EQ(Native(kButton).child_id, 190);
   EXPECT_LT(H(kPastEndCombo), H(kButton));  // made earlier
   EXPECT_EQ(platform_.ChildById(window, 150), H(kHiddenLabel));
+}
+
+TEST_F(FormLoad, CentringTakesAnyStoredSize) {
+  struct Row {
+    int width, height;
+    platform::Rect want;
+  };
+  const Row rows[] = {
+      {400, 300, {760, 390, 400, 300}},
+      {2000, 1200, {-40, -60, 2000, 1200}},
+      {INT32_MIN, INT32_MIN, {1073742784, 1073742364, INT32_MIN, INT32_MIN}},
+      {INT32_MAX, INT32_MAX, {-1073740863, -1073741283, INT32_MAX, INT32_MAX}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(CentredRect({1920, 1080}, row.width, row.height), row.want) << row.width;
+  }
+  // A window stored with such a size still loads, centred.
+  std::vector<WindowDescription> windows = TestWindows();
+  windows[0].units[0].width = INT32_MIN;
+  windows[0].units[0].height = INT32_MIN;
+  InitRuntime(WriteWindowTemplate(windows), kHandlers);
+  Load();
+  EXPECT_EQ(Native(kWindowUnitId).rect, rows[2].want);
 }
 
 TEST_F(FormLoad, StackingPutsRecordOneOnTop) {

@@ -1,9 +1,15 @@
 #include "runtime/controls/window_control.h"
 
+#include <cstdint>
+
 namespace veltrane::runtime {
 
 platform::Rect CentredRect(platform::Size screen, int width, int height) {
-  return {(screen.width - width) / 2, (screen.height - height) / 2, width, height};
+  // In 64 bits: the template may store any size, and room minus size can leave the int range.
+  const auto centre = [](int room, int size) {
+    return static_cast<int>((static_cast<std::int64_t>(room) - size) / 2);
+  };
+  return {centre(screen.width, width), centre(screen.height, height), width, height};
 }
 
 Result<std::unique_ptr<Control>> WindowControl::Create(const CreateContext& context,
