@@ -11,9 +11,9 @@
 #include <string_view>
 
 #include "runtime/memory.h"
-#include "runtime/text/gbk.h"
 #include "runtime/values/command.h"
 #include "runtime/values/command_args.h"
+#include "runtime/values/text_search.h"
 
 using namespace veltrane::runtime;
 
@@ -27,10 +27,11 @@ std::string TakeText(const CommandArg& result) {
   return std::string(owned.view());
 }
 
-// True when pos (0-based) starts a character of s, walking from the front.
+// True when pos (0-based) starts a character of s, walking from the front as
+// searching does.
 bool IsCharacterStart(std::string_view s, std::size_t pos) {
   std::size_t at = 0;
-  while (at < pos) at += GbkCharLength(s, at);
+  while (at < pos) at += values::TextCharLength(s, at);
   return at == pos;
 }
 

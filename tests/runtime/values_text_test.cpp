@@ -66,6 +66,12 @@ TEST(ValuesFindText, MatchesOnlyAtCharacterStarts) {
       "\x81\x41"
       "A";  // a character whose trail byte is 'A', then 'A'
   EXPECT_EQ(ops::FindText(trail_a.c_str(), "A"), 3);
+  // Every byte from 0x80 up leads a character, 0x80 and 0xFF as well.
+  EXPECT_EQ(ops::FindText("\x80\x41", "A"), -1);
+  EXPECT_EQ(ops::FindText("\xFF\x41", "A"), -1);
+  const std::string unused_leads = std::string("\xFF\x41\x80\x41") + "A";
+  EXPECT_EQ(ops::FindText(unused_leads.c_str(), "A"), 5);
+  EXPECT_EQ(ops::FindText("\x7F\x41", "A"), 2);
   EXPECT_EQ(ops::FindText("abc", "abcd"), -1);
   EXPECT_EQ(ops::FindText("abc", ""), -1);
   EXPECT_EQ(ops::FindText("", "a"), -1);
@@ -112,6 +118,9 @@ TEST(ValuesReplaceText, DefaultsStartCountAndCase) {
       {"case-sensitive by default", {TextArg("aXbxc"), TextArg("x"), TextArg("_")}, "aXb_c"},
       {"longer than the rest", {TextArg("abcab"), TextArg("abc"), TextArg("!")}, "!ab"},
       {"lead byte at the end kept", {TextArg("a\xB0"), TextArg("a"), TextArg("b")}, "b\xB0"},
+      {"0x80 and 0xFF lead characters",
+       {TextArg("\x80-\xFF--"), TextArg("-"), TextArg("+")},
+       "\x80-\xFF-+"},
       {"lone lead byte at the end is no character",
        {TextArg("a\xB0"), TextArg("\xB0"), TextArg("b")},
        "a\xB0"},

@@ -1,9 +1,9 @@
 #include "runtime/values/text_search.h"
 
-#include "runtime/text/gbk.h"
-
 namespace veltrane::runtime::values {
 namespace {
+
+bool IsLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -12,7 +12,7 @@ char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 bool Matches(std::string_view text, std::string_view sought, bool ignore_case) {
   if (!ignore_case) return text == sought;
   for (std::size_t i = 0; i < sought.size();) {
-    const std::size_t n = GbkCharLength(sought, i);
+    const std::size_t n = TextCharLength(sought, i);
     if (n == 2) {
       if (text.substr(i, 2) != sought.substr(i, 2)) return false;
     } else if (LowerAscii(text[i]) != LowerAscii(sought[i])) {
@@ -28,6 +28,10 @@ std::size_t StartIndex(std::int32_t start) {
 }
 
 }  // namespace
+
+std::size_t TextCharLength(std::string_view s, std::size_t pos) {
+  return pos + 1 < s.size() && IsLeadByte(s[pos]) ? 2 : 1;
+}
 
 std::string_view LeftBytes(std::string_view s, std::int32_t n) {
   if (n <= 0) return {};
@@ -49,9 +53,9 @@ std::int32_t FindInText(std::string_view s, std::string_view sought, std::int32_
                         bool ignore_case) {
   if (sought.empty()) return -1;
   for (std::size_t pos = StartIndex(start); pos < s.size();) {
-    const std::size_t n = GbkCharLength(s, pos);
+    const std::size_t n = TextCharLength(s, pos);
     // A lead byte with nothing after it ends the text.
-    if (n == 1 && IsGbkLeadByte(static_cast<unsigned char>(s[pos]))) break;
+    if (n == 1 && IsLeadByte(s[pos])) break;
     if (s.size() - pos < sought.size()) break;
     if (Matches(s.substr(pos, sought.size()), sought, ignore_case)) {
       return static_cast<std::int32_t>(pos + 1);
@@ -69,9 +73,9 @@ std::string ReplaceInText(std::string_view s, std::string_view sought, std::stri
   std::string out(s.substr(0, pos));
   std::int32_t replaced = 0;
   while (pos < s.size() && s.size() - pos >= sought.size() && (count < 0 || replaced < count)) {
-    const std::size_t n = GbkCharLength(s, pos);
+    const std::size_t n = TextCharLength(s, pos);
     // As in searching, a lead byte with nothing after it ends the text.
-    if (n == 1 && IsGbkLeadByte(static_cast<unsigned char>(s[pos]))) break;
+    if (n == 1 && IsLeadByte(s[pos])) break;
     if (Matches(s.substr(pos, sought.size()), sought, !case_sensitive)) {
       out += replacement;
       pos += sought.size();

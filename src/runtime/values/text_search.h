@@ -2,11 +2,17 @@
 // over a two-byte character as one unit. Positions are 1-based bytes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace veltrane::runtime::values {
+
+// Length in bytes (1 or 2) of the character at pos as searching and replacing
+// step: every byte from 0x80 up leads a two-byte character (0x80 and 0xFF
+// too, which GBK itself leaves unused); 1 for a lead byte at the end of s.
+std::size_t TextCharLength(std::string_view s, std::size_t pos);
 
 // The first min(n, length) bytes; empty when n <= 0. May split a character.
 std::string_view LeftBytes(std::string_view s, std::int32_t n);
