@@ -48,6 +48,25 @@ TEST_F(FormProperty, CommonPropertiesUseTheRecordWithoutALiveWindow) {
   EXPECT_EQ(ReadInt(kSecondWindow, kSecondLabel, kDisabled), 1);
 }
 
+TEST_F(FormProperty, WritesBeforeTheFirstLoadShapeTheLoadedControls) {
+  WriteInt(kWindow, kLabel, kLeft, 33);
+  WriteInt(kWindow, kLabel, kVisible, 0);
+  WriteInt(kWindow, kButton, kDisabled, 1);
+  WriteText(kWindow, kButton, kTag, "before");
+  Load();
+  EXPECT_EQ(Native(kLabel).rect.left, 33);
+  EXPECT_FALSE(Native(kLabel).visible);
+  EXPECT_FALSE(Native(kButton).enabled);
+  EXPECT_EQ(ReadInt(kWindow, kLabel, kLeft), 33);
+  EXPECT_EQ(ReadText(kWindow, kButton, kTag).view(), "before");
+  // They are the window's own record now: a load after closing starts from them again.
+  WriteInt(kWindow, kLabel, kLeft, 12);
+  ASSERT_TRUE(platform_.CloseWindow(H(kWindowUnitId)));
+  Load();
+  EXPECT_EQ(Native(kLabel).rect.left, 33);
+  EXPECT_FALSE(Native(kLabel).visible);
+}
+
 TEST_F(FormProperty, HiddenControlReadsInvisibleAndWritingOneShowsIt) {
   Load();
   EXPECT_EQ(ReadProperty(kWindow, kHiddenLabel, kVisible), 0u);

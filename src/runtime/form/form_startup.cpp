@@ -99,7 +99,14 @@ void LoadWindow(WindowId id) {
 
   // Steps 2 and 3: a fresh working copy, then the window and the controls
   // from the last record up; the n-th control made gets child id 100 + 10(n - 1).
-  window->table = window->record.units;
+  // Until the first load the table itself took the common-property writes, so
+  // they become the window's record that every load copies.
+  if (window->ever_loaded) {
+    window->table = window->record.units;
+  } else {
+    window->record.units = window->table;
+    window->ever_loaded = true;
+  }
   const int n = window->table.size();
   if (n == 0) LoadFailed(nullptr);
   window->objects.resize(static_cast<std::size_t>(n));

@@ -20,13 +20,14 @@ struct ResolvedEvent {
 };
 
 struct WindowState {
-  WindowRecord record;                             // as the template holds it
+  WindowRecord record;                             // the template, with pre-load writes
   UnitTable table;                                 // the working copy: common properties live here
   std::vector<std::vector<ResolvedEvent>> events;  // per unit, in stored order
   std::vector<std::unique_ptr<Control>> objects;   // per unit while live, else empty
   std::vector<int> child_ids;                      // per unit while live
   std::vector<std::uint32_t> ids;                  // the UnitIds, for the per-call search
   bool loaded = false;                             // all nine load steps done
+  bool ever_loaded = false;                        // the first working copy was made
 
   WindowId id() const { return record.id; }
   // Index of a unit by linear search over the ids (the window's own first); -1 if absent.
