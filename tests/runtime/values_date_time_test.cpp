@@ -180,6 +180,9 @@ TEST(ValuesNow, ReadsThePlatformClockToTheSecond) {
 
   scope.platform().SetClock({1800, 1, 1, 0, 0, 0, 0});
   ExpectParts(ops::Now(), {1800, 1, 1, 0, 0});
+  // A leap second reads as the last second of its minute.
+  scope.platform().SetClock({2016, 12, 31, 23, 59, 60, 0});
+  EXPECT_NEAR(ops::Now(), 42735.0 + (86400 - 1) / 86400.0, kOneSecond / 1000);
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "runtime/platform/platform.h"
 #include "runtime/values/arg_convert.h"
 #include "runtime/values/command_args.h"
@@ -20,7 +22,9 @@ void PartCommand(CommandArg* result, int count, CommandArg* args) {
 
 void NowCommand(CommandArg* result, int /*count*/, CommandArg* /*args*/) {
   const platform::LocalTime now = platform::CurrentPlatform().Now();
-  const DateTimeParts parts{now.year, now.month, now.day, now.hour, now.minute, now.second};
+  // A leap second (60) counts as the second before it, not as a clock that cannot be read.
+  const DateTimeParts parts{now.year, now.month,  now.day,
+                            now.hour, now.minute, std::min(now.second, 59)};
   SetDateTimeResult(result,
                     IsValidDateTimeParts(parts) ? ComposeDateTimeParts(parts) : kMinDateTime);
 }
