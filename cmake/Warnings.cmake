@@ -16,6 +16,8 @@ function(veltrane_add_test)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS;ENVIRONMENT" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} veltrane_flags GTest::gtest GTest::gtest_main)
+  # Helpers shared by several suites live at the top of tests/.
+  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   set(props "")
   if(T_LABELS)
     list(APPEND props LABELS "${T_LABELS}")

@@ -22,6 +22,7 @@
 #include "runtime/platform/qt/label_widget.h"
 #include "runtime/template/window_template.h"
 #include "runtime/values/value_ops.h"
+#include "template_unit.h"
 
 namespace veltrane::platform::test {
 namespace {
@@ -44,19 +45,7 @@ void Clicked() { calls.push_back("clicked"); }
 void Picked() { calls.push_back("picked"); }
 const runtime::HandlerFn kHandlers[] = {&Clicked, &Picked};
 
-UnitDescription Unit(ControlId id, TypeCode type, std::vector<std::uint8_t> block,
-                     std::uint32_t flags, Rect r) {
-  UnitDescription u;
-  u.id = id;
-  u.type_code = static_cast<std::uint32_t>(type);
-  u.left = r.left;
-  u.top = r.top;
-  u.width = r.width;
-  u.height = r.height;
-  u.flags = flags;
-  u.type_block = std::move(block);
-  return u;
-}
+using testing_template::Unit;
 
 std::vector<std::uint8_t> TestTemplate() {
   runtime::WindowBlock window_block;

@@ -16,6 +16,7 @@
 #include "runtime/form/form_runtime.h"
 #include "runtime/platform/headless/headless_platform.h"
 #include "runtime/template/window_template.h"
+#include "template_unit.h"
 
 namespace veltrane::runtime::testing_form {
 
@@ -62,19 +63,7 @@ inline std::vector<std::string> GbkItems(int n) {
   return items;
 }
 
-inline UnitDescription Unit(std::uint32_t id, TypeCode type, std::vector<std::uint8_t> block,
-                            std::uint32_t flags, platform::Rect r) {
-  UnitDescription u;
-  u.id = id;
-  u.type_code = static_cast<std::uint32_t>(type);
-  u.left = r.left;
-  u.top = r.top;
-  u.width = r.width;
-  u.height = r.height;
-  u.flags = flags;
-  u.type_block = std::move(block);
-  return u;
-}
+using testing_template::Unit;
 
 // The main test window; `label_version` lets a test store a label block newer than its type.
 inline std::vector<WindowDescription> TestWindows(std::uint32_t label_version = 2) {
