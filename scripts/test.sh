@@ -9,6 +9,11 @@ scripts/setup.sh
 
 echo "== build (warnings as errors)"
 scripts/build.sh build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=ON -DVELTRANE_QT=ON
+# A missing package must fail here, not quietly drop the desktop tests.
+if [[ ! -x build/ci/src/app/veltrane ]] || ! ctest --test-dir build/ci -N -L screenshot | grep -q "Total Tests: [1-9]"; then
+  echo "test: Qt 6 or xvfb-run was not found, so the desktop program or its screenshot test is missing" >&2
+  exit 1
+fi
 echo "== tests"
 ctest --test-dir build/ci --output-on-failure -j "$(nproc)"
 
