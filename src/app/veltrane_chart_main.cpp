@@ -18,5 +18,5 @@ int main(int argc, char** argv) {
     case ParsedCommandLine::Kind::kRun:
       break;
   }
-  return veltrane::app::RunChartRequest(command.request);
+  return veltrane::app::RunChartRequest(command.request, stdout);
 }
