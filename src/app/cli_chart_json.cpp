@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "app/version.h"
 #include "calendar/date_time.h"
 #include "calendar/lunar_tables.h"
 #include "chart/chart_view.h"
@@ -129,9 +130,13 @@ void Lunar(LineBuffer& out, const std::optional<calendar::LunarDate>& lunar) {
   out.Raw(lunar->leap ? ",\"leap\":true}" : ",\"leap\":false}");
 }
 
-// "date":"2001-12-27T04:00"
+static_assert(NeedsNoEscape(kVersion));
+
+// {"veltrane":"…","date":"2001-12-27T04:00": the version that made the chart, and its moment.
 void Moment(LineBuffer& out, const ChartMoment& m) {
-  out.Raw("{\"date\":\"");
+  out.Raw("{\"veltrane\":\"");
+  out.Raw(kVersion);
+  out.Raw("\",\"date\":\"");
   out.Padded(m.year, 4);
   out.Char('-');
   out.Padded(m.month, 2);

@@ -62,7 +62,7 @@ TEST(RangeJson, EveryJobCountPrintsTheSameLines) {
   const std::string one = print(1);
   EXPECT_EQ(static_cast<std::int64_t>(std::count(one.begin(), one.end(), '\n')),
             MomentCount(range));
-  EXPECT_EQ(one.rfind("{\"date\":\"1999-12-31T00:00\"", 0), 0u);
+  EXPECT_LT(one.find("\"date\":\"1999-12-31T00:00\""), one.find('\n'));  // first
   EXPECT_EQ(print(2), one);
   EXPECT_EQ(print(5), one);
 }
