@@ -54,7 +54,7 @@ std::string CentreTextOf(bool yin, int ju) {
 
 ChartView ViewOfChart(const Chart& chart) {
   ChartView view;
-  const ChartDate& d = chart.date;
+  const ChartMoment& d = chart.date;
   view.year = std::to_string(d.year);
   view.month = std::to_string(d.month);
   view.day = std::to_string(d.day);

@@ -131,7 +131,7 @@ TEST(ChartText, CentreTextOfEveryDunAndJu) {
 }
 
 TEST(ChartText, TheWorkedChartAsTheWindowCopiesIt) {
-  const Chart chart = ComputeChart(ChartDate{2001, 12, 27, 4, 7});
+  const Chart chart = ComputeChart(ChartMoment{2001, 12, 27, 4, 7});
   const ChartView view = ViewOfChart(chart);
   EXPECT_EQ(view.pillars, "辛巳庚子甲子丙寅");
   EXPECT_EQ(view.palaces[4].star, "");  // the centre has no ring boxes
