@@ -2,22 +2,20 @@
 
 #include <cerrno>
 #include <cstring>
-#include <ctime>
+#include <string>
 
 #include "app/cli_chart_json.h"
 #include "app/cli_range.h"
 #include "chart/chart_text.h"
 #include "chart/plot_chart.h"
+#include "runtime/platform/local_clock.h"
 #include "runtime/text/gbk.h"
 
 namespace veltrane::app {
 
 ChartMoment LocalNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return ChartMoment{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                     local.tm_min};
+  const platform::LocalTime now = platform::ReadLocalClock();
+  return ChartMoment{now.year, now.month, now.day, now.hour, now.minute};
 }
 
 std::string ChartText(const ChartMoment& moment, OutputEncoding encoding) {

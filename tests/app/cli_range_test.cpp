@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace veltrane::app {
@@ -50,13 +49,14 @@ TEST(RunInOrder, AFailedWriteStopsTheRun) {
 TEST(RangeJson, EveryJobCountPrintsTheSameLines) {
   const ChartRange range{{1999, 12, 31, 0, 0}, {2000, 2, 15, 0, 0}, 37};
   const auto print = [&range](int jobs) {
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = open_memstream(&buffer, &size);
+    std::FILE* out = std::tmpfile();
+    EXPECT_NE(out, nullptr);
+    if (out == nullptr) return std::string();
     EXPECT_TRUE(WriteRangeJson(range, jobs, out));
+    std::string text(static_cast<std::size_t>(std::ftell(out)), '\0');
+    std::rewind(out);
+    EXPECT_EQ(std::fread(text.data(), 1, text.size(), out), text.size());
     std::fclose(out);
-    std::string text(buffer, size);
-    std::free(buffer);
     return text;
   };
   const std::string one = print(1);
