@@ -22,13 +22,17 @@ struct ChartRequest {
   OutputEncoding encoding = OutputEncoding::kUtf8;
   std::optional<ChartMoment> moment;  // one chart; none = the current local time
   std::optional<ChartRange> range;    // a JSON stream instead of one chart
+  int jobs = 1;                       // threads that plot a range
 };
 
+// The most threads --jobs takes.
+inline constexpr int kMaxJobs = 256;
+
 struct ParsedCommandLine {
-  enum class Kind { kRun, kHelp, kBadArguments };
+  enum class Kind { kRun, kHelp, kVersion, kBadArguments };
   Kind kind = Kind::kRun;
   ChartRequest request;
-  std::string text;  // the help text, or one line naming what is wrong
+  std::string text;  // the help or version text, or one line naming what is wrong
 };
 
 // Reads the arguments (argv[0] is the program's name); never exits.

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/version.h"
 #include "runtime/text/gbk.h"
 #include "ui/copy_worked_chart.h"
 
@@ -85,6 +86,13 @@ const char* const kWorkedChartJson = R"({"date":"2001-12-27T04:00",
   "9":{"earth":"乙","heaven":"辛","star":"天辅","gate":"伤门","deity":"六合","hidden":"壬","counter_deity":"白"}},
   "lunar":{"year":2001,"month":11,"day":13,"leap":false}})";
 
+// The example preceded by the version that made it, as every object begins.
+nlohmann::ordered_json WorkedChartJson() {
+  nlohmann::ordered_json chart = {{"veltrane", kVersion}};
+  chart.update(nlohmann::ordered_json::parse(kWorkedChartJson));
+  return chart;
+}
+
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
@@ -112,7 +120,7 @@ TEST(ChartTool, JsonOfTheWorkedChart) {
   EXPECT_EQ(run.out.back(), '\n');
   EXPECT_EQ(Lines(run.out).size(), 1u);
   const nlohmann::ordered_json got = nlohmann::ordered_json::parse(run.out);
-  const nlohmann::ordered_json want = nlohmann::ordered_json::parse(kWorkedChartJson);
+  const nlohmann::ordered_json want = WorkedChartJson();
   EXPECT_EQ(got, want);  // keys in the example's order, too
   EXPECT_EQ(run.out, want.dump() + "\n");
 }
@@ -137,8 +145,22 @@ TEST(ChartTool, RangeStreamsOneObjectPerMoment) {
   ASSERT_EQ(stepped.exit_code, 0) << stepped.err;
   const std::vector<std::string> hourly = Lines(stepped.out);
   ASSERT_EQ(hourly.size(), 3u);
-  EXPECT_EQ(nlohmann::ordered_json::parse(hourly[2]),
-            nlohmann::ordered_json::parse(kWorkedChartJson));
+  EXPECT_EQ(nlohmann::ordered_json::parse(hourly[2]), WorkedChartJson());
+}
+
+TEST(ChartTool, ARangeOnTwoThreadsIsTheRangeOnOne) {
+  const std::vector<std::string> range = {
+      "--json", "--from", "1999-12-31T00:00", "--to", "2000-01-05T00:00", "--step-minutes", "7"};
+  std::vector<std::string> one = range;
+  one.insert(one.end(), {"--jobs", "1"});
+  std::vector<std::string> two = range;
+  two.insert(two.end(), {"--jobs", "2"});
+  const ToolRun a = RunTool(one);
+  const ToolRun b = RunTool(two);
+  ASSERT_EQ(a.exit_code, 0) << a.err;
+  ASSERT_EQ(b.exit_code, 0) << b.err;
+  EXPECT_EQ(Lines(a.out).size(), 5u * 1440 / 7 + 1);
+  EXPECT_EQ(a.out, b.out);
 }
 
 TEST(ChartTool, LunarIsNullOutsideTheLunarTables) {
@@ -159,9 +181,17 @@ TEST(ChartTool, WithoutADatePlotsNow) {
 TEST(ChartTool, HelpNamesEveryOption) {
   const ToolRun run = RunTool({"--help"});
   EXPECT_EQ(run.exit_code, 0);
-  for (const char* option : {"--json", "--encoding", "--from", "--to", "--step-minutes"}) {
+  for (const char* option :
+       {"--json", "--encoding", "--from", "--to", "--step-minutes", "--jobs"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
+}
+
+TEST(ChartTool, VersionOnStdout) {
+  const ToolRun run = RunTool({"--version"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, std::string("veltrane-chart ") + kVersion + "\n");
+  EXPECT_EQ(run.err, "");
 }
 
 struct BadArguments {
@@ -188,6 +218,9 @@ INSTANTIATE_TEST_SUITE_P(BadArguments, ChartToolRejects,
                                          BadArguments{{"2015-01-01", "10h"}, "malformed time"},
                                          BadArguments{{"2015-01-01", "24:00"}, "hour 24"},
                                          BadArguments{{"--verbose"}, "--verbose"},
+                                         BadArguments{{"--jobs", "0"}, "--jobs"},
+                                         BadArguments{{"--jobs", "many"}, "--jobs"},
+                                         BadArguments{{"--jobs", "100000"}, "--jobs"},
                                          BadArguments{{"--json", "--from", "2001-12-28T00:00",
                                                        "--to", "2001-12-27T00:00"},
                                                       "before"}));
