@@ -1,12 +1,12 @@
 #include "ui/copy_chart_handler.h"
 
-#include "chart/chart_tables.h"
 #include "chart/vocabulary.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/text/gbk_literal.h"
 #include "runtime/values/value_ops.h"
 #include "ui/chart_text.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 
 namespace veltrane::ui {
@@ -47,7 +47,7 @@ ChartTextSource ReadShownChart() {
     cell.gate = ShownItem(kGateBoxes[k - 1]);
     cell.counter = ShownItem(kCounterDeityBoxes[k - 1]);
   }
-  const chart::KeptPlotting& kept = chart::KeptPlottingResults();
+  const KeptPlotting& kept = KeptPlottingResults();
   source.ju_text = kept.ju_text.c_str();
   source.void_palaces = kept.void_palaces;
   source.horse_palace = kept.horse_palace;
