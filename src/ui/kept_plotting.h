@@ -3,11 +3,13 @@
 
 #include <array>
 
+#include "chart/plot_chart.h"
 #include "runtime/memory.h"
 
 namespace veltrane::ui {
 
 struct KeptPlotting {
+  chart::ChartMoment date;           // the date, hour and minute plotted
   runtime::HeapText ju_text;         // e.g. 阳遁1局
   runtime::HeapText duty_gate_name;  // e.g. 休门
   runtime::HeapText duty_star_name;  // e.g. 天蓬
