@@ -4,12 +4,14 @@
 
 #include "calendar/calendar_library.h"
 #include "runtime/form/form_runtime.h"
+#include "runtime/form/keyboard_order.h"
 #include "runtime/process.h"
 #include "runtime/values/command.h"
 #include "ui/handlers.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/main_window_template.h"
+#include "ui/reading_regions.h"
 
 namespace veltrane::ui {
 
@@ -21,6 +23,7 @@ void StartProgram(std::span<const std::uint8_t> template_stream) {
   // The calendar's two operations join the value operations behind CallCommand.
   runtime::RegisterCommandLibrary(runtime::kCalendarLibraryNumber, calendar::CalendarLibrary());
   runtime::RegisterExitRoutine(&FreeKeptPlotting);
+  runtime::SetReadingRegions(kMainWindow, MainWindowReadingRegions());
   runtime::LoadWindow(kMainWindow);
 }
 

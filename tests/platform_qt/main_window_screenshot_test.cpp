@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QWidget>
 #include <cstdlib>
+#include <vector>
 
 #include "qt_test_support.h"
 #include "runtime/form/form_runtime.h"
@@ -148,6 +149,33 @@ TEST_F(MainWindowScreenshot, NoCharacterFallsOutsideItsFont) {
     ++checked;
   }
   EXPECT_EQ(checked, 109);
+}
+
+// Runs last: it moves the focus round the whole window.
+TEST_F(MainWindowScreenshot, TabFromTheYearBoxMeetsOnlyControlsAPersonCanSee) {
+  const auto widget = [](runtime::ControlId id) {
+    return platform_->WidgetOf(runtime::NativeHandleOf(ui::kMainWindow, id));
+  };
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_, 5000));
+  widget(ui::kYearBox)->setFocus(Qt::TabFocusReason);
+  ASSERT_EQ(QApplication::focusWidget(), widget(ui::kYearBox));
+  std::vector<QWidget*> met;
+  for (int i = 0; i < 100; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr) << "tab " << i;
+    if (focus == widget(ui::kYearBox)) break;
+    met.push_back(focus);
+    EXPECT_TRUE(focus->isVisible()) << "tab " << i;
+    EXPECT_TRUE(window_->rect().contains(focus->geometry())) << "tab " << i;
+  }
+  const std::vector<QWidget*> first = {widget(ui::kMonthBox), widget(ui::kDayBox),
+                                       widget(ui::kHourBox), widget(ui::kPlotButton),
+                                       widget(ui::kCopyButton)};
+  ASSERT_GT(met.size(), first.size());
+  EXPECT_EQ(std::vector<QWidget*>(met.begin(), met.begin() + 5), first);
+  EXPECT_LT(met.size(), 100u);  // back at the year box after one round
 }
 
 }  // namespace

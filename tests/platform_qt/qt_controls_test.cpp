@@ -205,21 +205,44 @@ TEST_F(QtControlsTest, PlaceBelowOrdersSiblingsTopDown) {
   EXPECT_LT(position(a), position(c));
 }
 
-TEST_F(QtControlsTest, TabFollowsTheStackingOrder) {
-  // Made bottom first, as the runtime makes them, then stacked top down.
-  const Handle c = platform_->CreateEdit(At(0, 60, 50, 24), EditLook{});
-  const Handle b = platform_->CreateEdit(At(0, 30, 50, 24), EditLook{});
+TEST_F(QtControlsTest, TabFollowsTheRuntimesOrderAndSkipsUnfocusableControls) {
   const Handle a = platform_->CreateEdit(At(0, 0, 50, 24), EditLook{});
-  platform_->PlaceBelow(a, 0);
-  platform_->PlaceBelow(b, a);
-  platform_->PlaceBelow(c, b);
-  for (const Handle h : {a, b, c}) platform_->SetVisible(h, true);
+  const Handle b = platform_->CreateEdit(At(0, 30, 50, 24), EditLook{});
+  const Handle c = platform_->CreateButton(At(0, 60, 50, 24), ButtonLook{});
+  const Handle d = platform_->CreateEdit(At(0, 90, 50, 24), EditLook{});
+  for (const Handle h : {a, b, c, d}) platform_->SetVisible(h, true);
+  platform_->SetTabOrder(window_, {d, a, b, c});
+  platform_->SetFocusable(b, false);
   ShowWindow();
-  platform_->SetFocus(a);
-  QTest::keyClick(platform_->WidgetOf(a), Qt::Key_Tab);
+  platform_->SetFocus(d);
+  const auto tab = [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); };
+  tab();
+  EXPECT_EQ(platform_->FocusedControl(), a);
+  tab();
+  EXPECT_EQ(platform_->FocusedControl(), c);  // b takes no focus
+  tab();
+  EXPECT_EQ(platform_->FocusedControl(), d);  // round again
+  platform_->SetFocus(b);
+  EXPECT_EQ(platform_->FocusedControl(), d);
+  QTest::mouseClick(platform_->WidgetOf(b), Qt::LeftButton);
+  EXPECT_EQ(platform_->FocusedControl(), d);
+  platform_->SetFocusable(b, true);  // back to its own policy
+  platform_->SetFocus(b);
   EXPECT_EQ(platform_->FocusedControl(), b);
-  QTest::keyClick(platform_->WidgetOf(b), Qt::Key_Tab);
-  EXPECT_EQ(platform_->FocusedControl(), c);
+}
+
+TEST_F(QtControlsTest, UpAndDownKeysStepASpinBoxAsItsArrowsDo) {
+  EditLook spin_look;
+  spin_look.spin_mode = 1;
+  const Handle spin = platform_->CreateEdit(At(0, 0, 50, 24), spin_look);
+  const Handle plain = platform_->CreateEdit(At(0, 30, 50, 24), EditLook{});
+  for (const Handle h : {spin, plain}) platform_->SetVisible(h, true);
+  ShowWindow();
+  QTest::keyClick(platform_->WidgetOf(spin), Qt::Key_Up);
+  QTest::keyClick(platform_->WidgetOf(spin), Qt::Key_Down);
+  QTest::keyClick(platform_->WidgetOf(plain), Qt::Key_Up);
+  const std::vector<SinkEvent> want = {{SinkEvent::kSpin, spin, +1}, {SinkEvent::kSpin, spin, -1}};
+  EXPECT_EQ(sink_.Of(SinkEvent::kSpin), want);
 }
 
 TEST_F(QtControlsTest, AnUpDownControlStaysAboveItsEditBox) {

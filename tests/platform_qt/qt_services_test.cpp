@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
+#include <map>
 
 #include "qt_test_support.h"
 
@@ -96,6 +97,26 @@ INSTANTIATE_TEST_SUITE_P(
                    QMessageBox::No,
                    7}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QtServicesTest, EveryMessageBoxButtonIsCaptionedInChinese) {
+  const std::map<QMessageBox::StandardButton, QString> want = {
+      {QMessageBox::Ok, QStringLiteral("确定")},    {QMessageBox::Cancel, QStringLiteral("取消")},
+      {QMessageBox::Yes, QStringLiteral("是")},     {QMessageBox::No, QStringLiteral("否")},
+      {QMessageBox::Retry, QStringLiteral("重试")}, {QMessageBox::Ignore, QStringLiteral("忽略")},
+      {QMessageBox::Abort, QStringLiteral("中止")}};
+  std::map<QMessageBox::StandardButton, QString> shown;
+  // Every button set, from OK alone to Retry/Cancel.
+  for (std::uint32_t set = 0; set <= 5; ++set) {
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      for (QAbstractButton* b : box->buttons()) shown[box->standardButton(b)] = b->text();
+      box->buttons().front()->click();
+    });
+    platform_->ShowMessageBox(Gbk("复制到剪切板失败！"), Gbk("错误"), 0x10 | set);
+  }
+  EXPECT_EQ(shown, want);
+}
 
 TEST_F(QtServicesTest, AQuitBeforeTheLoopRunsEndsItAtOnce) {
   platform_->QuitMessageLoop();

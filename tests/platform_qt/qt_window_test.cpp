@@ -1,8 +1,11 @@
 // The top-level window: frame, placement, size, background and closing.
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 #include "qt_test_support.h"
+#include "runtime/controls/window_control.h"
 #include "runtime/platform/qt/look_mapping.h"
 
 namespace veltrane::platform::test {
@@ -46,18 +49,28 @@ TEST_F(QtWindowTest, ResizableAndFramelessStylesFollowTheBorderStyle) {
   EXPECT_TRUE(bare->windowFlags() & Qt::FramelessWindowHint);
 }
 
-TEST_F(QtWindowTest, PositionOneCentresTheOuterSizeOnTheScreen) {
+TEST_F(QtWindowTest, ACentredWindowLiesOnTheWorkAreaOrKeepsItsTitleBarOnIt) {
+  const Rect area = platform_->WorkArea();
+  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(area, (Rect{available.x(), available.y(), available.width(), available.height()}));
   WindowLook look;
   look.position = 1;
-  const Handle h = MakeWindow(look, Rect{50, 50, 792, 586});
-  platform_->SetVisible(h, true);
-  Settle();
-  const Size screen = platform_->ScreenSize();
-  const Rect r = platform_->GetRect(h);
-  EXPECT_EQ(r.width, 792);
-  EXPECT_EQ(r.height, 586);
-  EXPECT_EQ(r.left, (screen.width - 792) / 2);
-  EXPECT_EQ(r.top, (screen.height - 586) / 2);
+  // The runtime centres a window; the platform puts it where it is told.
+  for (const Size size :
+       {Size{area.width / 2, area.height / 2}, Size{area.width + 200, area.height + 100}}) {
+    const Rect placed = runtime::PlacedRect(area, size.width, size.height);
+    const Handle h = MakeWindow(look, placed);
+    platform_->SetVisible(h, true);
+    Settle();
+    const Rect r = platform_->GetRect(h);
+    EXPECT_EQ(r, placed) << size.width;
+    EXPECT_GE(r.left, area.left);
+    EXPECT_GE(r.top, area.top);  // the title bar is reachable
+    if (size.width <= area.width) {
+      EXPECT_LE(r.left + r.width, area.left + area.width);
+    }
+    platform_->Destroy(h);
+  }
 }
 
 TEST_F(QtWindowTest, PositionZeroKeepsTheStoredPlace) {

@@ -59,6 +59,8 @@ class PipePlatform final : public platform::Platform {
   void PlaceBelow(Handle, Handle) override {}
   Handle FocusedControl() override { return 0; }
   void SetFocus(Handle) override {}
+  void SetTabOrder(Handle, const std::vector<Handle>&) override {}
+  void SetFocusable(Handle, bool) override {}
   platform::Size ScreenSize() override { return {1024, 768}; }
   void RunMessageLoop() override {}
   void QuitMessageLoop() override {}

@@ -66,27 +66,32 @@ TEST_F(FormLoad, ControlsAreMadeFromTheLastRecordWithChildIdsFrom100) {
   EXPECT_EQ(platform_.ChildById(window, 150), H(kHiddenLabel));
 }
 
-TEST_F(FormLoad, CentringTakesAnyStoredSize) {
+TEST_F(FormLoad, CentringKeepsTheWindowOnTheWorkAreaWhateverItsStoredSize) {
   struct Row {
+    platform::Rect area;
     int width, height;
     platform::Rect want;
   };
   const Row rows[] = {
-      {400, 300, {760, 390, 400, 300}},
-      {2000, 1200, {-40, -60, 2000, 1200}},
-      {INT32_MIN, INT32_MIN, {1073742784, 1073742364, INT32_MIN, INT32_MIN}},
-      {INT32_MAX, INT32_MAX, {-1073740863, -1073741283, INT32_MAX, INT32_MAX}},
+      {{0, 0, 1920, 1080}, 400, 300, {760, 390, 400, 300}},
+      // A task bar on the left and one at the top: centred in what is left.
+      {{64, 32, 1216, 992}, 792, 586, {276, 235, 792, 586}},
+      // Larger than the area: its title bar stays on the screen.
+      {{0, 0, 1920, 1080}, 2000, 1200, {0, 0, 2000, 1200}},
+      {{0, 0, 640, 512}, 792, 400, {0, 56, 792, 400}},
+      {{0, 0, 1920, 1080}, INT32_MIN, INT32_MIN, {1073742784, 1073742364, INT32_MIN, INT32_MIN}},
+      {{0, 0, 1920, 1080}, INT32_MAX, INT32_MAX, {0, 0, INT32_MAX, INT32_MAX}},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(CentredRect({1920, 1080}, row.width, row.height), row.want) << row.width;
+    EXPECT_EQ(PlacedRect(row.area, row.width, row.height), row.want) << row.width;
   }
-  // A window stored with such a size still loads, centred.
+  // A window stored with an extreme size still loads, placed by the same rule.
   std::vector<WindowDescription> windows = TestWindows();
   windows[0].units[0].width = INT32_MIN;
   windows[0].units[0].height = INT32_MIN;
   InitRuntime(WriteWindowTemplate(windows), kHandlers);
   Load();
-  EXPECT_EQ(Native(kWindowUnitId).rect, rows[2].want);
+  EXPECT_EQ(Native(kWindowUnitId).rect, rows[4].want);
 }
 
 TEST_F(FormLoad, StackingPutsRecordOneOnTop) {

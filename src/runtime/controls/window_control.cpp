@@ -1,15 +1,19 @@
 #include "runtime/controls/window_control.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace veltrane::runtime {
 
-platform::Rect CentredRect(platform::Size screen, int width, int height) {
+platform::Rect PlacedRect(const platform::Rect& area, int width, int height) {
   // In 64 bits: the template may store any size, and room minus size can leave the int range.
-  const auto centre = [](int room, int size) {
-    return static_cast<int>((static_cast<std::int64_t>(room) - size) / 2);
+  const auto place = [](int start, int room, int size) {
+    const std::int64_t spare = static_cast<std::int64_t>(room) - size;
+    // Too big: the top-left corner, and with it the title bar, stays on the screen.
+    const std::int64_t at = spare <= 0 ? start : start + spare / 2;
+    return static_cast<int>(std::clamp<std::int64_t>(at, INT32_MIN, INT32_MAX));
   };
-  return {centre(screen.width, width), centre(screen.height, height), width, height};
+  return {place(area.left, area.width, width), place(area.top, area.height, height), width, height};
 }
 
 Result<std::unique_ptr<Control>> WindowControl::Create(const CreateContext& context,
@@ -21,8 +25,7 @@ Result<std::unique_ptr<Control>> WindowControl::Create(const CreateContext& cont
   window->ClampStoredFields();
   platform::CreateParams params = context.params;
   if (window->block_.position == 1) {
-    params.rect =
-        CentredRect(context.platform->ScreenSize(), params.rect.width, params.rect.height);
+    params.rect = PlacedRect(context.platform->WorkArea(), params.rect.width, params.rect.height);
   }
   window->set_handle(context.platform->CreateTopWindow(params, window->Look()));
   if (window->handle() == 0) return Error{"the platform could not create the window"};

@@ -44,7 +44,7 @@ static_assert(kWindowProperties.size() + 8 == 32, "a window has 32 properties");
 class WindowControl final : public Control {
  public:
   // context.params.rect holds the stored left, top and outer size; position 1
-  // centres the window on the screen.
+  // centres the window on the screen's work area (see PlacedRect).
   static Result<std::unique_ptr<Control>> Create(const CreateContext& context,
                                                  std::span<const std::uint8_t> block);
   WindowControl(const ControlType& type, platform::Platform& platform, WindowBlock block)
@@ -63,7 +63,9 @@ class WindowControl final : public Control {
   WindowBlock block_;
 };
 
-// Where a window of this outer size opens when centred on a screen.
-platform::Rect CentredRect(platform::Size screen, int width, int height);
+// Where a window of this outer size opens when centred: in the middle of the
+// screen's work area, so wholly on it when it fits; at the area's top-left
+// corner (title bar reachable) in a direction where it does not.
+platform::Rect PlacedRect(const platform::Rect& area, int width, int height);
 
 }  // namespace veltrane::runtime

@@ -117,6 +117,8 @@ void RaiseEvent(WindowId window_id, ControlId unit, EventNumber event, std::int3
   State().source = EventSource{window_id, unit, event, argument};
   handler();
   State().source = outer;
+  // Moves and shows made by the handler settle the keyboard order once, at its end.
+  if (!outer.has_value()) form::ApplyStaleKeyboardOrders();
 }
 
 }  // namespace veltrane::runtime

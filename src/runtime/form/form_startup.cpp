@@ -150,6 +150,7 @@ void LoadWindow(WindowId id) {
   // Step 9.
   if (focus != 0) p.SetFocus(focus);
   window->loaded = true;
+  form::ApplyKeyboardOrder(*window);
 }
 
 bool IsWindowLoaded(WindowId id) {

@@ -27,6 +27,8 @@ struct WindowState {
   std::vector<int> child_ids;                      // per unit while live
   std::vector<std::uint32_t> ids;                  // the UnitIds, for the per-call search
   bool loaded = false;                             // all nine load steps done
+  std::vector<platform::Rect> reading_regions;     // see SetReadingRegions
+  bool keyboard_order_stale = false;               // a move or show waits for the running handler
   bool ever_loaded = false;                        // the first working copy was made
 
   WindowId id() const { return record.id; }
@@ -66,6 +68,14 @@ std::pair<WindowState*, int> FindByHandle(platform::Handle handle);
 
 // Destroys a window's live controls and the window itself (no events).
 void DestroyLiveWindow(WindowState& window);
+
+// Hands the window's keyboard order (see keyboard_order.h) to the platform.
+void ApplyKeyboardOrder(WindowState& window);
+// A control was moved, resized, shown or hidden: the keyboard order follows at
+// once, or after the running handler when one runs.
+void KeyboardLayoutChanged(WindowState& window);
+// Applies the orders that waited for a handler to end.
+void ApplyStaleKeyboardOrders();
 
 // The runtime's answer to the platform's notifications.
 platform::EventSink& Sink();

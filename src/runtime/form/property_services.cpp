@@ -85,6 +85,13 @@ std::uint64_t ReadCommon(const Target& t, PropertyIndex property) {
   }
 }
 
+// Labels never take the focus, so their moves leave the keyboard order alone.
+void NoteKeyboardLayout(const Target& t) {
+  if (t.window->table.TypeCodeAt(t.index) != static_cast<std::uint32_t>(TypeCode::Label)) {
+    form::KeyboardLayoutChanged(*t.window);
+  }
+}
+
 void WriteCommon(const Target& t, PropertyIndex property, std::uint32_t lo, std::uint32_t hi) {
   UnitTable& table = t.window->table;
   Control* control = t.window->Object(t.index);
@@ -103,6 +110,7 @@ void WriteCommon(const Target& t, PropertyIndex property, std::uint32_t lo, std:
         int* parts[] = {&r.left, &r.top, &r.width, &r.height};
         *parts[property] = v;
         p.SetRect(control->handle(), r);
+        NoteKeyboardLayout(t);
       }
       return;
     }
@@ -119,6 +127,7 @@ void WriteCommon(const Target& t, PropertyIndex property, std::uint32_t lo, std:
       if (control == nullptr) return;
       if (property == kVisible) {
         p.SetVisible(control->handle(), lo != 0);
+        NoteKeyboardLayout(t);
       } else {
         p.SetEnabled(control->handle(), lo == 0);
       }
@@ -186,6 +195,7 @@ void Recreate(const Target& t) {
     p.Destroy(old_handle);
     t.window->objects[static_cast<std::size_t>(t.index)] = std::move(*made);
     if (focused) p.SetFocus(handle);
+    form::KeyboardLayoutChanged(*t.window);
   }
   form::State().suspended--;
 }

@@ -194,8 +194,16 @@ class Platform {
   // Stacking among siblings: place directly below `above`; above = 0 puts it on top.
   virtual void PlaceBelow(Handle handle, Handle above) = 0;
   virtual Handle FocusedControl() = 0;
+  // Keyboard: the runtime decides the order and who takes no focus; the platform applies it.
+  // Focuses a control; a control made unfocusable (SetFocusable) is left alone.
   virtual void SetFocus(Handle handle) = 0;
+  // Tab and Shift+Tab visit exactly these controls of the window, in this order, round and round.
+  virtual void SetTabOrder(Handle window, const std::vector<Handle>& order) = 0;
+  // False: the control never takes the keyboard focus (Tab, click, program); true: as its kind.
+  virtual void SetFocusable(Handle control, bool focusable) = 0;
   virtual Size ScreenSize() = 0;
+  // The primary screen's area open to windows (no task bars), in screen coordinates.
+  virtual Rect WorkArea() { return Rect{0, 0, ScreenSize().width, ScreenSize().height}; }
 
   // Message loop.
   virtual void RunMessageLoop() = 0;   // returns after QuitMessageLoop

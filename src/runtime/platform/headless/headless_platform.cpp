@@ -323,7 +323,32 @@ void HeadlessPlatform::PlaceBelow(Handle handle, Handle above) {
 }
 
 void HeadlessPlatform::SetFocus(Handle handle) {
-  if (Live(handle) != nullptr) focus_ = handle;
+  const HeadlessControl* c = Live(handle);
+  if (c != nullptr && c->focusable) focus_ = handle;
+}
+
+void HeadlessPlatform::SetTabOrder(Handle window, const std::vector<Handle>& order) {
+  for (auto& [owner, tabs] : tab_orders_) {
+    if (owner == window) {
+      tabs = order;
+      return;
+    }
+  }
+  tab_orders_.emplace_back(window, order);
+}
+
+void HeadlessPlatform::SetFocusable(Handle control, bool focusable) {
+  HeadlessControl* c = Live(control);
+  if (c == nullptr) return;
+  c->focusable = focusable;
+  if (!focusable && focus_ == control) focus_ = 0;
+}
+
+std::vector<Handle> HeadlessPlatform::TabOrder(Handle window) const {
+  for (const auto& [owner, tabs] : tab_orders_) {
+    if (owner == window) return tabs;
+  }
+  return {};
 }
 
 // --- Playing the user -----------------------------------------------------------
@@ -331,7 +356,7 @@ void HeadlessPlatform::SetFocus(Handle handle) {
 bool HeadlessPlatform::Click(Handle button) {
   HeadlessControl* c = LiveOf(button, ControlKind::Button);
   if (c == nullptr || !c->visible || !c->enabled) return false;
-  focus_ = button;
+  if (c->focusable) focus_ = button;
   if (sink_ != nullptr) sink_->OnButtonClicked(button);
   return true;
 }
@@ -423,6 +448,41 @@ bool HeadlessPlatform::MoveWindow(Handle window, const Rect& rect) {
   if (rect.left != before.left || rect.top != before.top) sink_->OnWindowMoved(window);
   if (rect.width != before.width || rect.height != before.height) sink_->OnWindowResized(window);
   return true;
+}
+
+bool HeadlessPlatform::PressTab(bool backwards) {
+  const HeadlessControl* focused = Live(focus_);
+  const Handle window = focused == nullptr                     ? 0
+                        : focused->kind == ControlKind::Window ? focus_
+                                                               : focused->parent;
+  const std::vector<Handle> order = TabOrder(window);
+  const auto n = static_cast<std::ptrdiff_t>(order.size());
+  const std::ptrdiff_t at = std::find(order.begin(), order.end(), focus_) - order.begin();
+  for (std::ptrdiff_t step = 1; step <= n; ++step) {
+    // From outside the order, Tab starts at its first control and Shift+Tab at its last.
+    const std::ptrdiff_t from = at < n ? at : (backwards ? n : -1);
+    const std::ptrdiff_t i = ((from + (backwards ? -step : step)) % n + n) % n;
+    const HeadlessControl* c = Live(order[static_cast<std::size_t>(i)]);
+    if (c != nullptr && c->visible && c->enabled && c->focusable) {
+      focus_ = c->handle;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool HeadlessPlatform::PressKey(Key key) {
+  const HeadlessControl* c = Live(focus_);
+  if (c == nullptr) return false;
+  switch (key) {
+    case Key::Space:
+      return c->kind == ControlKind::Button && Click(focus_);
+    case Key::Up:
+      return c->kind == ControlKind::Edit && PressSpin(focus_, +1);
+    case Key::Down:
+      return c->kind == ControlKind::Edit && PressSpin(focus_, -1);
+  }
+  return false;
 }
 
 // --- Loop and process services --------------------------------------------------

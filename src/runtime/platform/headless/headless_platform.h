@@ -18,6 +18,9 @@ namespace veltrane::platform {
 
 enum class ControlKind { Window, Label, Edit, Button, ComboBox };
 
+// Keys that PressKey plays.
+enum class Key { Space, Up, Down };
+
 // One native window or control as the platform keeps it.
 struct HeadlessControl {
   ControlKind kind = ControlKind::Label;
@@ -29,6 +32,7 @@ struct HeadlessControl {
   bool visible = false;
   bool enabled = true;
   bool tab_stop = false;
+  bool focusable = true;  // as the runtime's keyboard order decides
   std::string text;  // GBK: an edit box's text or a combo box's edit field
   int text_selection_start = 0;
   int text_selection_length = 0;
@@ -78,6 +82,15 @@ class HeadlessPlatform final : public Platform {
   bool CloseWindow(Handle window);
   // The user moves or resizes a top-level window.
   bool MoveWindow(Handle window, const Rect& rect);
+  // Tab (or Shift+Tab): the focus goes to the next (previous) control of the
+  // focused control's window in its tab order that is live, visible, enabled
+  // and focusable, wrapping around. False when no control takes it.
+  bool PressTab(bool backwards = false);
+  // A key pressed on the focused control: Space clicks a button; Up and Down
+  // press a spin edit box's arrows. False when the key does nothing there.
+  bool PressKey(Key key);
+  // The window's tab order as the runtime set it.
+  std::vector<Handle> TabOrder(Handle window) const;
 
   // --- Message boxes ------------------------------------------------------
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return message_boxes_; }
@@ -99,6 +112,8 @@ class HeadlessPlatform final : public Platform {
   void SetClock(const LocalTime& time) { clock_ = time; }
   void UseSystemClock() { clock_.reset(); }
   void SetScreenSize(Size size) { screen_ = size; }
+  // The work area; without one, the whole screen.
+  void SetWorkArea(const Rect& area) { work_area_ = area; }
   // Queues a task for RunMessageLoop or ProcessPendingEvents, in order.
   void Post(std::function<void()> task) { tasks_.push_back(std::move(task)); }
   bool QuitRequested() const { return quit_; }
@@ -131,7 +146,12 @@ class HeadlessPlatform final : public Platform {
   void PlaceBelow(Handle handle, Handle above) override;
   Handle FocusedControl() override { return focus_; }
   void SetFocus(Handle handle) override;
+  void SetTabOrder(Handle window, const std::vector<Handle>& order) override;
+  void SetFocusable(Handle control, bool focusable) override;
   Size ScreenSize() override { return screen_; }
+  Rect WorkArea() override {
+    return work_area_ ? *work_area_ : Rect{0, 0, screen_.width, screen_.height};
+  }
   // Runs queued tasks until QuitMessageLoop, or until none is left.
   void RunMessageLoop() override;
   void QuitMessageLoop() override { quit_ = true; }
@@ -156,6 +176,8 @@ class HeadlessPlatform final : public Platform {
   EventSink* sink_ = nullptr;
   Handle focus_ = 0;
   Size screen_{1920, 1080};
+  std::optional<Rect> work_area_;
+  std::vector<std::pair<Handle, std::vector<Handle>>> tab_orders_;  // per window
   std::vector<MessageBoxRecord> message_boxes_;
   std::function<int(const MessageBoxRecord&)> responder_;
   int answer_ = 1;

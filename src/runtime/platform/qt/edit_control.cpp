@@ -79,6 +79,12 @@ QString EditControl::Admit(const QString& typed) const {
 }
 
 void EditControl::keyPressEvent(QKeyEvent* event) {
+  const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+  if (arrow && on_step_ && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    event->accept();
+    on_step_(event->key() == Qt::Key_Up ? +1 : -1);
+    return;
+  }
   const QString typed = event->text();
   const bool printable = !typed.isEmpty() && IsFilteredChar(typed.front().unicode()) &&
                          !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));

@@ -23,6 +23,9 @@ class EditControl : public QLineEdit {
   void ApplyLook(const EditLook& look);
   // Asked for every typed character from code 32 up; false drops it.
   void SetCharFilter(std::function<bool(char32_t)> accept) { accept_ = std::move(accept); }
+  // Up and Down step the box as its up-down control's arrows do (+1, -1);
+  // none = the keys keep their line-edit meaning.
+  void SetStepKeys(std::function<void(int)> on_step) { on_step_ = std::move(on_step); }
   // The least height that shows one line of the box's font.
   int MinimumLineHeight() const;
 
@@ -36,6 +39,7 @@ class EditControl : public QLineEdit {
   QString Admit(const QString& typed) const;
 
   std::function<bool(char32_t)> accept_;
+  std::function<void(int)> on_step_;
   int case_conversion_ = 0;
 };
 

@@ -58,7 +58,7 @@ void QtPlatform::SetEventSink(EventSink* sink) { sink_ = sink; }
 
 Handle QtPlatform::Register(Kind kind, QWidget* widget) {
   const Handle handle = next_handle_++;
-  entries_[handle] = Entry{kind, widget, nullptr};
+  entries_[handle] = Entry{kind, widget, nullptr, Qt::NoFocus};
   return handle;
 }
 
@@ -90,7 +90,8 @@ QWidget* QtPlatform::ParentFor(const CreateParams& params) const { return Widget
 void QtPlatform::SetUpChild(QWidget* widget, const CreateParams& params, bool takes_focus) {
   widget->setGeometry(ToQRect(params.rect));
   widget->setEnabled(!params.disabled);
-  // Every control takes the focus when clicked; tab stops are also reached by Tab.
+  // Every control takes the focus when clicked; tab stops are also reached by
+  // Tab, in the order the runtime sets.
   if (takes_focus) widget->setFocusPolicy(params.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
   widget->hide();  // controls start hidden; the runtime shows them
 }
@@ -98,13 +99,8 @@ void QtPlatform::SetUpChild(QWidget* widget, const CreateParams& params, bool ta
 Handle QtPlatform::CreateTopWindow(const CreateParams& params, const WindowLook& look) {
   auto* window = new TopWindow();
   window->ApplyLook(look);
-  Rect rect = params.rect;
-  if (look.position == 1) {
-    const Size screen = ScreenSize();
-    rect.left = (screen.width - rect.width) / 2;
-    rect.top = (screen.height - rect.height) / 2;
-  }
-  window->SetOuterGeometry(rect);
+  // The runtime has placed a centred window already (on the work area).
+  window->SetOuterGeometry(params.rect);
   window->setEnabled(!params.disabled);
   const Handle handle = Register(Kind::kWindow, window);
   window->on_close = [this, handle] {
@@ -154,7 +150,9 @@ void QtPlatform::UpdateSpin(Handle edit_handle, const EditLook& look) {
   Entry& entry = entries_.at(edit_handle);
   QWidget* edit = entry.widget.data();
   const bool wanted = look.spin_mode != 0 && !look.multi_line;
+  auto* line = static_cast<EditControl*>(edit);
   if (!wanted) {
+    line->SetStepKeys(nullptr);
     if (entry.spin) {
       entry.spin->hide();
       entry.spin->deleteLater();
@@ -162,11 +160,13 @@ void QtPlatform::UpdateSpin(Handle edit_handle, const EditLook& look) {
     entry.spin = nullptr;
     return;
   }
+  const auto on_arrow = [this, edit_handle](int delta) {
+    if (sink_ != nullptr) sink_->OnSpinArrow(edit_handle, delta);
+  };
+  line->SetStepKeys(on_arrow);
   if (entry.spin) return;
   auto* spin = new SpinArrows(edit->parentWidget());
-  spin->SetArrowHandler([this, edit_handle](int delta) {
-    if (sink_ != nullptr) sink_->OnSpinArrow(edit_handle, delta);
-  });
+  spin->SetArrowHandler(on_arrow);
   spin->setEnabled(edit->isEnabledTo(edit->parentWidget()));
   spin->setVisible(!edit->isHidden());
   entry.spin = spin;
@@ -427,8 +427,6 @@ void QtPlatform::PlaceBelow(Handle handle, Handle above) {
   } else {
     w->stackUnder(over);
   }
-  // Tab goes through the controls in stacking order, top first.
-  QWidget::setTabOrder(over, w);
 }
 
 Handle QtPlatform::FocusedControl() {
@@ -452,7 +450,32 @@ Handle QtPlatform::FocusedControl() {
 }
 
 void QtPlatform::SetFocus(Handle handle) {
-  if (QWidget* w = WidgetOf(handle)) w->setFocus(Qt::OtherFocusReason);
+  QWidget* w = WidgetOf(handle);
+  if (w != nullptr && w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::OtherFocusReason);
+}
+
+void QtPlatform::SetTabOrder(Handle /*window*/, const std::vector<Handle>& order) {
+  QWidget* previous = nullptr;
+  for (const Handle handle : order) {
+    QWidget* w = WidgetOf(handle);
+    if (w == nullptr) continue;
+    if (previous != nullptr) QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
+}
+
+void QtPlatform::SetFocusable(Handle control, bool focusable) {
+  auto it = entries_.find(control);
+  if (it == entries_.end() || it->second.widget.isNull()) return;
+  Entry& entry = it->second;
+  QWidget* w = entry.widget.data();
+  if (!focusable && w->focusPolicy() != Qt::NoFocus) {
+    entry.own_focus_policy = w->focusPolicy();
+    w->setFocusPolicy(Qt::NoFocus);
+    if (w->hasFocus()) w->clearFocus();
+  } else if (focusable && w->focusPolicy() == Qt::NoFocus) {
+    w->setFocusPolicy(entry.own_focus_policy);
+  }
 }
 
 Size QtPlatform::ScreenSize() {
@@ -460,6 +483,12 @@ Size QtPlatform::ScreenSize() {
   if (screen == nullptr) return {};
   const QSize size = screen->geometry().size();
   return Size{size.width(), size.height()};
+}
+
+Rect QtPlatform::WorkArea() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  // In Qt's device-independent pixels, the unit of every geometry here.
+  return screen == nullptr ? Rect{} : FromQRect(screen->availableGeometry());
 }
 
 }  // namespace veltrane::platform

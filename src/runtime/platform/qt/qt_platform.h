@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/platform/platform.h"
 
@@ -66,7 +67,10 @@ class QtPlatform : public Platform {
   void PlaceBelow(Handle handle, Handle above) override;
   Handle FocusedControl() override;
   void SetFocus(Handle handle) override;
+  void SetTabOrder(Handle window, const std::vector<Handle>& order) override;
+  void SetFocusable(Handle control, bool focusable) override;
   Size ScreenSize() override;
+  Rect WorkArea() override;
 
   void RunMessageLoop() override;
   void QuitMessageLoop() override;
@@ -95,6 +99,7 @@ class QtPlatform : public Platform {
     Kind kind;
     QPointer<QWidget> widget;
     QPointer<qt::SpinArrows> spin;
+    Qt::FocusPolicy own_focus_policy = Qt::NoFocus;  // kept while made unfocusable
   };
 
   Handle Register(Kind kind, QWidget* widget);

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
+#include <QPushButton>
 #include <QThread>
 #include <QWidget>
 #include <array>
@@ -43,6 +44,13 @@ const ButtonSet& ButtonsFor(std::uint32_t style) {
   }};
   const std::uint32_t set = style & 0x0F;
   return kSets[set < kSets.size() ? set : 0];
+}
+
+// The caption of each answer's button.
+QString ButtonCaption(Answer answer) {
+  static const std::array<const char16_t*, 8> kCaptions = {u"",     u"确定", u"取消", u"中止",
+                                                           u"重试", u"忽略", u"是",   u"否"};
+  return QString::fromUtf16(kCaptions[static_cast<std::size_t>(answer)]);
 }
 
 // The icon of the style bits 0x10 (error), 0x20 (question), 0x30 (warning), 0x40 (information).
@@ -100,7 +108,10 @@ int QtPlatform::ShowMessageBox(std::string_view text_gbk, std::string_view title
   box.setFont(qt::DefaultUiFont());
   box.setWindowModality(Qt::ApplicationModal);
   const ButtonSet& buttons = ButtonsFor(style);
-  for (const auto& [button, answer] : buttons) box.addButton(button);
+  for (const auto& [button, answer] : buttons) {
+    // In Chinese like the rest of the window, whatever the system's language.
+    box.addButton(button)->setText(ButtonCaption(answer));
+  }
   // Bits 8..11 name the default button: 0 the first, 1 the second, ...
   const std::size_t default_index = (style >> 8) & 0x0F;
   if (default_index < buttons.size()) box.setDefaultButton(buttons[default_index].first);
