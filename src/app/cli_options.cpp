@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <vector>
 
+#include "app/version.h"
+
 namespace veltrane::app {
 namespace {
 
@@ -45,6 +47,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   CLI::App app{kDescription, "veltrane-chart"};
   app.footer(kFooter);
   app.get_formatter()->column_width(34);
+  app.set_version_flag("--version", std::string("veltrane-chart ") + kVersion,
+                       "Print the program's version and exit");
 
   bool json = false;
   std::string encoding = "utf8";
@@ -73,6 +77,11 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     ParsedCommandLine parsed;
     parsed.kind = ParsedCommandLine::Kind::kHelp;
     parsed.text = app.help();
+    return parsed;
+  } catch (const CLI::CallForVersion& e) {
+    ParsedCommandLine parsed;
+    parsed.kind = ParsedCommandLine::Kind::kVersion;
+    parsed.text = std::string(e.what()) + "\n";
     return parsed;
   } catch (const CLI::ParseError& e) {
     return Bad(e.what());

@@ -17,9 +17,11 @@ int main() {
 #else
 
 #include <QApplication>
+#include <QIcon>
 #include <memory>
 #include <utility>
 
+#include "app/version.h"
 #include "runtime/platform/qt/qt_platform.h"
 
 // The command line is left to Qt (platform and display options); the program
@@ -27,6 +29,10 @@ int main() {
 int main(int argc, char** argv) {
   auto app = std::make_unique<QApplication>(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Veltrane"));
+  QApplication::setApplicationVersion(QString::fromLatin1(veltrane::app::kVersion));
+  // The desktop finds the menu entry, and with it the icon, by this name.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(veltrane::app::kDesktopId));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veltrane")));
   // The platform owns the application, so the normal end after the window is
   // closed shuts Qt down properly: the desktop keeps what the user copied.
   veltrane::platform::QtPlatform platform(std::move(app));
