@@ -287,7 +287,8 @@ TEST_F(PlatformConformance, TheClipboardHoldsGbkText) {
 
 TEST_F(PlatformConformance, MessageBoxesShowTitleAndTextAndGiveThePressedButton) {
   driver_->AnswerMessageBoxes(1);
-  EXPECT_EQ(p().ShowMessageBox(GbkFromUtf8("已经整盘复制到剪切板！"), GbkFromUtf8("提示"), 0x40), 1);
+  EXPECT_EQ(p().ShowMessageBox(GbkFromUtf8("已经整盘复制到剪切板！"), GbkFromUtf8("提示"), 0x40),
+            1);
   driver_->AnswerMessageBoxes(7);
   EXPECT_EQ(p().ShowMessageBox("?", "Yes/No", 0x04), 7);
   const std::vector<SeenBox> seen = driver_->SeenMessageBoxes();

@@ -39,7 +39,8 @@ class HeadlessDriver final : public PlatformDriver {
   void AnswerMessageBoxes(int answer) override { platform_.SetMessageBoxAnswer(answer); }
   std::vector<SeenBox> SeenMessageBoxes() override {
     std::vector<SeenBox> seen;
-    for (const MessageBoxRecord& box : platform_.MessageBoxes()) seen.push_back({box.title, box.text});
+    for (const MessageBoxRecord& box : platform_.MessageBoxes())
+      seen.push_back({box.title, box.text});
     return seen;
   }
 

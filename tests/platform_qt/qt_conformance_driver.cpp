@@ -19,8 +19,8 @@ namespace {
 // The answer codes as Qt's buttons.
 QMessageBox::StandardButton ButtonFor(int answer) {
   static constexpr QMessageBox::StandardButton kButtons[] = {
-      QMessageBox::NoButton, QMessageBox::Ok,    QMessageBox::Cancel, QMessageBox::Abort,
-      QMessageBox::Retry,    QMessageBox::Ignore, QMessageBox::Yes,   QMessageBox::No};
+      QMessageBox::NoButton, QMessageBox::Ok,     QMessageBox::Cancel, QMessageBox::Abort,
+      QMessageBox::Retry,    QMessageBox::Ignore, QMessageBox::Yes,    QMessageBox::No};
   return answer >= 1 && answer <= 7 ? kButtons[answer] : QMessageBox::Ok;
 }
 

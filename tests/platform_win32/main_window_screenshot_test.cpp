@@ -43,7 +43,9 @@ class MainWindowScreenshot : public ::testing::Test {
     client_origin_ = {origin.x - frame_.left, origin.y - frame_.top};
   }
 
-  static Handle Native(runtime::ControlId id) { return runtime::NativeHandleOf(ui::kMainWindow, id); }
+  static Handle Native(runtime::ControlId id) {
+    return runtime::NativeHandleOf(ui::kMainWindow, id);
+  }
 
   // A rectangle of the client area as it lies in the capture.
   static Capture Client(int left, int top, int width, int height) {

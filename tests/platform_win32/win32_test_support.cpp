@@ -108,7 +108,8 @@ Capture CaptureScreen(const RECT& area) {
     BitBlt(memory, 0, 0, capture.width, capture.height, screen, area.left, area.top, SRCCOPY);
     GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    for (std::size_t i = 0; i < capture.pixels.size(); ++i) capture.pixels[i] = pixels[i] & 0xFFFFFF;
+    for (std::size_t i = 0; i < capture.pixels.size(); ++i)
+      capture.pixels[i] = pixels[i] & 0xFFFFFF;
     SelectObject(memory, old);
     DeleteObject(bitmap);
   }

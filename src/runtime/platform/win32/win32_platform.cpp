@@ -60,7 +60,8 @@ std::wstring WindowText(HWND hwnd) {
 RECT RectInParent(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
-  if (HWND parent = GetParent(hwnd); parent != nullptr && (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)) {
+  if (HWND parent = GetParent(hwnd);
+      parent != nullptr && (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   }
   return r;
@@ -73,8 +74,8 @@ Win32Platform::Win32Platform() {
   InitCommonControlsEx(&controls);
   RegisterWindowClass(kTopClass, &TopProc, 0);
   RegisterWindowClass(kLabelClass, &LabelProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
-  clipboard_owner_ = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                     Instance(), nullptr);
+  clipboard_owner_ =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, Instance(), nullptr);
 }
 
 Win32Platform::~Win32Platform() {
@@ -153,9 +154,10 @@ Handle Win32Platform::CreateTopWindow(const CreateParams& params, const WindowLo
   const int dpi = win32::SystemDpi();
   const Rect& r = params.rect;
   const std::wstring caption = win32::WideFromGbk(look.caption);
-  HWND hwnd = CreateWindowExW(styles.ex_style, kTopClass, caption.c_str(), styles.style,
-                              Scale(r.left, dpi), Scale(r.top, dpi), Scale(std::max(0, r.width), dpi),
-                              Scale(std::max(0, r.height), dpi), nullptr, nullptr, Instance(), this);
+  HWND hwnd =
+      CreateWindowExW(styles.ex_style, kTopClass, caption.c_str(), styles.style, Scale(r.left, dpi),
+                      Scale(r.top, dpi), Scale(std::max(0, r.width), dpi),
+                      Scale(std::max(0, r.height), dpi), nullptr, nullptr, Instance(), this);
   if (hwnd == nullptr) return 0;
   const Handle handle = Register(Kind::kWindow, hwnd, 0);
   Entry& entry = *Find(handle);
@@ -176,8 +178,8 @@ HWND Win32Platform::MakeChild(const wchar_t* window_class, DWORD style, DWORD ex
   if (params.disabled) style |= WS_DISABLED;
   // Controls start hidden, at no size: PlaceChild gives them their place.
   return CreateWindowExW(ex_style, window_class, L"", style, 0, 0, 0, 0, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.child_id)),
-                         Instance(), this);
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.child_id)), Instance(),
+                         this);
 }
 
 Handle Win32Platform::CreateLabel(const CreateParams& params, const LabelLook& look) {
@@ -219,9 +221,8 @@ void Win32Platform::ApplyEditLook(Handle handle, Entry& entry, const EditLook& l
   entry.max_length = look.max_length;
   HWND hwnd = entry.hwnd;
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(entry)), TRUE);
-  // Narrow margins: a four-digit year fills the 32-pixel box in any Chinese face.
-  const int margin = Scale(1, DpiOf(entry));
-  SendMessageW(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+  // No inner margins: a four-digit year fills the 32-pixel box in any Chinese face.
+  SendMessageW(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
   SendMessageW(hwnd, EM_SETREADONLY, look.read_only ? TRUE : FALSE, 0);
   SendMessageW(hwnd, EM_SETPASSWORDCHAR, look.password ? static_cast<WPARAM>(look.mask) : 0, 0);
   // The byte limit is checked as characters are typed; this bounds pasted text too.
@@ -239,10 +240,9 @@ void Win32Platform::ApplyEditLook(Handle handle, Entry& entry, const EditLook& l
     if (style & WS_VISIBLE) spin_style |= WS_VISIBLE;
     if (style & WS_DISABLED) spin_style |= WS_DISABLED;
     const int id = GetDlgCtrlID(hwnd) + 4;
-    entry.spin = CreateWindowExW(edged ? WS_EX_STATICEDGE : 0, UPDOWN_CLASSW, nullptr, spin_style,
-                                 0, 0, 0, 0, GetParent(hwnd),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(),
-                                 nullptr);
+    entry.spin = CreateWindowExW(
+        edged ? WS_EX_STATICEDGE : 0, UPDOWN_CLASSW, nullptr, spin_style, 0, 0, 0, 0,
+        GetParent(hwnd), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
     if (entry.spin != nullptr) {
       // The buddy lets the Up and Down keys in the box press the arrows; the
       // control never writes the box (no buddy-integer style).
@@ -297,7 +297,8 @@ void Win32Platform::ApplyComboItems(Entry& entry, const ComboLook& look) {
   std::vector<std::wstring> items;
   items.reserve(look.items.size());
   for (const std::string& item : look.items) items.push_back(win32::WideFromGbk(item));
-  const auto count = static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(hwnd, CB_GETCOUNT, 0, 0)));
+  const auto count =
+      static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(hwnd, CB_GETCOUNT, 0, 0)));
   bool same = count == items.size();
   for (std::size_t i = 0; same && i < count; ++i) {
     const LRESULT n = SendMessageW(hwnd, CB_GETLBTEXTLEN, i, 0);
@@ -343,7 +344,8 @@ void Win32Platform::SetWindowLook(Handle window, const WindowLook& look) {
   Entry* entry = FindOf(window, Kind::kWindow);
   if (entry == nullptr) return;
   const win32::Styles styles = win32::TopWindowStyles(look);
-  const LONG_PTR kept = GetWindowLongPtrW(entry->hwnd, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE);
+  const LONG_PTR kept = GetWindowLongPtrW(entry->hwnd, GWL_STYLE) &
+                        (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE);
   SetWindowLongPtrW(entry->hwnd, GWL_STYLE, static_cast<LONG_PTR>(styles.style) | kept);
   SetWindowLongPtrW(entry->hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(styles.ex_style));
   SetWindowPos(entry->hwnd, look.always_on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -360,7 +362,8 @@ void Win32Platform::SetLabelLook(Handle label, const LabelLook& look) {
   if (entry == nullptr) return;
   entry->label = look;
   entry->font = look.font;
-  SetWindowLongPtrW(entry->hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(win32::BorderExStyle(look.border_style)));
+  SetWindowLongPtrW(entry->hwnd, GWL_EXSTYLE,
+                    static_cast<LONG_PTR>(win32::BorderExStyle(look.border_style)));
   SetWindowPos(entry->hwnd, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   InvalidateRect(entry->hwnd, nullptr, TRUE);
@@ -636,7 +639,8 @@ LRESULT Win32Platform::OnTopMessage(Handle handle, HWND hwnd, UINT message, WPAR
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lp);
       if (header->code == UDN_DELTAPOS) {
-        return OnSpinNotify(header->hwndFrom, reinterpret_cast<const NMUPDOWN*>(lp)->iDelta) ? 1 : 0;
+        return OnSpinNotify(header->hwndFrom, reinterpret_cast<const NMUPDOWN*>(lp)->iDelta) ? 1
+                                                                                             : 0;
       }
       break;
     }
@@ -663,11 +667,17 @@ LRESULT Win32Platform::OnTopMessage(Handle handle, HWND hwnd, UINT message, WPAR
       // Keep the focused control across deactivation, as a dialog does.
       Entry& entry = *Find(handle);
       if (LOWORD(wp) == WA_INACTIVE) {
-        if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd, focus)) entry.last_focus = focus;
+        if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd, focus))
+          entry.last_focus = focus;
         return 0;
       }
       if (IsWindow(entry.last_focus) && IsChild(hwnd, entry.last_focus)) {
         ::SetFocus(entry.last_focus);
+        return 0;
+      }
+      // The first activation focuses the first tab stop, as a dialog does.
+      if (HWND first = GetNextDlgTabItem(hwnd, nullptr, FALSE); first != nullptr) {
+        ::SetFocus(first);
         return 0;
       }
       break;
@@ -713,12 +723,14 @@ void Win32Platform::OnDpiChanged(Handle window, int dpi, const RECT& suggested) 
   Entry* entry = FindOf(window, Kind::kWindow);
   if (entry == nullptr || dpi <= 0) return;
   entry->dpi = dpi;
-  SetWindowPos(entry->hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(entry->hwnd, nullptr, suggested.left, suggested.top,
+               suggested.right - suggested.left, suggested.bottom - suggested.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageW(entry->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(*entry)), FALSE);
   for (auto& [h, e] : entries_) {
     if (e.parent != window) continue;
-    if (e.kind != Kind::kLabel) SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(e)), FALSE);
+    if (e.kind != Kind::kLabel)
+      SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(e)), FALSE);
     PlaceChild(e, e.rect);
   }
   InvalidateRect(entry->hwnd, nullptr, TRUE);

@@ -86,23 +86,23 @@ class Win32Platform final : public Platform {
     Kind kind = Kind::kLabel;
     HWND hwnd = nullptr;
     Handle parent = 0;
-    HWND spin = nullptr;       // an edit box's up-down control
-    Rect rect;                 // as last set, in layout pixels
+    HWND spin = nullptr;  // an edit box's up-down control
+    Rect rect;            // as last set, in layout pixels
     Font font;
     std::uint32_t text_colour = 0;
     std::uint32_t background = 0xFFFFFF;
-    LabelLook label;           // a label's caption and looks
-    WindowLook window;         // a top-level window's looks
-    int dpi = 96;              // a top-level window's monitor DPI
-    bool shown_once = false;   // a top-level window
-    HWND last_focus = nullptr; // a top-level window: focus to give back on activation
-    int max_length = 0;        // an edit box, in GBK bytes
+    LabelLook label;            // a label's caption and looks
+    WindowLook window;          // a top-level window's looks
+    int dpi = 96;               // a top-level window's monitor DPI
+    bool shown_once = false;    // a top-level window
+    HWND last_focus = nullptr;  // a top-level window: focus to give back on activation
+    int max_length = 0;         // an edit box, in GBK bytes
   };
 
   static LRESULT CALLBACK TopProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp,
-                                   UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                   DWORD_PTR self);
   LRESULT OnTopMessage(Handle handle, HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
   LRESULT OnEditMessage(Handle handle, HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
   // WM_COMMAND and WM_NOTIFY from the controls on a window.
@@ -141,7 +141,7 @@ class Win32Platform final : public Platform {
   win32::FontCache fonts_;
   std::map<std::uint32_t, HBRUSH> brushes_;
   HWND clipboard_owner_ = nullptr;  // hidden window that owns what we put on the clipboard
-  int quiet_edit_ = 0;               // nesting of program writes to edit boxes
+  int quiet_edit_ = 0;              // nesting of program writes to edit boxes
 };
 
 }  // namespace veltrane::platform

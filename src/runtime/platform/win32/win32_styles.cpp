@@ -51,7 +51,8 @@ Styles EditStyles(const EditLook& look) {
   Styles s;
   s.style = Pick(kEditAlign, look.alignment) | Pick(kEditCase, look.case_conversion);
   if (look.multi_line) {
-    s.style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | Pick(kEditScrollBars, look.scroll_bars);
+    s.style |=
+        ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | Pick(kEditScrollBars, look.scroll_bars);
   } else {
     s.style |= ES_AUTOHSCROLL;
   }
