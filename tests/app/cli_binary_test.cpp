@@ -188,6 +188,7 @@ INSTANTIATE_TEST_SUITE_P(BadArguments, ChartToolRejects,
                                          BadArguments{{"2015-01-01", "10h"}, "malformed time"},
                                          BadArguments{{"2015-01-01", "24:00"}, "hour 24"},
                                          BadArguments{{"--verbose"}, "--verbose"},
+                                         BadArguments{{"--json="}, "--json"},
                                          BadArguments{{"--json", "--from", "2001-12-28T00:00",
                                                        "--to", "2001-12-27T00:00"},
                                                       "before"}));
