@@ -10,7 +10,7 @@
 namespace veltrane::bench {
 
 struct BenchDate {
-  chart::ChartDate date;
+  chart::ChartMoment date;
   // The date boxes' texts (GBK is ASCII for digits).
   std::string year, month, day, hour;
 };

@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-wqy-microhei
   xvfb xauth
+  dpkg-dev fakeroot librsvg2-bin gzip
+  desktop-file-utils appstream lintian man-db
 )
 
 missing=()

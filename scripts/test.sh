@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: a warnings-as-errors build with the
-# Qt platform (GUI tests offscreen, screenshot tests under Xvfb), then the
-# portable layers again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Qt platform (GUI tests offscreen, screenshot tests under Xvfb) and its Debian
+# package, then the portable layers again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,8 @@ if [[ ! -x build/ci/src/app/veltrane ]] || ! ctest --test-dir build/ci -N -L scr
 fi
 echo "== tests"
 ctest --test-dir build/ci --output-on-failure -j "$(nproc)"
+echo "== Debian package"
+scripts/check-package.sh build/ci
 
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer)"
 scripts/build.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANE_WERROR=ON -DVELTRANE_QT=OFF \

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "app/version.h"
 #include "calendar/date_time.h"
 #include "calendar/lunar_date.h"
 #include "chart/chart_tables.h"
@@ -112,6 +113,7 @@ ordered_json ShownChartJson(const ChartMoment& moment) {
   const TermLabelParts term = SplitTermLabel(ShownText(ui::kTermLabel, runtime::kLabelCaption));
 
   ordered_json chart = ordered_json::object();
+  chart["veltrane"] = kVersion;  // which version made this chart
   chart["date"] = FormatChartMoment(moment);
   chart["pillars"] = Pillars();
   chart["term"] = TextOrNull(term.term);

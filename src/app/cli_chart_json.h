@@ -9,7 +9,7 @@ namespace veltrane::app {
 
 // Reads the plotted chart from the main window's boxes and labels and the
 // results the plotting kept; `moment` is the moment the chart was plotted for.
-//   {"date", "pillars", "term", "yuan", "dun", "ju", "xun", "void_palaces",
+//   {"veltrane" (the version), "date", "pillars", "term", "yuan", "dun", "ju", "xun", "void_palaces",
 //    "horse_palace", "duty_star", "duty_star_palace", "duty_gate",
 //    "duty_gate_palace", "palaces": {"1".."9"}, "lunar"}
 nlohmann::ordered_json ShownChartJson(const ChartMoment& moment);

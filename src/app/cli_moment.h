@@ -12,7 +12,7 @@
 namespace veltrane::app {
 
 // The date, hour and minute a chart is plotted for.
-using ChartMoment = chart::ChartDate;
+using ChartMoment = chart::ChartMoment;
 
 // Reads "YYYY-MM-DD HH:MM" or "YYYY-MM-DDTHH:MM" of a year the plotting
 // takes (kFirstPlotYear..kLastPlotYear); the error names what is wrong.

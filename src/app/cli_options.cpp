@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/version.h"
+
 namespace veltrane::app {
 namespace {
 
@@ -65,6 +67,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   CLI::App app{kDescription, "veltrane-chart"};
   app.footer(kFooter);
   app.get_formatter()->column_width(34);
+  app.set_version_flag("--version", std::string("veltrane-chart ") + kVersion,
+                       "Print the program's version and exit");
 
   bool json = false;
   std::string encoding = "utf8";
@@ -94,6 +98,11 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     ParsedCommandLine parsed;
     parsed.kind = ParsedCommandLine::Kind::kHelp;
     parsed.text = app.help();
+    return parsed;
+  } catch (const CLI::CallForVersion& e) {
+    ParsedCommandLine parsed;
+    parsed.kind = ParsedCommandLine::Kind::kVersion;
+    parsed.text = std::string(e.what()) + "\n";
     return parsed;
   } catch (const CLI::ParseError& e) {
     return Bad(e.what());

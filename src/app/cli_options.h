@@ -25,10 +25,10 @@ struct ChartRequest {
 };
 
 struct ParsedCommandLine {
-  enum class Kind { kRun, kHelp, kBadArguments };
+  enum class Kind { kRun, kHelp, kVersion, kBadArguments };
   Kind kind = Kind::kRun;
   ChartRequest request;
-  std::string text;  // the help text, or one line naming what is wrong
+  std::string text;  // the help or version text, or one line naming what is wrong
 };
 
 // Reads the arguments (argv[0] is the program's name); never exits.

@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
   const ParsedCommandLine command = veltrane::app::ParseCommandLine(argc, argv);
   switch (command.kind) {
     case ParsedCommandLine::Kind::kHelp:
+    case ParsedCommandLine::Kind::kVersion:
       std::fputs(command.text.c_str(), stdout);
       return 0;
     case ParsedCommandLine::Kind::kBadArguments:

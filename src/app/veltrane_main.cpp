@@ -1,9 +1,11 @@
 // The desktop program: Qt Widgets under the form runtime. The command line is
 // left to Qt (platform and display options); the program itself reads none.
 #include <QApplication>
+#include <QIcon>
 #include <memory>
 #include <utility>
 
+#include "app/version.h"
 #include "runtime/platform/platform.h"
 #include "runtime/platform/qt/qt_platform.h"
 #include "ui/program.h"
@@ -11,6 +13,10 @@
 int main(int argc, char** argv) {
   auto app = std::make_unique<QApplication>(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Veltrane"));
+  QApplication::setApplicationVersion(QString::fromLatin1(veltrane::app::kVersion));
+  // The desktop finds the menu entry, and with it the icon, by this name.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(veltrane::app::kDesktopId));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veltrane")));
   // The platform owns the application, so the normal end after the window is
   // closed shuts Qt down properly: the desktop keeps what the user copied.
   veltrane::platform::QtPlatform platform(std::move(app));

@@ -186,8 +186,8 @@ void FillCells(const PlateModel& m, Chart& c) {
 
 }  // namespace
 
-ChartDate ClampChartDate(int year, int month, int day, int hour, int minute) {
-  ChartDate d;
+ChartMoment ClampChartMoment(int year, int month, int day, int hour, int minute) {
+  ChartMoment d;
   d.year = std::clamp(year, kFirstPlotYear, kLastPlotYear);
   d.month = std::clamp(month, 1, 12);
   // The day stays within its month, so the chart moment is a real date.
@@ -228,10 +228,10 @@ void PlotPlates(PlateModel& m, Chart& c) {
   FillCells(m, c);
 }
 
-Chart PlotChartOnModel(PlateModel& model, const ChartDate& date) {
+Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date) {
   Chart c;
-  c.date = ClampChartDate(date.year, date.month, date.day, date.hour, date.minute);
-  const ChartDate& d = c.date;
+  c.date = ClampChartMoment(date.year, date.month, date.day, date.hour, date.minute);
+  const ChartMoment& d = c.date;
   model.ResetChart();
   // The clamped date always exists, so the pillars always do.
   c.pillars = ComputePillars(d.year, d.month, d.day, d.hour, d.minute, kCalendarAutomatic)
@@ -246,9 +246,9 @@ Chart PlotChartOnModel(PlateModel& model, const ChartDate& date) {
   return c;
 }
 
-Chart ComputeChart(const ChartDate& date) {
+Chart ComputeChart(const ChartMoment& moment, const ChartOptions& /*options*/) {
   PlateModel model;
-  return PlotChartOnModel(model, date);
+  return PlotChartOnModel(model, moment);
 }
 
 }  // namespace veltrane::chart

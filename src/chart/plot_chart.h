@@ -19,14 +19,20 @@ namespace veltrane::chart {
 inline constexpr int kFirstPlotYear = 1800;
 inline constexpr int kLastPlotYear = 2999;
 
-// A chart's date after clamping; minute is the clock's.
-struct ChartDate {
+// The civil date and time a chart is plotted for, China Standard Time.
+struct ChartMoment {
   int year = 2000;
   int month = 1;
   int day = 1;
   int hour = 0;    // 0..23
   int minute = 0;  // 0..59
-  bool operator==(const ChartDate&) const = default;
+  bool operator==(const ChartMoment&) const = default;
+};
+
+// How a chart is plotted. The defaults are the window's chart; there are no
+// other conventions yet.
+struct ChartOptions {
+  bool operator==(const ChartOptions&) const = default;
 };
 
 // The days of a month by the Gregorian leap rule, 0 outside 1..12: the
@@ -35,7 +41,7 @@ using calendar::DaysInMonth;
 
 // Returns the date clamped as the plotting clamps its boxes: year 1800..2999,
 // month 1..12, day 1..the month's length, hour 0..23, minute 0..59.
-ChartDate ClampChartDate(int year, int month, int day, int hour, int minute);
+ChartMoment ClampChartMoment(int year, int month, int day, int hour, int minute);
 
 // What the boxes of one palace show, as box item indexes (see vocabulary.h);
 // −1 where the palace has no such box (the ring fields of palace 5).
@@ -53,7 +59,7 @@ struct PalaceCell {
 // One plotted chart. Instruments are kInstrumentNames indexes (0..8), stars,
 // gates and deities box item indexes, palaces 1..9.
 struct Chart {
-  ChartDate date;
+  ChartMoment date;
   double moment = 0;  // DateTime of the chart
   Pillars pillars;    // sixty-cycle numbers
   int term = 1;       // SolarTerm 1..24 (kTermNames[term − 1])
@@ -80,10 +86,11 @@ struct Chart {
 // and fills every field. The model keeps the hidden-stem counter and the
 // counter-deity boxes of the previous plotting, which the result does not
 // depend on. A date outside the clamped ranges is clamped first.
-Chart PlotChartOnModel(PlateModel& model, const ChartDate& date);
+Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date);
 
-// The same on a fresh model: the chart of a date without any window.
-Chart ComputeChart(const ChartDate& date);
+// The chart of a moment without any window, clamped as the window clamps its
+// boxes.
+Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options = {});
 
 // Lays the plates for chart.ju and chart.pillars.hour on a reset model (the
 // earth plate, heaven plate with the stars, deities, gates, hidden stems and

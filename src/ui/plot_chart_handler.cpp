@@ -48,8 +48,8 @@ int ClampBox(ControlId box, int lo, int hi) {
 
 // Clamps the four date boxes: year, then month, then the day within that
 // month (so the chart moment is a real date), then the hour 0..23.
-chart::ChartDate ClampDateBoxes() {
-  chart::ChartDate date;
+chart::ChartMoment ClampDateBoxes() {
+  chart::ChartMoment date;
   date.year = ClampBox(kYearBox, chart::kFirstPlotYear, chart::kLastPlotYear);
   date.month = ClampBox(kMonthBox, 1, 12);
   date.day = ClampBox(kDayBox, 1, chart::DaysInMonth(date.year, date.month));
@@ -114,7 +114,7 @@ void KeepResults(const chart::Chart& chart) {
 
 void PlotChart() {
   PlateSession plates(chart::kAllPlateParts);
-  chart::ChartDate date = ClampDateBoxes();
+  chart::ChartMoment date = ClampDateBoxes();
   // One clock reading serves the pillars and the chart moment alike.
   date.minute = ops::MinuteOf(ops::Now());
   const chart::Chart chart = chart::PlotChartOnModel(plates.model(), date);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/version.h"
 #include "runtime/text/gbk.h"
 #include "ui/copy_worked_chart.h"
 
@@ -85,6 +86,13 @@ const char* const kWorkedChartJson = R"({"date":"2001-12-27T04:00",
   "9":{"earth":"乙","heaven":"辛","star":"天辅","gate":"伤门","deity":"六合","hidden":"壬","counter_deity":"白"}},
   "lunar":{"year":2001,"month":11,"day":13,"leap":false}})";
 
+// The example preceded by the version that made it, as every object begins.
+nlohmann::ordered_json WorkedChartJson() {
+  nlohmann::ordered_json chart = {{"veltrane", kVersion}};
+  chart.update(nlohmann::ordered_json::parse(kWorkedChartJson));
+  return chart;
+}
+
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
@@ -112,7 +120,7 @@ TEST(ChartTool, JsonOfTheWorkedChart) {
   EXPECT_EQ(run.out.back(), '\n');
   EXPECT_EQ(Lines(run.out).size(), 1u);
   const nlohmann::ordered_json got = nlohmann::ordered_json::parse(run.out);
-  const nlohmann::ordered_json want = nlohmann::ordered_json::parse(kWorkedChartJson);
+  const nlohmann::ordered_json want = WorkedChartJson();
   EXPECT_EQ(got, want);  // keys in the example's order, too
   EXPECT_EQ(run.out, want.dump() + "\n");
 }
@@ -137,8 +145,7 @@ TEST(ChartTool, RangeStreamsOneObjectPerMoment) {
   ASSERT_EQ(stepped.exit_code, 0) << stepped.err;
   const std::vector<std::string> hourly = Lines(stepped.out);
   ASSERT_EQ(hourly.size(), 3u);
-  EXPECT_EQ(nlohmann::ordered_json::parse(hourly[2]),
-            nlohmann::ordered_json::parse(kWorkedChartJson));
+  EXPECT_EQ(nlohmann::ordered_json::parse(hourly[2]), WorkedChartJson());
 }
 
 TEST(ChartTool, LunarIsNullOutsideTheLunarTables) {
@@ -162,6 +169,13 @@ TEST(ChartTool, HelpNamesEveryOption) {
   for (const char* option : {"--json", "--encoding", "--from", "--to", "--step-minutes"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
+}
+
+TEST(ChartTool, VersionOnStdout) {
+  const ToolRun run = RunTool({"--version"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, std::string("veltrane-chart ") + kVersion + "\n");
+  EXPECT_EQ(run.err, "");
 }
 
 struct BadArguments {

@@ -1,5 +1,7 @@
 #include "app/cli_options.h"
 
+#include "app/version.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -68,6 +70,13 @@ TEST(CommandLine, HelpDescribesEveryOption) {
        {"--json", "--encoding", "--from", "--to", "--step-minutes", "--help", "YYYY-MM-DD HH:MM"}) {
     EXPECT_NE(p.text.find(option), std::string::npos) << option;
   }
+}
+
+TEST(CommandLine, VersionNamesTheProgramAndItsVersion) {
+  ParsedCommandLine p = Parse({"--version"});
+  ASSERT_EQ(p.kind, Kind::kVersion);
+  EXPECT_EQ(p.text, std::string("veltrane-chart ") + kVersion + "\n");
+  EXPECT_NE(Parse({"--help"}).text.find("--version"), std::string::npos);
 }
 
 struct BadLine {

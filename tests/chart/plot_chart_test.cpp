@@ -240,13 +240,13 @@ TEST(TermInForceTest, NormalizeMomentMakesNegativeMomentsLinear) {
 // --- Decisions on clamping and on years outside the stored terms ------------------
 
 TEST(ClampTest, DateBoxesAreClampedToRealDates) {
-  EXPECT_EQ(ClampChartDate(2015, 4, 31, 12, 0), (ChartDate{2015, 4, 30, 12, 0}));
-  EXPECT_EQ(ClampChartDate(2015, 2, 29, 12, 0), (ChartDate{2015, 2, 28, 12, 0}));
-  EXPECT_EQ(ClampChartDate(2016, 2, 29, 12, 0), (ChartDate{2016, 2, 29, 12, 0}));
-  EXPECT_EQ(ClampChartDate(2100, 2, 29, 12, 0), (ChartDate{2100, 2, 28, 12, 0}));
-  EXPECT_EQ(ClampChartDate(1500, 0, 0, -3, -1), (ChartDate{1800, 1, 1, 0, 0}));
-  EXPECT_EQ(ClampChartDate(9999, 13, 99, 24, 60), (ChartDate{2999, 12, 31, 23, 59}));
-  EXPECT_EQ(ClampChartDate(2015, 12, 31, 0, 0), (ChartDate{2015, 12, 31, 0, 0}));
+  EXPECT_EQ(ClampChartMoment(2015, 4, 31, 12, 0), (ChartMoment{2015, 4, 30, 12, 0}));
+  EXPECT_EQ(ClampChartMoment(2015, 2, 29, 12, 0), (ChartMoment{2015, 2, 28, 12, 0}));
+  EXPECT_EQ(ClampChartMoment(2016, 2, 29, 12, 0), (ChartMoment{2016, 2, 29, 12, 0}));
+  EXPECT_EQ(ClampChartMoment(2100, 2, 29, 12, 0), (ChartMoment{2100, 2, 28, 12, 0}));
+  EXPECT_EQ(ClampChartMoment(1500, 0, 0, -3, -1), (ChartMoment{1800, 1, 1, 0, 0}));
+  EXPECT_EQ(ClampChartMoment(9999, 13, 99, 24, 60), (ChartMoment{2999, 12, 31, 23, 59}));
+  EXPECT_EQ(ClampChartMoment(2015, 12, 31, 0, 0), (ChartMoment{2015, 12, 31, 0, 0}));
 }
 
 TEST(ClampTest, HourZeroIsTheZiHour) {
@@ -266,7 +266,7 @@ TEST(ClampTest, DayPastTheMonthIsPlottedAsItsLastDay) {
 
 TEST(YearsOutsideTheTableTest, TermComesFromTheClosedFormula) {
   const struct {
-    ChartDate date;
+    ChartMoment date;
     const char* term;
   } cases[] = {
       {{1850, 6, 30, 12, 0}, "夏至"},  {{1850, 1, 1, 0, 0}, "冬至"},
@@ -332,7 +332,7 @@ TEST(CentreInstrumentTest, HourStemIsTheInstrumentGivesFuYin) {
 TEST(CentreInstrumentTest, NothingIsCarriedOverFromThePreviousChart) {
   PlateModel model;
   const Chart first = PlatesFor(5, "乙丑");
-  for (const ChartDate& other : {ChartDate{2001, 12, 27, 4, 0}, ChartDate{2015, 7, 1, 13, 0}}) {
+  for (const ChartMoment& other : {ChartMoment{2001, 12, 27, 4, 0}, ChartMoment{2015, 7, 1, 13, 0}}) {
     PlotChartOnModel(model, other);
     model.ResetChart();
     Chart again;
@@ -367,12 +367,12 @@ TEST(BadInputTest, PlatesForAnyJuAndHourNumberStayWhole) {
 }
 
 TEST(RepeatTest, SameDateTwiceAfterOtherChartsGivesTheSameModel) {
-  const ChartDate date{2015, 9, 29, 14, 30};
+  const ChartMoment date{2015, 9, 29, 14, 30};
   PlateModel fresh;
   const Chart expected = PlotChartOnModel(fresh, date);
   PlateModel model;
-  for (const ChartDate& other :
-       {ChartDate{1850, 1, 1, 0, 0}, ChartDate{2001, 12, 27, 4, 0}, ChartDate{2100, 6, 1, 23, 0}}) {
+  for (const ChartMoment& other :
+       {ChartMoment{1850, 1, 1, 0, 0}, ChartMoment{2001, 12, 27, 4, 0}, ChartMoment{2100, 6, 1, 23, 0}}) {
     PlotChartOnModel(model, other);
     const Chart again = PlotChartOnModel(model, date);
     EXPECT_EQ(again.cells, expected.cells);

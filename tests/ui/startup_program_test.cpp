@@ -24,7 +24,7 @@ namespace {
 class ProgramTest : public ProgramFixture {
  protected:
   // The window shows what the plate model plots for the same date and minute.
-  void ExpectWindowShows(const chart::ChartDate& date) {
+  void ExpectWindowShows(const chart::ChartMoment& date) {
     const chart::Chart want = chart::ComputeChart(date);
     EXPECT_EQ(Edit(kPillarsBox), runtime::Utf8FromGbk(chart::PillarsText(want.pillars).view()));
     EXPECT_EQ(Caption(kTermLabel), runtime::Utf8FromGbk(chart::TermText(want).view()));

@@ -1,0 +1,63 @@
+#include "chart/method.h"
+
+#include <array>
+#include <cmath>
+
+#include "calendar/date_time.h"
+#include "chart/method_chaibu.h"
+#include "chart/method_maoshan.h"
+#include "chart/method_zhirun.h"
+
+namespace veltrane::chart {
+namespace {
+
+struct MethodEntry {
+  std::string_view name;
+  MethodJu (*compute)(const MethodInput&);
+};
+
+// Indexed by ChartMethod.
+constexpr std::array<MethodEntry, kChartMethodCount> kMethods = {{
+    {"chaibu", ChaibuJu},
+    {"zhirun", ZhirunJu},
+    {"maoshan", MaoshanJu},
+}};
+
+}  // namespace
+
+std::string_view ChartMethodName(ChartMethod method) {
+  return kMethods[static_cast<std::size_t>(method)].name;
+}
+
+std::optional<ChartMethod> ChartMethodOfName(std::string_view name) {
+  for (std::size_t i = 0; i < kMethods.size(); ++i) {
+    if (kMethods[i].name == name) return static_cast<ChartMethod>(i);
+  }
+  return std::nullopt;
+}
+
+MethodJu MethodJuOf(int term, Yuan yuan) {
+  const int ju = kJuTable[static_cast<std::size_t>(yuan) - 1][static_cast<std::size_t>(term) - 1];
+  return MethodJu{term, yuan, ju};
+}
+
+Yuan YuanOfDayGanZhi(int day_ganzhi) {
+  // The 上元 符头 甲子 (1), 己卯 (16), 甲午 (31), 己酉 (46) come every fifteen
+  // days; each yuan lasts five.
+  return static_cast<Yuan>((day_ganzhi - 1) % 15 / 5 + 1);
+}
+
+bool IsMethodInputValid(const MethodInput& input) {
+  static const double first = calendar::DayNumberOfDate(kMethodFirstYear, 1, 1);
+  static const double end = calendar::DayNumberOfDate(kMethodLastYear + 1, 1, 1);
+  return input.moment >= first && input.moment < end && input.day_ganzhi >= 1 &&
+         input.day_ganzhi <= kGanZhiCount;
+}
+
+std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input) {
+  const auto index = static_cast<std::size_t>(method);
+  if (index >= kMethods.size() || !IsMethodInputValid(input)) return std::nullopt;
+  return kMethods[index].compute(input);
+}
+
+}  // namespace veltrane::chart

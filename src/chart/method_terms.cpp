@@ -1,0 +1,67 @@
+#include "chart/method_terms.h"
+
+#include <cmath>
+
+#include "calendar/date_time.h"
+#include "calendar/solar_term_moment.h"
+#include "calendar/solar_term_table.h"
+#include "chart/pillars.h"
+#include "chart/term_in_force.h"
+
+namespace veltrane::chart {
+namespace {
+
+constexpr double kTolerance = 1e-7;
+// The mean length of a term in days (a tropical year over 24).
+constexpr double kMeanTermDays = 365.2422 / 24;
+// 1899-12-30, day 0, is 壬申 (9).
+constexpr int kGanZhiOfDayZero = 9;
+
+// SolarTermNumber (立春 = 1 .. 冬至 = 22, 小寒 = 23, 大寒 = 24) of a slot.
+int TermNumberOfSlot(int slot) { return slot <= 2 ? slot + 22 : slot - 2; }
+
+int FloorMod(int a, int b) { return ((a % b) + b) % b; }
+
+}  // namespace
+
+double TermOrdinalMoment(TermOrdinal k) {
+  const int year = YearOfTerm(k);
+  const int slot = SlotOfTerm(k);
+  if (year >= calendar::kFirstTermYear && year <= calendar::kLastTermYear) {
+    return NormalizeMoment(calendar::SolarTermMoment(year, TermNumberOfSlot(slot)));
+  }
+  // The plotting's rule outside the stored years: the closed formula, which
+  // counts days after 0 January.
+  const double january_first = calendar::DayNumberOfDate(year, 1, 1);
+  return january_first - 1 +
+         TermDayOfYear(year, slot, true, static_cast<int>(CalendarMode::kAutomatic));
+}
+
+TermOrdinal TermInForceAt(double linear_moment) {
+  // Estimate from the 小寒 of 1900 (day 6.1) and the mean term length, then
+  // step to the exact term; the estimate is off by at most one term or two.
+  constexpr double kXiaohan1900 = 6.086;
+  TermOrdinal k = TermOrdinalOf(1900, 1) +
+                  static_cast<int>(std::floor((linear_moment - kXiaohan1900) / kMeanTermDays));
+  while (linear_moment - TermOrdinalMoment(k) < -kTolerance) --k;
+  while (linear_moment - TermOrdinalMoment(k + 1) >= -kTolerance) ++k;
+  return k;
+}
+
+int ChartDayOfMoment(double linear_moment) {
+  return static_cast<int>(std::floor(linear_moment + 1.0 / 24 + kTolerance));
+}
+
+int GanZhiOfDayNumber(int day_number) {
+  return FloorMod(day_number + kGanZhiOfDayZero - 1, 60) + 1;
+}
+
+std::optional<int> DayNumberOfChartDay(double linear_moment, int day_ganzhi) {
+  // Beyond the DateTime range a day number would not fit an int.
+  if (!(std::fabs(linear_moment) <= 1e7) || day_ganzhi < 1 || day_ganzhi > 60) return std::nullopt;
+  const int calendar_day = static_cast<int>(std::floor(linear_moment));
+  const int offset = FloorMod(day_ganzhi - GanZhiOfDayNumber(calendar_day) + 30, 60) - 30;
+  return calendar_day + offset;
+}
+
+}  // namespace veltrane::chart
