@@ -196,8 +196,8 @@ class Monkey {
   std::string PlottedChartMismatch(int minute) {
     const ShownDate shown = ReadShownDate(minute);
     if (!shown.ok) return "a date box holds no number after plotting";
-    const chart::ChartDate& d = shown.date;
-    if (!(chart::ClampChartDate(d.year, d.month, d.day, d.hour, d.minute) == d)) {
+    const chart::ChartMoment& d = shown.date;
+    if (!(chart::ClampChartMoment(d.year, d.month, d.day, d.hour, d.minute) == d)) {
       return "the date boxes show a date the plotting does not take";
     }
     return ShownChartMismatch(chart::ComputeChart(d));

@@ -11,7 +11,7 @@ namespace veltrane::monkey {
 // with `minute`; `ok` is false when a box holds no number.
 struct ShownDate {
   bool ok = false;
-  chart::ChartDate date;
+  chart::ChartMoment date;
 };
 ShownDate ReadShownDate(int minute);
 
