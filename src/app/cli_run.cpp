@@ -1,11 +1,11 @@
 #include "app/cli_run.h"
 
-#include <ctime>
 #include <string>
 
 #include "app/cli_chart_json.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/platform/headless/headless_platform.h"
+#include "runtime/platform/local_clock.h"
 #include "runtime/template/window_template.h"
 #include "runtime/text/gbk.h"
 #include "ui/main_window_ids.h"
@@ -82,11 +82,8 @@ platform::LocalTime ClockReadingOf(const ChartMoment& m) {
 }
 
 ChartMoment LocalNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return ChartMoment{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                     local.tm_min};
+  const platform::LocalTime now = platform::ReadLocalClock();
+  return ChartMoment{now.year, now.month, now.day, now.hour, now.minute};
 }
 
 void PostChartRequest(HeadlessPlatform& platform, const ChartRequest& request, std::FILE* out) {

@@ -4,10 +4,13 @@
 
 #include "app/cli_options.h"
 #include "app/cli_run.h"
+#include "app/console.h"
 
 int main(int argc, char** argv) {
+  using veltrane::app::Console;
   using veltrane::app::ParsedCommandLine;
-  const ParsedCommandLine command = veltrane::app::ParseCommandLine(argc, argv);
+  Console console(argc, argv);
+  const ParsedCommandLine command = veltrane::app::ParseCommandLine(console.argc(), console.argv());
   switch (command.kind) {
     case ParsedCommandLine::Kind::kHelp:
     case ParsedCommandLine::Kind::kVersion:
@@ -18,6 +21,9 @@ int main(int argc, char** argv) {
       return 2;
     case ParsedCommandLine::Kind::kRun:
       break;
+  }
+  if (command.request.encoding == veltrane::app::OutputEncoding::kGbk) {
+    console.ShowOutputAs(Console::Bytes::kGbk);
   }
   return veltrane::app::RunChartRequest(command.request);
 }

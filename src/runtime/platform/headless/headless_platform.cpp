@@ -1,13 +1,11 @@
 #include "runtime/platform/headless/headless_platform.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
+#include <cstdlib>
 #include <iostream>
 
+#include "runtime/platform/local_clock.h"
 #include "runtime/text/gbk.h"
 
 namespace veltrane::platform {
@@ -473,26 +471,14 @@ bool HeadlessPlatform::SetClipboardText(std::string_view gbk) {
 
 LocalTime HeadlessPlatform::Now() {
   if (clock_) return *clock_;
-  const auto now = std::chrono::system_clock::now();
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-  std::tm local{};
-  localtime_r(&seconds, &local);
-  const auto ms =
-      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
-  return {local.tm_year + 1900,
-          local.tm_mon + 1,
-          local.tm_mday,
-          local.tm_hour,
-          local.tm_min,
-          local.tm_sec,
-          static_cast<int>(ms.count())};
+  return ReadLocalClock();
 }
 
 void HeadlessPlatform::EndProcess(int code) {
   std::cout.flush();
   std::cerr.flush();
   std::fflush(nullptr);
-  _exit(static_cast<int>(static_cast<unsigned>(code) & 0xFFu));
+  std::_Exit(static_cast<int>(static_cast<unsigned>(code) & 0xFFu));
 }
 
 }  // namespace veltrane::platform

@@ -1,0 +1,26 @@
+#include "runtime/text/utf8.h"
+
+namespace veltrane::runtime {
+namespace {
+
+std::size_t AnnouncedLength(unsigned char lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 1;
+}
+
+}  // namespace
+
+std::size_t Utf8CharLength(std::string_view s, std::size_t pos) {
+  if (pos >= s.size()) return 1;
+  const std::size_t announced = AnnouncedLength(static_cast<unsigned char>(s[pos]));
+  std::size_t length = 1;
+  while (length < announced && pos + length < s.size() &&
+         (static_cast<unsigned char>(s[pos + length]) & 0xC0) == 0x80) {
+    ++length;
+  }
+  return length;
+}
+
+}  // namespace veltrane::runtime

@@ -1,0 +1,14 @@
+// Character boundaries in UTF-8 text, so a bad sequence is stepped over whole.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace veltrane::runtime {
+
+// Length in bytes of the sequence at pos: what its lead byte announces, cut
+// short at the first byte that does not continue it; 1 for a byte that leads
+// nothing and for a pos at or past the end.
+std::size_t Utf8CharLength(std::string_view s, std::size_t pos);
+
+}  // namespace veltrane::runtime
