@@ -2,11 +2,11 @@
 // VELTRANE_MONKEY_SEED to try others), VELTRANE_MONKEY_ACTIONS actions.
 #include <gtest/gtest.h>
 
-#include "chart/chart_tables.h"
 #include "monkey.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/platform/headless/headless_platform.h"
 #include "runtime/process.h"
+#include "ui/kept_plotting.h"
 #include "ui/plate_binding.h"
 #include "ui/program.h"
 
@@ -49,7 +49,7 @@ TEST(Monkey, RandomUserLeavesTheWindowSound) {
   const std::string failure = RunMonkey(hands, seed, actions);
   if (!failure.empty()) ADD_FAILURE() << failure;
   runtime::ShutdownRuntimeForTests();
-  chart::FreeChartTables();
+  ui::FreeKeptPlotting();
   runtime::ClearExitRoutines();
   ui::RingCounterState() = {};
 }

@@ -175,7 +175,8 @@ class Monkey {
     if (roll < 68) return TypeAny();
     if (roll < 78) return SpinAny();
     if (roll < 97) return PickAny();
-    return MoveClock();
+    if (roll < 99) return MoveClock();
+    return ToggleClipboard();
   }
 
   std::string Plot() {
@@ -275,6 +276,14 @@ class Monkey {
     Note("clock " + std::to_string(t.year) + "-" + std::to_string(t.month) + "-" +
          std::to_string(t.day) + " " + std::to_string(t.hour) + ":" + std::to_string(t.minute));
     hands_.SetClock(t);
+    return {};
+  }
+
+  // Another program takes the clipboard, or lets it go.
+  std::string ToggleClipboard() {
+    refusing_ = !refusing_;
+    Note(refusing_ ? "the clipboard refuses text" : "the clipboard takes text again");
+    hands_.SetClipboardRefuses(refusing_);
     return {};
   }
 

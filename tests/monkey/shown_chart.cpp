@@ -4,13 +4,13 @@
 #include <cmath>
 #include <string_view>
 
-#include "chart/plot_texts.h"
 #include "chart/vocabulary.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/text/gbk.h"
 #include "runtime/values/value_ops.h"
 #include "ui/main_window_ids.h"
+#include "ui/window_texts.h"
 
 namespace veltrane::monkey {
 namespace {
@@ -86,12 +86,12 @@ std::string ShownChartMismatch(const chart::Chart& want) {
            FamilyMismatch("反扑", ui::kCounterDeityBoxes, want,
                           [](const PalaceCell& c) { return c.counter_deity; }),
            TextMismatch("编辑框2", ui::kPillarsBox, runtime::kEditContent,
-                        chart::PillarsText(want.pillars).view()),
+                        ui::PillarsText(want.pillars).view()),
            TextMismatch("标签24", ui::kTermLabel, runtime::kLabelCaption,
-                        chart::TermText(want).view()),
-           TextMismatch("标签23", ui::kXunLabel, runtime::kLabelCaption, chart::XunText(want)),
+                        ui::TermText(want).view()),
+           TextMismatch("标签23", ui::kXunLabel, runtime::kLabelCaption, ui::XunText(want)),
            TextMismatch("标签25", ui::kDutyLabel, runtime::kLabelCaption,
-                        chart::DutyText(want).view()),
+                        ui::DutyText(want).view()),
        }) {
     if (!m.empty()) return m;
   }

@@ -106,5 +106,18 @@ TEST_F(MessageBoxFailure, ACopyWhoseConfirmationCannotShowStillCopiesAndTheWindo
   EXPECT_NE(runtime::Utf8FromGbk(platform_.ClipboardText()), copied);
 }
 
+TEST_F(MessageBoxFailure, ARefusedCopyWhoseErrorBoxCannotShowKeepsTheClipboard) {
+  Start(kClock);
+  ASSERT_TRUE(platform_.Click(H(kCopyButton)));
+  const std::string held = platform_.ClipboardText();
+  platform_.SetClipboardFails(true);
+  platform_.SetMessageBoxFails(true);
+  Type(kHourBox, "5");
+  ASSERT_TRUE(platform_.Click(H(kPlotButton)));
+  ASSERT_TRUE(platform_.Click(H(kCopyButton)));
+  EXPECT_EQ(platform_.ClipboardText(), held);
+  EXPECT_EQ(platform_.MessageBoxes().size(), 1u);  // the first copy's confirmation only
+}
+
 }  // namespace
 }  // namespace veltrane::ui
