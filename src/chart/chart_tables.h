@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "chart/plot_chart.h"
 #include "chart/table_array.h"
 #include "chart/vocabulary.h"
 #include "runtime/memory.h"
@@ -24,6 +25,7 @@ struct ChartTables {
 
 // Results of the last plotting that later actions read.
 struct KeptPlotting {
+  ChartDate date;                    // the date, hour and minute plotted
   runtime::HeapText ju_text;         // e.g. 阳遁1局
   runtime::HeapText duty_gate_name;  // e.g. 休门
   runtime::HeapText duty_star_name;  // e.g. 天蓬

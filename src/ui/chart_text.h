@@ -19,8 +19,8 @@ struct PalaceCellTexts {
   runtime::HeapText earth;    // E: earth stem
 };
 
-// Everything the table is made of: box texts as typed, the minute of the
-// copy, the nine cells and the three results the last plotting kept.
+// Everything the table is made of: the header texts (date, hour, minute,
+// pillars), the nine cells and the three results the last plotting kept.
 struct ChartTextSource {
   runtime::HeapText year;
   runtime::HeapText month;

@@ -4,6 +4,7 @@
 #include "chart/vocabulary.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
+#include "runtime/platform/platform.h"
 #include "runtime/text/gbk_literal.h"
 #include "runtime/values/value_ops.h"
 #include "ui/chart_text.h"
@@ -15,6 +16,9 @@ namespace {
 namespace ops = runtime::ops;
 using runtime::HeapText;
 
+// An OK button and the error icon.
+constexpr std::int32_t kErrorBoxStyle = platform::kMessageBoxIconError;
+
 // The text of the item a combo box shows; "" when it shows none.
 HeapText ShownItem(ControlId combo) {
   return ops::ItemText(kMainWindow, combo,
@@ -25,15 +29,17 @@ HeapText BoxText(ControlId edit) {
   return runtime::ReadText(kMainWindow, edit, runtime::kEditContent);
 }
 
-// Reads what the window shows now, with the clock's minute and the results
-// the last plotting kept.
+// Reads what the window shows now, with the results the last plotting kept.
+// The header names the moment that plotting was for, not date boxes edited
+// since, so it always describes the chart below it.
 ChartTextSource ReadShownChart() {
+  const chart::KeptPlotting& kept = chart::KeptPlottingResults();
   ChartTextSource source;
-  source.minute = ops::ToText(ops::MinuteOf(ops::Now()));
-  source.year = BoxText(kYearBox);
-  source.month = BoxText(kMonthBox);
-  source.day = BoxText(kDayBox);
-  source.hour = BoxText(kHourBox);
+  source.year = ops::ToText(kept.date.year);
+  source.month = ops::ToText(kept.date.month);
+  source.day = ops::ToText(kept.date.day);
+  source.hour = ops::ToText(kept.date.hour);
+  source.minute = ops::ToText(kept.date.minute);
   source.pillars = BoxText(kPillarsBox);
   for (int p = 1; p <= chart::kPalaceCount; ++p) {
     PalaceCellTexts& cell = source.palaces[p - 1];
@@ -47,7 +53,6 @@ ChartTextSource ReadShownChart() {
     cell.gate = ShownItem(kGateBoxes[k - 1]);
     cell.counter = ShownItem(kCounterDeityBoxes[k - 1]);
   }
-  const chart::KeptPlotting& kept = chart::KeptPlottingResults();
   source.ju_text = kept.ju_text.c_str();
   source.void_palaces = kept.void_palaces;
   source.horse_palace = kept.horse_palace;
@@ -58,10 +63,13 @@ ChartTextSource ReadShownChart() {
 
 void CopyChartText() {
   const HeapText text = BuildChartText(ReadShownChart());
-  ops::ClearClipboard();
-  ops::SetClipboardText(text.c_str());
-  // Said in every case, whether or not the clipboard took the text.
-  ops::ShowMessage(runtime::Gbk("已经整盘复制到剪切板！"), 0, runtime::Gbk("提示"));
+  // Setting replaces what the clipboard held, so a copy that fails leaves it
+  // as it was; success is said only when the clipboard took the text.
+  if (ops::SetClipboardText(text.c_str())) {
+    ops::ShowMessage(runtime::Gbk("已经整盘复制到剪切板！"), 0, runtime::Gbk("提示"));
+  } else {
+    ops::ShowMessage(runtime::Gbk("复制到剪切板失败！"), kErrorBoxStyle, runtime::Gbk("错误"));
+  }
 }
 
 }  // namespace veltrane::ui

@@ -157,7 +157,9 @@ TEST_F(PlotChartTest, DateBoxesAreClampedAndWrittenBack) {
       {{"2015", "4", "31", "0"}, {"2015", "4", "30", "0"}},  // start-up hour 0 stays
       {{"2015", "2", "29", "12"}, {"2015", "2", "28", "12"}},
       {{"2016", "2", "29", "12"}, {"2016", "2", "29", "12"}},
-      {{"abc", "", "x", "05"}, {"1800", "1", "1", "05"}},  // in range: left as typed
+      // Empty, unreadable or unusual texts show the number plotted.
+      {{"abc", "", "x", "05"}, {"1800", "1", "1", "5"}},
+      {{"2015.7", "3", "", ""}, {"2015", "3", "1", "0"}},
   };
   for (const ClampCase& c : cases) {
     Plot(c.typed[0], c.typed[1], c.typed[2], c.typed[3]);

@@ -207,6 +207,7 @@ class Platform {
   virtual int ShowMessageBox(std::string_view text_gbk, std::string_view title_gbk,
                              std::uint32_t style) = 0;
   virtual void ClearClipboard() = 0;
+  // Replaces the clipboard's text; false, with the clipboard as it was, when it refuses.
   virtual bool SetClipboardText(std::string_view gbk) = 0;
   virtual std::string ClipboardText() = 0;  // GBK
   virtual LocalTime Now() = 0;
