@@ -4,13 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_dates.h"
-#include "chart/chart_tables.h"
 #include "chart/plate_model.h"
 #include "chart/plot_chart.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/platform/headless/headless_platform.h"
 #include "runtime/process.h"
 #include "ui/copy_chart_handler.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"
 #include "ui/program.h"
@@ -30,7 +30,7 @@ class RunningProgram {
   }
   ~RunningProgram() {
     runtime::ShutdownRuntimeForTests();
-    chart::FreeChartTables();
+    ui::FreeKeptPlotting();
     runtime::ClearExitRoutines();
     ui::RingCounterState() = {};
   }
@@ -74,10 +74,6 @@ void BM_PlotChartClickOnly(benchmark::State& state) {
 BENCHMARK(BM_PlotChartClickOnly);
 
 void BM_PlotChartOnModel(benchmark::State& state) {
-  // The chart tables must be filled: the plotting reads its ju table and
-  // day lists through them.
-  chart::InitChartTables();
-  chart::FillChartTables();
   chart::PlateModel model;
   model.ResetChart();
   const std::vector<BenchDate>& dates = BenchDates();
@@ -87,7 +83,6 @@ void BM_PlotChartOnModel(benchmark::State& state) {
     benchmark::DoNotOptimize(c);
     i = (i + 1) % dates.size();
   }
-  chart::FreeChartTables();
   state.SetItemsProcessed(state.iterations());
   state.SetLabel("charts");
 }
@@ -97,8 +92,6 @@ BENCHMARK(BM_PlotChartOnModel);
 // stems and counter-deities laid with their stop tests, for charts whose
 // pillars, term and ju are already known.
 void BM_PlotPlatesOnModel(benchmark::State& state) {
-  chart::InitChartTables();
-  chart::FillChartTables();
   std::vector<chart::Chart> charts;
   for (const BenchDate& d : BenchDates()) charts.push_back(chart::ComputeChart(d.date));
   chart::PlateModel model;
@@ -110,7 +103,6 @@ void BM_PlotPlatesOnModel(benchmark::State& state) {
     benchmark::DoNotOptimize(c);
     i = (i + 1) % charts.size();
   }
-  chart::FreeChartTables();
   state.SetItemsProcessed(state.iterations());
   state.SetLabel("charts");
 }

@@ -1,6 +1,5 @@
 #include "ui/copy_chart_handler.h"
 
-#include "chart/chart_tables.h"
 #include "chart/vocabulary.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
@@ -8,6 +7,7 @@
 #include "runtime/text/gbk_literal.h"
 #include "runtime/values/value_ops.h"
 #include "ui/chart_text.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 
 namespace veltrane::ui {
@@ -33,7 +33,7 @@ HeapText BoxText(ControlId edit) {
 // The header names the moment that plotting was for, not date boxes edited
 // since, so it always describes the chart below it.
 ChartTextSource ReadShownChart() {
-  const chart::KeptPlotting& kept = chart::KeptPlottingResults();
+  const KeptPlotting& kept = KeptPlottingResults();
   ChartTextSource source;
   source.year = ops::ToText(kept.date.year);
   source.month = ops::ToText(kept.date.month);

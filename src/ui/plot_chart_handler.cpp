@@ -4,15 +4,15 @@
 #include <cmath>
 #include <string_view>
 
-#include "chart/chart_tables.h"
 #include "chart/plot_chart.h"
-#include "chart/plot_texts.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/memory.h"
 #include "runtime/values/value_ops.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"
+#include "ui/window_texts.h"
 
 namespace veltrane::ui {
 namespace {
@@ -84,10 +84,10 @@ void MoveMarker(ControlId marker, int palace, int offset) {
 }
 
 void WriteSummary(const chart::Chart& chart) {
-  WriteTextIfChanged(kPillarsBox, runtime::kEditContent, chart::PillarsText(chart.pillars).view());
-  WriteTextIfChanged(kTermLabel, runtime::kLabelCaption, chart::TermText(chart).view());
-  WriteTextIfChanged(kXunLabel, runtime::kLabelCaption, chart::XunText(chart));
-  WriteTextIfChanged(kDutyLabel, runtime::kLabelCaption, chart::DutyText(chart).view());
+  WriteTextIfChanged(kPillarsBox, runtime::kEditContent, PillarsText(chart.pillars).view());
+  WriteTextIfChanged(kTermLabel, runtime::kLabelCaption, TermText(chart).view());
+  WriteTextIfChanged(kXunLabel, runtime::kLabelCaption, XunText(chart));
+  WriteTextIfChanged(kDutyLabel, runtime::kLabelCaption, DutyText(chart).view());
   MoveMarker(kVoidMarkerLabel1, chart.void_palaces[0], kVoidMarkerOffset);
   MoveMarker(kVoidMarkerLabel2, chart.void_palaces[1], kVoidMarkerOffset);
   MoveMarker(kHorseMarkerLabel, chart.horse_palace, kHorseMarkerOffset);
@@ -100,10 +100,10 @@ void Keep(HeapText& kept, std::string_view gbk_text) {
 
 // The results that the copy and the next plotting read.
 void KeepResults(const chart::Chart& chart) {
-  chart::KeptPlotting& kept = chart::KeptPlottingResults();
-  Keep(kept.ju_text, chart::JuText(chart).view());
-  Keep(kept.duty_gate_name, chart::GateText(chart.duty_gate));
-  Keep(kept.duty_star_name, chart::StarText(chart.duty_star));
+  KeptPlotting& kept = KeptPlottingResults();
+  Keep(kept.ju_text, JuText(chart).view());
+  Keep(kept.duty_gate_name, GateText(chart.duty_gate));
+  Keep(kept.duty_star_name, StarText(chart.duty_star));
   kept.date = chart.date;
   kept.void_palaces = chart.void_palaces;
   kept.horse_palace = chart.horse_palace;

@@ -6,12 +6,12 @@
 #include "app/version.h"
 #include "calendar/date_time.h"
 #include "calendar/lunar_date.h"
-#include "chart/chart_tables.h"
 #include "chart/vocabulary.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/text/gbk.h"
 #include "runtime/values/value_ops.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 
 namespace veltrane::app {
@@ -109,7 +109,7 @@ TermLabelParts SplitTermLabel(std::string_view utf8) {
 }
 
 ordered_json ShownChartJson(const ChartMoment& moment) {
-  const chart::KeptPlotting& kept = chart::KeptPlottingResults();
+  const ui::KeptPlotting& kept = ui::KeptPlottingResults();
   const TermLabelParts term = SplitTermLabel(ShownText(ui::kTermLabel, runtime::kLabelCaption));
 
   ordered_json chart = ordered_json::object();

@@ -6,11 +6,17 @@
 #include <cstdio>
 #include <string_view>
 
-#include "chart/plot_texts.h"
 #include "runtime/text/gbk.h"
+#include "ui/window_texts.h"
 
 namespace veltrane::chart::reference {
 namespace {
+
+using ui::DutyText;
+using ui::JuText;
+using ui::PillarsText;
+using ui::TermText;
+using ui::XunText;
 
 template <std::size_t N>
 std::string ItemText(const std::array<std::string_view, N>& items, int i) {

@@ -15,18 +15,24 @@
 #include "calendar/solar_term_moment.h"
 #include "chart/pillars.h"
 #include "chart/plot_chart.h"
-#include "chart/plot_texts.h"
 #include "chart/term_in_force.h"
 #include "chart/vocabulary.h"
 #include "plot_reference.h"
 #include "plot_reference_diff.h"
 #include "runtime/text/gbk.h"
+#include "ui/window_texts.h"
 #include "worked_chart_palaces.h"
 
 namespace veltrane::chart {
 namespace {
 
 namespace ref = reference;
+using ui::CounterDeityText;
+using ui::DeityText;
+using ui::GateText;
+using ui::InstrumentText;
+using ui::StarText;
+using ui::TermName;
 
 // A date and time to plot.
 struct When {

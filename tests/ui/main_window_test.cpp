@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_tables.h"
 #include "chart/plate_model.h"
 #include "program_fixture.h"
 #include "runtime/form/form_runtime.h"
@@ -46,7 +45,6 @@ class MainWindowTest : public ProgramFixture {
     handlers_[HandlerRef(Handler::OnMainWindowCreated)] = nullptr;
     template_ = MainWindowTemplate();
     runtime::InitRuntime(template_, handlers_);
-    chart::InitChartTables();
     runtime::LoadWindow(kMainWindow);
   }
 

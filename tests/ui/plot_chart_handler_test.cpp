@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/chart_tables.h"
 #include "chart/vocabulary.h"
 #include "program_fixture.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/text/gbk.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"
 #include "worked_chart_palaces.h"
@@ -101,7 +101,7 @@ constexpr platform::LocalTime kWorkedClock = {2001, 12, 27, 4, 20, 0, 0};
 TEST_F(PlotChartTest, StartUpPlotsTheWorkedChartForItsClock) {
   Start(kWorkedClock);
   ExpectWorkedChart();
-  const chart::KeptPlotting& kept = chart::KeptPlottingResults();
+  const KeptPlotting& kept = KeptPlottingResults();
   EXPECT_EQ(runtime::Utf8FromGbk(kept.ju_text.view()), "阳遁1局");
   EXPECT_EQ(kept.void_palaces, (std::array<int, 2>{6, 6}));
   EXPECT_EQ(kept.horse_palace, 2);
