@@ -216,7 +216,8 @@ class Platform {
 
   // Process services.
   // Modal message box without an owner; returns the button code pressed
-  // (1 = OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No).
+  // (1 = OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No), 0 when the
+  // box could not be shown.
   virtual int ShowMessageBox(std::string_view text_gbk, std::string_view title_gbk,
                              std::uint32_t style) = 0;
   virtual void ClearClipboard() = 0;

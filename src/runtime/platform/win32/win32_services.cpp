@@ -2,7 +2,6 @@
 // boxes, clipboard, clock and process end.
 #include <windows.h>
 
-#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -52,14 +51,6 @@ bool Offer(UINT format, HGLOBAL block) {
   return false;
 }
 
-// The answer of a box that could not be shown: the first button of its set
-// (OK, OK, Abort, Yes, Yes, Retry).
-int FirstAnswer(std::uint32_t style) {
-  static constexpr std::array<int, 6> kFirst = {IDOK, IDOK, IDABORT, IDYES, IDYES, IDRETRY};
-  const std::uint32_t set = style & MB_TYPEMASK;
-  return set < kFirst.size() ? kFirst[set] : IDOK;
-}
-
 }  // namespace
 
 HWND Win32Platform::DialogRootOf(HWND hwnd) const {
@@ -107,9 +98,9 @@ int Win32Platform::ShowMessageBox(std::string_view text_gbk, std::string_view ti
   // No owner; modal to every window of the program unless the style says otherwise.
   UINT flags = style;
   if ((flags & MB_MODEMASK) == 0) flags |= MB_TASKMODAL;
-  const int answer = MessageBoxExW(nullptr, text.c_str(), title.c_str(), flags,
-                                   MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED));
-  return answer != 0 ? answer : FirstAnswer(style);
+  // 0 when the box could not be shown.
+  return MessageBoxExW(nullptr, text.c_str(), title.c_str(), flags,
+                       MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED));
 }
 
 void Win32Platform::ClearClipboard() {
