@@ -11,7 +11,7 @@ int main() {
   veltrane::platform::Win32Platform platform;
   veltrane::platform::InstallPlatform(&platform);
   // Runs until the window is closed, then ends the process through the exit routines.
-  return veltrane::ui::RunProgram();
+  veltrane::ui::RunProgram();
 }
 
 #else
