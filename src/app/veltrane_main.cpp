@@ -22,5 +22,5 @@ int main(int argc, char** argv) {
   veltrane::platform::QtPlatform platform(std::move(app));
   veltrane::platform::InstallPlatform(&platform);
   // Runs until the window is closed, then ends the process through the exit routines.
-  return veltrane::ui::RunProgram();
+  veltrane::ui::RunProgram();
 }
