@@ -10,7 +10,7 @@
 #include "app/version.h"
 #include "calendar/date_time.h"
 #include "calendar/lunar_tables.h"
-#include "chart/chart_view.h"
+#include "chart/plot_lookups.h"
 #include "chart/vocabulary.h"
 
 namespace veltrane::app {
@@ -23,18 +23,59 @@ constexpr bool NeedsNoEscape(std::string_view text) {
   }
   return true;
 }
-template <std::size_t N>
-constexpr bool NoneNeedsEscape(const std::array<std::string_view, N>& texts) {
-  for (std::string_view t : texts) {
-    if (!NeedsNoEscape(t)) return false;
-  }
-  return true;
+
+// A vocabulary text as a JSON value ("天蓬", or null), padded to a fixed block
+// so that it is copied with one fixed-size move instead of a call per text.
+struct JsonText {
+  static constexpr std::size_t kBlock = 16;
+  std::array<char, kBlock> bytes{};
+  std::size_t size = 0;
+};
+
+constexpr JsonText ToJsonText(std::string_view text, bool quoted) {
+  JsonText json;
+  if (!NeedsNoEscape(text) || text.size() + 2 > JsonText::kBlock) throw "text unfit for JSON";
+  if (quoted) json.bytes[json.size++] = '"';
+  for (char c : text) json.bytes[json.size++] = c;
+  if (quoted) json.bytes[json.size++] = '"';
+  return json;
 }
-static_assert(NoneNeedsEscape(chart::kStemNames) && NoneNeedsEscape(chart::kBranchNames) &&
-              NoneNeedsEscape(chart::kInstrumentNames) && NoneNeedsEscape(chart::kStarNames) &&
-              NoneNeedsEscape(chart::kGateNames) && NoneNeedsEscape(chart::kDeityNames) &&
-              NoneNeedsEscape(chart::kDeityShortNames) && NoneNeedsEscape(chart::kTermNames) &&
-              NoneNeedsEscape(chart::kYuanNames));
+
+// The JSON values of a list's items; entry N, for an index outside the list, is null.
+template <std::size_t N>
+constexpr std::array<JsonText, N + 1> JsonTexts(const std::array<std::string_view, N>& list) {
+  std::array<JsonText, N + 1> texts{};
+  for (std::size_t i = 0; i < N; ++i) texts[i] = ToJsonText(list[i], true);
+  texts[N] = ToJsonText("null", false);
+  return texts;
+}
+
+constexpr auto kJsonInstruments = JsonTexts(chart::kInstrumentNames);
+constexpr auto kJsonStars = JsonTexts(chart::kStarNames);
+constexpr auto kJsonGates = JsonTexts(chart::kGateNames);
+constexpr auto kJsonDeities = JsonTexts(chart::kDeityNames);
+constexpr auto kJsonShortDeities = JsonTexts(chart::kDeityShortNames);
+constexpr auto kJsonTerms = JsonTexts(chart::kTermNames);
+constexpr auto kJsonYuan = JsonTexts(chart::kYuanNames);
+constexpr auto kJsonXun = [] {
+  std::array<std::string_view, chart::kXunCount> heads{};
+  for (std::size_t i = 0; i < heads.size(); ++i) heads[i] = chart::kXunHeads[i].text;
+  return JsonTexts(heads);
+}();
+// The sixty names, stem then branch, 1 = 甲子 at index 0.
+constexpr auto kJsonGanZhi = [] {
+  std::array<JsonText, chart::kGanZhiCount> names{};
+  for (int n = 1; n <= chart::kGanZhiCount; ++n) {
+    const std::string_view stem = chart::kStemNames[chart::StemOfGanZhi(n) - 1];
+    const std::string_view branch = chart::kBranchNames[chart::BranchOfGanZhi(n) - 1];
+    std::array<char, JsonText::kBlock> both{};
+    std::size_t size = 0;
+    for (char c : stem) both[size++] = c;
+    for (char c : branch) both[size++] = c;
+    names[static_cast<std::size_t>(n - 1)] = ToJsonText({both.data(), size}, true);
+  }
+  return names;
+}();
 
 // A chart's line is built in a stack buffer and appended in one piece: the
 // many small appends of a growing string cost more than the chart itself.
@@ -54,19 +95,15 @@ class LineBuffer {
   }
   void Char(char c) { *end_++ = c; }
   void Int(int value) { end_ = std::to_chars(end_, end_ + 12, value).ptr; }
-  void Quoted(std::string_view text) {
-    Char('"');
-    Raw(text);
-    Char('"');
+  void Text(const JsonText& text) {
+    std::memcpy(end_, text.bytes.data(), JsonText::kBlock);
+    end_ += text.size;
   }
-  // The quoted item `index` of a list, or null outside it.
+  // The JSON value of item `index` of a list: the item quoted, or null outside it.
   template <std::size_t N>
-  void Item(const std::array<std::string_view, N>& list, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= N) {
-      Raw("null");
-    } else {
-      Quoted(list[static_cast<std::size_t>(index)]);
-    }
+  void Item(const std::array<JsonText, N>& texts, int index) {
+    const bool inside = index >= 0 && static_cast<std::size_t>(index) < N - 1;
+    Text(texts[inside ? static_cast<std::size_t>(index) : N - 1]);
   }
   // A non-negative number, zero-padded to `width` digits.
   void Padded(int value, int width) {
@@ -85,7 +122,8 @@ void Pillars(LineBuffer& out, const chart::Pillars& p) {
   const int pillars[] = {p.year, p.month, p.day, p.hour};
   for (std::size_t i = 0; i < 4; ++i) {
     if (i > 0) out.Char(',');
-    out.Quoted(chart::GanZhiName(pillars[i]));
+    out.Text(kJsonGanZhi[static_cast<std::size_t>(
+        ((pillars[i] - 1) % chart::kGanZhiCount + chart::kGanZhiCount) % chart::kGanZhiCount)]);
   }
   out.Char(']');
 }
@@ -95,22 +133,22 @@ void Palace(LineBuffer& out, int p, const chart::PalaceCell& cell) {
   out.Char('"');
   out.Int(p);
   out.Raw("\":{\"earth\":");
-  out.Item(chart::kInstrumentNames, cell.earth_stem);
+  out.Item(kJsonInstruments, cell.earth_stem);
   out.Raw(",\"heaven\":");
-  out.Item(chart::kInstrumentNames, cell.heaven_stem);
+  out.Item(kJsonInstruments, cell.heaven_stem);
   if (ring) {
     out.Raw(",\"star\":");
-    out.Item(chart::kStarNames, cell.star);
+    out.Item(kJsonStars, cell.star);
     out.Raw(",\"gate\":");
-    out.Item(chart::kGateNames, cell.gate);
+    out.Item(kJsonGates, cell.gate);
     out.Raw(",\"deity\":");
-    out.Item(chart::kDeityNames, cell.deity);
+    out.Item(kJsonDeities, cell.deity);
   }
   out.Raw(",\"hidden\":");
-  out.Item(chart::kInstrumentNames, cell.hidden_stem);
+  out.Item(kJsonInstruments, cell.hidden_stem);
   if (ring) {
     out.Raw(",\"counter_deity\":");
-    out.Item(chart::kDeityShortNames, cell.counter_deity);
+    out.Item(kJsonShortDeities, cell.counter_deity);
   }
   out.Char('}');
 }
@@ -157,17 +195,13 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
   Moment(out, moment);
   Pillars(out, chart.pillars);
   out.Raw(",\"term\":");
-  out.Item(chart::kTermNames, chart.term - 1);
+  out.Item(kJsonTerms, chart.term - 1);
   out.Raw(",\"yuan\":");
-  out.Item(chart::kYuanNames, static_cast<int>(chart.yuan) - 1);
+  out.Item(kJsonYuan, static_cast<int>(chart.yuan) - 1);
   out.Raw(chart.yin() ? ",\"dun\":\"阴\",\"ju\":" : ",\"dun\":\"阳\",\"ju\":");
   out.Int(std::abs(chart.ju));
   out.Raw(",\"xun\":");
-  if (chart.xun >= 0 && chart.xun < chart::kXunCount) {
-    out.Quoted(chart::kXunHeads[static_cast<std::size_t>(chart.xun)].text);
-  } else {
-    out.Raw("null");
-  }
+  out.Item(kJsonXun, chart.xun);
   out.Raw(",\"void_palaces\":[");
   out.Int(chart.void_palaces[0]);
   out.Char(',');
@@ -175,11 +209,11 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
   out.Raw("],\"horse_palace\":");
   out.Int(chart.horse_palace);
   out.Raw(",\"duty_star\":");
-  out.Item(chart::kStarNames, chart.duty_star);
+  out.Item(kJsonStars, chart.duty_star);
   out.Raw(",\"duty_star_palace\":");
   out.Int(chart.duty_star_palace);
   out.Raw(",\"duty_gate\":");
-  out.Item(chart::kGateNames, chart.duty_gate);
+  out.Item(kJsonGates, chart.duty_gate);
   out.Raw(",\"duty_gate_palace\":");
   out.Int(chart.duty_gate_palace);
   out.Raw(",\"palaces\":{");

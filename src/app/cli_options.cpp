@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <optional>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -46,6 +48,24 @@ Result<ChartMoment> MomentOption(const char* name, const std::string& value) {
   return moment;
 }
 
+// CLI11 takes "--json=" as the switch set and "--step-minutes=" as no value
+// at all, so an option written with "=" is checked before it parses: a switch
+// takes no value, and every other option needs a non-empty one.
+std::optional<std::string> AssignedValueFault(CLI::App& app, int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--") break;  // what follows is positional
+    const std::size_t eq = arg.find('=');
+    if (!arg.starts_with("--") || eq == std::string_view::npos) continue;
+    const std::string name(arg.substr(0, eq));
+    const CLI::Option* option = app.get_option_no_throw(name);
+    if (option == nullptr) continue;  // the parser names an unknown option itself
+    if (option->get_expected_max() == 0) return name + " takes no value: write " + name;
+    if (eq + 1 == arg.size()) return name + "= needs a value";
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
@@ -80,6 +100,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   app.add_option("when", when, "Date and time of one chart (default: now)")
       ->type_name("YYYY-MM-DD HH:MM");
 
+  if (auto fault = AssignedValueFault(app, argc, argv)) return Bad(*fault);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {

@@ -9,12 +9,15 @@
 #include <array>
 #include <string>
 
+#include "calendar/gregorian.h"
 #include "chart/plot_chart.h"
 #include "plot_reference.h"
 #include "plot_reference_diff.h"
 
 namespace veltrane::chart {
 namespace {
+
+using calendar::DaysInMonth;
 
 namespace ref = reference;
 
@@ -63,7 +66,8 @@ struct Coverage {
 TEST(PlotReferenceSweepTest, EveryTwoHoursFrom1900To2100BoxByBox) {
   PlateModel model;
   ref::Boxes boxes;
-  ref::PlaceStarBoxes(model, boxes);
+  ui::CentreMarkers markers;
+  ref::PlaceStarBoxes(markers, boxes);
   Coverage coverage;
   long charts = 0;
   int failures = 0;
@@ -79,7 +83,7 @@ TEST(PlotReferenceSweepTest, EveryTwoHoursFrom1900To2100BoxByBox) {
           ++charts;
           const std::string diff = ref::ChartDifferences(engine, expected) +
                                    ref::TextDifferences(engine, expected) +
-                                   ref::BoxDifferences(model, boxes);
+                                   ref::BoxDifferences(model, markers, boxes);
           if (!diff.empty() && ++failures <= 20) {
             ADD_FAILURE() << Describe(y, m, d, h, mi) << ": " << diff;
           }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calendar/date_time.h"
+#include "calendar/gregorian.h"
 #include "calendar/solar_term_moment.h"
 #include "chart/pillars.h"
 #include "chart/plot_chart.h"
@@ -25,6 +26,8 @@
 
 namespace veltrane::chart {
 namespace {
+
+using calendar::DaysInMonth;
 
 namespace ref = reference;
 using ui::CounterDeityText;
@@ -288,7 +291,8 @@ TEST(PlotReferenceTest, AgreesOnDatesThatNeedClamping) {
 TEST(PlotReferenceTest, OneModelCarriedFromChartToChartAgreesBoxByBox) {
   PlateModel model;
   ref::Boxes boxes;
-  ref::PlaceStarBoxes(model, boxes);
+  ui::CentreMarkers markers;
+  ref::PlaceStarBoxes(markers, boxes);
   int failures = 0;
   long charts = 0;
   for (int day = 1; day <= 60; ++day) {
@@ -298,7 +302,7 @@ TEST(PlotReferenceTest, OneModelCarriedFromChartToChartAgreesBoxByBox) {
       const ref::Chart expected = ref::PlotChart(boxes, w.year, w.month, w.day, w.hour, w.minute);
       const std::string diff = ref::ChartDifferences(engine, expected) +
                                ref::TextDifferences(engine, expected) +
-                               ref::BoxDifferences(model, boxes);
+                               ref::BoxDifferences(model, markers, boxes);
       ++charts;
       if (!diff.empty() && ++failures <= 20) ADD_FAILURE() << Describe(w) << ": " << diff;
     }

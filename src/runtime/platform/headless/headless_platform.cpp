@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
 #include "runtime/platform/local_clock.h"
 #include "runtime/text/gbk.h"
@@ -278,8 +279,8 @@ int HeadlessPlatform::GetSelection(Handle combo) {
 
 void HeadlessPlatform::SetSelection(Handle combo, int index) {
   if (HeadlessControl* c = LiveOf(combo, ControlKind::ComboBox)) {
-    const bool inside = index >= 0 && static_cast<std::size_t>(index) < c->combo.items.size();
-    c->selection = inside ? index : -1;
+    const int last = static_cast<int>(c->combo.items.size()) - 1;
+    c->selection = std::clamp(index, -1, last);
   }
 }
 
@@ -488,7 +489,8 @@ bool HeadlessPlatform::PressKey(Key key) {
 // --- Loop and process services --------------------------------------------------
 
 void HeadlessPlatform::RunMessageLoop() {
-  quit_ = false;
+  // A quit asked for before the loop ran ends it at once, as a posted quit would.
+  if (std::exchange(quit_, false)) return;
   while (!quit_ && !tasks_.empty()) {
     std::function<void()> task = std::move(tasks_.front());
     tasks_.pop_front();
@@ -507,6 +509,7 @@ void HeadlessPlatform::ProcessPendingEvents() {
 
 int HeadlessPlatform::ShowMessageBox(std::string_view text_gbk, std::string_view title_gbk,
                                      std::uint32_t style) {
+  if (message_box_fails_) return 0;
   message_boxes_.push_back({std::string(text_gbk), std::string(title_gbk), style});
   const MessageBoxRecord record = message_boxes_.back();
   if (echo_) {
