@@ -609,13 +609,41 @@ Handle Win32Platform::FocusedControl() {
 }
 
 void Win32Platform::SetFocus(Handle handle) {
-  if (const Entry* entry = Find(handle)) ::SetFocus(entry->hwnd);
+  const Entry* entry = Find(handle);
+  if (entry != nullptr && entry->focusable) ::SetFocus(entry->hwnd);
+}
+
+void Win32Platform::SetTabOrder(Handle window, const std::vector<Handle>& order) {
+  if (Entry* entry = FindOf(window, Kind::kWindow)) entry->tab_order = order;
+}
+
+void Win32Platform::SetFocusable(Handle control, bool focusable) {
+  Entry* entry = Find(control);
+  if (entry == nullptr || entry->kind == Kind::kWindow || entry->focusable == focusable) return;
+  entry->focusable = focusable;
+  const LONG_PTR style = GetWindowLongPtrW(entry->hwnd, GWL_STYLE);
+  if (!focusable) {
+    // Without WS_TABSTOP the dialog keys pass it by as well.
+    entry->tab_stop = (style & WS_TABSTOP) != 0;
+    SetWindowLongPtrW(entry->hwnd, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    if (GetFocus() == entry->hwnd) ::SetFocus(GetAncestor(entry->hwnd, GA_ROOT));
+  } else if (entry->tab_stop) {
+    SetWindowLongPtrW(entry->hwnd, GWL_STYLE, style | WS_TABSTOP);
+  }
 }
 
 Size Win32Platform::ScreenSize() {
   const int dpi = win32::SystemDpi();
   return Size{Unscale(GetSystemMetrics(SM_CXSCREEN), dpi),
               Unscale(GetSystemMetrics(SM_CYSCREEN), dpi)};
+}
+
+Rect Win32Platform::WorkArea() {
+  RECT r{};
+  if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0) == FALSE) return Platform::WorkArea();
+  const int dpi = win32::SystemDpi();
+  return Rect{Unscale(r.left, dpi), Unscale(r.top, dpi), Unscale(r.right - r.left, dpi),
+              Unscale(r.bottom - r.top, dpi)};
 }
 
 // --- Window procedures -----------------------------------------------------------

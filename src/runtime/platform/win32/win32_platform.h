@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "runtime/platform/platform.h"
 #include "runtime/platform/win32/fonts.h"
@@ -57,7 +58,10 @@ class Win32Platform final : public Platform {
   void PlaceBelow(Handle handle, Handle above) override;
   Handle FocusedControl() override;
   void SetFocus(Handle handle) override;
+  void SetTabOrder(Handle window, const std::vector<Handle>& order) override;
+  void SetFocusable(Handle control, bool focusable) override;
   Size ScreenSize() override;
+  Rect WorkArea() override;
 
   void RunMessageLoop() override;
   void QuitMessageLoop() override;
@@ -97,6 +101,9 @@ class Win32Platform final : public Platform {
     bool shown_once = false;    // a top-level window
     HWND last_focus = nullptr;  // a top-level window: focus to give back on activation
     int max_length = 0;         // an edit box, in GBK bytes
+    bool focusable = true;      // as the runtime's keyboard order decides
+    bool tab_stop = false;      // had WS_TABSTOP before it was made unfocusable
+    std::vector<Handle> tab_order;  // a top-level window: the runtime's Tab order
   };
 
   static LRESULT CALLBACK TopProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
@@ -132,6 +139,8 @@ class Win32Platform final : public Platform {
   // The root window of a message, when it is one of ours: for dialog keys.
   HWND DialogRootOf(HWND hwnd) const;
   bool TranslateDialogKey(MSG& msg) const;
+  // Tab and Shift+Tab along the window's tab order; false when it has none.
+  bool MoveFocusAlongTabOrder(HWND root, bool backwards) const;
 
   EventSink* sink_ = nullptr;
   std::map<Handle, Entry> entries_;

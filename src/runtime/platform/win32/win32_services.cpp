@@ -2,6 +2,8 @@
 // boxes, clipboard, clock and process end.
 #include <windows.h>
 
+#include <algorithm>
+
 #include <cstdio>
 #include <cstring>
 
@@ -61,9 +63,41 @@ HWND Win32Platform::DialogRootOf(HWND hwnd) const {
 }
 
 bool Win32Platform::TranslateDialogKey(MSG& msg) const {
-  // Tab and Shift+Tab move through the tab stops in stacking order.
   HWND root = DialogRootOf(msg.hwnd);
-  return root != nullptr && IsDialogMessageW(root, &msg) != FALSE;
+  if (root == nullptr) return false;
+  // Tab and Shift+Tab follow the runtime's order; the other dialog keys stay Windows'.
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB &&
+      MoveFocusAlongTabOrder(root, (GetKeyState(VK_SHIFT) & 0x8000) != 0)) {
+    return true;
+  }
+  return IsDialogMessageW(root, &msg) != FALSE;
+}
+
+bool Win32Platform::MoveFocusAlongTabOrder(HWND root, bool backwards) const {
+  const Entry* window = Find(HandleOf(root));
+  if (window == nullptr || window->tab_order.empty()) return false;
+  const std::vector<Handle>& order = window->tab_order;
+  Handle focused = 0;
+  for (HWND focus = GetFocus(); focus != nullptr && focused == 0; focus = GetParent(focus)) {
+    focused = HandleOf(focus);
+  }
+  const auto n = static_cast<std::ptrdiff_t>(order.size());
+  const std::ptrdiff_t at = std::find(order.begin(), order.end(), focused) - order.begin();
+  for (std::ptrdiff_t step = 1; step <= n; ++step) {
+    // From outside the order, Tab starts at its first control and Shift+Tab at its last.
+    const std::ptrdiff_t from = at < n ? at : (backwards ? n : -1);
+    const std::ptrdiff_t i = ((from + (backwards ? -step : step)) % n + n) % n;
+    const Entry* next = Find(order[static_cast<std::size_t>(i)]);
+    if (next == nullptr || !next->focusable || IsWindowVisible(next->hwnd) == FALSE ||
+        IsWindowEnabled(next->hwnd) == FALSE) {
+      continue;
+    }
+    ::SetFocus(next->hwnd);
+    // As a dialog does: an edit box reached by Tab shows its text selected.
+    if (next->kind == Kind::kEdit) SendMessageW(next->hwnd, EM_SETSEL, 0, -1);
+    return true;
+  }
+  return false;
 }
 
 void Win32Platform::RunMessageLoop() {
