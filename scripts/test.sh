@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: a warnings-as-errors build with the
 # Qt platform (GUI tests offscreen, screenshot tests under Xvfb) and its Debian
-# package, then the portable layers again under AddressSanitizer and
+# package; the Windows programs cross-built once, their tests run under Wine;
+# then the portable layers again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,6 +20,11 @@ echo "== tests"
 ctest --test-dir build/ci --output-on-failure -j "$(nproc)"
 echo "== Debian package"
 scripts/check-package.sh build/ci
+
+echo "== build (Windows, mingw-w64) and its zip"
+scripts/build-windows.sh build/windows -DVELTRANE_HOST_CHART="$PWD/build/ci/src/app/veltrane-chart"
+echo "== Windows tests under Wine"
+ctest --test-dir build/windows --output-on-failure -j "$(nproc)" -LE sweep
 
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer)"
 scripts/build.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANE_WERROR=ON -DVELTRANE_QT=OFF \
