@@ -4,13 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_dates.h"
-#include "chart/chart_tables.h"
 #include "chart/plate_model.h"
 #include "chart/plot_chart.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/platform/headless/headless_platform.h"
 #include "runtime/process.h"
 #include "ui/copy_chart_handler.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"
 #include "ui/program.h"
@@ -30,7 +30,7 @@ class RunningProgram {
   }
   ~RunningProgram() {
     runtime::ShutdownRuntimeForTests();
-    chart::FreeChartTables();
+    ui::FreeKeptPlotting();
     runtime::ClearExitRoutines();
     ui::RingCounterState() = {};
   }
@@ -74,10 +74,6 @@ void BM_PlotChartClickOnly(benchmark::State& state) {
 BENCHMARK(BM_PlotChartClickOnly);
 
 void BM_PlotChartOnModel(benchmark::State& state) {
-  // The chart tables must be filled: the plotting reads its ju table and
-  // day lists through them.
-  chart::InitChartTables();
-  chart::FillChartTables();
   chart::PlateModel model;
   model.ResetChart();
   const std::vector<BenchDate>& dates = BenchDates();
@@ -87,18 +83,30 @@ void BM_PlotChartOnModel(benchmark::State& state) {
     benchmark::DoNotOptimize(c);
     i = (i + 1) % dates.size();
   }
-  chart::FreeChartTables();
   state.SetItemsProcessed(state.iterations());
   state.SetLabel("charts");
 }
 BENCHMARK(BM_PlotChartOnModel);
 
+// The typed core: ComputeChart on a fresh plate model, pillars and term
+// search included, no window and no runtime.
+void BM_ComputeChart(benchmark::State& state) {
+  const std::vector<BenchDate>& dates = BenchDates();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    chart::Chart c = chart::ComputeChart(dates[i].date);
+    benchmark::DoNotOptimize(c);
+    i = (i + 1) % dates.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.SetLabel("charts");
+}
+BENCHMARK(BM_ComputeChart);
+
 // The rings alone: earth plate, heaven plate and stars, deities, gates, hidden
 // stems and counter-deities laid with their stop tests, for charts whose
 // pillars, term and ju are already known.
 void BM_PlotPlatesOnModel(benchmark::State& state) {
-  chart::InitChartTables();
-  chart::FillChartTables();
   std::vector<chart::Chart> charts;
   for (const BenchDate& d : BenchDates()) charts.push_back(chart::ComputeChart(d.date));
   chart::PlateModel model;
@@ -110,7 +118,6 @@ void BM_PlotPlatesOnModel(benchmark::State& state) {
     benchmark::DoNotOptimize(c);
     i = (i + 1) % charts.size();
   }
-  chart::FreeChartTables();
   state.SetItemsProcessed(state.iterations());
   state.SetLabel("charts");
 }

@@ -1,14 +1,14 @@
 // Start-up to the first plotted chart on the headless platform: the runtime
 // reads the template, the main window and its 109 controls are created, and
-// the creation handler fills the tables and plots the clock's hour.
+// the creation handler plots the clock's hour.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
-#include "chart/chart_tables.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/platform/headless/headless_platform.h"
 #include "runtime/process.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_template.h"
 #include "ui/plate_binding.h"
 #include "ui/program.h"
@@ -18,7 +18,7 @@ namespace {
 
 void ShutDown() {
   runtime::ShutdownRuntimeForTests();
-  chart::FreeChartTables();
+  ui::FreeKeptPlotting();
   runtime::ClearExitRoutines();
   ui::RingCounterState() = {};
 }

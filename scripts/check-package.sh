@@ -61,6 +61,11 @@ for page in veltrane veltrane-chart; do
 done
 
 tool=$root/usr/bin/veltrane-chart
+# The manual page keeps up with the options the tool takes.
+manual=$(MANWIDTH=200 man -l "$root/usr/share/man/man1/veltrane-chart.1.gz" 2>/dev/null)
+for option in $("$tool" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+  [[ $manual == *"$option"* ]] || fail "veltrane-chart(1) does not describe $option"
+done
 [[ -x $root/usr/bin/veltrane ]] || fail "no veltrane program"
 missing=$(ldd "$root/usr/bin/veltrane" "$tool" | grep "not found" || true)
 [[ -z $missing ]] || fail "libraries not found: $missing"

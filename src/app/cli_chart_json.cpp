@@ -1,135 +1,262 @@
 #include "app/cli_chart_json.h"
 
+#include <array>
 #include <charconv>
-#include <string>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
 
 #include "app/version.h"
 #include "calendar/date_time.h"
-#include "calendar/lunar_date.h"
-#include "chart/chart_tables.h"
+#include "calendar/lunar_tables.h"
+#include "chart/plot_lookups.h"
 #include "chart/vocabulary.h"
-#include "runtime/controls/property_index.h"
-#include "runtime/form/form_runtime.h"
-#include "runtime/text/gbk.h"
-#include "runtime/values/value_ops.h"
-#include "ui/main_window_ids.h"
 
 namespace veltrane::app {
 namespace {
 
-using nlohmann::ordered_json;
-using runtime::Utf8FromGbk;
-using ui::ControlId;
-using ui::kMainWindow;
-
-std::string ShownText(ControlId control, runtime::PropertyIndex property) {
-  return Utf8FromGbk(runtime::ReadText(kMainWindow, control, property).view());
-}
-
-// The item a combo box shows, or null when it shows none.
-ordered_json ShownItem(ControlId combo) {
-  const runtime::HeapText item = runtime::ops::ItemText(
-      kMainWindow, combo, runtime::ReadInt(kMainWindow, combo, runtime::kComboSelection));
-  if (item.view().empty()) return nullptr;
-  return Utf8FromGbk(item.view());
-}
-
-// The four pillars of 编辑框2, two characters each.
-ordered_json Pillars() {
-  const runtime::HeapText shown =
-      runtime::ReadText(kMainWindow, ui::kPillarsBox, runtime::kEditContent);
-  const std::string_view gbk = shown.view();
-  ordered_json pillars = ordered_json::array();
-  std::size_t pos = 0;
-  while (pos < gbk.size()) {
-    std::size_t end = pos;
-    for (int chars = 0; chars < 2 && end < gbk.size(); ++chars) {
-      end += runtime::GbkCharLength(gbk, end);
-    }
-    pillars.push_back(Utf8FromGbk(gbk.substr(pos, end - pos)));
-    pos = end;
+// The vocabulary goes into JSON strings as it is: no text of it needs escaping.
+constexpr bool NeedsNoEscape(std::string_view text) {
+  for (char c : text) {
+    if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20) return false;
   }
-  return pillars;
+  return true;
 }
 
-ordered_json Palaces() {
-  ordered_json palaces = ordered_json::object();
-  for (int p = 1; p <= chart::kPalaceCount; ++p) {
-    ordered_json cell = ordered_json::object();
-    const std::size_t i = static_cast<std::size_t>(p - 1);
-    const int k = chart::RingPositionOfPalace(p);
-    const std::size_t r = static_cast<std::size_t>(k - 1);
-    cell["earth"] = ShownItem(ui::kEarthStemBoxes[i]);
-    cell["heaven"] = ShownItem(ui::kHeavenStemBoxes[i]);
-    if (k != 0) {
-      cell["star"] = ShownItem(ui::kStarBoxes[r]);
-      cell["gate"] = ShownItem(ui::kGateBoxes[r]);
-      cell["deity"] = ShownItem(ui::kDeityBoxes[r]);
-    }
-    cell["hidden"] = ShownItem(ui::kHiddenStemBoxes[i]);
-    if (k != 0) cell["counter_deity"] = ShownItem(ui::kCounterDeityBoxes[r]);
-    palaces[std::to_string(p)] = std::move(cell);
+// A vocabulary text as a JSON value ("天蓬", or null), padded to a fixed block
+// so that it is copied with one fixed-size move instead of a call per text.
+struct JsonText {
+  static constexpr std::size_t kBlock = 16;
+  std::array<char, kBlock> bytes{};
+  std::size_t size = 0;
+};
+
+constexpr JsonText ToJsonText(std::string_view text, bool quoted) {
+  JsonText json;
+  if (!NeedsNoEscape(text) || text.size() + 2 > JsonText::kBlock) throw "text unfit for JSON";
+  if (quoted) json.bytes[json.size++] = '"';
+  for (char c : text) json.bytes[json.size++] = c;
+  if (quoted) json.bytes[json.size++] = '"';
+  return json;
+}
+
+// The JSON values of a list's items; entry N, for an index outside the list, is null.
+template <std::size_t N>
+constexpr std::array<JsonText, N + 1> JsonTexts(const std::array<std::string_view, N>& list) {
+  std::array<JsonText, N + 1> texts{};
+  for (std::size_t i = 0; i < N; ++i) texts[i] = ToJsonText(list[i], true);
+  texts[N] = ToJsonText("null", false);
+  return texts;
+}
+
+constexpr auto kJsonInstruments = JsonTexts(chart::kInstrumentNames);
+constexpr auto kJsonStars = JsonTexts(chart::kStarNames);
+constexpr auto kJsonGates = JsonTexts(chart::kGateNames);
+constexpr auto kJsonDeities = JsonTexts(chart::kDeityNames);
+constexpr auto kJsonShortDeities = JsonTexts(chart::kDeityShortNames);
+constexpr auto kJsonTerms = JsonTexts(chart::kTermNames);
+constexpr auto kJsonYuan = JsonTexts(chart::kYuanNames);
+constexpr auto kJsonXun = [] {
+  std::array<std::string_view, chart::kXunCount> heads{};
+  for (std::size_t i = 0; i < heads.size(); ++i) heads[i] = chart::kXunHeads[i].text;
+  return JsonTexts(heads);
+}();
+// The sixty names, stem then branch, 1 = 甲子 at index 0.
+constexpr auto kJsonGanZhi = [] {
+  std::array<JsonText, chart::kGanZhiCount> names{};
+  for (int n = 1; n <= chart::kGanZhiCount; ++n) {
+    const std::string_view stem = chart::kStemNames[chart::StemOfGanZhi(n) - 1];
+    const std::string_view branch = chart::kBranchNames[chart::BranchOfGanZhi(n) - 1];
+    std::array<char, JsonText::kBlock> both{};
+    std::size_t size = 0;
+    for (char c : stem) both[size++] = c;
+    for (char c : branch) both[size++] = c;
+    names[static_cast<std::size_t>(n - 1)] = ToJsonText({both.data(), size}, true);
   }
-  return palaces;
+  return names;
+}();
+
+// A chart's line is built in a stack buffer and appended in one piece: the
+// many small appends of a growing string cost more than the chart itself.
+// Every text is a short vocabulary item and every number small, so an object
+// stays well under 2 kB; the buffer has twice that.
+class LineBuffer {
+ public:
+  void Raw(std::string_view text) {
+    std::memcpy(end_, text.data(), text.size());
+    end_ += text.size();
+  }
+  // A literal: its length is known here, so the copy needs no call.
+  template <std::size_t N>
+  void Raw(const char (&literal)[N]) {
+    std::memcpy(end_, literal, N - 1);
+    end_ += N - 1;
+  }
+  void Char(char c) { *end_++ = c; }
+  void Int(int value) { end_ = std::to_chars(end_, end_ + 12, value).ptr; }
+  void Text(const JsonText& text) {
+    std::memcpy(end_, text.bytes.data(), JsonText::kBlock);
+    end_ += text.size;
+  }
+  // The JSON value of item `index` of a list: the item quoted, or null outside it.
+  template <std::size_t N>
+  void Item(const std::array<JsonText, N>& texts, int index) {
+    const bool inside = index >= 0 && static_cast<std::size_t>(index) < N - 1;
+    Text(texts[inside ? static_cast<std::size_t>(index) : N - 1]);
+  }
+  // A non-negative number, zero-padded to `width` digits.
+  void Padded(int value, int width) {
+    for (int i = width - 1; i >= 0; --i, value /= 10) end_[i] = static_cast<char>('0' + value % 10);
+    end_ += width;
+  }
+  std::string_view View() const { return {bytes_, static_cast<std::size_t>(end_ - bytes_)}; }
+
+ private:
+  char bytes_[4096];
+  char* end_ = bytes_;
+};
+
+void Pillars(LineBuffer& out, const chart::Pillars& p) {
+  out.Raw(",\"pillars\":[");
+  const int pillars[] = {p.year, p.month, p.day, p.hour};
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (i > 0) out.Char(',');
+    out.Text(kJsonGanZhi[static_cast<std::size_t>(
+        ((pillars[i] - 1) % chart::kGanZhiCount + chart::kGanZhiCount) % chart::kGanZhiCount)]);
+  }
+  out.Char(']');
 }
 
-ordered_json Lunar(const ChartMoment& m) {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  bool leap = false;
-  const double moment = calendar::ComposeDateTime(m.year, m.month, m.day, m.hour, m.minute, 0);
-  if (!calendar::ToLunarDate(moment, year, month, day, leap)) return nullptr;
-  return ordered_json{{"year", year}, {"month", month}, {"day", day}, {"leap", leap}};
+void Palace(LineBuffer& out, int p, const chart::PalaceCell& cell) {
+  const bool ring = chart::RingPositionOfPalace(p) != 0;
+  out.Char('"');
+  out.Int(p);
+  out.Raw("\":{\"earth\":");
+  out.Item(kJsonInstruments, cell.earth_stem);
+  out.Raw(",\"heaven\":");
+  out.Item(kJsonInstruments, cell.heaven_stem);
+  if (ring) {
+    out.Raw(",\"star\":");
+    out.Item(kJsonStars, cell.star);
+    out.Raw(",\"gate\":");
+    out.Item(kJsonGates, cell.gate);
+    out.Raw(",\"deity\":");
+    out.Item(kJsonDeities, cell.deity);
+  }
+  out.Raw(",\"hidden\":");
+  out.Item(kJsonInstruments, cell.hidden_stem);
+  if (ring) {
+    out.Raw(",\"counter_deity\":");
+    out.Item(kJsonShortDeities, cell.counter_deity);
+  }
+  out.Char('}');
 }
 
-ordered_json TextOrNull(std::string text) {
-  if (text.empty()) return nullptr;
-  return text;
+void Lunar(LineBuffer& out, const std::optional<calendar::LunarDate>& lunar) {
+  out.Raw(",\"lunar\":");
+  if (!lunar) {
+    out.Raw("null");
+    return;
+  }
+  out.Raw("{\"year\":");
+  out.Int(lunar->year);
+  out.Raw(",\"month\":");
+  out.Int(lunar->month);
+  out.Raw(",\"day\":");
+  out.Int(lunar->day);
+  out.Raw(lunar->leap ? ",\"leap\":true}" : ",\"leap\":false}");
+}
+
+static_assert(NeedsNoEscape(kVersion));
+
+// {"veltrane":"…","date":"2001-12-27T04:00": the version that made the chart, and its moment.
+void Moment(LineBuffer& out, const ChartMoment& m) {
+  out.Raw("{\"veltrane\":\"");
+  out.Raw(kVersion);
+  out.Raw("\",\"date\":\"");
+  out.Padded(m.year, 4);
+  out.Char('-');
+  out.Padded(m.month, 2);
+  out.Char('-');
+  out.Padded(m.day, 2);
+  out.Char('T');
+  out.Padded(m.hour, 2);
+  out.Char(':');
+  out.Padded(m.minute, 2);
+  out.Char('"');
 }
 
 }  // namespace
 
-TermLabelParts SplitTermLabel(std::string_view utf8) {
-  // term ":" yuan " " dun "遁" ju "局"
-  TermLabelParts parts;
-  const std::size_t colon = utf8.find(':');
-  const std::size_t blank = utf8.find(' ', colon == std::string_view::npos ? 0 : colon);
-  if (colon == std::string_view::npos || blank == std::string_view::npos) return parts;
-  parts.term = std::string(utf8.substr(0, colon));
-  parts.yuan = std::string(utf8.substr(colon + 1, blank - colon - 1));
-  const std::string_view dun_ju = utf8.substr(blank + 1);
-  constexpr std::string_view kDun = "遁";
-  const std::size_t dun_end = dun_ju.find(kDun);
-  if (dun_end == std::string_view::npos) return parts;
-  parts.dun = std::string(dun_ju.substr(0, dun_end));
-  const std::string_view number = dun_ju.substr(dun_end + kDun.size());
-  std::from_chars(number.data(), number.data() + number.size(), parts.ju);
-  return parts;
+void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::Chart& chart,
+                     const std::optional<calendar::LunarDate>& lunar) {
+  LineBuffer out;
+  Moment(out, moment);
+  Pillars(out, chart.pillars);
+  out.Raw(",\"term\":");
+  out.Item(kJsonTerms, chart.term - 1);
+  out.Raw(",\"yuan\":");
+  out.Item(kJsonYuan, static_cast<int>(chart.yuan) - 1);
+  out.Raw(chart.yin() ? ",\"dun\":\"阴\",\"ju\":" : ",\"dun\":\"阳\",\"ju\":");
+  out.Int(std::abs(chart.ju));
+  out.Raw(",\"xun\":");
+  out.Item(kJsonXun, chart.xun);
+  out.Raw(",\"void_palaces\":[");
+  out.Int(chart.void_palaces[0]);
+  out.Char(',');
+  out.Int(chart.void_palaces[1]);
+  out.Raw("],\"horse_palace\":");
+  out.Int(chart.horse_palace);
+  out.Raw(",\"duty_star\":");
+  out.Item(kJsonStars, chart.duty_star);
+  out.Raw(",\"duty_star_palace\":");
+  out.Int(chart.duty_star_palace);
+  out.Raw(",\"duty_gate\":");
+  out.Item(kJsonGates, chart.duty_gate);
+  out.Raw(",\"duty_gate_palace\":");
+  out.Int(chart.duty_gate_palace);
+  out.Raw(",\"palaces\":{");
+  for (int p = 1; p <= chart::kPalaceCount; ++p) {
+    if (p > 1) out.Char(',');
+    Palace(out, p, chart.cell(p));
+  }
+  out.Char('}');
+  Lunar(out, lunar);
+  out.Char('}');
+  line += out.View();
 }
 
-ordered_json ShownChartJson(const ChartMoment& moment) {
-  const chart::KeptPlotting& kept = chart::KeptPlottingResults();
-  const TermLabelParts term = SplitTermLabel(ShownText(ui::kTermLabel, runtime::kLabelCaption));
+const std::optional<calendar::LunarDate>& LunarDayCache::Of(const ChartMoment& m) {
+  const int day_number = calendar::DayNumberOfDate(m.year, m.month, m.day);
+  if (known_ && day_number == day_number_) return lunar_;
+  // A later day of the same lunar month and Gregorian year (the calendar
+  // converts no day from 2049 on) counts on from the known one.
+  const int later = day_number - day_number_;
+  if (known_ && lunar_ && m.year == year_ && later > 0 && lunar_->day + later <= month_length_) {
+    lunar_->day += later;
+  } else {
+    lunar_ = calendar::GregorianToLunar(static_cast<std::uint16_t>(m.year),
+                                        static_cast<std::uint16_t>(m.month),
+                                        static_cast<std::uint16_t>(m.day));
+    if (lunar_) {
+      const calendar::MonthLengths lengths =
+          calendar::LunarMonthLengths(lunar_->year, lunar_->month);
+      month_length_ = lunar_->leap ? lengths.leap : lengths.ordinary;
+    }
+  }
+  known_ = true;
+  year_ = m.year;
+  day_number_ = day_number;
+  return lunar_;
+}
 
-  ordered_json chart = ordered_json::object();
-  chart["veltrane"] = kVersion;  // which version made this chart
-  chart["date"] = FormatChartMoment(moment);
-  chart["pillars"] = Pillars();
-  chart["term"] = TextOrNull(term.term);
-  chart["yuan"] = TextOrNull(term.yuan);
-  chart["dun"] = TextOrNull(term.dun);
-  chart["ju"] = term.ju;
-  chart["xun"] = TextOrNull(ShownText(ui::kXunLabel, runtime::kLabelCaption));
-  chart["void_palaces"] = kept.void_palaces;
-  chart["horse_palace"] = kept.horse_palace;
-  chart["duty_star"] = TextOrNull(Utf8FromGbk(kept.duty_star_name.view()));
-  chart["duty_star_palace"] = kept.duty_star_palace;
-  chart["duty_gate"] = TextOrNull(Utf8FromGbk(kept.duty_gate_name.view()));
-  chart["duty_gate_palace"] = kept.duty_gate_palace;
-  chart["palaces"] = Palaces();
-  chart["lunar"] = Lunar(moment);
-  return chart;
+std::string ChartJsonLine(const ChartMoment& moment) {
+  std::string line;
+  LunarDayCache lunar;
+  AppendChartJson(line, moment, chart::ComputeChart(moment), lunar.Of(moment));
+  line += '\n';
+  return line;
 }
 
 }  // namespace veltrane::app

@@ -1,26 +1,41 @@
-// The chart the main window shows, as one JSON object (UTF-8).
+// A computed chart as one JSON object (UTF-8, one line), written straight into
+// a buffer so that long ranges are not held up by building documents.
 #pragma once
 
-#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
 
 #include "app/cli_moment.h"
+#include "calendar/lunar_date.h"
+#include "chart/plot_chart.h"
 
 namespace veltrane::app {
 
-// Reads the plotted chart from the main window's boxes and labels and the
-// results the plotting kept; `moment` is the moment the chart was plotted for.
+// Appends the object of `chart`, plotted for `moment`, without a line end:
 //   {"veltrane" (the version), "date", "pillars", "term", "yuan", "dun", "ju", "xun", "void_palaces",
 //    "horse_palace", "duty_star", "duty_star_palace", "duty_gate",
 //    "duty_gate_palace", "palaces": {"1".."9"}, "lunar"}
-nlohmann::ordered_json ShownChartJson(const ChartMoment& moment);
+// A field with no item (an index outside its list) is null; `lunar` is null
+// when the date lies outside the lunar tables.
+void AppendChartJson(std::string& out, const ChartMoment& moment, const chart::Chart& chart,
+                     const std::optional<calendar::LunarDate>& lunar);
 
-// The parts of the term label (标签24), e.g. 冬至:上元 阳遁1局 (UTF-8).
-struct TermLabelParts {
-  std::string term;
-  std::string yuan;  // empty when the day is in no list
-  std::string dun;
-  int ju = 0;  // |ju|, 1..9
+// The lunar date of a moment's day. A range asks for the same day many times
+// and for the following days next: the day and its lunar month are kept, and a
+// later day of that month is counted on instead of converted afresh.
+class LunarDayCache {
+ public:
+  const std::optional<calendar::LunarDate>& Of(const ChartMoment& moment);
+
+ private:
+  bool known_ = false;
+  int year_ = 0;          // Gregorian year of the kept day
+  int day_number_ = 0;    // of the kept day, from 1899-12-30
+  int month_length_ = 0;  // of the kept day's lunar month
+  std::optional<calendar::LunarDate> lunar_;
 };
-TermLabelParts SplitTermLabel(std::string_view utf8);
+
+// The JSON line (object and "\n") of the chart of one moment.
+std::string ChartJsonLine(const ChartMoment& moment);
 
 }  // namespace veltrane::app

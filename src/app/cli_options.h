@@ -22,7 +22,11 @@ struct ChartRequest {
   OutputEncoding encoding = OutputEncoding::kUtf8;
   std::optional<ChartMoment> moment;  // one chart; none = the current local time
   std::optional<ChartRange> range;    // a JSON stream instead of one chart
+  int jobs = 1;                       // threads that plot a range
 };
+
+// The most threads --jobs takes.
+inline constexpr int kMaxJobs = 256;
 
 struct ParsedCommandLine {
   enum class Kind { kRun, kHelp, kVersion, kBadArguments };

@@ -25,5 +25,5 @@ int main(int argc, char** argv) {
   if (command.request.encoding == veltrane::app::OutputEncoding::kGbk) {
     console.ShowOutputAs(Console::Bytes::kGbk);
   }
-  return veltrane::app::RunChartRequest(command.request);
+  return veltrane::app::RunChartRequest(command.request, stdout);
 }

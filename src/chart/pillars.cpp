@@ -4,42 +4,38 @@
 #include <cmath>
 #include <limits>
 
-#include "runtime/text/gbk_literal.h"
-#include "runtime/values/value_ops.h"
+#include "calendar/arithmetic.h"
+#include "calendar/gregorian.h"
 
 namespace veltrane::chart {
 namespace {
 
-namespace ops = runtime::ops;
-
-constexpr double kTolerance = 1e-7;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // Days of each month in a common year; entry 0 is 0 so that the sum of entries
 // 0..m−1 is the number of days before month m.
 constexpr std::array<int, 13> kMonthLength = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-bool IsZero(double remainder) { return std::fabs(remainder) <= kTolerance; }
-bool Less(double x, double v) { return x - v < -kTolerance; }
+bool Less(double x, double v) { return calendar::LessBeyondTolerance(x, v); }
 
-bool DividesBy(int year, double divisor) { return IsZero(ops::Remainder(year, divisor)); }
-
+// The remainder of a whole year by 4, 100 or 400 is exact, so the integer
+// rules give what the remainder arithmetic gives.
 bool IsLeapYear(int year, CalendarKind kind) {
-  if (kind == CalendarKind::kJulian) return DividesBy(year, 4);
-  return (!DividesBy(year, 100) && DividesBy(year, 4)) || DividesBy(year, 400);
+  return kind == CalendarKind::kJulian ? year % 4 == 0 : calendar::IsLeapYear(year);
 }
 
 double Truncate(double x) { return std::trunc(x); }
 
 // The sixty texts of GanZhiText, made once from the two cycle strings.
 struct GanZhiTexts {
-  std::array<std::array<char, 5>, 60> text{};
+  static constexpr std::size_t kCharBytes = 3;  // each of these characters in UTF-8
+  std::array<std::array<char, 2 * kCharBytes>, 60> text{};
   GanZhiTexts() {
-    const std::string_view stems = runtime::Gbk("癸甲乙丙丁戊己庚辛壬");
-    const std::string_view branches = runtime::Gbk("亥子丑寅卯辰巳午未申酉戌");
-    for (int n = 0; n < 60; ++n) {
-      stems.copy(text[n].data(), 2, 2 * (n % 10));
-      branches.copy(text[n].data() + 2, 2, 2 * (n % 12));
+    constexpr std::string_view stems = "癸甲乙丙丁戊己庚辛壬";
+    constexpr std::string_view branches = "亥子丑寅卯辰巳午未申酉戌";
+    for (std::size_t n = 0; n < 60; ++n) {
+      stems.copy(text[n].data(), kCharBytes, kCharBytes * (n % 10));
+      branches.copy(text[n].data() + kCharBytes, kCharBytes, kCharBytes * (n % 12));
     }
   }
 };
@@ -78,10 +74,11 @@ namespace {
 double DayCountOf(int year, CalendarKind kind, double in_year) {
   const double before = year - 1.0;
   if (kind == CalendarKind::kGregorian) {
-    return Truncate(before * 365 + ops::IntegerPart(before / 4) - ops::IntegerPart(before / 100) +
-                    ops::IntegerPart(before / 400) + in_year);
+    return Truncate(before * 365 + calendar::IntegerPart(before / 4) -
+                    calendar::IntegerPart(before / 100) + calendar::IntegerPart(before / 400) +
+                    in_year);
   }
-  return Truncate(before * 365 + ops::IntegerPart(before / 4) + in_year) - 2;
+  return Truncate(before * 365 + calendar::IntegerPart(before / 4) + in_year) - 2;
 }
 
 // TermDayOfYear with the day count of 0 January already known.
@@ -93,9 +90,9 @@ double TermDayAfter(int year, int term, bool exact, double year_start) {
   double moment = a;
   if (exact) {
     const double theta = 0.0003 * y - 0.372781384 - 0.2617913325 * x;
-    const double b =
-        (1.945 * ops::Sine(theta) - 0.01206 * ops::Sine(2 * theta)) * (1.048994 - 2.583e-5 * y);
-    const double c = -0.0018 * ops::Sine(2.313908653 * y - 0.439822951 - 3.0443 * x);
+    const double b = (1.945 * calendar::Sine(theta) - 0.01206 * calendar::Sine(2 * theta)) *
+                     (1.048994 - 2.583e-5 * y);
+    const double c = -0.0018 * calendar::Sine(2.313908653 * y - 0.439822951 - 3.0443 * x);
     moment = a + b + c;
   }
   return moment - year_start - 1721425;
@@ -134,7 +131,7 @@ double MonthAndDay(int year, double n, int mode) {
   return kInfinity;  // not reached: month 12 always answers
 }
 
-double FloorMod(double a, double b) { return b * (a / b - ops::IntegerPart(a / b)); }
+double FloorMod(double a, double b) { return b * (a / b - calendar::IntegerPart(a / b)); }
 
 std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, int minute,
                                       int mode) {
@@ -154,29 +151,29 @@ std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, in
 
   // Year pillar: the year begins at 立春 (term 3).
   const int pillar_year = Less(t, TermDayAfter(year, 3, true, year_start)) ? year - 1 : year;
-  const double year_gz = ops::Nearest(FloorMod(pillar_year - 4.0, 60) + 1);
+  const double year_gz = calendar::Nearest(FloorMod(pillar_year - 4.0, 60) + 1);
 
   // Month pillar: the month begins at the jie of the civil month.
   const double jie = TermDayAfter(year, 2 * month - 1, true, year_start);
-  const double jie_whole = ops::IntegerPart(jie);
+  const double jie_whole = calendar::IntegerPart(jie);
   const double month_day = MonthAndDay(year, jie_whole, mode);
   if (!std::isfinite(jie) || !std::isfinite(month_day)) return std::nullopt;
-  const double jie_day = ops::Remainder(month_day, 100) + (jie - jie_whole);
+  const double jie_day = calendar::Remainder(month_day, 100) + (jie - jie_whole);
   const double now = day + time_of_day;
   int solar_month = Less(now, jie_day) ? month - 2 : month - 1;
   if (solar_month <= 0) solar_month += 12;
-  const double year_stem = ops::Remainder(year_gz, 10);
-  const double month_gz = ops::Nearest(FloorMod(year_stem * 12 + solar_month - 11, 60) + 1);
+  const double year_stem = calendar::Remainder(year_gz, 10);
+  const double month_gz = calendar::Nearest(FloorMod(year_stem * 12 + solar_month - 11, 60) + 1);
 
   // Day pillar: from 23:00 the day is the next one.
   const double d = day_count + (hour >= 23 ? 1 : 0);
-  const double day_gz = ops::Nearest(FloorMod(d + 15 - 1, 60) + 1);
+  const double day_gz = calendar::Nearest(FloorMod(d + 15 - 1, 60) + 1);
 
   // Hour pillar, counted from the 子 hour of that day.
-  const double day_stem = ops::Remainder(day_gz, 10);
-  double x = Truncate(day_stem * 12 + ops::IntegerPart((hour + 1) / 2.0) - 11);
+  const double day_stem = calendar::Remainder(day_gz, 10);
+  double x = Truncate(day_stem * 12 + calendar::IntegerPart((hour + 1) / 2.0) - 11);
   if (hour == 23) x -= 12;
-  const double hour_gz = ops::Nearest(FloorMod(x - 1, 60) + 1);
+  const double hour_gz = calendar::Nearest(FloorMod(x - 1, 60) + 1);
 
   // Snap into 1..60: the sums above are whole numbers, so this only guards
   // against rounding at the cycle's ends.
@@ -190,8 +187,8 @@ std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, in
 
 std::string_view GanZhiText(int n) {
   static const GanZhiTexts texts;
-  const int index = ((n % 60) + 60) % 60;
-  return {texts.text[index].data(), 4};
+  const auto index = static_cast<std::size_t>(((n % 60) + 60) % 60);
+  return {texts.text[index].data(), texts.text[index].size()};
 }
 
 }  // namespace veltrane::chart

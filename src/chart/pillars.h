@@ -2,7 +2,7 @@
 // Standard Time, from the program's own calendar arithmetic: day counts with
 // the Julian/Gregorian switch of 1582 and a closed formula for the moments of
 // the solar terms. The year changes at 立春, the month at each jie term, the
-// day and the hour at 23:00. Arithmetic goes through the value operations.
+// day and the hour at 23:00. The number rules are those of calendar/arithmetic.h.
 #pragma once
 
 #include <optional>
@@ -55,7 +55,7 @@ struct Pillars {
 // the next month.
 std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, int minute, int mode);
 
-// Returns the two-character GBK text of a sixty-cycle number: character n mod 10
+// Returns the two-character UTF-8 text of a sixty-cycle number: character n mod 10
 // of 癸甲乙丙丁戊己庚辛壬, then character n mod 12 of 亥子丑寅卯辰巳午未申酉戌.
 std::string_view GanZhiText(int n);
 

@@ -1,11 +1,8 @@
 #include "chart/plot_lookups.h"
 
 #include <array>
-#include <string>
 
 #include "chart/pillars.h"
-#include "runtime/text/gbk_literal.h"
-#include "runtime/values/value_ops.h"
 
 namespace veltrane::chart {
 namespace {
@@ -20,10 +17,10 @@ struct YuanByDay {
   std::array<Yuan, kGanZhiCount + 1> yuan{};
   YuanByDay() {
     for (int n = 1; n <= kGanZhiCount; ++n) {
-      const std::string day(GanZhiText(n));
+      const std::string_view day = GanZhiText(n);
       for (int y = 0; y < kYuanCount; ++y) {
-        const char* list = runtime::Gbk(kYuanDayLists[static_cast<std::size_t>(y)]);
-        if (runtime::ops::FindText(list, day.c_str()) > 0) {
+        // UTF-8 never matches inside a character, and no day spans a blank.
+        if (kYuanDayLists[static_cast<std::size_t>(y)].find(day) != std::string_view::npos) {
           yuan[static_cast<std::size_t>(n)] = static_cast<Yuan>(y + 1);
           break;
         }

@@ -67,8 +67,8 @@ constexpr int InstrumentOfStem(int stem) {
                                          : -1;
 }
 
-// The yuan whose day list holds a sixty-cycle day, found once per day with the
-// text search of the value operations over the GBK lists.
+// The yuan whose day list holds a sixty-cycle day (the first of 上元, 中元,
+// 下元 that does).
 Yuan YuanOfDay(int gan_zhi);
 
 }  // namespace veltrane::chart

@@ -3,39 +3,21 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calendar/calendar_library.h"
+#include "calendar/arithmetic.h"
 #include "calendar/date_time.h"
+#include "calendar/solar_term_moment.h"
+#include "chart/method_terms.h"
 #include "chart/pillars.h"
 #include "chart/vocabulary.h"
-#include "runtime/values/command.h"
-#include "runtime/values/command_args.h"
-#include "runtime/values/value_ops.h"
 
 namespace veltrane::chart {
 namespace {
-
-constexpr int kSolarTermMomentCommand = 1;
-constexpr double kTolerance = 1e-7;
-
-// The calendar's commands are reached through the command boundary; they join
-// it the first time the chart needs a term moment.
-void EnsureCalendarCommands() {
-  static const bool registered = [] {
-    runtime::RegisterCommandLibrary(runtime::kCalendarLibraryNumber, calendar::CalendarLibrary());
-    return true;
-  }();
-  (void)registered;
-}
 
 // SolarTermNumber (立春 = 1 .. 冬至 = 22, 小寒 = 23, 大寒 = 24) of a calendar slot.
 int TermNumberOfSlot(int slot) { return slot <= 2 ? slot + 22 : slot - 2; }
 
 double StoredTermMoment(int year, int slot) {
-  EnsureCalendarCommands();
-  runtime::CommandArg args[2] = {runtime::IntArg(year), runtime::IntArg(TermNumberOfSlot(slot))};
-  const runtime::CommandArg result =
-      runtime::CallCommand(runtime::kCalendarLibraryNumber, kSolarTermMomentCommand, 2, args);
-  return runtime::ArgDouble(result);
+  return calendar::SolarTermMoment(year, TermNumberOfSlot(slot));
 }
 
 }  // namespace
@@ -57,18 +39,10 @@ double TermMoment(int year, int slot) {
 
 int FindTermInForce(double moment) {
   const double linear = NormalizeMoment(moment);
-  // The walk through the year before the moment's year never stops (its 冬至
-  // lies before the moment), so it starts with the moment's own year.
-  int year = runtime::ops::YearOf(moment);
-  int slot = kTermCount;
-  for (int pass = 0; pass < 2; ++pass, ++year) {
-    for (slot = 1; slot <= kTermCount; ++slot) {
-      // The first term later than the moment has slot s; the term in force,
-      // one before it, is SolarTerm s in the chart's order.
-      if (linear - TermMoment(year, slot) < -kTolerance) return slot;
-    }
-  }
-  return kTermCount;
+  if (std::isnan(linear)) return kTermCount;
+  // The term in force is the latest whose moment is not later than the
+  // moment's; its SolarTerm is the slot of the first term later than it.
+  return SolarTermOfOrdinal(TermInForceAt(linear));
 }
 
 }  // namespace veltrane::chart

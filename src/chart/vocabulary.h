@@ -1,7 +1,7 @@
 // The chart's fixed vocabulary: stems, branches, palaces and their ring, the
 // nine instruments, stars, gates, deities, solar terms, yuan day lists, xun
-// heads, horse palaces and the ju table. Texts here are the UTF-8 source
-// forms; the running program uses their GBK forms (runtime::Gbk).
+// heads, horse palaces and the ju table. Texts are UTF-8; the window shows
+// their GBK forms.
 #pragma once
 
 #include <array>

@@ -18,6 +18,22 @@ namespace {
   ReportFatal(message, 0);
 }
 
+struct AllocationFault {
+  std::int64_t count = 0;
+  std::int64_t fail_at = 0;  // 0 = never
+};
+
+AllocationFault& Fault() {
+  static AllocationFault fault;
+  return fault;
+}
+
+// Counts the call; true when it is the one a test asked to fail.
+bool InjectedFailure() {
+  AllocationFault& fault = Fault();
+  return ++fault.count == fault.fail_at;
+}
+
 // A block of 0 bytes is still a distinct block that FreeMemory takes back.
 std::size_t BlockSize(std::int32_t bytes) {
   return bytes == 0 ? 1 : static_cast<std::size_t>(bytes);
@@ -25,9 +41,13 @@ std::size_t BlockSize(std::int32_t bytes) {
 
 }  // namespace
 
+std::int64_t AllocationCountForTests() { return Fault().count; }
+
+void FailAllocationForTests(std::int64_t n) { Fault() = {0, n}; }
+
 void* AllocMemory(std::int32_t bytes) {
   // A negative count is a request no heap can meet.
-  if (bytes < 0) AllocationFailed(bytes);
+  if (bytes < 0 || InjectedFailure()) AllocationFailed(bytes);
   void* p = std::calloc(BlockSize(bytes), 1);
   if (p == nullptr) AllocationFailed(bytes);
   return p;
@@ -35,7 +55,6 @@ void* AllocMemory(std::int32_t bytes) {
 
 void* ReallocMemory(void* p, std::int32_t bytes) {
   if (p == nullptr) return AllocMemory(bytes);
-  if (bytes < 0) AllocationFailed(bytes);
   if (ConstantPool::Contains(p)) {
     // Constants are never resized in place: the caller gets its own copy.
     void* copy = AllocMemory(bytes);
@@ -44,6 +63,7 @@ void* ReallocMemory(void* p, std::int32_t bytes) {
     std::memcpy(copy, p, count);
     return copy;
   }
+  if (bytes < 0 || InjectedFailure()) AllocationFailed(bytes);
   void* resized = std::realloc(p, BlockSize(bytes));
   if (resized == nullptr) AllocationFailed(bytes);
   return resized;

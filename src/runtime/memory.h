@@ -20,6 +20,14 @@ void* ReallocMemory(void* p, std::int32_t bytes);
 // Returns a block to the heap; null and ConstantPool pointers are ignored.
 void FreeMemory(void* p);
 
+// Tests only: AllocMemory and ReallocMemory calls made since the last
+// FailAllocationForTests (or since start), whether they succeeded or not.
+std::int64_t AllocationCountForTests();
+
+// Tests only: the n-th allocation from now (1 = the next) fails as an
+// exhausted heap would; 0 turns the failure off. Restarts the count.
+void FailAllocationForTests(std::int64_t n);
+
 // Owner of a zero-terminated GBK text allocated with AllocMemory.
 class HeapText {
  public:

@@ -4,15 +4,15 @@
 #include <cmath>
 #include <string_view>
 
-#include "chart/chart_tables.h"
 #include "chart/plot_chart.h"
-#include "chart/plot_texts.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/memory.h"
 #include "runtime/values/value_ops.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"
+#include "ui/window_texts.h"
 
 namespace veltrane::ui {
 namespace {
@@ -26,24 +26,33 @@ constexpr double kTolerance = 1e-7;
 constexpr int kVoidMarkerOffset = 60;
 constexpr int kHorseMarkerOffset = 30;
 
-// Reads an edit box as a number and, when it lies outside lo..hi, writes the
-// nearer bound back into the box. Returns the box's number truncated toward
-// zero. A text that is no number reads as 0.
-int ClampBox(ControlId box, int lo, int hi) {
+// Writes a text property only when the control shows something else.
+void WriteTextIfChanged(ControlId control, runtime::PropertyIndex property,
+                        std::string_view gbk_text) {
+  const HeapText shown = runtime::ReadText(kMainWindow, control, property);
+  if (shown.view() == gbk_text) return;
+  const HeapText copy = HeapText::Copy(gbk_text);
+  runtime::WriteText(kMainWindow, control, property, copy.c_str());
+}
+
+// The number an edit box stands for, clamped to lo..hi: a number beyond a
+// bound (by more than the tolerance) gives that bound, a text that is no
+// number the lower bound, any other number its whole part.
+int BoxNumber(ControlId box, int lo, int hi) {
   const HeapText text = runtime::ReadText(kMainWindow, box, runtime::kEditContent);
   const double x = ops::ToNumber(text.c_str());
-  int bound = 0;
-  if (x - hi > kTolerance) {
-    bound = hi;
-  } else if (!(x - lo >= -kTolerance)) {  // also catches a number that is none
-    bound = lo;
-  } else {
-    // Within the tolerance of a bound the box keeps its text.
-    return std::clamp(static_cast<int>(std::trunc(x)), lo, hi);
-  }
-  const HeapText written = ops::ToText(bound);
-  runtime::WriteText(kMainWindow, box, runtime::kEditContent, written.c_str());
-  return bound;
+  if (x - hi > kTolerance) return hi;
+  if (!(x - lo >= -kTolerance)) return lo;  // also catches a number that is none
+  return std::clamp(static_cast<int>(std::trunc(x)), lo, hi);
+}
+
+// Clamps an edit box and writes the plotted number back, so that the box
+// always shows the value plotted: an empty or unreadable box included.
+int ClampBox(ControlId box, int lo, int hi) {
+  const int value = BoxNumber(box, lo, hi);
+  const HeapText written = ops::ToText(value);
+  WriteTextIfChanged(box, runtime::kEditContent, written.view());
+  return value;
 }
 
 // Clamps the four date boxes: year, then month, then the day within that
@@ -55,15 +64,6 @@ chart::ChartMoment ClampDateBoxes() {
   date.day = ClampBox(kDayBox, 1, chart::DaysInMonth(date.year, date.month));
   date.hour = ClampBox(kHourBox, 0, 23);
   return date;
-}
-
-// Writes a text property only when the control shows something else.
-void WriteTextIfChanged(ControlId control, runtime::PropertyIndex property,
-                        std::string_view gbk_text) {
-  const HeapText shown = runtime::ReadText(kMainWindow, control, property);
-  if (shown.view() == gbk_text) return;
-  const HeapText copy = HeapText::Copy(gbk_text);
-  runtime::WriteText(kMainWindow, control, property, copy.c_str());
 }
 
 void WriteIntIfChanged(ControlId control, runtime::PropertyIndex property, std::int32_t value) {
@@ -84,10 +84,10 @@ void MoveMarker(ControlId marker, int palace, int offset) {
 }
 
 void WriteSummary(const chart::Chart& chart) {
-  WriteTextIfChanged(kPillarsBox, runtime::kEditContent, chart::PillarsText(chart.pillars).view());
-  WriteTextIfChanged(kTermLabel, runtime::kLabelCaption, chart::TermText(chart).view());
-  WriteTextIfChanged(kXunLabel, runtime::kLabelCaption, chart::XunText(chart));
-  WriteTextIfChanged(kDutyLabel, runtime::kLabelCaption, chart::DutyText(chart).view());
+  WriteTextIfChanged(kPillarsBox, runtime::kEditContent, PillarsText(chart.pillars).view());
+  WriteTextIfChanged(kTermLabel, runtime::kLabelCaption, TermText(chart).view());
+  WriteTextIfChanged(kXunLabel, runtime::kLabelCaption, XunText(chart));
+  WriteTextIfChanged(kDutyLabel, runtime::kLabelCaption, DutyText(chart).view());
   MoveMarker(kVoidMarkerLabel1, chart.void_palaces[0], kVoidMarkerOffset);
   MoveMarker(kVoidMarkerLabel2, chart.void_palaces[1], kVoidMarkerOffset);
   MoveMarker(kHorseMarkerLabel, chart.horse_palace, kHorseMarkerOffset);
@@ -100,10 +100,11 @@ void Keep(HeapText& kept, std::string_view gbk_text) {
 
 // The results that the copy and the next plotting read.
 void KeepResults(const chart::Chart& chart) {
-  chart::KeptPlotting& kept = chart::KeptPlottingResults();
-  Keep(kept.ju_text, chart::JuText(chart).view());
-  Keep(kept.duty_gate_name, chart::GateText(chart.duty_gate));
-  Keep(kept.duty_star_name, chart::StarText(chart.duty_star));
+  KeptPlotting& kept = KeptPlottingResults();
+  Keep(kept.ju_text, JuText(chart).view());
+  Keep(kept.duty_gate_name, GateText(chart.duty_gate));
+  Keep(kept.duty_star_name, StarText(chart.duty_star));
+  kept.date = chart.date;
   kept.void_palaces = chart.void_palaces;
   kept.horse_palace = chart.horse_palace;
   kept.duty_gate_palace = chart.duty_gate_palace;
@@ -113,11 +114,12 @@ void KeepResults(const chart::Chart& chart) {
 }  // namespace
 
 void PlotChart() {
-  PlateSession plates(chart::kAllPlateParts);
+  PlateSession plates(kAllWindowPlateParts);
   chart::ChartMoment date = ClampDateBoxes();
   // One clock reading serves the pillars and the chart moment alike.
   date.minute = ops::MinuteOf(ops::Now());
   const chart::Chart chart = chart::PlotChartOnModel(plates.model(), date);
+  PlaceCentreStemAfterPlotting(plates.model(), plates.markers());
   plates.Commit();
   WriteSummary(chart);
   KeepResults(chart);

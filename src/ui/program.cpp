@@ -2,10 +2,12 @@
 
 #include <vector>
 
-#include "chart/chart_tables.h"
+#include "calendar/calendar_library.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/process.h"
+#include "runtime/values/command.h"
 #include "ui/handlers.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/main_window_template.h"
 
@@ -16,8 +18,9 @@ void StartProgram(std::span<const std::uint8_t> template_stream) {
   static const std::vector<std::uint8_t> main_window_template = MainWindowTemplate();
   runtime::InitRuntime(template_stream.empty() ? std::span(main_window_template) : template_stream,
                        HandlerTable());
-  chart::InitChartTables();
-  runtime::RegisterExitRoutine(&chart::FreeChartTables);
+  // The calendar's two operations join the value operations behind CallCommand.
+  runtime::RegisterCommandLibrary(runtime::kCalendarLibraryNumber, calendar::CalendarLibrary());
+  runtime::RegisterExitRoutine(&FreeKeptPlotting);
   runtime::LoadWindow(kMainWindow);
 }
 

@@ -10,8 +10,8 @@
 namespace veltrane::ui {
 
 // Starts the runtime with a window template (empty: the main window's own),
-// creates the empty chart tables, registers FreeChartTables as the exit
-// routine and loads the main window, whose creation plots the first chart.
+// registers FreeKeptPlotting as the exit routine and loads the main window,
+// whose creation plots the first chart.
 void StartProgram(std::span<const std::uint8_t> template_stream = {});
 
 // The whole run: StartProgram, then the message loop until the window is

@@ -1,6 +1,5 @@
 #include "ui/start_up_handler.h"
 
-#include "chart/chart_tables.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/values/value_ops.h"
@@ -10,8 +9,6 @@
 namespace veltrane::ui {
 
 void OnMainWindowCreated() {
-  chart::FillChartTables();
-
   // One clock reading for all four boxes, so they cannot straddle a change of day.
   const double now = runtime::ops::Now();
   const struct {

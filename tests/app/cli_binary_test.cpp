@@ -148,6 +148,21 @@ TEST(ChartTool, RangeStreamsOneObjectPerMoment) {
   EXPECT_EQ(nlohmann::ordered_json::parse(hourly[2]), WorkedChartJson());
 }
 
+TEST(ChartTool, ARangeOnTwoThreadsIsTheRangeOnOne) {
+  const std::vector<std::string> range = {
+      "--json", "--from", "1999-12-31T00:00", "--to", "2000-01-05T00:00", "--step-minutes", "7"};
+  std::vector<std::string> one = range;
+  one.insert(one.end(), {"--jobs", "1"});
+  std::vector<std::string> two = range;
+  two.insert(two.end(), {"--jobs", "2"});
+  const ToolRun a = RunTool(one);
+  const ToolRun b = RunTool(two);
+  ASSERT_EQ(a.exit_code, 0) << a.err;
+  ASSERT_EQ(b.exit_code, 0) << b.err;
+  EXPECT_EQ(Lines(a.out).size(), 5u * 1440 / 7 + 1);
+  EXPECT_EQ(a.out, b.out);
+}
+
 TEST(ChartTool, LunarIsNullOutsideTheLunarTables) {
   const ToolRun run = RunTool({"--json", "1850-06-01", "12:00"});
   ASSERT_EQ(run.exit_code, 0) << run.err;
@@ -166,7 +181,8 @@ TEST(ChartTool, WithoutADatePlotsNow) {
 TEST(ChartTool, HelpNamesEveryOption) {
   const ToolRun run = RunTool({"--help"});
   EXPECT_EQ(run.exit_code, 0);
-  for (const char* option : {"--json", "--encoding", "--from", "--to", "--step-minutes"}) {
+  for (const char* option :
+       {"--json", "--encoding", "--from", "--to", "--step-minutes", "--jobs"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
 }
@@ -202,6 +218,10 @@ INSTANTIATE_TEST_SUITE_P(BadArguments, ChartToolRejects,
                                          BadArguments{{"2015-01-01", "10h"}, "malformed time"},
                                          BadArguments{{"2015-01-01", "24:00"}, "hour 24"},
                                          BadArguments{{"--verbose"}, "--verbose"},
+                                         BadArguments{{"--json="}, "--json"},
+                                         BadArguments{{"--jobs", "0"}, "--jobs"},
+                                         BadArguments{{"--jobs", "many"}, "--jobs"},
+                                         BadArguments{{"--jobs", "100000"}, "--jobs"},
                                          BadArguments{{"--json", "--from", "2001-12-28T00:00",
                                                        "--to", "2001-12-27T00:00"},
                                                       "before"}));

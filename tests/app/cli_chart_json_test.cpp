@@ -2,28 +2,45 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 namespace veltrane::app {
 namespace {
 
-TEST(TermLabel, SplitsTermYuanDunAndJu) {
-  const TermLabelParts yang = SplitTermLabel("冬至:上元 阳遁1局");
-  EXPECT_EQ(yang.term, "冬至");
-  EXPECT_EQ(yang.yuan, "上元");
-  EXPECT_EQ(yang.dun, "阳");
-  EXPECT_EQ(yang.ju, 1);
-  const TermLabelParts yin = SplitTermLabel("大雪:下元 阴遁9局");
-  EXPECT_EQ(yin.term, "大雪");
-  EXPECT_EQ(yin.yuan, "下元");
-  EXPECT_EQ(yin.dun, "阴");
-  EXPECT_EQ(yin.ju, 9);
+TEST(ChartJson, AFieldWithNoItemIsNull) {
+  const ChartMoment moment{2001, 12, 27, 4, 0};
+  chart::Chart chart = chart::ComputeChart(moment);
+  chart.yuan = chart::Yuan::None;
+  chart.duty_gate = -1;
+  chart.cells[0].star = 8;  // past the list
+  std::string line;
+  AppendChartJson(line, moment, chart, std::nullopt);
+  const nlohmann::json json = nlohmann::json::parse(line);
+  EXPECT_TRUE(json["yuan"].is_null());
+  EXPECT_TRUE(json["duty_gate"].is_null());
+  EXPECT_TRUE(json["palaces"]["1"]["star"].is_null());
+  EXPECT_TRUE(json["lunar"].is_null());
+  EXPECT_EQ(json["palaces"]["1"]["gate"], "惊门");
+  // The centre palace has no ring fields at all.
+  EXPECT_FALSE(json["palaces"]["5"].contains("star"));
 }
 
-TEST(TermLabel, AnythingElseGivesEmptyParts) {
-  for (const char* label : {"", "冬至", "冬至:上元", ":", "冬至:上元 阳"}) {
-    const TermLabelParts parts = SplitTermLabel(label);
-    EXPECT_EQ(parts.ju, 0) << label;
-    EXPECT_TRUE(parts.dun.empty()) << label;
+TEST(ChartJson, TheKeptLunarDayAgreesWithTheCalendarOnEveryDay) {
+  LunarDayCache cache;
+  // Day by day across both ends of the lunar table, leap months included,
+  // with a step back and a jump now and then.
+  ChartMoment m{1900, 12, 25, 23, 0};
+  for (int i = 0; m.year < 2050; ++i) {
+    if (m.year == 1915) m = ChartMoment{2035, 1, 1, 0, 0};
+    const auto want = calendar::GregorianToLunar(static_cast<std::uint16_t>(m.year),
+                                                 static_cast<std::uint16_t>(m.month),
+                                                 static_cast<std::uint16_t>(m.day));
+    ASSERT_EQ(cache.Of(m), want) << FormatChartMoment(m);
+    const int minutes = i % 97 == 0 ? -3 * 1440 : i % 89 == 0 ? 40 * 1440 : 1440;
+    m = AddMinutes(m, i % 2 == 0 ? 30 : minutes - 30);
   }
+  EXPECT_EQ(cache.Of(ChartMoment{2001, 12, 27, 4, 0}), (calendar::LunarDate{2001, 11, 13, false}));
+  EXPECT_FALSE(cache.Of(ChartMoment{1850, 6, 1, 12, 0}).has_value());
 }
 
 }  // namespace

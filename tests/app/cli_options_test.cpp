@@ -116,6 +116,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "--step-minutes", "abc"},
                 "step-minutes"},
         BadLine{{"--step-minutes", "10"}, "range"},
+        BadLine{{"--json=", "2001-12-27T04:00"}, "--json takes no value"},
+        BadLine{{"--json=true", "2001-12-27T04:00"}, "--json takes no value"},
+        BadLine{{"--help="}, "--help takes no value"},
+        BadLine{{"--encoding=", "2001-12-27T04:00"}, "--encoding= needs a value"},
+        BadLine{{"--jobs=", "--json", "--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00"},
+                "--jobs= needs a value"},
+        BadLine{{"--version=1"}, "--version takes no value"},
+        BadLine{{"--json", "--from=", "--to", "2001-12-28T00:00"}, "--from= needs a value"},
+        BadLine{
+            {"--json", "--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00", "--step-minutes="},
+            "--step-minutes= needs a value"},
         BadLine{{"--json", "--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00", "2001-12-27",
                  "04:00"},
                 "not both"}));

@@ -15,18 +15,24 @@
 #include "calendar/solar_term_moment.h"
 #include "chart/pillars.h"
 #include "chart/plot_chart.h"
-#include "chart/plot_texts.h"
 #include "chart/term_in_force.h"
 #include "chart/vocabulary.h"
 #include "plot_reference.h"
 #include "plot_reference_diff.h"
 #include "runtime/text/gbk.h"
+#include "ui/window_texts.h"
 #include "worked_chart_palaces.h"
 
 namespace veltrane::chart {
 namespace {
 
 namespace ref = reference;
+using ui::CounterDeityText;
+using ui::DeityText;
+using ui::GateText;
+using ui::InstrumentText;
+using ui::StarText;
+using ui::TermName;
 
 // A date and time to plot.
 struct When {
@@ -282,7 +288,8 @@ TEST(PlotReferenceTest, AgreesOnDatesThatNeedClamping) {
 TEST(PlotReferenceTest, OneModelCarriedFromChartToChartAgreesBoxByBox) {
   PlateModel model;
   ref::Boxes boxes;
-  ref::PlaceStarBoxes(model, boxes);
+  ui::CentreMarkers markers;
+  ref::PlaceStarBoxes(markers, boxes);
   int failures = 0;
   long charts = 0;
   for (int day = 1; day <= 60; ++day) {
@@ -292,7 +299,7 @@ TEST(PlotReferenceTest, OneModelCarriedFromChartToChartAgreesBoxByBox) {
       const ref::Chart expected = ref::PlotChart(boxes, w.year, w.month, w.day, w.hour, w.minute);
       const std::string diff = ref::ChartDifferences(engine, expected) +
                                ref::TextDifferences(engine, expected) +
-                               ref::BoxDifferences(model, boxes);
+                               ref::BoxDifferences(model, markers, boxes);
       ++charts;
       if (!diff.empty() && ++failures <= 20) ADD_FAILURE() << Describe(w) << ": " << diff;
     }

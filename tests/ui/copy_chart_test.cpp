@@ -87,27 +87,33 @@ TEST_F(CopyChartTest, ResetThenCopyGivesTheHomeGridWithTheLastPlottingsMarks) {
   EXPECT_EQ(copied.substr(0, WorkedChartHeader(7).size()), WorkedChartHeader(7));
 }
 
-TEST_F(CopyChartTest, CopyingTwiceDiffersOnlyInTheMinute) {
+TEST_F(CopyChartTest, CopyingTwiceGivesTheSameText) {
   Start(kWorkedClock);
   ClickCopy();
-  const std::string first = platform_.ClipboardBytes();
   platform_.SetClock({2001, 12, 27, 4, 15, 2, 0});
   ClickCopy();
-  EXPECT_EQ(platform_.ClipboardBytes(), runtime::GbkFromUtf8(WorkedChartText(15)));
-  EXPECT_EQ(first, runtime::GbkFromUtf8(WorkedChartText(7)));
+  // The minute is the plotting's, not the clock's at the copy.
+  EXPECT_EQ(platform_.ClipboardBytes(), runtime::GbkFromUtf8(WorkedChartText(7)));
   EXPECT_EQ(platform_.MessageBoxes().size(), 2u);
 }
 
-TEST_F(CopyChartTest, HeaderTakesTheBoxesAsTypedAndTheMinuteAsOneDigit) {
+TEST_F(CopyChartTest, HeaderNamesTheLastPlottingNotTheBoxesEditedSince) {
   Start({2001, 12, 27, 4, 0, 0, 0});
-  // A date typed after the plotting goes into the header; the grid and the
-  // pillars stay those of the last plotting.
-  Type(kYearBox, "02015");
+  Type(kYearBox, "2020");
   Type(kDayBox, "");
+  platform_.SetClock({2020, 1, 1, 9, 45, 0, 0});
+  ClickCopy();
+  // The minute 0 is written as one digit.
+  EXPECT_EQ(Copied(), WorkedChartText(0));
+
+  // A cleared hour box is plotted as hour 0, and the header says so.
+  Type(kYearBox, "2001");
+  Type(kDayBox, "27");
+  Type(kHourBox, "");
+  ASSERT_TRUE(platform_.Click(H(kPlotButton)));
   ClickCopy();
   const std::string copied = Copied();
-  EXPECT_EQ(copied.substr(0, copied.find("干支")), "\r\n公历时间：02015年12月日4时0分\r\n\r\n");
-  EXPECT_EQ(GridLines(copied)[1], kWorkedChartGrid[1]);
+  EXPECT_EQ(copied.substr(0, copied.find("干支")), "\r\n公历时间：2001年12月27日0时45分\r\n\r\n");
 }
 
 TEST_F(CopyChartTest, BoxWithoutSelectionGivesANarrowerCellAndNoCrash) {
@@ -134,13 +140,23 @@ TEST_F(CopyChartTest, TwoStarBoxesShowingTianRuiBothGetTheCentreStem) {
   EXPECT_EQ(lines[10], "│　　天蓬　戊│壬　禽芮　癸│　　天柱　丁│");
 }
 
-TEST_F(CopyChartTest, ConfirmationIsShownEvenWhenTheClipboardRefuses) {
+TEST_F(CopyChartTest, FailedCopyKeepsTheClipboardAndSaysSoWithoutEndingTheProgram) {
   Start(kWorkedClock);
-  ClickCopy();
-  ASSERT_TRUE(platform_.ClipboardHasText());
+  ASSERT_TRUE(platform_.SetClipboardText("held before"));
   platform_.SetClipboardFails(true);
   ClickCopy();
-  EXPECT_FALSE(platform_.ClipboardHasText());  // the clear step still emptied it
+  EXPECT_TRUE(platform_.ClipboardHasText());
+  EXPECT_EQ(platform_.ClipboardBytes(), "held before");
+  ASSERT_EQ(platform_.MessageBoxes().size(), 1u);
+  const platform::MessageBoxRecord& box = platform_.MessageBoxes()[0];
+  EXPECT_EQ(runtime::Utf8FromGbk(box.text), "复制到剪切板失败！");
+  EXPECT_EQ(runtime::Utf8FromGbk(box.title), "错误");
+  EXPECT_EQ(box.style & 0xFFu, platform::kMessageBoxIconError);  // error icon, OK only
+
+  // The program goes on: the next copy, with the clipboard free again, works.
+  platform_.SetClipboardFails(false);
+  ClickCopy();
+  EXPECT_EQ(platform_.ClipboardBytes(), runtime::GbkFromUtf8(WorkedChartText(7)));
   ASSERT_EQ(platform_.MessageBoxes().size(), 2u);
   EXPECT_EQ(runtime::Utf8FromGbk(platform_.MessageBoxes()[1].text), "已经整盘复制到剪切板！");
 }

@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/chart_tables.h"
 #include "chart/vocabulary.h"
 #include "program_fixture.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/text/gbk.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"
 #include "worked_chart_palaces.h"
@@ -86,11 +86,11 @@ class PlotChartTest : public ProgramFixture {
     }
     // Both void palaces are 6: the two 空 beside 八神2 (576, 352); the horse in
     // palace 2 beside 八神4 (576, 16); 天芮 in palace 7, 星3 at (576, 200).
-    EXPECT_EQ(Where(kVoidMarkerLabel1), (chart::ControlPoint{516, 352}));
-    EXPECT_EQ(Where(kVoidMarkerLabel2), (chart::ControlPoint{516, 352}));
-    EXPECT_EQ(Where(kHorseMarkerLabel), (chart::ControlPoint{546, 16}));
-    EXPECT_EQ(Where(kCentreMarkerLabel), (chart::ControlPoint{711, 165}));
-    EXPECT_EQ(Where(kCentreStemBox), (chart::ControlPoint{648, 170}));
+    EXPECT_EQ(Where(kVoidMarkerLabel1), (ControlPoint{516, 352}));
+    EXPECT_EQ(Where(kVoidMarkerLabel2), (ControlPoint{516, 352}));
+    EXPECT_EQ(Where(kHorseMarkerLabel), (ControlPoint{546, 16}));
+    EXPECT_EQ(Where(kCentreMarkerLabel), (ControlPoint{711, 165}));
+    EXPECT_EQ(Where(kCentreStemBox), (ControlPoint{648, 170}));
   }
 };
 
@@ -101,7 +101,7 @@ constexpr platform::LocalTime kWorkedClock = {2001, 12, 27, 4, 20, 0, 0};
 TEST_F(PlotChartTest, StartUpPlotsTheWorkedChartForItsClock) {
   Start(kWorkedClock);
   ExpectWorkedChart();
-  const chart::KeptPlotting& kept = chart::KeptPlottingResults();
+  const KeptPlotting& kept = KeptPlottingResults();
   EXPECT_EQ(runtime::Utf8FromGbk(kept.ju_text.view()), "阳遁1局");
   EXPECT_EQ(kept.void_palaces, (std::array<int, 2>{6, 6}));
   EXPECT_EQ(kept.horse_palace, 2);
@@ -157,7 +157,9 @@ TEST_F(PlotChartTest, DateBoxesAreClampedAndWrittenBack) {
       {{"2015", "4", "31", "0"}, {"2015", "4", "30", "0"}},  // start-up hour 0 stays
       {{"2015", "2", "29", "12"}, {"2015", "2", "28", "12"}},
       {{"2016", "2", "29", "12"}, {"2016", "2", "29", "12"}},
-      {{"abc", "", "x", "05"}, {"1800", "1", "1", "05"}},  // in range: left as typed
+      // Empty, unreadable or unusual texts show the number plotted.
+      {{"abc", "", "x", "05"}, {"1800", "1", "1", "5"}},
+      {{"2015.7", "3", "", ""}, {"2015", "3", "1", "0"}},
   };
   for (const ClampCase& c : cases) {
     Plot(c.typed[0], c.typed[1], c.typed[2], c.typed[3]);

@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "chart/chart_tables.h"
 #include "chart/plate_model.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/platform/headless/headless_platform.h"
 #include "runtime/process.h"
 #include "runtime/text/gbk.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"
 #include "ui/program.h"
@@ -29,11 +29,11 @@ class ProgramFixture : public testing::Test {
     platform_.SetClock(clock);
     StartProgram();
   }
-  // Ends the runtime and forgets what the run left behind: the chart tables,
+  // Ends the runtime and forgets what the run left behind: the kept results,
   // the exit routines and the ring counters.
   void TearDown() override {
     runtime::ShutdownRuntimeForTests();
-    chart::FreeChartTables();
+    FreeKeptPlotting();
     runtime::ClearExitRoutines();
     RingCounterState() = {};
   }
@@ -49,7 +49,7 @@ class ProgramFixture : public testing::Test {
     return runtime::ReadInt(kMainWindow, box, runtime::kComboSelection);
   }
   // A control's place in the window.
-  chart::ControlPoint Where(ControlId control) {
+  ControlPoint Where(ControlId control) {
     return {runtime::ReadInt(kMainWindow, control, runtime::kLeft),
             runtime::ReadInt(kMainWindow, control, runtime::kTop)};
   }

@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "chart/chart_tables.h"
 #include "program_fixture.h"
 #include "ui/main_window_ids.h"
 
@@ -20,8 +19,6 @@ TEST_F(StartUpTest, ClockGoesIntoTheDateBoxesWithoutLeadingZeros) {
   EXPECT_EQ(Edit(kMonthBox), "2");
   EXPECT_EQ(Edit(kDayBox), "7");
   EXPECT_EQ(Edit(kHourBox), "0");  // inside the hour box's range 0..23
-  EXPECT_EQ(chart::Tables().terms.count(), 24);
-  EXPECT_EQ(chart::Tables().stems.count(), 10);
   EXPECT_TRUE(platform_.MessageBoxes().empty());
 }
 
@@ -30,7 +27,7 @@ TEST_F(StartUpTest, ResetAfterThePlottingKeepsItsTexts) {
   const std::string pillars = Edit(kPillarsBox);
   const std::string term = Caption(kTermLabel);
   const std::string duty = Caption(kDutyLabel);
-  const chart::ControlPoint horse = Where(kHorseMarkerLabel);
+  const ControlPoint horse = Where(kHorseMarkerLabel);
 
   ASSERT_TRUE(platform_.Click(H(kResetButton)));
   EXPECT_EQ(Edit(kPillarsBox), pillars);

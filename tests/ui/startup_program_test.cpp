@@ -1,22 +1,22 @@
 // The program's entry on the headless platform: the start-up plots the hour
 // the clock reads, 自动排盘 re-plots what the date boxes say, and closing the
-// window ends the run with exit code 0 after FreeChartTables.
+// window ends the run with exit code 0 after FreeKeptPlotting.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
-#include "chart/chart_tables.h"
 #include "chart/plot_chart.h"
-#include "chart/plot_texts.h"
 #include "program_fixture.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/platform/headless/headless_platform.h"
 #include "runtime/process.h"
 #include "runtime/template/window_template.h"
 #include "runtime/text/gbk.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/program.h"
+#include "ui/window_texts.h"
 
 namespace veltrane::ui {
 namespace {
@@ -26,13 +26,13 @@ class ProgramTest : public ProgramFixture {
   // The window shows what the plate model plots for the same date and minute.
   void ExpectWindowShows(const chart::ChartMoment& date) {
     const chart::Chart want = chart::ComputeChart(date);
-    EXPECT_EQ(Edit(kPillarsBox), runtime::Utf8FromGbk(chart::PillarsText(want.pillars).view()));
-    EXPECT_EQ(Caption(kTermLabel), runtime::Utf8FromGbk(chart::TermText(want).view()));
-    EXPECT_EQ(Caption(kXunLabel), runtime::Utf8FromGbk(chart::XunText(want)));
-    EXPECT_EQ(Caption(kDutyLabel), runtime::Utf8FromGbk(chart::DutyText(want).view()));
-    EXPECT_EQ(chart::KeptPlottingResults().ju_text.view(), chart::JuText(want).view());
-    EXPECT_EQ(chart::KeptPlottingResults().void_palaces, want.void_palaces);
-    EXPECT_EQ(chart::KeptPlottingResults().horse_palace, want.horse_palace);
+    EXPECT_EQ(Edit(kPillarsBox), runtime::Utf8FromGbk(PillarsText(want.pillars).view()));
+    EXPECT_EQ(Caption(kTermLabel), runtime::Utf8FromGbk(TermText(want).view()));
+    EXPECT_EQ(Caption(kXunLabel), runtime::Utf8FromGbk(XunText(want)));
+    EXPECT_EQ(Caption(kDutyLabel), runtime::Utf8FromGbk(DutyText(want).view()));
+    EXPECT_EQ(KeptPlottingResults().ju_text.view(), JuText(want).view());
+    EXPECT_EQ(KeptPlottingResults().void_palaces, want.void_palaces);
+    EXPECT_EQ(KeptPlottingResults().horse_palace, want.horse_palace);
     for (int p = 1; p <= 9; ++p) {
       const chart::PalaceCell& cell = want.cell(p);
       EXPECT_EQ(Selection(kEarthStemBoxes[p - 1]), cell.earth_stem) << "palace " << p;
@@ -88,31 +88,29 @@ TEST_F(ProgramTest, PlotButtonPlotsTheTypedDateWithTheClocksMinute) {
   ExpectWindowShows({2020, 7, 15, 13, 33});
 }
 
-// Runs in the death-test child after FreeChartTables: says what it left.
-void ReportTables() {
-  const bool freed = chart::Tables().terms.count() == 0 && chart::Tables().stems.count() == 0 &&
-                     chart::Tables().yuan_days[0].is_null() &&
-                     chart::KeptPlottingResults().ju_text.is_null();
-  std::fprintf(stderr, freed ? "tables freed\n" : "tables kept\n");
+// Runs in the death-test child after FreeKeptPlotting: says what it left.
+void ReportKeptResults() {
+  const bool freed = KeptPlottingResults().ju_text.is_null();
+  std::fprintf(stderr, freed ? "kept results freed\n" : "kept results left\n");
 }
 
-TEST(ProgramRunDeathTest, ClosingTheWindowEndsWithExitCodeZeroAfterFreeChartTables) {
+TEST(ProgramRunDeathTest, ClosingTheWindowEndsWithExitCodeZeroAfterFreeKeptPlotting) {
   EXPECT_EXIT(
       {
         platform::HeadlessPlatform headless;
         platform::InstallPlatform(&headless);
         headless.SetClock({2001, 12, 27, 4, 10, 0, 0});
         headless.Post([&headless] {
-          runtime::RegisterExitRoutine(&ReportTables);  // runs after FreeChartTables
+          runtime::RegisterExitRoutine(&ReportKeptResults);  // runs after FreeKeptPlotting
           headless.Click(runtime::NativeHandleOf(kMainWindow, kCopyButton));
-          if (headless.ClipboardHasText() && chart::Tables().terms.count() == 24) {
+          if (headless.ClipboardHasText() && !KeptPlottingResults().ju_text.is_null()) {
             std::fprintf(stderr, "copied\n");
           }
           headless.CloseWindow(runtime::NativeHandleOf(kMainWindow, runtime::kWindowUnitId));
         });
         RunProgram();
       },
-      testing::ExitedWithCode(0), "copied\ntables freed\n");
+      testing::ExitedWithCode(0), "copied\nkept results freed\n");
 }
 
 }  // namespace

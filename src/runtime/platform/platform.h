@@ -203,10 +203,12 @@ class Platform {
   virtual void ProcessPendingEvents() = 0;
 
   // Process services.
-  // Modal message box; returns the button code pressed (1 = OK).
+  // Modal message box; returns the button code pressed (1 = OK), 0 when the
+  // box could not be shown.
   virtual int ShowMessageBox(std::string_view text_gbk, std::string_view title_gbk,
                              std::uint32_t style) = 0;
   virtual void ClearClipboard() = 0;
+  // Replaces the clipboard's text; false, with the clipboard as it was, when it refuses.
   virtual bool SetClipboardText(std::string_view gbk) = 0;
   virtual std::string ClipboardText() = 0;  // GBK
   virtual LocalTime Now() = 0;

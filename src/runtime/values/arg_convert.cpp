@@ -3,13 +3,13 @@
 #include <bit>
 #include <cstring>
 
+#include "calendar/arithmetic.h"
 #include "runtime/memory.h"
 #include "runtime/text/gbk_literal.h"
 #include "runtime/values/command_args.h"
 #include "runtime/values/date_time_calc.h"
 #include "runtime/values/date_time_text.h"
 #include "runtime/values/number_text.h"
-#include "runtime/values/rounding.h"
 
 namespace veltrane::runtime::values {
 namespace {
@@ -108,7 +108,7 @@ double DoubleArgAt(int count, const CommandArg* args, int index, double fallback
 std::int32_t IntArgAt(int count, const CommandArg* args, int index, std::int32_t fallback) {
   const CommandArg* arg = ArgAt(count, args, index);
   if (arg == nullptr) return fallback;
-  return arg->tag == ValueTag::Integer ? ArgInt(*arg) : SaturatedInt(NumberOf(*arg));
+  return arg->tag == ValueTag::Integer ? ArgInt(*arg) : calendar::SaturatedInt(NumberOf(*arg));
 }
 
 bool BoolArgAt(int count, const CommandArg* args, int index, bool fallback) {

@@ -1,10 +1,10 @@
 #include <cmath>
 #include <string_view>
 
+#include "calendar/arithmetic.h"
 #include "runtime/fatal.h"
 #include "runtime/text/gbk_literal.h"
 #include "runtime/values/arg_convert.h"
-#include "runtime/values/rounding.h"
 #include "runtime/values/value_commands.h"
 
 namespace veltrane::runtime::values {
@@ -30,9 +30,9 @@ void IntegerDivideCommand(CommandArg* result, int count, CommandArg* args) {
   Divide(result, count, args, "不能整除于零", [](double a, double b) { return std::trunc(a / b); });
 }
 
-// fmod is a - b * trunc(a / b) computed exactly, so the sign of a always holds.
 void RemainderCommand(CommandArg* result, int count, CommandArg* args) {
-  Divide(result, count, args, "不能求余数于零", [](double a, double b) { return std::fmod(a, b); });
+  Divide(result, count, args, "不能求余数于零",
+         [](double a, double b) { return calendar::Remainder(a, b); });
 }
 
 void AbsoluteCommand(CommandArg* result, int count, CommandArg* args) {
@@ -40,15 +40,16 @@ void AbsoluteCommand(CommandArg* result, int count, CommandArg* args) {
 }
 
 void IntegerPartCommand(CommandArg* result, int count, CommandArg* args) {
-  SetIntResult(result, IntegerPartOf(DoubleArgAt(count, args, 0)));
+  SetIntResult(result, calendar::IntegerPart(DoubleArgAt(count, args, 0)));
 }
 
 void NearestCommand(CommandArg* result, int count, CommandArg* args) {
-  SetDoubleResult(result, NearestOf(DoubleArgAt(count, args, 0), IntArgAt(count, args, 1, 0)));
+  SetDoubleResult(result,
+                  calendar::Nearest(DoubleArgAt(count, args, 0), IntArgAt(count, args, 1, 0)));
 }
 
 void SineCommand(CommandArg* result, int count, CommandArg* args) {
-  SetDoubleResult(result, std::sin(DoubleArgAt(count, args, 0)));
+  SetDoubleResult(result, calendar::Sine(DoubleArgAt(count, args, 0)));
 }
 
 }  // namespace veltrane::runtime::values

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "calendar/arithmetic.h"
 #include "runtime/text/gbk_literal.h"
-#include "runtime/values/rounding.h"
 
 namespace veltrane::runtime::values {
 namespace {
@@ -82,7 +82,7 @@ std::string Whole(std::int64_t n, bool opening, bool simple, const Numerals& num
 
 std::string ChineseNumeralText(double x, bool simple) {
   if (!(std::fabs(x) <= kLargest)) return Gbk("溢出");
-  const double magnitude = NearestOf(std::fabs(x), 2);
+  const double magnitude = calendar::Nearest(std::fabs(x), 2);
   if (magnitude > kLargest) return Gbk("溢出");
   const Numerals& numerals = NumeralsFor(simple);
 

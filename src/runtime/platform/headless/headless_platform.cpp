@@ -447,6 +447,7 @@ void HeadlessPlatform::ProcessPendingEvents() {
 
 int HeadlessPlatform::ShowMessageBox(std::string_view text_gbk, std::string_view title_gbk,
                                      std::uint32_t style) {
+  if (message_box_fails_) return 0;
   message_boxes_.push_back({std::string(text_gbk), std::string(title_gbk), style});
   const MessageBoxRecord record = message_boxes_.back();
   if (echo_) {

@@ -87,6 +87,9 @@ class HeadlessPlatform final : public Platform {
   void SetMessageBoxResponder(std::function<int(const MessageBoxRecord&)> responder) {
     responder_ = std::move(responder);
   }
+  // Makes every box fail to show (it answers 0 and is not recorded), as a
+  // desktop out of resources does.
+  void SetMessageBoxFails(bool fails) { message_box_fails_ = fails; }
   // Also writes each box, as UTF-8, to stderr (for death tests).
   void SetEchoMessageBoxes(bool echo) { echo_ = echo; }
 
@@ -160,6 +163,7 @@ class HeadlessPlatform final : public Platform {
   std::function<int(const MessageBoxRecord&)> responder_;
   int answer_ = 1;
   bool echo_ = false;
+  bool message_box_fails_ = false;
   std::string clipboard_;
   bool clipboard_has_text_ = false;
   bool clipboard_fails_ = false;

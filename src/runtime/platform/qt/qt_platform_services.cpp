@@ -125,8 +125,11 @@ bool QtPlatform::SetClipboardText(std::string_view gbk) {
   data->setText(qt::QStringFromGbk(gbk));
   data->setData(QString::fromLatin1(kGbkMimeType),
                 QByteArray(gbk.data(), static_cast<qsizetype>(gbk.size())));
+  const QPointer<QMimeData> offered(data);
   clipboard->setMimeData(data);  // the clipboard owns the data
-  return true;
+  // The clipboard shows our data only when it took it (on X11: when this
+  // program became the selection's owner); otherwise it kept what it held.
+  return !offered.isNull() && clipboard->mimeData() == offered.data();
 }
 
 std::string QtPlatform::ClipboardText() {

@@ -1,12 +1,14 @@
-#include "chart/plot_texts.h"
+#include "ui/window_texts.h"
 
 #include <cstdlib>
 
 #include "runtime/text/gbk.h"
 #include "runtime/text/gbk_literal.h"
 
-namespace veltrane::chart {
+namespace veltrane::ui {
 namespace {
+
+using namespace chart;  // the vocabulary
 
 // GBK forms of the vocabulary, converted once.
 template <std::size_t N>
@@ -25,6 +27,7 @@ struct GbkVocabulary {
   std::array<std::string_view, kTermCount> terms = ToGbk(kTermNames);
   std::array<std::string_view, kYuanCount> yuan = ToGbk(kYuanNames);
   std::array<std::string_view, kXunCount> xun{};
+  std::array<std::string_view, kGanZhiCount> gan_zhi{};  // 1 = 甲子 at index 0
   std::string_view yin = runtime::Gbk("阴");
   std::string_view yang = runtime::Gbk("阳");
   std::string_view dun = runtime::Gbk("遁");
@@ -35,6 +38,9 @@ struct GbkVocabulary {
   std::string_view palace = runtime::Gbk("宫");
   GbkVocabulary() {
     for (std::size_t i = 0; i < xun.size(); ++i) xun[i] = runtime::Gbk(kXunHeads[i].text);
+    for (std::size_t n = 0; n < gan_zhi.size(); ++n) {
+      gan_zhi[n] = runtime::Gbk(GanZhiText(static_cast<int>(n) + 1));
+    }
   }
 };
 
@@ -66,13 +72,15 @@ ShortText& ShortText::operator+=(std::string_view gbk) {
   return *this;
 }
 
-ShortText PillarsText(const Pillars& pillars) {
+ShortText PillarsText(const chart::Pillars& pillars) {
   ShortText text;
-  for (int n : {pillars.year, pillars.month, pillars.day, pillars.hour}) text += GanZhiText(n);
+  for (int n : {pillars.year, pillars.month, pillars.day, pillars.hour}) {
+    text += Item(Vocabulary().gan_zhi, ((n - 1) % kGanZhiCount + kGanZhiCount) % kGanZhiCount);
+  }
   return text;
 }
 
-ShortText JuText(const Chart& chart) {
+ShortText JuText(const chart::Chart& chart) {
   const GbkVocabulary& v = Vocabulary();
   ShortText text;
   text += chart.yin() ? v.yin : v.yang;
@@ -82,7 +90,7 @@ ShortText JuText(const Chart& chart) {
   return text;
 }
 
-ShortText TermText(const Chart& chart) {
+ShortText TermText(const chart::Chart& chart) {
   const GbkVocabulary& v = Vocabulary();
   ShortText text;
   text += TermName(chart.term);
@@ -93,9 +101,9 @@ ShortText TermText(const Chart& chart) {
   return text;
 }
 
-std::string_view XunText(const Chart& chart) { return Item(Vocabulary().xun, chart.xun); }
+std::string_view XunText(const chart::Chart& chart) { return Item(Vocabulary().xun, chart.xun); }
 
-ShortText DutyText(const Chart& chart) {
+ShortText DutyText(const chart::Chart& chart) {
   const GbkVocabulary& v = Vocabulary();
   ShortText text;
   text += v.duty_chief;
@@ -117,4 +125,4 @@ std::string_view DeityText(int index) { return Item(Vocabulary().deities, index)
 std::string_view CounterDeityText(int index) { return Item(Vocabulary().short_deities, index); }
 std::string_view TermName(int term) { return Item(Vocabulary().terms, term - 1); }
 
-}  // namespace veltrane::chart
+}  // namespace veltrane::ui

@@ -1,5 +1,5 @@
-// The texts a plotted chart shows (GBK): the pillars box, the term, xun and
-// duty labels, and juText, built without the heap.
+// The texts the window shows for a plotted chart (GBK): the pillars box, the
+// term, xun and duty labels, and juText, built without the heap.
 #pragma once
 
 #include <array>
@@ -8,7 +8,7 @@
 
 #include "chart/plot_chart.h"
 
-namespace veltrane::chart {
+namespace veltrane::ui {
 
 // A short zero-terminated GBK text with its own fixed storage; what does not
 // fit is cut at a character boundary.
@@ -27,15 +27,15 @@ class ShortText {
 };
 
 // 编辑框2: the four pillar texts joined, e.g. 辛巳庚子甲子丙寅.
-ShortText PillarsText(const Pillars& pillars);
+ShortText PillarsText(const chart::Pillars& pillars);
 // 标签24: term, yuan, dun and ju, e.g. 冬至:上元 阳遁1局.
-ShortText TermText(const Chart& chart);
+ShortText TermText(const chart::Chart& chart);
 // juText, kept for the copy: dun and ju, e.g. 阳遁1局.
-ShortText JuText(const Chart& chart);
+ShortText JuText(const chart::Chart& chart);
 // 标签23: the XunHeadText of the hour pillar, e.g. 甲子戊.
-std::string_view XunText(const Chart& chart);
+std::string_view XunText(const chart::Chart& chart);
 // 标签25: duty star and duty gate, e.g. 值符天蓬落8宫 值使休门落3宫.
-ShortText DutyText(const Chart& chart);
+ShortText DutyText(const chart::Chart& chart);
 
 // GBK names of box items; "" for an index outside the list.
 std::string_view InstrumentText(int index);
@@ -45,4 +45,4 @@ std::string_view DeityText(int index);
 std::string_view CounterDeityText(int index);
 std::string_view TermName(int term);  // SolarTerm 1..24
 
-}  // namespace veltrane::chart
+}  // namespace veltrane::ui

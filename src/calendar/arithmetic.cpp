@@ -1,9 +1,9 @@
-#include "runtime/values/rounding.h"
+#include "calendar/arithmetic.h"
 
 #include <cmath>
 #include <limits>
 
-namespace veltrane::runtime::values {
+namespace veltrane::calendar {
 namespace {
 
 constexpr double kSnap = 0.999999999999;
@@ -30,16 +30,21 @@ std::int32_t SaturatedInt(double x) {
   return static_cast<std::int32_t>(x);
 }
 
-std::int32_t IntegerPartOf(double x) {
+std::int32_t IntegerPart(double x) {
   const double i = std::trunc(x);
   // The direction follows x, not i: i is 0 for both -0.9999999999999 and 0.9999999999999.
   if (std::fabs(x - i) > kSnap) x = x >= 0 ? i + 1 : i - 1;
   return SaturatedInt(std::floor(x));
 }
 
-double NearestOf(double x, std::int32_t places) {
+double Nearest(double x, std::int32_t places) {
   if (x == 0 || std::isnan(x) || std::isinf(x)) return x;
   const double magnitude = std::fabs(x);
+  // Rounding to a whole number needs no scale; times 1 and over 1 change no bit.
+  if (places == 0) {
+    const double result = RoundMagnitude(magnitude);
+    return x < 0 ? -result : result;
+  }
   const double scale = std::pow(10.0, std::abs(static_cast<double>(places)));
   double result;
   if (places >= 0) {
@@ -53,4 +58,9 @@ double NearestOf(double x, std::int32_t places) {
   return x < 0 ? -result : result;
 }
 
-}  // namespace veltrane::runtime::values
+// fmod is a − b·trunc(a/b) computed exactly, so the sign of a always holds.
+double Remainder(double a, double b) { return std::fmod(a, b); }
+
+double Sine(double x) { return std::sin(x); }
+
+}  // namespace veltrane::calendar

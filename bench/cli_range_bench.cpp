@@ -1,0 +1,80 @@
+// veltrane-chart's own path: formatting one chart as JSON and as the copied
+// text, and plotting whole ranges into a sink, on one thread and on several.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/cli_chart_json.h"
+#include "app/cli_range.h"
+#include "bench_dates.h"
+#include "chart/chart_text.h"
+#include "chart/plot_chart.h"
+
+namespace veltrane::bench {
+namespace {
+
+#ifdef _WIN32
+constexpr const char* kNullDevice = "NUL";
+#else
+constexpr const char* kNullDevice = "/dev/null";
+#endif
+
+void BM_ChartJson(benchmark::State& state) {
+  const BenchDate& d = BenchDates()[7];
+  const chart::Chart chart = chart::ComputeChart(d.date);
+  app::LunarDayCache lunar;
+  std::string line;
+  for (auto _ : state) {
+    line.clear();
+    app::AppendChartJson(line, d.date, chart, lunar.Of(d.date));
+    benchmark::DoNotOptimize(line.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * line.size()));
+}
+BENCHMARK(BM_ChartJson);
+
+void BM_ChartText(benchmark::State& state) {
+  const chart::Chart chart = chart::ComputeChart(BenchDates()[7].date);
+  for (auto _ : state) {
+    std::string text = chart::FormatChartText(chart::ViewOfChart(chart));
+    benchmark::DoNotOptimize(text.data());
+  }
+}
+BENCHMARK(BM_ChartText);
+
+// A range written to the null device, with range(0) threads; a year hour by
+// hour, or with range(1) = 1 the whole century that the README measures.
+void BM_RangeJson(benchmark::State& state) {
+  const bool century = state.range(1) == 1;
+  const app::ChartRange range{{1900, 1, 1, 0, 0},
+                              century ? chart::ChartMoment{1999, 12, 31, 23, 0}
+                                      : chart::ChartMoment{1900, 12, 31, 23, 0},
+                              60};
+  std::FILE* sink = std::fopen(kNullDevice, "wb");
+  if (sink == nullptr) {
+    state.SkipWithError("no null device");
+    return;
+  }
+  for (auto _ : state) {
+    if (!app::WriteRangeJson(range, static_cast<int>(state.range(0)), sink)) {
+      state.SkipWithError("write failed");
+    }
+  }
+  std::fclose(sink);
+  state.SetItemsProcessed(state.iterations() * app::MomentCount(range));
+}
+BENCHMARK(BM_RangeJson)
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_RangeJson)
+    ->Args({1, 1})
+    ->Args({2, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
+}  // namespace
+}  // namespace veltrane::bench

@@ -1,0 +1,29 @@
+// Plotting a range of moments for veltrane-chart: the JSON lines of every
+// moment, made in chunks on worker threads and written in moment order.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "app/cli_options.h"
+
+namespace veltrane::app {
+
+// Runs make(chunk, text) for chunks 0..count − 1 on `jobs` threads (jobs < 2:
+// on the calling thread) and hands each text to write() on the calling
+// thread, in chunk order. A write() that returns false stops the run: no
+// further chunk is begun. Returns whether every write succeeded.
+bool RunInOrder(std::size_t count, int jobs,
+                const std::function<void(std::size_t chunk, std::string& text)>& make,
+                const std::function<bool(const std::string& text)>& write);
+
+// Number of moments in a range (from and to included, step apart).
+std::int64_t MomentCount(const ChartRange& range);
+
+// Writes the JSON line of every moment of a range to `out`, in moment order,
+// plotting on `jobs` threads. Returns false when writing failed.
+bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out);
+
+}  // namespace veltrane::app

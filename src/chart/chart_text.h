@@ -1,0 +1,15 @@
+// The copied chart: a short header and the nine palaces in a 3 × 3 grid drawn
+// with box characters, the text that 复制排盘 puts on the clipboard.
+#pragma once
+
+#include <string>
+
+#include "chart/chart_view.h"
+
+namespace veltrane::chart {
+
+// Formats a view as the copied text table (UTF-8, "\r\n" line ends). Every cell
+// whose star is 天芮 shows the centre palace's heaven stem and 禽芮.
+std::string FormatChartText(const ChartView& view);
+
+}  // namespace veltrane::chart

@@ -1,0 +1,52 @@
+// ChartView: what a chart shows as texts (UTF-8), the same whether it is read
+// from the window's boxes, hand-made changes included, or made from a
+// computed Chart. The copied text table is formatted from it.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "chart/plot_chart.h"
+#include "chart/vocabulary.h"
+
+namespace veltrane::chart {
+
+// The texts of one palace's boxes; "" where a box shows no item (and for the
+// ring fields of the centre palace).
+struct PalaceView {
+  std::string hidden;         // hidden stem
+  std::string deity;          // deity
+  std::string star;           // star
+  std::string heaven;         // heaven stem; the centre palace's stands beside 天芮
+  std::string gate;           // gate
+  std::string counter_deity;  // counter-deity, short name
+  std::string earth;          // earth stem
+  bool operator==(const PalaceView&) const = default;
+};
+
+struct ChartView {
+  // The header: date and hour as plotted, the plotting's minute, the pillars.
+  std::string year;
+  std::string month;
+  std::string day;
+  std::string hour;
+  std::string minute;
+  std::string pillars;                           // e.g. 辛巳庚子甲子丙寅
+  std::array<PalaceView, kPalaceCount> palaces;  // palace p at index p − 1
+  std::string centre;                            // dun and ju in words, e.g. 阳遁三局
+  std::array<int, 2> void_palaces = {0, 0};      // palaces marked ○ (0: none)
+  int horse_palace = 0;                          // palace marked 馬 (0: none)
+  bool operator==(const ChartView&) const = default;
+};
+
+// The view of a computed chart: what the window shows after plotting it.
+ChartView ViewOfChart(const Chart& chart);
+
+// The centre text of a dun and ju number: 阳遁三局 for yang 3; the numeral of
+// |ju| outside 0..9 is 零.
+std::string CentreTextOf(bool yin, int ju);
+
+// The two-character UTF-8 text of a sixty-cycle number (1 = 甲子 .. 60 = 癸亥).
+std::string_view GanZhiName(int gan_zhi);
+
+}  // namespace veltrane::chart

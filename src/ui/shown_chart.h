@@ -1,0 +1,17 @@
+// The chart the main window shows, read as a ChartView: what the boxes show
+// now, hand-made changes included, with the moment and the results that the
+// last plotting kept. 复制排盘 formats it.
+#pragma once
+
+#include "chart/chart_view.h"
+#include "runtime/memory.h"
+
+namespace veltrane::ui {
+
+// Reads the shown chart; a box with no selected item gives "".
+chart::ChartView ReadShownChart();
+
+// The centre text of a juText (GBK): 阳遁3局 gives 阳遁三局; "" or none gives 零.
+runtime::HeapText CentreText(const char* ju_text);
+
+}  // namespace veltrane::ui
