@@ -42,6 +42,7 @@ if [[ $mode == json ]]; then
   compare --json --from 2999-12-01T00:00 --to 2999-12-31T23:59 --step-minutes 1009
   compare --json 2001-12-27 04:00
   compare --json 2001-02-30 04:00  # no such day: the same error on both
+  compare --json 二〇〇一-12-27 04:00  # the error quotes it: arguments arrive whole
 else
   args=()
   [[ $mode == gbk ]] && args=(--encoding gbk)
