@@ -12,6 +12,7 @@ packages=(
   xvfb xauth
   dpkg-dev fakeroot librsvg2-bin gzip
   desktop-file-utils appstream lintian man-db
+  clang libclang-rt-14-dev
 )
 
 missing=()
