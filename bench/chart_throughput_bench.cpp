@@ -88,6 +88,21 @@ void BM_PlotChartOnModel(benchmark::State& state) {
 }
 BENCHMARK(BM_PlotChartOnModel);
 
+// The typed core: ComputeChart on a fresh plate model, pillars and term
+// search included, no window and no runtime.
+void BM_ComputeChart(benchmark::State& state) {
+  const std::vector<BenchDate>& dates = BenchDates();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    chart::Chart c = chart::ComputeChart(dates[i].date);
+    benchmark::DoNotOptimize(c);
+    i = (i + 1) % dates.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.SetLabel("charts");
+}
+BENCHMARK(BM_ComputeChart);
+
 // The rings alone: earth plate, heaven plate and stars, deities, gates, hidden
 // stems and counter-deities laid with their stop tests, for charts whose
 // pillars, term and ju are already known.

@@ -40,6 +40,11 @@ std::int32_t IntegerPart(double x) {
 double Nearest(double x, std::int32_t places) {
   if (x == 0 || std::isnan(x) || std::isinf(x)) return x;
   const double magnitude = std::fabs(x);
+  // Rounding to a whole number needs no scale; times 1 and over 1 change no bit.
+  if (places == 0) {
+    const double result = RoundMagnitude(magnitude);
+    return x < 0 ? -result : result;
+  }
   const double scale = std::pow(10.0, std::abs(static_cast<double>(places)));
   double result;
   if (places >= 0) {

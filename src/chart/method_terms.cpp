@@ -2,40 +2,23 @@
 
 #include <cmath>
 
-#include "calendar/date_time.h"
-#include "calendar/solar_term_moment.h"
-#include "calendar/solar_term_table.h"
-#include "chart/pillars.h"
+#include "calendar/arithmetic.h"
 #include "chart/term_in_force.h"
 
 namespace veltrane::chart {
 namespace {
 
-constexpr double kTolerance = 1e-7;
+using calendar::kTolerance;
 // The mean length of a term in days (a tropical year over 24).
 constexpr double kMeanTermDays = 365.2422 / 24;
 // 1899-12-30, day 0, is 壬申 (9).
 constexpr int kGanZhiOfDayZero = 9;
 
-// SolarTermNumber (立春 = 1 .. 冬至 = 22, 小寒 = 23, 大寒 = 24) of a slot.
-int TermNumberOfSlot(int slot) { return slot <= 2 ? slot + 22 : slot - 2; }
-
 int FloorMod(int a, int b) { return ((a % b) + b) % b; }
 
 }  // namespace
 
-double TermOrdinalMoment(TermOrdinal k) {
-  const int year = YearOfTerm(k);
-  const int slot = SlotOfTerm(k);
-  if (year >= calendar::kFirstTermYear && year <= calendar::kLastTermYear) {
-    return NormalizeMoment(calendar::SolarTermMoment(year, TermNumberOfSlot(slot)));
-  }
-  // The plotting's rule outside the stored years: the closed formula, which
-  // counts days after 0 January.
-  const double january_first = calendar::DayNumberOfDate(year, 1, 1);
-  return january_first - 1 +
-         TermDayOfYear(year, slot, true, static_cast<int>(CalendarMode::kAutomatic));
-}
+double TermOrdinalMoment(TermOrdinal k) { return TermMoment(YearOfTerm(k), SlotOfTerm(k)); }
 
 TermOrdinal TermInForceAt(double linear_moment) {
   // Estimate from the 小寒 of 1900 (day 6.1) and the mean term length, then

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "calendar/arithmetic.h"
+#include "calendar/gregorian.h"
 
 namespace veltrane::chart {
 namespace {
@@ -15,14 +16,12 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // 0..m−1 is the number of days before month m.
 constexpr std::array<int, 13> kMonthLength = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-bool IsZero(double remainder) { return std::fabs(remainder) <= calendar::kTolerance; }
 bool Less(double x, double v) { return calendar::LessBeyondTolerance(x, v); }
 
-bool DividesBy(int year, double divisor) { return IsZero(calendar::Remainder(year, divisor)); }
-
+// The remainder of a whole year by 4, 100 or 400 is exact, so the integer
+// rules give what the remainder arithmetic gives.
 bool IsLeapYear(int year, CalendarKind kind) {
-  if (kind == CalendarKind::kJulian) return DividesBy(year, 4);
-  return (!DividesBy(year, 100) && DividesBy(year, 4)) || DividesBy(year, 400);
+  return kind == CalendarKind::kJulian ? year % 4 == 0 : calendar::IsLeapYear(year);
 }
 
 double Truncate(double x) { return std::trunc(x); }

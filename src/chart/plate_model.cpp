@@ -106,11 +106,7 @@ std::int32_t At(std::span<const std::int32_t> boxes, int number) {
              : -1;
 }
 
-std::int32_t ClampPosition(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, -kPositionLimit, kPositionLimit));
-}
-
-// Ring positions of the star boxes in the order PlaceCentreStem examines them:
+// Ring positions of the star boxes in the order TianRuiPosition examines them:
 // 星1, 星8, 星7, 星6, 星2, 星5, 星4, 星3.
 constexpr std::array<int, kRingSize> kCentreStemSearchOrder = {1, 8, 7, 6, 2, 5, 4, 3};
 
@@ -127,12 +123,20 @@ std::int32_t PlateModel::CounterDeityAt(int position) const {
 }
 
 void PlateModel::ResetChart() {
-  // Each family's home arrangement is the last of its cycle.
-  for (const StepRule* rule : {&kGates, &kStars, &kDeitiesYin, &kEarthYin}) {
-    counters.*rule->counter = 0;
-    Lay(*this, *rule, rule->cycle);
-  }
-  PlaceCentreStem(kResetCentreOffsets);
+  // Each family's home arrangement is the last of its cycle, laid once here.
+  static const PlateModel kHome = [] {
+    PlateModel home;
+    for (const StepRule* rule : {&kGates, &kStars, &kDeitiesYin, &kEarthYin}) {
+      Lay(home, *rule, rule->cycle);
+    }
+    return home;
+  }();
+  gates = kHome.gates;
+  stars = kHome.stars;
+  deities = kHome.deities;
+  earth = kHome.earth;
+  heaven = kHome.heaven;
+  counters.gate = counters.star = counters.deity = counters.earth = 0;
 }
 
 void PlateModel::StepEarthYin() { Step(*this, kEarthYin); }
@@ -152,19 +156,14 @@ void PlateModel::StepStars() {
     carried[static_cast<std::size_t>(k % kRingSize)] = heaven[kRingPalaces[k - 1] - 1];
   }
   for (int k = 1; k <= kRingSize; ++k) heaven[kRingPalaces[k - 1] - 1] = carried[k - 1];
-  PlaceCentreStem(kStarStepCentreOffsets);
 }
 
-void PlateModel::PlaceCentreStem(const CentreOffsets& offsets) {
-  const ControlPoint* box = nullptr;
+int PlateModel::TianRuiPosition() const {
+  int found = 0;
   for (int k : kCentreStemSearchOrder) {
-    if (stars[k - 1] == kStarTianRui) box = &star_boxes[k - 1];
+    if (stars[static_cast<std::size_t>(k - 1)] == kStarTianRui) found = k;
   }
-  if (box == nullptr) return;
-  centre_marker = {ClampPosition(std::int64_t{box->left} + offsets.marker_left),
-                   ClampPosition(std::int64_t{box->top} + offsets.marker_top)};
-  centre_stem = {ClampPosition(std::int64_t{box->left} + offsets.stem_left),
-                 ClampPosition(std::int64_t{box->top} + offsets.stem_top)};
+  return found;
 }
 
 void RunRingOp(PlateModel& model, RingOp op) {
@@ -201,15 +200,14 @@ void RunRingOp(PlateModel& model, RingOp op) {
 
 PlateParts PartsOf(RingOp op) {
   constexpr PlateParts kEarthStep = kEarthPart | kHeavenPart | kStemLabelPart;
-  constexpr PlateParts kCentre = kCentreMarkersPart | kStarBoxesPart;
   switch (op) {
     case RingOp::ResetChart:
-      return kEarthPart | kHeavenPart | kStarPart | kGatePart | kDeityPart | kCentre;
+      return kEarthPart | kHeavenPart | kStarPart | kGatePart | kDeityPart;
     case RingOp::StepEarthYin:
     case RingOp::StepEarthYang:
       return kEarthStep;
     case RingOp::StepStars:
-      return kStarPart | kHeavenPart | kStarLabelPart | kCentre;
+      return kStarPart | kHeavenPart | kStarLabelPart;
     case RingOp::StepGates:
       return kGatePart | kGateLabelPart;
     case RingOp::StepDeitiesYin:

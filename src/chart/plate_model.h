@@ -1,6 +1,7 @@
 // The plates of the chart as plain data: the selection index that every plate
-// box shows, the five ring counters, the counter labels and the two centre
-// markers, with the nine ring-turning operations. A handler loads the model
+// box shows, the five ring counters and the counter labels, with the nine
+// ring-turning operations. Where the window puts the centre markers is the
+// window's own (ui/centre_markers.h). A handler loads the model
 // from the window's boxes, runs operations on it and writes back what changed;
 // the plotting runs its stop tests on it after every step. No operation
 // allocates.
@@ -12,13 +13,6 @@
 #include "chart/vocabulary.h"
 
 namespace veltrane::chart {
-
-// Left and top of a control in its parent's client area, in pixels.
-struct ControlPoint {
-  std::int32_t left = 0;
-  std::int32_t top = 0;
-  bool operator==(const ControlPoint&) const = default;
-};
 
 // The module-level ring counters. Each holds the number of the arrangement the
 // last step of its family produced; the last arrangement of a cycle is kept as 0.
@@ -40,19 +34,6 @@ enum class CounterLabel : int {
 };
 inline constexpr int kCounterLabelCount = 4;
 
-// Offsets of PlaceCentreStem from the left and top of the box that shows 天芮.
-struct CentreOffsets {
-  std::int32_t marker_left;  // 标签22 ("禽")
-  std::int32_t marker_top;
-  std::int32_t stem_left;  // 天干支5
-  std::int32_t stem_top;
-};
-inline constexpr CentreOffsets kResetCentreOffsets = {-30, 0, 80, -30};
-inline constexpr CentreOffsets kStarStepCentreOffsets = {135, -35, 72, -30};
-
-// Control positions are kept within this range, as the runtime clamps them.
-inline constexpr std::int32_t kPositionLimit = 32627;
-
 // The nine operations, in the order of their handlers.
 enum class RingOp : int {
   ResetChart,
@@ -70,20 +51,18 @@ inline constexpr int kRingOpCount = 9;
 // Parts of the plates, as bits: what an operation reads or writes, and what a
 // binding loads and stores.
 using PlateParts = std::uint32_t;
-inline constexpr PlateParts kEarthPart = 1u << 0;           // 地干支1..9
-inline constexpr PlateParts kHeavenPart = 1u << 1;          // 天干支1..9
-inline constexpr PlateParts kHiddenPart = 1u << 2;          // 暗干1..9
-inline constexpr PlateParts kStarPart = 1u << 3;            // 星1..8
-inline constexpr PlateParts kGatePart = 1u << 4;            // 门1..8
-inline constexpr PlateParts kDeityPart = 1u << 5;           // 八神1..8
-inline constexpr PlateParts kCounterDeityPart = 1u << 6;    // 反扑1..8
-inline constexpr PlateParts kGateLabelPart = 1u << 7;       // 标签15
-inline constexpr PlateParts kStarLabelPart = 1u << 8;       // 标签16
-inline constexpr PlateParts kDeityLabelPart = 1u << 9;      // 标签18
-inline constexpr PlateParts kStemLabelPart = 1u << 10;      // 标签20
-inline constexpr PlateParts kCentreMarkersPart = 1u << 11;  // left, top of 标签22 and 天干支5
-inline constexpr PlateParts kStarBoxesPart = 1u << 12;      // left, top of 星1..8 (read only)
-inline constexpr PlateParts kAllPlateParts = (1u << 13) - 1;
+inline constexpr PlateParts kEarthPart = 1u << 0;         // 地干支1..9
+inline constexpr PlateParts kHeavenPart = 1u << 1;        // 天干支1..9
+inline constexpr PlateParts kHiddenPart = 1u << 2;        // 暗干1..9
+inline constexpr PlateParts kStarPart = 1u << 3;          // 星1..8
+inline constexpr PlateParts kGatePart = 1u << 4;          // 门1..8
+inline constexpr PlateParts kDeityPart = 1u << 5;         // 八神1..8
+inline constexpr PlateParts kCounterDeityPart = 1u << 6;  // 反扑1..8
+inline constexpr PlateParts kGateLabelPart = 1u << 7;     // 标签15
+inline constexpr PlateParts kStarLabelPart = 1u << 8;     // 标签16
+inline constexpr PlateParts kDeityLabelPart = 1u << 9;    // 标签18
+inline constexpr PlateParts kStemLabelPart = 1u << 10;    // 标签20
+inline constexpr PlateParts kAllPlateParts = (1u << 11) - 1;
 
 struct PlateModel {
   // Selection index (0-based, −1 = none) of every plate box. Stem boxes are
@@ -100,10 +79,6 @@ struct PlateModel {
   // The arrangement number each counter label shows ("1".."9"); 0 when it
   // shows anything else. Indexed by CounterLabel.
   std::array<std::int32_t, kCounterLabelCount> counter_labels = {1, 1, 1, 1};
-
-  ControlPoint centre_marker;                        // 标签22 ("禽")
-  ControlPoint centre_stem;                          // 天干支5
-  std::array<ControlPoint, kRingSize> star_boxes{};  // 星1..8, by ring position − 1
 
   // Selections by palace 1..9 or ring position 1..8; −1 outside the range.
   std::int32_t EarthAt(int palace) const;
@@ -134,9 +109,10 @@ struct PlateModel {
   // Next yin / yang arrangement of the hidden stems.
   void StepHiddenYin();
   void StepHiddenYang();
-  // Moves 标签22 and 天干支5 beside the star box that shows 天芮 (the last of
-  // 星1, 星8, 星7, 星6, 星2, 星5, 星4, 星3 that does); leaves them when none does.
-  void PlaceCentreStem(const CentreOffsets& offsets);
+  // The ring position whose star box shows 天芮, the last of 星1, 星8, 星7,
+  // 星6, 星2, 星5, 星4, 星3 that does (where the window puts the centre
+  // stem); 0 when none does.
+  int TianRuiPosition() const;
 
   bool operator==(const PlateModel&) const = default;
 };

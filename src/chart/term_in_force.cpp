@@ -6,6 +6,7 @@
 #include "calendar/arithmetic.h"
 #include "calendar/date_time.h"
 #include "calendar/solar_term_moment.h"
+#include "chart/method_terms.h"
 #include "chart/pillars.h"
 #include "chart/vocabulary.h"
 
@@ -17,13 +18,6 @@ int TermNumberOfSlot(int slot) { return slot <= 2 ? slot + 22 : slot - 2; }
 
 double StoredTermMoment(int year, int slot) {
   return calendar::SolarTermMoment(year, TermNumberOfSlot(slot));
-}
-
-// The Gregorian year of a DateTime, clamped to the valid range first.
-int YearOfMoment(double moment) {
-  const double t = std::isnan(moment) ? calendar::kMinDateTime : moment;
-  return calendar::SplitDateTime(std::clamp(t, calendar::kMinDateTime, calendar::kMaxDateTime))
-      .year;
 }
 
 }  // namespace
@@ -45,18 +39,10 @@ double TermMoment(int year, int slot) {
 
 int FindTermInForce(double moment) {
   const double linear = NormalizeMoment(moment);
-  // The walk through the year before the moment's year never stops (its 冬至
-  // lies before the moment), so it starts with the moment's own year.
-  int year = YearOfMoment(moment);
-  int slot = kTermCount;
-  for (int pass = 0; pass < 2; ++pass, ++year) {
-    for (slot = 1; slot <= kTermCount; ++slot) {
-      // The first term later than the moment has slot s; the term in force,
-      // one before it, is SolarTerm s in the chart's order.
-      if (calendar::LessBeyondTolerance(linear, TermMoment(year, slot))) return slot;
-    }
-  }
-  return kTermCount;
+  if (std::isnan(linear)) return kTermCount;
+  // The term in force is the latest whose moment is not later than the
+  // moment's; its SolarTerm is the slot of the first term later than it.
+  return SolarTermOfOrdinal(TermInForceAt(linear));
 }
 
 }  // namespace veltrane::chart

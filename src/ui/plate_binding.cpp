@@ -10,7 +10,6 @@
 namespace veltrane::ui {
 namespace {
 
-using chart::ControlPoint;
 using chart::PlateModel;
 using chart::PlateParts;
 
@@ -38,14 +37,14 @@ constexpr BoxFamily<8> kRingFamilies[] = {
 constexpr PlateParts CounterLabelPart(std::size_t i) { return chart::kGateLabelPart << i; }
 static_assert(CounterLabelPart(3) == chart::kStemLabelPart);
 
-// The markers PlaceCentreStem moves, with their places in the model.
+// The markers PlaceCentreStem moves, with their places among the markers.
 struct Marker {
   ControlId id;
-  ControlPoint PlateModel::*position;
+  ControlPoint CentreMarkers::*position;
 };
 constexpr Marker kCentreMarkers[] = {
-    {kCentreMarkerLabel, &PlateModel::centre_marker},
-    {kCentreStemBox, &PlateModel::centre_stem},
+    {kCentreMarkerLabel, &CentreMarkers::marker},
+    {kCentreStemBox, &CentreMarkers::stem},
 };
 
 // The arrangement number a counter label shows: its caption when that is one
@@ -102,15 +101,22 @@ void LoadPlateModel(PlateModel& model, PlateParts parts) {
   for (std::size_t i = 0; i < kCounterLabels.size(); ++i) {
     if (parts & CounterLabelPart(i)) model.counter_labels[i] = ReadLabelNumber(kCounterLabels[i]);
   }
-  if (parts & chart::kCentreMarkersPart) {
-    for (const Marker& marker : kCentreMarkers) model.*marker.position = ReadPosition(marker.id);
+}
+
+namespace {
+
+void LoadCentreMarkers(CentreMarkers& markers, PlateParts parts) {
+  if (parts & kCentreMarkersPart) {
+    for (const Marker& marker : kCentreMarkers) markers.*marker.position = ReadPosition(marker.id);
   }
-  if (parts & chart::kStarBoxesPart) {
+  if (parts & kStarBoxesPart) {
     for (std::size_t k = 0; k < kStarBoxes.size(); ++k) {
-      model.star_boxes[k] = ReadPosition(kStarBoxes[k]);
+      markers.star_boxes[k] = ReadPosition(kStarBoxes[k]);
     }
   }
 }
+
+}  // namespace
 
 void StorePlateModel(const PlateModel& model, const PlateModel& loaded, PlateParts parts) {
   for (const auto& f : kRingFamilies) {
@@ -124,31 +130,45 @@ void StorePlateModel(const PlateModel& model, const PlateModel& loaded, PlatePar
       WriteLabelNumber(kCounterLabels[i], model.counter_labels[i]);
     }
   }
-  if (parts & chart::kCentreMarkersPart) {
-    for (const Marker& marker : kCentreMarkers) {
-      const ControlPoint now = model.*marker.position;
-      const ControlPoint before = loaded.*marker.position;
-      if (now.left != before.left)
-        runtime::WriteInt(kMainWindow, marker.id, runtime::kLeft, now.left);
-      if (now.top != before.top) runtime::WriteInt(kMainWindow, marker.id, runtime::kTop, now.top);
-    }
-  }
   RingCounterState() = model.counters;
 }
 
+namespace {
+
+void StoreCentreMarkers(const CentreMarkers& markers, const CentreMarkers& loaded,
+                        PlateParts parts) {
+  if (!(parts & kCentreMarkersPart)) return;
+  for (const Marker& marker : kCentreMarkers) {
+    const ControlPoint now = markers.*marker.position;
+    const ControlPoint before = loaded.*marker.position;
+    if (now.left != before.left)
+      runtime::WriteInt(kMainWindow, marker.id, runtime::kLeft, now.left);
+    if (now.top != before.top) runtime::WriteInt(kMainWindow, marker.id, runtime::kTop, now.top);
+  }
+}
+
+}  // namespace
+
 PlateSession::PlateSession(PlateParts parts) : parts_(parts) {
   LoadPlateModel(model_, parts_);
+  LoadCentreMarkers(markers_, parts_);
   shown_ = model_;
+  shown_markers_ = markers_;
 }
 
 void PlateSession::Commit() {
   StorePlateModel(model_, shown_, parts_);
+  StoreCentreMarkers(markers_, shown_markers_, parts_);
   shown_ = model_;
+  shown_markers_ = markers_;
 }
 
 void RunRingOpOnWindow(chart::RingOp op) {
-  PlateSession session(chart::PartsOf(op));
+  const CentreOffsets* offsets = CentreOffsetsOf(op);
+  const PlateParts centre = offsets != nullptr ? kCentreMarkersPart | kStarBoxesPart : 0;
+  PlateSession session(chart::PartsOf(op) | centre);
   chart::RunRingOp(session.model(), op);
+  if (offsets != nullptr) PlaceCentreStem(session.model(), session.markers(), *offsets);
   session.Commit();
 }
 

@@ -4,8 +4,16 @@
 #pragma once
 
 #include "chart/plate_model.h"
+#include "ui/centre_markers.h"
 
 namespace veltrane::ui {
+
+// Window parts beside the plates, as further PlateParts bits.
+inline constexpr chart::PlateParts kCentreMarkersPart = 1u << 11;  // left, top of 标签22, 天干支5
+inline constexpr chart::PlateParts kStarBoxesPart = 1u << 12;  // left, top of 星1..8 (read only)
+inline constexpr chart::PlateParts kAllWindowPlateParts =
+    chart::kAllPlateParts | kCentreMarkersPart | kStarBoxesPart;
+static_assert((chart::kAllPlateParts & (kCentreMarkersPart | kStarBoxesPart)) == 0);
 
 // The module-level ring counters (all 0 at start).
 chart::RingCounters& RingCounterState();
@@ -20,7 +28,8 @@ void LoadPlateModel(chart::PlateModel& model, chart::PlateParts parts);
 void StorePlateModel(const chart::PlateModel& model, const chart::PlateModel& loaded,
                      chart::PlateParts parts);
 
-// A model loaded from the window on construction; Commit writes back what
+// A model (and, for kCentreMarkersPart and kStarBoxesPart, the centre
+// markers) loaded from the window on construction; Commit writes back what
 // changed since the load or the previous Commit.
 class PlateSession {
  public:
@@ -29,6 +38,7 @@ class PlateSession {
   chart::PlateModel& model() { return model_; }
   const chart::PlateModel& model() const { return model_; }
   chart::PlateParts parts() const { return parts_; }
+  CentreMarkers& markers() { return markers_; }
 
   void Commit();
 
@@ -36,6 +46,8 @@ class PlateSession {
   chart::PlateParts parts_;
   chart::PlateModel model_;
   chart::PlateModel shown_;  // what the window shows
+  CentreMarkers markers_;
+  CentreMarkers shown_markers_;
 };
 
 // Runs one ring operation on the window: load its parts, run, write back.

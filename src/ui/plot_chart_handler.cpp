@@ -114,11 +114,12 @@ void KeepResults(const chart::Chart& chart) {
 }  // namespace
 
 void PlotChart() {
-  PlateSession plates(chart::kAllPlateParts);
+  PlateSession plates(kAllWindowPlateParts);
   chart::ChartMoment date = ClampDateBoxes();
   // One clock reading serves the pillars and the chart moment alike.
   date.minute = ops::MinuteOf(ops::Now());
   const chart::Chart chart = chart::PlotChartOnModel(plates.model(), date);
+  PlaceCentreStemAfterPlotting(plates.model(), plates.markers());
   plates.Commit();
   WriteSummary(chart);
   KeepResults(chart);

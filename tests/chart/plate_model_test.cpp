@@ -21,10 +21,6 @@ const std::vector<std::string> kGateItems = {"开门", "休门", "生门", "伤�
 const std::vector<std::string> kDeityItems = {"九地", "九天", "值符", "腾蛇",
                                               "太阴", "六合", "白虎", "玄武"};
 
-// Left and top of 星1..星8 in the main window.
-constexpr std::array<ControlPoint, 8> kStarBoxes = {
-    {{336, 384}, {576, 384}, {576, 200}, {576, 48}, {336, 48}, {88, 48}, {88, 200}, {88, 384}}};
-
 // Item texts a family of boxes shows, blank-separated.
 template <std::size_t N>
 std::string Shown(const std::array<std::int32_t, N>& boxes, const std::vector<std::string>& items) {
@@ -39,7 +35,6 @@ std::string Shown(const std::array<std::int32_t, N>& boxes, const std::vector<st
 // A model as the window shows it after a reset.
 PlateModel ResetModel() {
   PlateModel m;
-  m.star_boxes = kStarBoxes;
   m.ResetChart();
   return m;
 }
@@ -214,7 +209,6 @@ TEST(RingCounters, ForeignCounterValuesStayInsideTheCycle) {
 
 TEST(ResetChart, HomeArrangementAndZeroedCounters) {
   PlateModel m;
-  m.star_boxes = kStarBoxes;
   m.counters = {5, 4, 3, 2, 1};
   m.ResetChart();
   EXPECT_EQ(Shown(m.gates, kGateItems), "休门 开门 惊门 死门 景门 杜门 伤门 生门");
@@ -227,7 +221,6 @@ TEST(ResetChart, HomeArrangementAndZeroedCounters) {
 
 TEST(ResetChart, LeavesHiddenStemsCounterDeitiesAndLabels) {
   PlateModel m;
-  m.star_boxes = kStarBoxes;
   m.hidden = {8, 7, 6, 5, 4, 3, 2, 1, 0};
   m.counter_deities = {3, 3, 3, 3, 2, 2, 2, 2};
   m.counter_labels = {7, 6, 5, 4};
@@ -246,45 +239,18 @@ TEST(ResetChart, LeavesHiddenStemsCounterDeitiesAndLabels) {
   EXPECT_EQ(m.counter_labels, (std::array<std::int32_t, 4>{1, 1, 1, 1}));
 }
 
-TEST(PlaceCentreStem, BesideTianRuiAfterResetAndAfterAStarStep) {
+TEST(TianRuiPosition, LastBoxInSearchOrderThatShowsTianRui) {
   PlateModel m = ResetModel();
-  // 天芮 at home in 星4 (576, 48).
-  EXPECT_EQ(m.centre_marker, (ControlPoint{546, 48}));
-  EXPECT_EQ(m.centre_stem, (ControlPoint{656, 18}));
+  EXPECT_EQ(m.TianRuiPosition(), 4);  // at home in 星4
   m.StepStars();
-  // 天芮 now in 星5 (336, 48), 天任 in 星1.
-  EXPECT_EQ(m.StarAt(1), 1);
-  EXPECT_EQ(m.StarAt(5), 5);
-  EXPECT_EQ(m.centre_marker, (ControlPoint{336 + 135, 48 - 35}));
-  EXPECT_EQ(m.centre_stem, (ControlPoint{336 + 72, 48 - 30}));
-}
-
-TEST(PlaceCentreStem, LastBoxInSearchOrderDecidesAndNoneLeavesThemAlone) {
-  PlateModel m;
-  m.star_boxes = kStarBoxes;
-  m.centre_marker = {1, 2};
-  m.centre_stem = {3, 4};
-  m.stars.fill(0);
-  m.PlaceCentreStem(kResetCentreOffsets);
-  EXPECT_EQ(m.centre_marker, (ControlPoint{1, 2}));
-  EXPECT_EQ(m.centre_stem, (ControlPoint{3, 4}));
-
+  EXPECT_EQ(m.TianRuiPosition(), 5);
   // Order 星1, 星8, 星7, 星6, 星2, 星5, 星4, 星3: 星3 beats 星2 and 星1.
+  m.stars.fill(0);
+  EXPECT_EQ(m.TianRuiPosition(), 0);
   m.stars[0] = m.stars[1] = m.stars[2] = 5;
-  m.PlaceCentreStem(kResetCentreOffsets);
-  EXPECT_EQ(m.centre_marker, (ControlPoint{576 - 30, 200}));
-  m.stars[2] = 0;  // now 星2 is last
-  m.PlaceCentreStem(kStarStepCentreOffsets);
-  EXPECT_EQ(m.centre_stem, (ControlPoint{576 + 72, 384 - 30}));
-}
-
-TEST(PlaceCentreStem, PositionsStayInTheRuntimeRange) {
-  PlateModel m;
-  m.stars.fill(5);
-  m.star_boxes.fill({INT32_MAX, INT32_MIN});
-  m.PlaceCentreStem(kStarStepCentreOffsets);
-  EXPECT_EQ(m.centre_marker, (ControlPoint{32627, -32627}));
-  EXPECT_EQ(m.centre_stem, (ControlPoint{32627, -32627}));
+  EXPECT_EQ(m.TianRuiPosition(), 3);
+  m.stars[2] = 0;
+  EXPECT_EQ(m.TianRuiPosition(), 2);
 }
 
 TEST(StepStars, CarriesTheOuterHeavenStems) {
@@ -361,8 +327,6 @@ PlateModel WithoutParts(PlateModel m, PlateParts parts) {
   if (parts & kStarLabelPart) m.counter_labels[1] = 0;
   if (parts & kDeityLabelPart) m.counter_labels[2] = 0;
   if (parts & kStemLabelPart) m.counter_labels[3] = 0;
-  if (parts & kCentreMarkersPart) m.centre_marker = m.centre_stem = {};
-  if (parts & kStarBoxesPart) m.star_boxes = {};
   m.counters = {};
   return m;
 }
@@ -373,12 +337,10 @@ TEST(PartsOf, EveryOperationStaysInsideItsParts) {
   for (int i = 0; i < kRingOpCount; ++i) {
     const auto op = static_cast<RingOp>(i);
     PlateModel m;
-    m.star_boxes = kStarBoxes;
     m.stars = {3, 5, 1, 0, 2, 7, 4, 6};
     m.hidden = {1, 1, 1, 1, 1, 1, 1, 1, 1};
     m.counter_deities = {2, 2, 2, 2, 2, 2, 2, 2};
     m.counter_labels = {4, 4, 4, 4};
-    m.centre_marker = {7, 7};
     PlateModel after = m;
     RunRingOp(after, op);
     EXPECT_EQ(WithoutParts(after, PartsOf(op)), WithoutParts(m, PartsOf(op))) << "op " << i;

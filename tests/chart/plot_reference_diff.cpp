@@ -121,7 +121,9 @@ std::string TextDifferences(const chart::Chart& engine, const Chart& ref) {
   return d.str();
 }
 
-std::string BoxDifferences(const PlateModel& model, const Boxes& boxes) {
+std::string BoxDifferences(const PlateModel& model, ui::CentreMarkers& markers,
+                           const Boxes& boxes) {
+  ui::PlaceCentreStemAfterPlotting(model, markers);
   Differ d;
   d.Numbers("地干支", model.earth, boxes.earth);
   d.Numbers("天干支", model.heaven, boxes.heaven);
@@ -139,18 +141,18 @@ std::string BoxDifferences(const PlateModel& model, const Boxes& boxes) {
   d.Number("标签16", model.LabelNumber(CounterLabel::Star), boxes.star_label);
   d.Number("标签18", model.LabelNumber(CounterLabel::Deity), boxes.deity_label);
   d.Number("标签20", model.LabelNumber(CounterLabel::Stems), boxes.stem_label);
-  d.Number("标签22 left", model.centre_marker.left, boxes.marker.left);
-  d.Number("标签22 top", model.centre_marker.top, boxes.marker.top);
-  d.Number("天干支5 left", model.centre_stem.left, boxes.centre_stem.left);
-  d.Number("天干支5 top", model.centre_stem.top, boxes.centre_stem.top);
+  d.Number("标签22 left", markers.marker.left, boxes.marker.left);
+  d.Number("标签22 top", markers.marker.top, boxes.marker.top);
+  d.Number("天干支5 left", markers.stem.left, boxes.centre_stem.left);
+  d.Number("天干支5 top", markers.stem.top, boxes.centre_stem.top);
   return d.str();
 }
 
-void PlaceStarBoxes(PlateModel& model, Boxes& boxes) {
+void PlaceStarBoxes(ui::CentreMarkers& markers, Boxes& boxes) {
   for (int k = 0; k < 8; ++k) {
     const Point at = {200 + 97 * k, 120 + 61 * ((k * 3) % 8)};
     boxes.star_boxes[static_cast<std::size_t>(k)] = at;
-    model.star_boxes[static_cast<std::size_t>(k)] = {at.left, at.top};
+    markers.star_boxes[static_cast<std::size_t>(k)] = {at.left, at.top};
   }
 }
 

@@ -7,6 +7,7 @@
 #include "chart/plate_model.h"
 #include "chart/plot_chart.h"
 #include "plot_reference.h"
+#include "ui/centre_markers.h"
 
 namespace veltrane::chart::reference {
 
@@ -19,10 +20,11 @@ std::string ChartDifferences(const chart::Chart& engine, const Chart& ref);
 std::string TextDifferences(const chart::Chart& engine, const Chart& ref);
 
 // Names every box, counter, counter label and centre marker in which the plate
-// model differs from the reference boxes ("" when they agree).
-std::string BoxDifferences(const PlateModel& model, const Boxes& boxes);
+// model and the window's markers, placed as a plotting leaves them, differ
+// from the reference boxes ("" when they agree).
+std::string BoxDifferences(const PlateModel& model, ui::CentreMarkers& markers, const Boxes& boxes);
 
 // Places the eight star boxes of both at the same, distinct positions.
-void PlaceStarBoxes(PlateModel& model, Boxes& boxes);
+void PlaceStarBoxes(ui::CentreMarkers& markers, Boxes& boxes);
 
 }  // namespace veltrane::chart::reference

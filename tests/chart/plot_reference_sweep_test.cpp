@@ -63,7 +63,8 @@ struct Coverage {
 TEST(PlotReferenceSweepTest, EveryTwoHoursFrom1900To2100BoxByBox) {
   PlateModel model;
   ref::Boxes boxes;
-  ref::PlaceStarBoxes(model, boxes);
+  ui::CentreMarkers markers;
+  ref::PlaceStarBoxes(markers, boxes);
   Coverage coverage;
   long charts = 0;
   int failures = 0;
@@ -79,7 +80,7 @@ TEST(PlotReferenceSweepTest, EveryTwoHoursFrom1900To2100BoxByBox) {
           ++charts;
           const std::string diff = ref::ChartDifferences(engine, expected) +
                                    ref::TextDifferences(engine, expected) +
-                                   ref::BoxDifferences(model, boxes);
+                                   ref::BoxDifferences(model, markers, boxes);
           if (!diff.empty() && ++failures <= 20) {
             ADD_FAILURE() << Describe(y, m, d, h, mi) << ": " << diff;
           }

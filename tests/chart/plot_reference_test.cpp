@@ -288,7 +288,8 @@ TEST(PlotReferenceTest, AgreesOnDatesThatNeedClamping) {
 TEST(PlotReferenceTest, OneModelCarriedFromChartToChartAgreesBoxByBox) {
   PlateModel model;
   ref::Boxes boxes;
-  ref::PlaceStarBoxes(model, boxes);
+  ui::CentreMarkers markers;
+  ref::PlaceStarBoxes(markers, boxes);
   int failures = 0;
   long charts = 0;
   for (int day = 1; day <= 60; ++day) {
@@ -298,7 +299,7 @@ TEST(PlotReferenceTest, OneModelCarriedFromChartToChartAgreesBoxByBox) {
       const ref::Chart expected = ref::PlotChart(boxes, w.year, w.month, w.day, w.hour, w.minute);
       const std::string diff = ref::ChartDifferences(engine, expected) +
                                ref::TextDifferences(engine, expected) +
-                               ref::BoxDifferences(model, boxes);
+                               ref::BoxDifferences(model, markers, boxes);
       ++charts;
       if (!diff.empty() && ++failures <= 20) ADD_FAILURE() << Describe(w) << ": " << diff;
     }

@@ -189,8 +189,8 @@ TEST_F(MainWindowTest, ResetButtonSetsTheHomeArrangementAndMovesTheCentreMarkers
   EXPECT_EQ(Shown(kHiddenStemBoxes), hidden);
   EXPECT_EQ(Shown(kCounterDeityBoxes), "地 天 符 蛇 阴 地 白 玄");
   // 天芮 in 星4 (576, 48).
-  EXPECT_EQ(Where(kLabel22), (chart::ControlPoint{546, 48}));
-  EXPECT_EQ(Where(kCentreStemBox), (chart::ControlPoint{656, 18}));
+  EXPECT_EQ(Where(kLabel22), (ControlPoint{546, 48}));
+  EXPECT_EQ(Where(kCentreStemBox), (ControlPoint{656, 18}));
   // The counter labels keep their numbers; the hidden counter goes on.
   EXPECT_EQ(Caption(kLabel15), "1");
   EXPECT_EQ(Caption(kLabel20), "1");
@@ -269,8 +269,8 @@ TEST_F(MainWindowTest, StarButtonCarriesHeavenStemsAndMovesTheCentreMarkers) {
   // 乙 of palace 1 is now in 天干支6, the hand-set 戊 in 天干支8; 天干支5 keeps 壬.
   EXPECT_EQ(Shown(kHeavenStemBoxes), "己 庚 癸 戊 壬 乙 辛 戊 丙");
   // 天芮 in 星5 (336, 48).
-  EXPECT_EQ(Where(kLabel22), (chart::ControlPoint{336 + 135, 48 - 35}));
-  EXPECT_EQ(Where(kCentreStemBox), (chart::ControlPoint{336 + 72, 48 - 30}));
+  EXPECT_EQ(Where(kLabel22), (ControlPoint{336 + 135, 48 - 35}));
+  EXPECT_EQ(Where(kCentreStemBox), (ControlPoint{336 + 72, 48 - 30}));
   Click(kButton2);
   EXPECT_EQ(runtime::Utf8FromGbk(*runtime::ComboItemText(kMainWindow, kHeavenStemBoxes[0],
                                                          Selection(kHeavenStemBoxes[0]))),

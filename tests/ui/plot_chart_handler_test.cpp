@@ -86,11 +86,11 @@ class PlotChartTest : public ProgramFixture {
     }
     // Both void palaces are 6: the two 空 beside 八神2 (576, 352); the horse in
     // palace 2 beside 八神4 (576, 16); 天芮 in palace 7, 星3 at (576, 200).
-    EXPECT_EQ(Where(kVoidMarkerLabel1), (chart::ControlPoint{516, 352}));
-    EXPECT_EQ(Where(kVoidMarkerLabel2), (chart::ControlPoint{516, 352}));
-    EXPECT_EQ(Where(kHorseMarkerLabel), (chart::ControlPoint{546, 16}));
-    EXPECT_EQ(Where(kCentreMarkerLabel), (chart::ControlPoint{711, 165}));
-    EXPECT_EQ(Where(kCentreStemBox), (chart::ControlPoint{648, 170}));
+    EXPECT_EQ(Where(kVoidMarkerLabel1), (ControlPoint{516, 352}));
+    EXPECT_EQ(Where(kVoidMarkerLabel2), (ControlPoint{516, 352}));
+    EXPECT_EQ(Where(kHorseMarkerLabel), (ControlPoint{546, 16}));
+    EXPECT_EQ(Where(kCentreMarkerLabel), (ControlPoint{711, 165}));
+    EXPECT_EQ(Where(kCentreStemBox), (ControlPoint{648, 170}));
   }
 };
 

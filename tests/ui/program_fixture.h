@@ -49,7 +49,7 @@ class ProgramFixture : public testing::Test {
     return runtime::ReadInt(kMainWindow, box, runtime::kComboSelection);
   }
   // A control's place in the window.
-  chart::ControlPoint Where(ControlId control) {
+  ControlPoint Where(ControlId control) {
     return {runtime::ReadInt(kMainWindow, control, runtime::kLeft),
             runtime::ReadInt(kMainWindow, control, runtime::kTop)};
   }

@@ -27,7 +27,7 @@ TEST_F(StartUpTest, ResetAfterThePlottingKeepsItsTexts) {
   const std::string pillars = Edit(kPillarsBox);
   const std::string term = Caption(kTermLabel);
   const std::string duty = Caption(kDutyLabel);
-  const chart::ControlPoint horse = Where(kHorseMarkerLabel);
+  const ControlPoint horse = Where(kHorseMarkerLabel);
 
   ASSERT_TRUE(platform_.Click(H(kResetButton)));
   EXPECT_EQ(Edit(kPillarsBox), pillars);
