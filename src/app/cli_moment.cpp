@@ -58,27 +58,34 @@ Result<ChartMoment> ParseChartMoment(std::string_view text) {
       !ReadNumber(text, pos, 2, 2, m.minute) || pos != text.size()) {
     return Wrong("malformed time in " + quoted + ", " + std::string(kExpected));
   }
-  if (m.year < chart::kFirstPlotYear || m.year > chart::kLastPlotYear) {
+  // The ranges are those the window clamps its boxes to; here a part outside
+  // its range is refused.
+  auto range = [&m](chart::MomentPart part) { return chart::RangeOf(part, m); };
+  auto outside = [](int value, chart::PartRange r) { return value < r.lo || value > r.hi; };
+  auto bounds = [](chart::PartRange r) {
+    return std::to_string(r.lo) + ".." + std::to_string(r.hi);
+  };
+  using chart::MomentPart;
+  if (outside(m.year, range(MomentPart::kYear))) {
     return Wrong("year " + std::to_string(m.year) + " is outside " +
-                 std::to_string(chart::kFirstPlotYear) + ".." +
-                 std::to_string(chart::kLastPlotYear));
+                 bounds(range(MomentPart::kYear)));
   }
-  if (m.month < 1 || m.month > 12) {
+  if (outside(m.month, range(MomentPart::kMonth))) {
     return Wrong("impossible date " + quoted + ": month " + std::to_string(m.month) +
-                 " is outside 1..12");
+                 " is outside " + bounds(range(MomentPart::kMonth)));
   }
-  if (m.day < 1 || m.day > chart::DaysInMonth(m.year, m.month)) {
+  if (outside(m.day, range(MomentPart::kDay))) {
     return Wrong("impossible date " + quoted + ": " + std::to_string(m.year) + "-" +
                  (m.month < 10 ? "0" : "") + std::to_string(m.month) + " has " +
-                 std::to_string(chart::DaysInMonth(m.year, m.month)) + " days");
+                 std::to_string(range(MomentPart::kDay).hi) + " days");
   }
-  if (m.hour > 23) {
-    return Wrong("impossible time " + quoted + ": hour " + std::to_string(m.hour) +
-                 " is outside 0..23");
+  if (outside(m.hour, range(MomentPart::kHour))) {
+    return Wrong("impossible time " + quoted + ": hour " + std::to_string(m.hour) + " is outside " +
+                 bounds(range(MomentPart::kHour)));
   }
-  if (m.minute > 59) {
+  if (outside(m.minute, range(MomentPart::kMinute))) {
     return Wrong("impossible time " + quoted + ": minute " + std::to_string(m.minute) +
-                 " is outside 0..59");
+                 " is outside " + bounds(range(MomentPart::kMinute)));
   }
   return m;
 }

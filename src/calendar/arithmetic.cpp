@@ -11,11 +11,25 @@ constexpr double kNudge = 1e-12;
 // From here on every double is a whole number.
 constexpr double kAllWhole = 4503599627370496.0;  // 2^52
 
+// x truncated toward zero, as std::trunc but without a library call where the
+// processor has no rounding instruction; only the sign of a zero can differ,
+// and every caller here ends in an int or a non-negative value.
+double WholePart(double x) {
+  if (!(std::fabs(x) < kAllWhole)) return x;  // already whole, or not a number
+  return static_cast<double>(static_cast<std::int64_t>(x));
+}
+
+// x rounded toward minus infinity, with WholePart.
+double FloorOf(double x) {
+  const double w = WholePart(x);
+  return w > x ? w - 1 : w;
+}
+
 // |x| rounded to a whole number, halves up, after the nudge.
 double RoundMagnitude(double magnitude) {
   if (!(magnitude < kAllWhole)) return magnitude;
   const double w = magnitude + kNudge;
-  const double i = std::trunc(w);
+  const double i = WholePart(w);
   return w - i >= 0.5 ? i + 1 : i;
 }
 
@@ -31,10 +45,10 @@ std::int32_t SaturatedInt(double x) {
 }
 
 std::int32_t IntegerPart(double x) {
-  const double i = std::trunc(x);
+  const double i = WholePart(x);
   // The direction follows x, not i: i is 0 for both -0.9999999999999 and 0.9999999999999.
   if (std::fabs(x - i) > kSnap) x = x >= 0 ? i + 1 : i - 1;
-  return SaturatedInt(std::floor(x));
+  return SaturatedInt(FloorOf(x));
 }
 
 double Nearest(double x, std::int32_t places) {

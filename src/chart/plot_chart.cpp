@@ -186,17 +186,6 @@ void FillCells(const PlateModel& m, Chart& c) {
 
 }  // namespace
 
-ChartMoment ClampChartMoment(int year, int month, int day, int hour, int minute) {
-  ChartMoment d;
-  d.year = std::clamp(year, kFirstPlotYear, kLastPlotYear);
-  d.month = std::clamp(month, 1, 12);
-  // The day stays within its month, so the chart moment is a real date.
-  d.day = std::clamp(day, 1, DaysInMonth(d.year, d.month));
-  d.hour = std::clamp(hour, 0, 23);
-  d.minute = std::clamp(minute, 0, 59);
-  return d;
-}
-
 void PlotPlates(PlateModel& m, Chart& c) {
   c.ju = std::clamp(c.ju, -kInstrumentCount, kInstrumentCount);
   const int hour_gz = c.pillars.hour;

@@ -8,40 +8,12 @@
 #include <array>
 #include <cstdint>
 
-#include "calendar/gregorian.h"
+#include "chart/chart_moment.h"
 #include "chart/pillars.h"
 #include "chart/plate_model.h"
 #include "chart/vocabulary.h"
 
 namespace veltrane::chart {
-
-// The years, months, days and hours a chart can be plotted for.
-inline constexpr int kFirstPlotYear = 1800;
-inline constexpr int kLastPlotYear = 2999;
-
-// The civil date and time a chart is plotted for, China Standard Time.
-struct ChartMoment {
-  int year = 2000;
-  int month = 1;
-  int day = 1;
-  int hour = 0;    // 0..23
-  int minute = 0;  // 0..59
-  bool operator==(const ChartMoment&) const = default;
-};
-
-// How a chart is plotted. The defaults are the window's chart; there are no
-// other conventions yet.
-struct ChartOptions {
-  bool operator==(const ChartOptions&) const = default;
-};
-
-// The days of a month by the Gregorian leap rule, 0 outside 1..12: the
-// calendar's, named here for the handlers that clamp a day box.
-using calendar::DaysInMonth;
-
-// Returns the date clamped as the plotting clamps its boxes: year 1800..2999,
-// month 1..12, day 1..the month's length, hour 0..23, minute 0..59.
-ChartMoment ClampChartMoment(int year, int month, int day, int hour, int minute);
 
 // What the boxes of one palace show, as box item indexes (see vocabulary.h);
 // −1 where the palace has no such box (the ring fields of palace 5).

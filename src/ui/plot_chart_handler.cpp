@@ -55,14 +55,23 @@ int ClampBox(ControlId box, int lo, int hi) {
   return value;
 }
 
-// Clamps the four date boxes: year, then month, then the day within that
-// month (so the chart moment is a real date), then the hour 0..23.
+// The date box of each part of the moment, in the order the parts are clamped.
+constexpr struct {
+  chart::MomentPart part;
+  ControlId box;
+} kDateBoxes[] = {{chart::MomentPart::kYear, kYearBox},
+                  {chart::MomentPart::kMonth, kMonthBox},
+                  {chart::MomentPart::kDay, kDayBox},
+                  {chart::MomentPart::kHour, kHourBox}};
+
+// Clamps the four date boxes to the moment's ranges: year, then month, then
+// the day within that month, then the hour.
 chart::ChartMoment ClampDateBoxes() {
   chart::ChartMoment date;
-  date.year = ClampBox(kYearBox, chart::kFirstPlotYear, chart::kLastPlotYear);
-  date.month = ClampBox(kMonthBox, 1, 12);
-  date.day = ClampBox(kDayBox, 1, chart::DaysInMonth(date.year, date.month));
-  date.hour = ClampBox(kHourBox, 0, 23);
+  for (const auto& d : kDateBoxes) {
+    const chart::PartRange range = chart::RangeOf(d.part, date);
+    chart::PartOf(date, d.part) = ClampBox(d.box, range.lo, range.hi);
+  }
   return date;
 }
 

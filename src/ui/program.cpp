@@ -24,7 +24,7 @@ void StartProgram(std::span<const std::uint8_t> template_stream) {
   runtime::LoadWindow(kMainWindow);
 }
 
-int RunProgram(std::span<const std::uint8_t> template_stream) {
+void RunProgram(std::span<const std::uint8_t> template_stream) {
   StartProgram(template_stream);
   runtime::RunMessageLoop();
   runtime::ExitProgram(0);

@@ -16,7 +16,7 @@ void StartProgram(std::span<const std::uint8_t> template_stream = {});
 
 // The whole run: StartProgram, then the message loop until the window is
 // closed; then ExitProgram(0) runs the exit routine and ends the process with
-// exit code 0. Does not return.
-int RunProgram(std::span<const std::uint8_t> template_stream = {});
+// exit code 0.
+[[noreturn]] void RunProgram(std::span<const std::uint8_t> template_stream = {});
 
 }  // namespace veltrane::ui

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -38,10 +39,12 @@ std::string ReadFile(const std::string& path) {
 
 // Runs the built tool with args, stdout and stderr each into a file of its own.
 ToolRun RunTool(const std::vector<std::string>& args) {
-  char out_path[] = "/tmp/veltrane-chart-out-XXXXXX";
-  char err_path[] = "/tmp/veltrane-chart-err-XXXXXX";
-  const int out_fd = mkstemp(out_path);
-  const int err_fd = mkstemp(err_path);
+  // mkstemp names the files inside the system's folder for temporary files.
+  const std::string folder = std::filesystem::temp_directory_path().string();
+  std::string out_path = folder + "/veltrane-chart-out-XXXXXX";
+  std::string err_path = folder + "/veltrane-chart-err-XXXXXX";
+  const int out_fd = mkstemp(out_path.data());
+  const int err_fd = mkstemp(err_path.data());
   ToolRun run;
   if (out_fd < 0 || err_fd < 0) return run;
 
@@ -65,8 +68,8 @@ ToolRun RunTool(const std::vector<std::string>& args) {
   close(err_fd);
   run.out = ReadFile(out_path);
   run.err = ReadFile(err_path);
-  std::remove(out_path);
-  std::remove(err_path);
+  std::remove(out_path.c_str());
+  std::remove(err_path.c_str());
   return run;
 }
 

@@ -9,12 +9,15 @@
 #include <array>
 #include <string>
 
+#include "calendar/gregorian.h"
 #include "chart/plot_chart.h"
 #include "plot_reference.h"
 #include "plot_reference_diff.h"
 
 namespace veltrane::chart {
 namespace {
+
+using calendar::DaysInMonth;
 
 namespace ref = reference;
 

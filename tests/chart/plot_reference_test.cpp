@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calendar/date_time.h"
+#include "calendar/gregorian.h"
 #include "calendar/solar_term_moment.h"
 #include "chart/pillars.h"
 #include "chart/plot_chart.h"
@@ -25,6 +26,8 @@
 
 namespace veltrane::chart {
 namespace {
+
+using calendar::DaysInMonth;
 
 namespace ref = reference;
 using ui::CounterDeityText;

@@ -10,11 +10,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "calendar/gregorian.h"
 #include "chart/plot_chart.h"
 #include "chart/vocabulary.h"
 
 namespace veltrane::chart {
 namespace {
+
+using calendar::DaysInMonth;
 
 // Both ends of the stored term table, where the closed formula takes over.
 constexpr std::array<std::array<int, 2>, 2> kYearRanges = {{{1860, 1960}, {2060, 2100}}};

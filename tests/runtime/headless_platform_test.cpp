@@ -138,6 +138,8 @@ TEST_F(Headless, ComboSelectionStaysInsideTheList) {
   EXPECT_EQ(p.GetSelection(c), 2);
   EXPECT_EQ(p.GetText(c), "c");  // a drop-down list shows its item
   p.SetSelection(c, 3);
+  EXPECT_EQ(p.GetSelection(c), 2);
+  p.SetSelection(c, -5);
   EXPECT_EQ(p.GetSelection(c), -1);
   p.SetSelection(c, 1);
   p.SetComboLook(c, combo_look);  // same items: the selection stays

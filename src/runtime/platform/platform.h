@@ -1,7 +1,9 @@
 // The platform seam: the few native operations the form runtime needs. Every
 // text that crosses it is GBK; each platform converts at its own edge.
-// Implementations: headless/ (in memory, for tests and the command-line tool)
-// and qt/ (Qt 6 Widgets).
+// Implementations: headless/ (in memory, for tests and the command-line tool),
+// qt/ (Qt 6 Widgets) and win32/ (the Win32 API). The conformance suite under
+// tests/platform_conformance/ holds every implementation to the contract
+// written in these comments.
 #pragma once
 
 #include <cstdint>
@@ -155,7 +157,8 @@ class Platform {
 
   virtual void SetEventSink(EventSink* sink) = 0;
 
-  // Creation; each returns 0 on failure. Controls are created hidden.
+  // Creation; each returns 0 on failure (a parent that names no live window
+  // included). Controls are created hidden.
   virtual Handle CreateTopWindow(const CreateParams& params, const WindowLook& look) = 0;
   virtual Handle CreateLabel(const CreateParams& params, const LabelLook& look) = 0;
   // An edit box with spin_mode != 0 gets its up-down control (18 px wide, at
@@ -172,19 +175,25 @@ class Platform {
   virtual void SetButtonLook(Handle button, const ButtonLook& look) = 0;
   virtual void SetComboLook(Handle combo, const ComboLook& look) = 0;
 
-  // Text of an edit box (or a combo box's edit field). SetText raises no
-  // change notification.
+  // Text of an edit box (or a combo box's edit field; a drop-down list gives
+  // its shown item), a label, a button or a window's caption. SetText raises
+  // no change notification. Selections count GBK bytes; typing replaces the
+  // selection.
   virtual std::string GetText(Handle control) = 0;
   virtual void SetText(Handle control, std::string_view gbk) = 0;
   virtual void SelectAllText(Handle edit) = 0;
   virtual void SetTextSelection(Handle edit, int start, int length) = 0;
 
-  // Combo box selection: 0-based item, -1 = none.
+  // Combo box selection: 0-based item, -1 = none; SetSelection clamps to
+  // [-1, item count - 1] and raises no notification.
   virtual int GetSelection(Handle combo) = 0;
   virtual void SetSelection(Handle combo, int index) = 0;
 
   // Geometry in the parent's client coordinates (a top-level window: screen,
-  // outer size).
+  // outer size), in pixels at 96 dpi. An edit box is at least one line of its
+  // font high; a drop-down combo box reports its closed face's height on the
+  // desktop platforms and the given height in memory (the program reads only
+  // positions). Visibility and the enabled state are each control's own flag.
   virtual Rect GetRect(Handle handle) = 0;
   virtual void SetRect(Handle handle, const Rect& rect) = 0;
   virtual bool IsVisible(Handle handle) = 0;
@@ -193,17 +202,21 @@ class Platform {
   virtual void SetEnabled(Handle handle, bool enabled) = 0;
   // Stacking among siblings: place directly below `above`; above = 0 puts it on top.
   virtual void PlaceBelow(Handle handle, Handle above) = 0;
+  // Tab moves the focus through the shown, enabled tab stops in stacking
+  // order, top first.
   virtual Handle FocusedControl() = 0;
   virtual void SetFocus(Handle handle) = 0;
   virtual Size ScreenSize() = 0;
 
   // Message loop.
-  virtual void RunMessageLoop() = 0;   // returns after QuitMessageLoop
+  // Returns after QuitMessageLoop; a quit asked for before it runs ends it at once.
+  virtual void RunMessageLoop() = 0;
   virtual void QuitMessageLoop() = 0;
   virtual void ProcessPendingEvents() = 0;
 
   // Process services.
-  // Modal message box; returns the button code pressed (1 = OK), 0 when the
+  // Modal message box without an owner; returns the button code pressed
+  // (1 = OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No), 0 when the
   // box could not be shown.
   virtual int ShowMessageBox(std::string_view text_gbk, std::string_view title_gbk,
                              std::uint32_t style) = 0;
@@ -212,7 +225,8 @@ class Platform {
   virtual bool SetClipboardText(std::string_view gbk) = 0;
   virtual std::string ClipboardText() = 0;  // GBK
   virtual LocalTime Now() = 0;
-  // Ends the process at once with the exit code; no exit routines run.
+  // Ends the process at once with the exit code (a POSIX status is its low
+  // byte: -1 gives 255); no exit routines run.
   [[noreturn]] virtual void EndProcess(int code) = 0;
 };
 

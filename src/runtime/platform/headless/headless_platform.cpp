@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
 #include "runtime/platform/local_clock.h"
 #include "runtime/text/gbk.h"
@@ -278,8 +279,8 @@ int HeadlessPlatform::GetSelection(Handle combo) {
 
 void HeadlessPlatform::SetSelection(Handle combo, int index) {
   if (HeadlessControl* c = LiveOf(combo, ControlKind::ComboBox)) {
-    const bool inside = index >= 0 && static_cast<std::size_t>(index) < c->combo.items.size();
-    c->selection = inside ? index : -1;
+    const int last = static_cast<int>(c->combo.items.size()) - 1;
+    c->selection = std::clamp(index, -1, last);
   }
 }
 
@@ -428,7 +429,8 @@ bool HeadlessPlatform::MoveWindow(Handle window, const Rect& rect) {
 // --- Loop and process services --------------------------------------------------
 
 void HeadlessPlatform::RunMessageLoop() {
-  quit_ = false;
+  // A quit asked for before the loop ran ends it at once, as a posted quit would.
+  if (std::exchange(quit_, false)) return;
   while (!quit_ && !tasks_.empty()) {
     std::function<void()> task = std::move(tasks_.front());
     tasks_.pop_front();
