@@ -13,6 +13,7 @@ packages=(
   dpkg-dev fakeroot librsvg2-bin gzip
   desktop-file-utils appstream lintian man-db
   g++-mingw-w64-x86-64-posix wine wine64
+  clang libclang-rt-14-dev
 )
 
 missing=()
