@@ -5,13 +5,15 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  liberfa-dev libcli11-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  liberfa-dev libcli11-dev nlohmann-json3-dev libhowardhinnant-date-dev tzdata
   qt6-base-dev libgl-dev
   fonts-wqy-microhei
   xvfb xauth
   dpkg-dev fakeroot librsvg2-bin gzip
   desktop-file-utils appstream lintian man-db
+  g++-mingw-w64-x86-64-posix wine wine64
+  clang libclang-rt-14-dev
 )
 
 missing=()

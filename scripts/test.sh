@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: a warnings-as-errors build with the
 # Qt platform (GUI tests offscreen, screenshot tests under Xvfb) and its Debian
-# package, then the portable layers again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# package; the Windows programs cross-built once, their tests run under Wine;
+# the portable layers again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (the 20,000-action monkey included); the desktop platform's own code under the
+# sanitizers running the desktop monkey; and every fuzz target for 30 seconds
+# from its corpus in a clang build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,9 +23,40 @@ ctest --test-dir build/ci --output-on-failure -j "$(nproc)"
 echo "== Debian package"
 scripts/check-package.sh build/ci
 
+echo "== build (Windows, mingw-w64) and its zip"
+scripts/build-windows.sh build/windows -DVELTRANE_HOST_CHART="$PWD/build/ci/src/app/veltrane-chart"
+echo "== Windows tests under Wine"
+ctest --test-dir build/windows --output-on-failure -j "$(nproc)" -LE sweep
+
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer)"
 scripts/build.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANE_WERROR=ON -DVELTRANE_QT=OFF \
   -DVELTRANE_SANITIZE=ON
 echo "== tests under sanitizers"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/asan --output-on-failure -j "$(nproc)" -LE sweep
+
+echo "== desktop monkey with the desktop platform under sanitizers"
+# Qt's own libraries stay uninstrumented; only the monkey and what it links are built.
+cmake -S . -B build/asan-qt -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRANE_WERROR=ON -DVELTRANE_QT=ON \
+  -DVELTRANE_SANITIZE=ON >/dev/null
+cmake --build build/asan-qt -j "$(nproc)" --target qt_monkey_test
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions="$PWD/tests/monkey/qt_lsan.supp" \
+  ctest --test-dir build/asan-qt --output-on-failure -R QtMonkey
+
+echo "== fuzz targets, 30 seconds each"
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVELTRANE_FUZZ=ON -DVELTRANE_QT=OFF -DVELTRANE_TESTS=OFF >/dev/null
+cmake --build build/fuzz -j "$(nproc)" --target fuzz_targets
+mkdir -p build/fuzz/findings
+for source in fuzz/*_fuzz.cpp; do
+  name=$(basename "$source" _fuzz.cpp)
+  target=build/fuzz/fuzz/${name}_fuzz
+  work=build/fuzz/corpus/$name
+  mkdir -p "$work"
+  # A finding makes the target exit non-zero and leaves the input in findings/.
+  "$target" "$work" "fuzz/corpus/$name" -max_total_time=30 -max_len=4096 \
+    -artifact_prefix=build/fuzz/findings/ -print_final_stats=1 2>build/fuzz/$name.log ||
+    { tail -n 40 "build/fuzz/$name.log"; echo "test: fuzz target $name found a fault" >&2; exit 1; }
+  grep -h "stat::number_of_executed_units" "build/fuzz/$name.log" | sed "s/^/$name: /"
+done

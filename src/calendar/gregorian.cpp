@@ -2,32 +2,28 @@
 
 #include <array>
 
+#include "calendar/date_time.h"
+
 namespace veltrane::calendar {
 namespace {
 
-// Days before each month of a common year.
-constexpr std::array<int, 12> kDaysBeforeMonth = {0,   31,  59,  90,  120, 151,
-                                                  181, 212, 243, 273, 304, 334};
 constexpr std::array<int, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-// Floor division for the year terms (y − 1 is −1 for year 0).
-int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
-int Ordinal(GregorianDate d) {
-  const int y = d.year;
-  const int month_index = (d.month >= 1 && d.month <= 12) ? d.month - 1 : 0;
-  const int leap_day = (IsLeapYear(y) && d.month > 2) ? 1 : 0;
-  return 365 * y + FloorDiv(y - 1, 4) - FloorDiv(y - 1, 100) + FloorDiv(y - 1, 400) +
-         kDaysBeforeMonth[month_index] + leap_day + d.day;
-}
 
 }  // namespace
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-int DaysInMonth(int year, int month) {
+int DaysInMonth(int year, int month) { return MonthLength(month, IsLeapYear(year)); }
+
+int MonthLength(int month, bool leap) {
   if (month < 1 || month > 12) return 0;
-  return kDaysInMonth[month - 1] + ((month == 2 && IsLeapYear(year)) ? 1 : 0);
+  return kDaysInMonth[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
+}
+
+int DaysBeforeMonth(int month, bool leap) {
+  int days = 0;
+  for (int m = 1; m < month && m <= 12; ++m) days += MonthLength(m, leap);
+  return month >= 1 && month <= 13 ? days : 0;
 }
 
 int CompareDates(GregorianDate a, GregorianDate b) {
@@ -37,6 +33,8 @@ int CompareDates(GregorianDate a, GregorianDate b) {
   return 0;
 }
 
-int DaysBetween(GregorianDate a, GregorianDate b) { return Ordinal(a) - Ordinal(b); }
+int DaysBetween(GregorianDate a, GregorianDate b) {
+  return DayNumberOfDate(a.year, a.month, a.day) - DayNumberOfDate(b.year, b.month, b.day);
+}
 
 }  // namespace veltrane::calendar

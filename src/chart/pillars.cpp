@@ -12,10 +12,6 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// Days of each month in a common year; entry 0 is 0 so that the sum of entries
-// 0..m−1 is the number of days before month m.
-constexpr std::array<int, 13> kMonthLength = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
 bool Less(double x, double v) { return calendar::LessBeyondTolerance(x, v); }
 
 // The remainder of a whole year by 4, 100 or 400 is exact, so the integer
@@ -62,10 +58,7 @@ CalendarKind CalendarKindOf(int year, int month, int day, int mode) {
 double DayOfYear(int year, int month, int day, int mode) {
   const CalendarKind kind = CalendarKindOf(year, month, day, mode);
   if (kind == CalendarKind::kNonexistent || month < 1 || month > 13) return kInfinity;
-  int days = 0;
-  for (int m = 0; m < month; ++m) days += kMonthLength[static_cast<std::size_t>(m)];
-  if (month > 2 && IsLeapYear(year, kind)) days += 1;
-  return static_cast<double>(days) + day;
+  return static_cast<double>(calendar::DaysBeforeMonth(month, IsLeapYear(year, kind))) + day;
 }
 
 namespace {
@@ -118,7 +111,7 @@ double MonthAndDay(int year, double n, int mode) {
   if (kind == CalendarKind::kNonexistent || !std::isfinite(n)) return kInfinity;
   const bool leap = IsLeapYear(year, kind);
   for (int month = 1; month <= 12; ++month) {
-    const int length = kMonthLength[static_cast<std::size_t>(month)] + (month == 2 && leap ? 1 : 0);
+    const int length = calendar::MonthLength(month, leap);
     if (n <= length || month == 12) {
       if (mode == static_cast<int>(CalendarMode::kAutomatic) && year == 1582 && month == 10 &&
           n >= 5 && n < 15) {

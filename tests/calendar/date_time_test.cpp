@@ -2,6 +2,8 @@
 // 1899-12-30, the half-second rounding and the valid range.
 #include "calendar/date_time.h"
 
+#include "calendar/gregorian.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -112,6 +114,29 @@ TEST(DayNumberTest, AgreesWithTheStandardCalendarOverTheWholeRange) {
     ASSERT_EQ(got, want) << "day number " << n;
     ASSERT_EQ(DayNumberOfDate(want.year, want.month, want.day), n);
   }
+}
+
+// The one month-length rule: each month's length and the days before it add up
+// to the standard calendar's, leap or not, and the year ends after month 12.
+TEST(MonthLengthTest, MonthsAddUpAsTheStandardCalendarCountsThem) {
+  using namespace std::chrono;
+  for (int y : {1900, 2000, 2015, 2016}) {
+    const bool leap = IsLeapYear(y);
+    EXPECT_EQ(leap, year{y}.is_leap());
+    for (unsigned m = 1; m <= 12; ++m) {
+      const sys_days first = year{y} / month{m} / 1;
+      EXPECT_EQ(DaysBeforeMonth(static_cast<int>(m), leap),
+                (first - sys_days{year{y} / January / 1}).count());
+      EXPECT_EQ(MonthLength(static_cast<int>(m), leap),
+                static_cast<int>(unsigned{(year{y} / month{m} / last).day()}));
+      EXPECT_EQ(DaysInMonth(y, static_cast<int>(m)), MonthLength(static_cast<int>(m), leap));
+    }
+    EXPECT_EQ(DaysBeforeMonth(13, leap), leap ? 366 : 365);
+  }
+  EXPECT_EQ(MonthLength(0, false), 0);
+  EXPECT_EQ(MonthLength(13, true), 0);
+  EXPECT_EQ(DaysBeforeMonth(14, false), 0);
+  EXPECT_EQ(DaysBetween({2000, 3, 1}, {2000, 2, 28}), 2);
 }
 
 TEST(ComposeSplitTest, EveryTimeOfDayStaysOnItsDateOnBothSidesOfTheEpoch) {

@@ -1,6 +1,10 @@
-// Runs a piece of the runtime in a forked child, so tests can watch the
+// Runs a piece of the runtime in a child process, so tests can watch the
 // process end (fatal report, ExitProgram) from outside. The child runs on a
-// minimal platform that writes message boxes to a pipe and ends with _exit.
+// minimal platform that passes message boxes back and ends with _Exit. On POSIX
+// the child is forked; on Windows the test program starts again with only the
+// current test, which replays up to the same call (earlier calls give back
+// their first outcomes), so what a test does before RunInChild must not depend
+// on earlier tests.
 #pragma once
 
 #include <functional>

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/controls/button_block.h"
@@ -178,9 +180,26 @@ class FormTest : public ::testing::Test {
   platform::HeadlessPlatform platform_;
 };
 
-// The fatal report's box as the headless platform echoes it (UTF-8).
-inline std::string FatalEcho(const std::string& message_utf8) {
-  return "运行时出错!.*错误信息：" + message_utf8;
+// The fatal report's box as the headless platform echoes it (UTF-8): its first
+// line, then further on its message. A matcher, not a regular expression:
+// GoogleTest's own regexes (Windows) do not let "." cross a line end.
+class FatalEchoMatcher : public ::testing::MatcherInterface<const std::string&> {
+ public:
+  explicit FatalEchoMatcher(std::string message) : message_("错误信息：" + std::move(message)) {}
+  bool MatchAndExplain(const std::string& echo, ::testing::MatchResultListener*) const override {
+    const std::size_t report = echo.find("运行时出错!");
+    return report != std::string::npos && echo.find(message_, report) != std::string::npos;
+  }
+  void DescribeTo(std::ostream* os) const override {
+    *os << "has the fatal report with " << message_;
+  }
+
+ private:
+  std::string message_;
+};
+
+inline ::testing::Matcher<const std::string&> FatalEcho(const std::string& message_utf8) {
+  return ::testing::MakeMatcher(new FatalEchoMatcher(message_utf8));
 }
 
 }  // namespace veltrane::runtime::testing_form

@@ -81,5 +81,14 @@ TEST(GbkLiteral, ConvertsOnceIntoThePool) {
   EXPECT_EQ(Utf8FromGbk(first), "运行时出错!");
 }
 
+// One typed character: every UTF-8 length, and '?' where GBK has no character.
+TEST(GbkFromCodePoint, TypedCharacters) {
+  EXPECT_EQ(GbkFromCodePoint(U'A'), "A");
+  EXPECT_EQ(GbkFromCodePoint(U'乙'), "\xD2\xD2");
+  EXPECT_EQ(GbkFromCodePoint(U'\u00B7'), "\xA1\xA4");  // two-byte UTF-8
+  EXPECT_EQ(GbkFromCodePoint(0xD800), "?");            // half of a surrogate pair
+  EXPECT_EQ(GbkFromCodePoint(U'\U0001F600'), "?");     // four-byte UTF-8, not in GBK
+}
+
 }  // namespace
 }  // namespace veltrane::runtime

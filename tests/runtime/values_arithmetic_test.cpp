@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <numbers>
 
 #include "child_process.h"
 #include "runtime/text/gbk.h"
@@ -77,7 +78,7 @@ TEST(ValuesArithmetic, RemainderKeepsTheDividendsSignAndIntegerDivideTruncates) 
   EXPECT_EQ(ops::IntegerDivide(-7, -2), 3);
   EXPECT_EQ(ops::IntegerDivide(1.9, 1), 1);
   EXPECT_EQ(ops::Absolute(-2.25), 2.25);
-  EXPECT_DOUBLE_EQ(ops::Sine(M_PI / 6), 0.5);
+  EXPECT_DOUBLE_EQ(ops::Sine(std::numbers::pi / 6), 0.5);
 }
 
 TEST(ValuesArithmetic, FurtherDivisorsApplyInTurn) {

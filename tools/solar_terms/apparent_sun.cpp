@@ -20,9 +20,39 @@ void EarthAt(double tt_mjd, double pvh[2][3], double pvb[2][3]) {
   eraEpv00(ERFA_DJM0, tdb_mjd, pvh, pvb);
 }
 
-}  // namespace
+// The Sun's apparent direction (ICRS-aligned axes, unit vector) at a TT moment.
+void ApparentDirection(double tt_mjd, double proper[3]);
 
-double ApparentSolarLongitude(double tt_mjd) {
+double Longitude(double tt_mjd, bool iau2006) {
+  double proper[3];
+  ApparentDirection(tt_mjd, proper);
+  double npb[3][3];
+  double dpsi = 0.0;
+  double deps = 0.0;
+  double obliquity = 0.0;
+  if (iau2006) {
+    eraPnm06a(ERFA_DJM0, tt_mjd, npb);
+    eraNut06a(ERFA_DJM0, tt_mjd, &dpsi, &deps);
+    obliquity = eraObl06(ERFA_DJM0, tt_mjd);
+  } else {
+    eraPnm80(ERFA_DJM0, tt_mjd, npb);
+    eraNut80(ERFA_DJM0, tt_mjd, &dpsi, &deps);
+    obliquity = eraObl80(ERFA_DJM0, tt_mjd);
+  }
+  double of_date[3];
+  eraRxp(npb, proper, of_date);
+  double to_ecliptic[3][3];
+  eraIr(to_ecliptic);
+  eraRx(obliquity + deps, to_ecliptic);
+  double ecliptic[3];
+  eraRxp(to_ecliptic, of_date, ecliptic);
+  double longitude = 0.0;
+  double latitude = 0.0;
+  eraC2s(ecliptic, &longitude, &latitude);
+  return eraAnp(longitude);
+}
+
+void ApparentDirection(double tt_mjd, double proper[3]) {
   double pvh[2][3];
   double pvb[2][3];
   EarthAt(tt_mjd, pvh, pvb);
@@ -53,27 +83,13 @@ double ApparentSolarLongitude(double tt_mjd) {
   double sun_distance = 0.0;
   double unused[3];
   eraPn(pvh[0], &sun_distance, unused);
-  double proper[3];
   eraAb(natural, v, sun_distance, std::sqrt(1.0 - v2), proper);
-
-  double npb[3][3];
-  eraPnm80(ERFA_DJM0, tt_mjd, npb);
-  double of_date[3];
-  eraRxp(npb, proper, of_date);
-
-  double dpsi = 0.0;
-  double deps = 0.0;
-  eraNut80(ERFA_DJM0, tt_mjd, &dpsi, &deps);
-  double to_ecliptic[3][3];
-  eraIr(to_ecliptic);
-  eraRx(eraObl80(ERFA_DJM0, tt_mjd) + deps, to_ecliptic);
-  double ecliptic[3];
-  eraRxp(to_ecliptic, of_date, ecliptic);
-
-  double longitude = 0.0;
-  double latitude = 0.0;
-  eraC2s(ecliptic, &longitude, &latitude);
-  return eraAnp(longitude);
 }
+
+}  // namespace
+
+double ApparentSolarLongitude(double tt_mjd) { return Longitude(tt_mjd, false); }
+
+double ApparentSolarLongitude2006(double tt_mjd) { return Longitude(tt_mjd, true); }
 
 }  // namespace veltrane::tools

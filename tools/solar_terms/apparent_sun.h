@@ -18,4 +18,10 @@ namespace veltrane::tools {
 //          1890s 7 to 9 seconds earlier; the table keeps the older reduction.
 double ApparentSolarLongitude(double tt_mjd);
 
+// The same longitude with the IAU 2006/2000A reduction: eraPnm06a (frame
+// bias, IAU 2006 precession, IAU 2000A nutation) and the true obliquity
+// eraObl06 + Δε (eraNut06a). Used to measure how far the table's moments
+// may be off, never to make them.
+double ApparentSolarLongitude2006(double tt_mjd);
+
 }  // namespace veltrane::tools

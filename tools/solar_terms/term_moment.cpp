@@ -33,14 +33,16 @@ double MjdOfDate(int year, int month, int day) {
 
 double SlotLongitudeDegrees(int slot) { return std::fmod(270.0 + 15.0 * slot, 360.0); }
 
-double TermMomentTt(int year, int slot) {
+double TermMomentTt(int year, int slot) { return TermMomentTt(year, slot, ApparentSolarLongitude); }
+
+double TermMomentTt(int year, int slot, double (*longitude)(double tt_mjd)) {
   const double target = SlotLongitudeDegrees(slot) * kTwoPi / 360.0;
   // 小寒 falls near 6 January and 冬至 near 22 December.
   double t0 = MjdOfDate(year, 1, 1) + 5.0 + (slot - 1) * (350.0 / 23.0);
-  double f0 = FoldAngle(ApparentSolarLongitude(t0) - target);
+  double f0 = FoldAngle(longitude(t0) - target);
   double t1 = t0 - f0 * kTropicalYearDays / kTwoPi;
   for (int i = 0; i < 30; ++i) {
-    const double f1 = FoldAngle(ApparentSolarLongitude(t1) - target);
+    const double f1 = FoldAngle(longitude(t1) - target);
     if (f1 == f0) return t1;
     const double t2 = t1 - f1 * (t1 - t0) / (f1 - f0);
     t0 = t1;

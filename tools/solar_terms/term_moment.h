@@ -20,6 +20,9 @@ double SlotLongitudeDegrees(int slot);
 //           spread evenly over the year.
 double TermMomentTt(int year, int slot);
 
+// The same search on another longitude function (TT MJD → radians).
+double TermMomentTt(int year, int slot, double (*longitude)(double tt_mjd));
+
 // One table entry: month, day, hour, minute, second.
 using TermEntry = std::array<std::uint8_t, 5>;
 

@@ -47,21 +47,7 @@ std::int64_t SpinStep(std::int64_t current, int delta, std::int32_t min, std::in
   return delta > 0 ? min : max;
 }
 
-std::string GbkFromCharCode(char16_t code) {
-  if (code >= 0xD800 && code <= 0xDFFF) return "?";  // half of a surrogate pair
-  std::string utf8;
-  if (code < 0x80) {
-    utf8.push_back(static_cast<char>(code));
-  } else if (code < 0x800) {
-    utf8.push_back(static_cast<char>(0xC0 | code >> 6));
-    utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else {
-    utf8.push_back(static_cast<char>(0xE0 | code >> 12));
-    utf8.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
-    utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  }
-  return GbkFromUtf8(utf8);
-}
+std::string GbkFromCharCode(char16_t code) { return GbkFromCodePoint(code); }
 
 std::optional<char16_t> FirstCharCode(std::string_view gbk) {
   if (gbk.empty()) return std::nullopt;

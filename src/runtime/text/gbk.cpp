@@ -57,4 +57,9 @@ std::size_t GbkCharLength(std::string_view s, std::size_t pos) {
   return 1;
 }
 
+std::string GbkFromCodePoint(char32_t code) {
+  if (code >= 0xD800 && code <= 0xDFFF) return "?";  // half of a surrogate pair
+  return GbkFromUtf8(Utf8FromCodePoint(code));
+}
+
 }  // namespace veltrane::runtime

@@ -14,6 +14,10 @@ std::string Utf8FromGbk(std::string_view gbk);
 // Converts UTF-8 to GBK; a character GBK lacks, or a malformed sequence, becomes '?'.
 std::string GbkFromUtf8(std::string_view utf8);
 
+// The GBK bytes of one typed character; '?' for a surrogate half or a
+// character GBK lacks.
+std::string GbkFromCodePoint(char32_t code);
+
 // True for a byte that starts a two-byte GBK character (0x81..0xFE).
 bool IsGbkLeadByte(unsigned char byte);
 

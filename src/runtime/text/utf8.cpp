@@ -23,4 +23,24 @@ std::size_t Utf8CharLength(std::string_view s, std::size_t pos) {
   return length;
 }
 
+std::string Utf8FromCodePoint(char32_t code) {
+  std::string out;
+  if (code < 0x80) {
+    out.push_back(static_cast<char>(code));
+  } else if (code < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | code >> 6));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else if (code < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | code >> 12));
+    out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | code >> 18));
+    out.push_back(static_cast<char>(0x80 | (code >> 12 & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
+  return out;
+}
+
 }  // namespace veltrane::runtime

@@ -1,12 +1,15 @@
 // DateTime arithmetic of the value operations: days since 1899-12-30 plus the
 // time of day as a fraction, subtracted from a negative day number (-1.25 is
-// 1899-12-29 06:00). Proleptic Gregorian calendar.
+// 1899-12-29 06:00). Proleptic Gregorian calendar; the day count and the
+// composition are the calendar's.
 #pragma once
+
+#include "calendar/date_time.h"
 
 namespace veltrane::runtime::values {
 
-inline constexpr double kMinDateTime = -657434.0;  // 0100-01-01 00:00:00
-inline constexpr double kMaxDateTime = 2958465.0;  // 9999-12-31 00:00:00
+using calendar::kMaxDateTime;  // 9999-12-31 00:00:00
+using calendar::kMinDateTime;  // 0100-01-01 00:00:00
 
 struct DateTimeParts {
   int year = 1899;
@@ -17,12 +20,6 @@ struct DateTimeParts {
   int second = 0;
   bool operator==(const DateTimeParts&) const = default;
 };
-
-// True for a Gregorian leap year.
-bool IsLeapYear(int year);
-
-// Days in the month (1..12) of the year; 0 for another month number.
-int DaysInMonth(int year, int month);
 
 // True when every part lies in its range: year 100..9999, a real day of the
 // month, hour 0..23, minute and second 0..59.

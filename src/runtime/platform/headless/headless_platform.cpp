@@ -12,26 +12,6 @@
 namespace veltrane::platform {
 namespace {
 
-std::string Utf8FromCodePoint(char32_t ch) {
-  std::string out;
-  if (ch < 0x80) {
-    out.push_back(static_cast<char>(ch));
-  } else if (ch < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | ch >> 6));
-    out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
-  } else if (ch < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | ch >> 12));
-    out.push_back(static_cast<char>(0x80 | (ch >> 6 & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | ch >> 18));
-    out.push_back(static_cast<char>(0x80 | (ch >> 12 & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (ch >> 6 & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
-  }
-  return out;
-}
-
 // Splits UTF-8 into code points; a malformed byte stands for itself.
 std::vector<char32_t> CodePoints(std::string_view utf8) {
   std::vector<char32_t> out;
@@ -388,7 +368,7 @@ bool HeadlessPlatform::TypeChar(Handle edit, char32_t ch) {
     char32_t typed = ch;
     if (c->edit.case_conversion == 1 && ch >= U'A' && ch <= U'Z') typed = ch - U'A' + U'a';
     if (c->edit.case_conversion == 2 && ch >= U'a' && ch <= U'z') typed = ch - U'a' + U'A';
-    const std::string bytes = runtime::GbkFromUtf8(Utf8FromCodePoint(typed));
+    const std::string bytes = runtime::GbkFromCodePoint(typed);
     if (c->edit.max_length > 0 &&
         c->text.size() - length + bytes.size() > static_cast<std::size_t>(c->edit.max_length)) {
       return false;

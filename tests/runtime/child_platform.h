@@ -1,27 +1,17 @@
+// The platform a test's child process runs on: just enough for the process
+// services. Message boxes are recorded as "box[<title>|<style>]<text>", and
+// EndProcess ends the child with its code.
+#pragma once
+
+#include <cstdlib>
+#include <string>
+
 #include "child_process.h"
-
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "runtime/platform/platform.h"
 
 namespace veltrane::test_support {
-namespace {
 
-int child_pipe = -1;
-
-void WriteAll(int fd, const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = write(fd, text.data() + done, text.size() - done);
-    if (n <= 0) return;
-    done += static_cast<std::size_t>(n);
-  }
-}
-
-// Just enough platform for the process services: message boxes are recorded
-// as "box[<title>|<style>]<text>", and EndProcess ends the child.
-class PipePlatform final : public platform::Platform {
+class ChildPlatform final : public platform::Platform {
  public:
   using Handle = platform::Handle;
   void SetEventSink(platform::EventSink*) override {}
@@ -74,41 +64,7 @@ class PipePlatform final : public platform::Platform {
   bool SetClipboardText(std::string_view) override { return false; }
   std::string ClipboardText() override { return {}; }
   platform::LocalTime Now() override { return {}; }
-  [[noreturn]] void EndProcess(int code) override { _exit(code); }
+  [[noreturn]] void EndProcess(int code) override { std::_Exit(code); }
 };
-
-}  // namespace
-
-void RecordInChild(const std::string& text) {
-  if (child_pipe >= 0) WriteAll(child_pipe, text + "\n");
-}
-
-ChildOutcome RunInChild(const std::function<void()>& body) {
-  int fds[2];
-  if (pipe(fds) != 0) return {};
-  const pid_t pid = fork();
-  if (pid == 0) {
-    close(fds[0]);
-    child_pipe = fds[1];
-    static PipePlatform platform;
-    platform::InstallPlatform(&platform);
-    body();
-    _exit(77);
-  }
-  close(fds[1]);
-  ChildOutcome outcome;
-  char buffer[4096];
-  ssize_t n;
-  while ((n = read(fds[0], buffer, sizeof buffer)) > 0) {
-    outcome.output.append(buffer, static_cast<std::size_t>(n));
-  }
-  close(fds[0]);
-  int status = 0;
-  if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
-    outcome.exited = true;
-    outcome.exit_code = WEXITSTATUS(status);
-  }
-  return outcome;
-}
 
 }  // namespace veltrane::test_support
