@@ -10,8 +10,7 @@
 #include <string>
 
 #ifdef VELTRANE_HAVE_ERFA
-#include <erfa.h>
-#include <erfam.h>
+#include "equation_of_time/erfa_apparent_sun.h"
 #endif
 
 namespace veltrane::calendar {
@@ -24,25 +23,9 @@ namespace {
 // equinox of date by eraPnm06a, sidereal time by eraGst06a.
 double ErfaEquationOfTimeSeconds(double ut1_days, double delta_t_seconds) {
   const double tt_days = ut1_days + delta_t_seconds / ERFA_DAYSEC;
-  double pvh[2][3];
-  double pvb[2][3];
-  eraEpv00(ERFA_DJ00, tt_days, pvh, pvb);
-  double to_sun[3] = {-pvh[0][0], -pvh[0][1], -pvh[0][2]};
-  double distance = 0.0;
-  double natural[3];
-  eraPn(to_sun, &distance, natural);
-  double v[3];
-  double v2 = 0.0;
-  for (int k = 0; k < 3; ++k) {
-    v[k] = pvb[1][k] * ERFA_AULT / ERFA_DAYSEC;
-    v2 += v[k] * v[k];
-  }
-  double apparent[3];
-  eraAb(natural, v, distance, std::sqrt(1.0 - v2), apparent);
-  double npb[3][3];
-  eraPnm06a(ERFA_DJ00, tt_days, npb);
   double of_date[3];
-  eraRxp(npb, apparent, of_date);
+  double npb[3][3];
+  tools::ErfaApparentSunOfDate(tt_days, of_date, npb);
   double alpha = 0.0;
   double delta = 0.0;
   eraC2s(of_date, &alpha, &delta);

@@ -6,8 +6,6 @@
 //
 // Least squares on the longitude residual, sampled every 5.3 days: the
 // polynomial c0 + c1·t + c2·t² and the sine and cosine of every argument.
-#include <erfa.h>
-#include <erfam.h>
 
 #include <cmath>
 #include <cstdio>
@@ -17,6 +15,7 @@
 #include <vector>
 
 #include "calendar/apparent_sun.h"
+#include "equation_of_time/erfa_apparent_sun.h"
 
 namespace {
 
@@ -29,25 +28,9 @@ constexpr std::size_t kUnknowns = 3 + 2 * kTermCount;
 
 // The Sun's apparent longitude of date by ERFA (IAU 2006/2000A), radians.
 double ErfaLongitude(double tt_days) {
-  double pvh[2][3];
-  double pvb[2][3];
-  eraEpv00(ERFA_DJ00, tt_days, pvh, pvb);
-  double to_sun[3] = {-pvh[0][0], -pvh[0][1], -pvh[0][2]};
-  double distance = 0.0;
-  double natural[3];
-  eraPn(to_sun, &distance, natural);
-  double v[3];
-  double v2 = 0.0;
-  for (int k = 0; k < 3; ++k) {
-    v[k] = pvb[1][k] * ERFA_AULT / ERFA_DAYSEC;
-    v2 += v[k] * v[k];
-  }
-  double apparent[3];
-  eraAb(natural, v, distance, std::sqrt(1.0 - v2), apparent);
-  double npb[3][3];
-  eraPnm06a(ERFA_DJ00, tt_days, npb);
   double of_date[3];
-  eraRxp(npb, apparent, of_date);
+  double npb[3][3];
+  veltrane::tools::ErfaApparentSunOfDate(tt_days, of_date, npb);
   double dpsi = 0.0;
   double deps = 0.0;
   eraNut06a(ERFA_DJ00, tt_days, &dpsi, &deps);
