@@ -44,14 +44,8 @@ TEST(Monkey, RandomUserLeavesTheWindowSound) {
   platform.SetClock({2001, 12, 27, 4, 20, 0, 0});
   ui::StartProgram();
   HeadlessHands hands(platform);
-  const auto seed = static_cast<std::uint64_t>(NumberFromEnvironment("VELTRANE_MONKEY_SEED", 17));
-  const std::int64_t actions = NumberFromEnvironment("VELTRANE_MONKEY_ACTIONS", 20000);
-  const std::string failure = RunMonkey(hands, seed, actions);
+  const std::string failure = RunMonkeyAndEndProgram(hands, "VELTRANE_MONKEY_ACTIONS", 20000);
   if (!failure.empty()) ADD_FAILURE() << failure;
-  runtime::ShutdownRuntimeForTests();
-  ui::FreeKeptPlotting();
-  runtime::ClearExitRoutines();
-  ui::RingCounterState() = {};
 }
 
 }  // namespace

@@ -14,10 +14,13 @@
 #include "copy_table.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
+#include "runtime/process.h"
 #include "runtime/template/window_template.h"
 #include "runtime/text/gbk.h"
 #include "shown_chart.h"
+#include "ui/kept_plotting.h"
 #include "ui/main_window_template.h"
+#include "ui/plate_binding.h"
 
 namespace veltrane::monkey {
 namespace {
@@ -350,6 +353,18 @@ std::int64_t NumberFromEnvironment(const char* name, std::int64_t fallback) {
   const char* text = std::getenv(name);
   if (text == nullptr || *text == '\0') return fallback;
   return std::strtoll(text, nullptr, 10);
+}
+
+std::string RunMonkeyAndEndProgram(Hands& hands, const char* actions_variable,
+                                   std::int64_t default_actions) {
+  const auto seed = static_cast<std::uint64_t>(NumberFromEnvironment("VELTRANE_MONKEY_SEED", 17));
+  const std::int64_t actions = NumberFromEnvironment(actions_variable, default_actions);
+  std::string failure = RunMonkey(hands, seed, actions);
+  runtime::ShutdownRuntimeForTests();
+  ui::FreeKeptPlotting();
+  runtime::ClearExitRoutines();
+  ui::RingCounterState() = {};
+  return failure;
 }
 
 }  // namespace veltrane::monkey

@@ -43,4 +43,11 @@ std::string RunMonkey(Hands& hands, std::uint64_t seed, std::int64_t actions);
 // A whole number from the environment, or `fallback` when it is unset.
 std::int64_t NumberFromEnvironment(const char* name, std::int64_t fallback);
 
+// Runs the monkey on a started program with the seed of VELTRANE_MONKEY_SEED
+// (17 unless set) and as many actions as `actions_variable` says (else
+// `default_actions`), then ends the program and forgets what it left behind.
+// Returns RunMonkey's answer.
+std::string RunMonkeyAndEndProgram(Hands& hands, const char* actions_variable,
+                                   std::int64_t default_actions);
+
 }  // namespace veltrane::monkey

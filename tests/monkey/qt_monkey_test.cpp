@@ -99,14 +99,8 @@ TEST(QtMonkey, RandomUserLeavesTheDesktopWindowSound) {
   platform::InstallPlatform(&platform);
   ui::StartProgram();
   QtHands hands(platform);
-  const auto seed = static_cast<std::uint64_t>(NumberFromEnvironment("VELTRANE_MONKEY_SEED", 17));
-  const std::int64_t actions = NumberFromEnvironment("VELTRANE_QT_MONKEY_ACTIONS", 3000);
-  const std::string failure = RunMonkey(hands, seed, actions);
+  const std::string failure = RunMonkeyAndEndProgram(hands, "VELTRANE_QT_MONKEY_ACTIONS", 3000);
   if (!failure.empty()) ADD_FAILURE() << failure;
-  runtime::ShutdownRuntimeForTests();
-  ui::FreeKeptPlotting();
-  runtime::ClearExitRoutines();
-  ui::RingCounterState() = {};
   platform::test::Settle();
 }
 
