@@ -1,6 +1,5 @@
-// The moment a chart is plotted for, the options it is plotted with, and the
-// one clamp that the plotting, the window's date boxes and the command line
-// all apply to a moment.
+// The moment a chart is plotted for, and the one clamp that the plotting, the
+// window's date boxes and the command line all apply to a moment.
 #pragma once
 
 #include <array>
@@ -19,12 +18,6 @@ struct ChartMoment {
   int hour = 0;    // 0..23
   int minute = 0;  // 0..59
   bool operator==(const ChartMoment&) const = default;
-};
-
-// How a chart is plotted. The defaults are the window's chart; there are no
-// other conventions yet.
-struct ChartOptions {
-  bool operator==(const ChartOptions&) const = default;
 };
 
 // The parts of a moment in the order they are clamped: the day's range

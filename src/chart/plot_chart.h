@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "chart/chart_moment.h"
+#include "chart/chart_options.h"
 #include "chart/pillars.h"
 #include "chart/plate_model.h"
 #include "chart/vocabulary.h"
