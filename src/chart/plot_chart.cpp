@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "calendar/date_time.h"
+#include "chart/box_items.h"
 #include "chart/plot_lookups.h"
 #include "chart/term_in_force.h"
 
@@ -54,6 +55,18 @@ constexpr int RingOf(int palace) {
 
 constexpr int kHostPosition = RingOf(kCentreHost);
 
+// The plotting's own working values, as box items of the plate model (see
+// box_items.h) and palace numbers; the chart gets them typed at the end.
+struct Laying {
+  bool yin = false;
+  int hour_stem = 0;         // EffectiveHourStem
+  int duty_gate_target = 0;  // the instrument the duty gate is turned to
+  int duty_gate = -1;        // −1 when the gate boxes show no gate before the turning
+  int duty_gate_palace = 0;  // 0 when the duty gate was not found
+  int duty_star = 0;
+  int duty_star_palace = 0;
+};
+
 // Ring stop test of the deities and gates: (a) `stem` lies in palace 5 and
 // ring position 4 shows `item`; (b) the ring position of the palace whose
 // earth stem is `stem` shows `item`.
@@ -81,16 +94,16 @@ int PalaceShowing(const PlateModel& m, int position, int centre_stem) {
   return PalaceOfRingPosition(position);
 }
 
-void LayEarth(PlateModel& m, const Chart& c) {
-  int steps = kInstrumentCount - std::abs(c.ju);
+void LayEarth(PlateModel& m, int ju) {
+  int steps = kInstrumentCount - std::abs(ju);
   if (steps == 0) steps = kInstrumentCount;
-  for (int i = 0; i < steps; ++i) c.yin() ? m.StepEarthYin() : m.StepEarthYang();
+  for (int i = 0; i < steps; ++i) ju < 0 ? m.StepEarthYin() : m.StepEarthYang();
 }
 
 // Turns the stars with the heaven stems until the heaven stem that started over
 // the instrument's palace stands over the hour stem's palace. With the
 // instrument in palace 5 that is the stem over palace 2, with 天芮.
-void TurnHeaven(PlateModel& m, const EarthPlate& earth, const Chart& c, int instrument) {
+void TurnHeaven(PlateModel& m, const EarthPlate& earth, const Laying& c, int instrument) {
   const int leading = Box(m.heaven, HostPalace(earth.PalaceOf(instrument)));
   for (int i = 0; i < kRingSize; ++i) {
     m.StepStars();
@@ -98,16 +111,16 @@ void TurnHeaven(PlateModel& m, const EarthPlate& earth, const Chart& c, int inst
   }
 }
 
-void TurnDeities(PlateModel& m, const EarthPlate& earth, const Chart& c) {
+void TurnDeities(PlateModel& m, const EarthPlate& earth, const Laying& c) {
   for (int i = 0; i < kRingSize; ++i) {
-    c.yin() ? m.StepDeitiesYin() : m.StepDeitiesYang();
+    c.yin ? m.StepDeitiesYin() : m.StepDeitiesYang();
     if (RingItemOverStem(earth, c.hour_stem, kDeityDutyChief, m.deities)) return;
   }
 }
 
 // The duty gate is the home gate of the instrument's palace (palace 2 for
 // palace 5); it turns to the instrument that lies e hours on in LayingOrder.
-void TurnGates(PlateModel& m, const EarthPlate& earth, Chart& c, int instrument) {
+void TurnGates(PlateModel& m, const EarthPlate& earth, Laying& c, int instrument) {
   const int home = HostPalace(earth.PalaceOf(instrument));
   c.duty_gate = home == 0 ? -1 : Box(m.gates, RingOf(home));
   for (int i = 0; i < kRingSize; ++i) {
@@ -123,7 +136,7 @@ void TurnGates(PlateModel& m, const EarthPlate& earth, Chart& c, int instrument)
   }
 }
 
-void FindDutyStar(const PlateModel& m, Chart& c) {
+void FindDutyStar(const PlateModel& m, Laying& c) {
   for (int k = 1; k <= kRingSize; ++k) {
     if (Box(m.deities, k) == kDeityDutyChief) {
       c.duty_star = Box(m.stars, k);
@@ -135,16 +148,16 @@ void FindDutyStar(const PlateModel& m, Chart& c) {
 
 // The hidden stems turn until the hour stem lies in the duty gate's palace,
 // or in palace 5 when the duty gate stands on the hour stem's palace.
-void TurnHidden(PlateModel& m, const Chart& c) {
+void TurnHidden(PlateModel& m, const Laying& c) {
   const int g = c.duty_gate_palace;
   if (g < 1 || g > kPalaceCount) {
     // No duty-gate palace (only a damaged plate can give none): nine steps.
-    for (int i = 0; i < kInstrumentCount; ++i) c.yin() ? m.StepHiddenYin() : m.StepHiddenYang();
+    for (int i = 0; i < kInstrumentCount; ++i) c.yin ? m.StepHiddenYin() : m.StepHiddenYang();
     return;
   }
   const int target = Box(m.earth, g) == c.hour_stem ? kCentrePalace : g;
   for (int i = 0; i < kInstrumentCount; ++i) {
-    c.yin() ? m.StepHiddenYin() : m.StepHiddenYang();
+    c.yin ? m.StepHiddenYin() : m.StepHiddenYang();
     if (Box(m.hidden, target) == c.hour_stem) return;
   }
 }
@@ -170,17 +183,42 @@ void SetCounterDeities(PlateModel& m) {
   }
 }
 
-void FillCells(const PlateModel& m, Chart& c) {
-  for (int p = 1; p <= kPalaceCount; ++p) {
-    PalaceCell& cell = c.cells[static_cast<std::size_t>(p - 1)];
-    cell.earth_stem = Box(m.earth, p);
-    cell.heaven_stem = Box(m.heaven, p);
-    cell.hidden_stem = Box(m.hidden, p);
-    const int k = RingOf(p);
-    cell.star = k == 0 ? -1 : Box(m.stars, k);
-    cell.gate = k == 0 ? -1 : Box(m.gates, k);
-    cell.deity = k == 0 ? -1 : Box(m.deities, k);
-    cell.counter_deity = k == 0 ? -1 : Box(m.counter_deities, k);
+// Every stem box is laid by the plotting (items 0..8); the modulo only keeps
+// the lookup inside the list.
+Stem LaidStem(std::int32_t item) {
+  return kInstrumentOrder[static_cast<std::size_t>((item % kInstrumentCount + kInstrumentCount) %
+                                                   kInstrumentCount)];
+}
+
+// Palace of a number the plotting found (1..9); palace 1 stands in for none,
+// which only a damaged plate gives.
+Palace FoundPalace(int number) { return Palace::Of(number).value_or(Palace()); }
+
+// The typed chart fields from the laid model and the working values.
+void FillChart(const PlateModel& m, const Laying& laying, Chart& c) {
+  c.hour_stem = LaidStem(laying.hour_stem);
+  c.duty_gate_target = LaidStem(laying.duty_gate_target);
+  c.duty_star = RingItemOf<Star>(laying.duty_star).value_or(Star::kPeng);
+  c.duty_star_palace = FoundPalace(laying.duty_star_palace);
+  c.duty_gate = RingItemOf<Gate>(laying.duty_gate);
+  c.duty_gate_palace = Palace::Of(laying.duty_gate_palace);
+  for (const Palace p : kPalaces) {
+    PalaceCell& cell = c.cells[p.index()];
+    cell.earth_stem = LaidStem(Box(m.earth, p.number()));
+    cell.heaven_stem = LaidStem(Box(m.heaven, p.number()));
+    cell.hidden_stem = LaidStem(Box(m.hidden, p.number()));
+    const int k = p.ring_position();
+    if (k == 0) {
+      cell.star = std::nullopt;
+      cell.gate = std::nullopt;
+      cell.deity = std::nullopt;
+      cell.counter_deity = std::nullopt;
+      continue;
+    }
+    cell.star = RingItemOf<Star>(Box(m.stars, k));
+    cell.gate = RingItemOf<Gate>(Box(m.gates, k));
+    cell.deity = RingItemOf<Deity>(Box(m.deities, k));
+    cell.counter_deity = RingItemOf<Deity>(Box(m.counter_deities, k));
   }
 }
 
@@ -190,31 +228,34 @@ void PlotPlates(PlateModel& m, Chart& c) {
   c.ju = std::clamp(c.ju, -kInstrumentCount, kInstrumentCount);
   const int hour_gz = c.pillars.hour;
   const int hour_stem = StemOfGanZhi(hour_gz);
-  c.hour_branch = BranchOfGanZhi(hour_gz);
+  const int hour_branch = BranchOfGanZhi(hour_gz);
+  c.hour_branch = static_cast<Branch>(hour_branch);
   c.xun = XunOfGanZhi(hour_gz);
   const XunHead& xun = kXunHeads[static_cast<std::size_t>(c.xun)];
   const int instrument = xun.instrument - 1;
-  c.void_palaces = xun.void_palaces;
-  c.horse_palace = HorsePalaceOfBranch(c.hour_branch);
+  c.void_palaces = {FoundPalace(xun.void_palaces[0]), FoundPalace(xun.void_palaces[1])};
+  c.horse_palace = FoundPalace(HorsePalaceOfBranch(hour_branch));
+  Laying laying;
+  laying.yin = c.ju < 0;
   // At a 甲 hour the stem hides under the xun's instrument.
-  c.hour_stem = hour_stem == 1 ? instrument : InstrumentOfStem(hour_stem);
+  laying.hour_stem = hour_stem == 1 ? instrument : InstrumentOfStem(hour_stem);
 
   // Hours since the xun head, and the instrument that many places after the
   // xun's instrument in LayingOrder.
-  int hours = c.hour_branch - XunBranch(c.xun);
+  int hours = hour_branch - XunBranch(c.xun);
   if (hours < 0) hours += kBranchCount;
-  c.duty_gate_target =
+  laying.duty_gate_target =
       ((instrument - hours) % kInstrumentCount + kInstrumentCount) % kInstrumentCount;
 
-  LayEarth(m, c);
+  LayEarth(m, c.ju);
   const EarthPlate earth(m);
-  TurnHeaven(m, earth, c, instrument);
-  TurnDeities(m, earth, c);
-  TurnGates(m, earth, c, instrument);
-  FindDutyStar(m, c);
-  TurnHidden(m, c);
+  TurnHeaven(m, earth, laying, instrument);
+  TurnDeities(m, earth, laying);
+  TurnGates(m, earth, laying, instrument);
+  FindDutyStar(m, laying);
+  TurnHidden(m, laying);
   SetCounterDeities(m);
-  FillCells(m, c);
+  FillChart(m, laying, c);
 }
 
 Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date) {
@@ -226,11 +267,13 @@ Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date) {
   c.pillars = ComputePillars(d.year, d.month, d.day, d.hour, d.minute, kCalendarAutomatic)
                   .value_or(Pillars{});
   c.moment = calendar::ComposeDateTime(d.year, d.month, d.day, d.hour, d.minute, 0);
-  c.term = FindTermInForce(c.moment);
+  const TermInForce term = FindTermInForce(c.moment);
+  c.term = term.term;
+  c.term_moment = term.start;
   c.yuan = YuanOfDay(c.pillars.day);
   c.ju = c.yuan == Yuan::None
              ? 0
-             : kJuTable[static_cast<std::size_t>(c.yuan) - 1][static_cast<std::size_t>(c.term - 1)];
+             : kJuTable[static_cast<std::size_t>(c.yuan) - 1][static_cast<std::size_t>(c.term) - 1];
   PlotPlates(model, c);
   return c;
 }
