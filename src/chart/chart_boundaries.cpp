@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "calendar/arithmetic.h"
 #include "calendar/date_time.h"
@@ -11,6 +12,7 @@
 #include "chart/method_maoshan.h"
 #include "chart/method_terms.h"
 #include "chart/plot_lookups.h"
+#include "chart/solar_clock.h"
 
 namespace veltrane::chart {
 namespace {
@@ -41,25 +43,65 @@ TermEdge TermEdgeOf(TermOrdinal k) {
 }
 
 // The clock the day and hour pillars are read on, as seconds from 1899-12-30
-// 00:00 of that clock: China Standard Time itself by default.
+// 00:00 of that clock: China Standard Time, or with a longitude the local
+// solar time there, read as ChartPillarsOf reads it.
 class PillarClock {
  public:
-  explicit PillarClock(const ChartOptions& /*options*/) {}
+  explicit PillarClock(const ChartOptions& options) : kind_(options.solar_time) {
+    if (options.longitude && std::isfinite(*options.longitude)) {
+      longitude_ = std::clamp(*options.longitude, -180.0, 180.0);
+    }
+  }
 
   // The clock's reading at an instant (seconds).
   double ReadingAt(double instant) const { return instant + OffsetAt(instant); }
 
-  // The instant, to the second, at which the clock reads `reading`.
+  // The first whole second at which the clock reads `reading` (a whole
+  // second of the clock) or later.
   ChartSeconds InstantOf(double reading) const {
     // The offset changes by well under a second a minute, so a few steps
     // from the reading itself settle it.
     double instant = reading;
     for (int i = 0; i < 3; ++i) instant = reading - OffsetAt(instant);
-    return std::llround(instant);
+    auto first = static_cast<ChartSeconds>(std::ceil(instant - kSettled));
+    if (!longitude_) return first;
+    // Charts fall on whole minutes: a minute within a second of the edge
+    // lies on the side that the chart's own clock reading puts it.
+    const ChartSeconds minute = FloorDiv(first + kMinute / 2, kMinute) * kMinute;
+    if (std::llabs(first - minute) <= 1) {
+      first = ReadsAtLeast(minute, std::llround(reading)) ? std::min(first, minute)
+                                                          : std::max(first, minute + 1);
+    }
+    return first;
   }
 
  private:
-  double OffsetAt(double /*instant*/) const { return 0; }
+  static constexpr double kSettled = 1e-6;  // seconds
+  static constexpr ChartSeconds kMinute = 60;
+
+  SolarClock ClockAt(ChartSeconds minute) const {
+    const CivilSecond c = CivilOfSeconds(minute);
+    return LocalSolarClock(ChartMoment{c.year, c.month, c.day, c.hour, c.minute}, *longitude_,
+                           kind_);
+  }
+
+  // The local solar clock minus China Standard Time, as the chart's pillars
+  // take it for the minute of the instant.
+  double OffsetAt(double instant) const {
+    if (!longitude_) return 0;
+    const SolarClock clock =
+        ClockAt(FloorDiv(static_cast<ChartSeconds>(std::floor(instant)), kMinute) * kMinute);
+    return clock.longitude_correction_seconds + clock.equation_of_time_seconds;
+  }
+
+  // Whether the chart of a whole minute reads the clock at `reading` or later.
+  bool ReadsAtLeast(ChartSeconds minute, ChartSeconds reading) const {
+    const SolarClock clock = ClockAt(minute);
+    return SecondsOfMoment(clock.time) + clock.second >= reading;
+  }
+
+  std::optional<double> longitude_;
+  SolarTime kind_;
 };
 
 // The yuan under 茅山: five days from the term's moment for 上元, five more

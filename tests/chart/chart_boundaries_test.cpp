@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -96,32 +97,52 @@ TEST(ChartBoundaries, MaoshanCountsTheYuanFromTheTermsMoment) {
 
 // Over the plotted years, each chart lies inside its edges, and the plotting
 // changes across each of them: the term at the term edges, the day pillar at
-// the yuan edges (to the 符头 day), the hour pillar at the hour edges.
-TEST(ChartBoundaries, EveryEdgeIsWhereThePlottingChanges) {
-  const ChartSeconds step = 29 * 86400 + 5 * 3600 + 17 * 60;  // about 15,000 charts
-  for (ChartSeconds s = SecondsOfMoment({1800, 1, 1, 0, 0});; s += step) {
+// the yuan edges (to the 符头 day), the hour pillar at the hour edges; under
+// each day start and on the solar clocks of a place far west of China's
+// meridian and of one east of it.
+ChartOptions With(DayStart start, std::optional<double> longitude, SolarTime clock) {
+  ChartOptions options;
+  options.day_start = start;
+  options.longitude = longitude;
+  options.solar_time = clock;
+  return options;
+}
+
+class EveryEdge : public testing::TestWithParam<ChartOptions> {};
+
+TEST_P(EveryEdge, IsWhereThePlottingChanges) {
+  const ChartOptions options = GetParam();
+  const ChartSeconds step = 97 * 86400 + 5 * 3600 + 17 * 60;  // about 4,500 charts
+  for (ChartSeconds s = SecondsOfMoment({1800, 1, 10, 0, 0});; s += step) {
     const ChartMoment m = MomentOf(s);
     if (m.year > 2999) break;
-    const Chart chart = ComputeChart(m);
-    const ChartBoundaries b = ComputeBoundaries(chart);
+    const Chart chart = ComputeChart(m, options);
+    const ChartBoundaries b = ComputeBoundaries(chart, options);
     const std::string at = Civil(s);
     ASSERT_EQ(b.term.term, chart.term) << at;
     ASSERT_TRUE(b.term.start <= s && s < b.next_term.start) << at;
     ASSERT_TRUE(b.yuan_start <= s && s < b.next_yuan) << at;
     ASSERT_TRUE(b.hour_start <= s && s < b.hour_end) << at;
-    if (m.year == 1800 || m.year == 2999) continue;  // the edge charts may lie outside the years
-    const auto plotted = [](ChartSeconds t) { return ComputeChart(MomentOf(t)); };
+    if (m.year == 2999) continue;  // the next edges may lie after the plotted years
+    const auto plotted = [&options](ChartSeconds t) { return ComputeChart(MomentOf(t), options); };
     // Term moments fall on any second: the minute after the edge is inside.
     EXPECT_EQ(plotted(b.next_term.start + 59).term, b.next_term.term) << at;
     EXPECT_NE(plotted(b.next_term.start - 60).term, b.next_term.term) << at;
-    EXPECT_EQ(plotted(b.yuan_start).pillars.day, b.yuan_head) << at;
+    // Under a solar clock the edges fall on any second too.
+    EXPECT_EQ(plotted(b.yuan_start + 59).pillars.day, b.yuan_head) << at;
     EXPECT_NE(plotted(b.yuan_start - 60).pillars.day, b.yuan_head) << at;
-    EXPECT_EQ(plotted(b.next_yuan).pillars.day, b.next_yuan_head) << at;
+    EXPECT_EQ(plotted(b.next_yuan + 59).pillars.day, b.next_yuan_head) << at;
     EXPECT_NE(plotted(b.next_yuan - 60).pillars.day, b.next_yuan_head) << at;
     EXPECT_NE(plotted(b.hour_start - 60).pillars.hour, chart.pillars.hour) << at;
-    EXPECT_NE(plotted(b.hour_end).pillars.hour, chart.pillars.hour) << at;
+    EXPECT_NE(plotted(b.hour_end + 59).pillars.hour, chart.pillars.hour) << at;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, EveryEdge,
+    testing::Values(ChartOptions{}, With(DayStart::kAtMidnight, std::nullopt, SolarTime::kApparent),
+                    With(DayStart::kAt23, -118.25, SolarTime::kApparent),
+                    With(DayStart::kAtMidnight, 87.6, SolarTime::kMean)));
 
 }  // namespace
 }  // namespace veltrane::chart
