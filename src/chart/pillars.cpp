@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "calendar/arithmetic.h"
@@ -65,6 +66,16 @@ namespace {
 
 // The day count of a date whose day of the year is known, in its calendar.
 double DayCountOf(int year, CalendarKind kind, double in_year) {
+  if (year >= 1) {
+    // The quotients of a whole number of years by 4, 100 and 400 are at least
+    // 1/400 from the next whole number, so IntegerPart gives the integer
+    // quotient, and sums of whole numbers below 2^53 are exact in either order.
+    const std::int64_t b = year - 1;
+    const std::int64_t days =
+        kind == CalendarKind::kGregorian ? b * 365 + b / 4 - b / 100 + b / 400 : b * 365 + b / 4;
+    const double count = Truncate(static_cast<double>(days) + in_year);
+    return kind == CalendarKind::kGregorian ? count : count - 2;
+  }
   const double before = year - 1.0;
   if (kind == CalendarKind::kGregorian) {
     return Truncate(before * 365 + calendar::IntegerPart(before / 4) -
