@@ -118,16 +118,18 @@ std::int64_t MomentCount(const ChartRange& range) {
   return MinutesBetween(range.from, range.to) / range.step_minutes + 1;
 }
 
-bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out) {
+bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out, int near_minutes) {
   const std::int64_t moments = MomentCount(range);
   const auto chunks = static_cast<std::size_t>((moments + kChunkMoments - 1) / kChunkMoments);
-  const auto make = [&range, moments](std::size_t chunk, std::string& text) {
+  const auto make = [&range, moments, near_minutes](std::size_t chunk, std::string& text) {
     const std::int64_t first = static_cast<std::int64_t>(chunk) * kChunkMoments;
     const std::int64_t end = std::min(moments, first + kChunkMoments);
     LunarDayCache lunar;
     for (std::int64_t i = first; i < end; ++i) {
       const ChartMoment moment = AddMinutes(range.from, i * range.step_minutes);
-      AppendChartJson(text, moment, chart::ComputeChart(moment), lunar.Of(moment));
+      const chart::Chart chart = chart::ComputeChart(moment);
+      AppendChartJson(text, moment, chart, lunar.Of(moment), chart::ComputeBoundaries(chart),
+                      near_minutes);
       text += '\n';
     }
   };

@@ -23,7 +23,9 @@ bool RunInOrder(std::size_t count, int jobs,
 std::int64_t MomentCount(const ChartRange& range);
 
 // Writes the JSON line of every moment of a range to `out`, in moment order,
-// plotting on `jobs` threads. Returns false when writing failed.
-bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out);
+// plotting on `jobs` threads, with the edges within near_minutes of each
+// chart as near. Returns false when writing failed.
+bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
+                    int near_minutes = kDefaultNearMinutes);
 
 }  // namespace veltrane::app

@@ -6,6 +6,7 @@
 
 #include "app/cli_chart_json.h"
 #include "app/cli_range.h"
+#include "chart/boundary_notes.h"
 #include "chart/chart_text.h"
 #include "chart/plot_chart.h"
 #include "runtime/platform/local_clock.h"
@@ -18,19 +19,25 @@ ChartMoment LocalNow() {
   return ChartMoment{now.year, now.month, now.day, now.hour, now.minute};
 }
 
-std::string ChartText(const ChartMoment& moment, OutputEncoding encoding) {
-  std::string text = chart::FormatChartText(chart::ViewOfChart(chart::ComputeChart(moment)));
+std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool notes,
+                      int near_minutes) {
+  const chart::Chart chart = chart::ComputeChart(moment);
+  std::string text = chart::FormatChartText(chart::ViewOfChart(chart));
+  if (notes) {
+    text += chart::FormatBoundaryNotes(chart, {}, chart::ComputeBoundaries(chart), near_minutes);
+  }
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
 
 int RunChartRequest(const ChartRequest& request, std::FILE* out) {
   bool written = true;
   if (request.range) {
-    written = WriteRangeJson(*request.range, request.jobs, out);
+    written = WriteRangeJson(*request.range, request.jobs, out, request.near_minutes);
   } else {
     const ChartMoment moment = request.moment.value_or(LocalNow());
     const std::string text =
-        request.json ? ChartJsonLine(moment) : ChartText(moment, request.encoding);
+        request.json ? ChartJsonLine(moment, request.near_minutes)
+                     : ChartText(moment, request.encoding, request.notes, request.near_minutes);
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
   // A failed write may only show when the buffer is flushed.

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "chart/box_items.h"
+#include "chart/plate_model.h"
 #include "chart/plot_lookups.h"
 
 namespace veltrane::chart {
@@ -38,6 +40,17 @@ std::string TextOr(const std::optional<T>& item, Name name) {
 }
 std::string_view DeityName(Deity d) { return Text(d); }
 std::string_view DeityShortName(Deity d) { return ShortText(d); }
+
+// The star a palace holds on the reset plates; "" for a palace off the ring.
+std::string HomeStarOf(Palace palace) {
+  static const PlateModel home = [] {
+    PlateModel m;
+    m.ResetChart();
+    return m;
+  }();
+  return TextOr(RingItemOf<Star>(home.StarAt(palace.ring_position())),
+                [](Star s) { return Text(s); });
+}
 
 }  // namespace
 
@@ -81,6 +94,7 @@ ChartView ViewOfChart(const Chart& chart) {
   view.centre = CentreTextOf(chart.dun(), chart.ju);
   view.void_palaces = {chart.void_palaces[0].number(), chart.void_palaces[1].number()};
   view.horse_palace = chart.horse_palace.number();
+  view.centre_star = HomeStarOf(chart.centre_host);
   return view;
 }
 

@@ -14,6 +14,7 @@
 #include "chart/palace.h"
 #include "chart/pillars.h"
 #include "chart/plate_model.h"
+#include "chart/solar_clock.h"
 #include "chart/vocabulary.h"
 
 namespace veltrane::chart {
@@ -22,7 +23,7 @@ namespace veltrane::chart {
 // has no ring boxes.
 struct PalaceCell {
   Stem earth_stem = Stem::kWu;
-  Stem heaven_stem = Stem::kWu;  // the centre palace's is shown beside 天芮
+  Stem heaven_stem = Stem::kWu;  // the centre palace's is shown beside the host's star
   Stem hidden_stem = Stem::kWu;
   std::optional<Star> star;
   std::optional<Gate> gate;
@@ -50,7 +51,12 @@ struct Chart {
   // None only when the plates were not reset before PlotPlates laid them.
   std::optional<Gate> duty_gate;
   std::optional<Palace> duty_gate_palace;
-  Stem duty_gate_target = Stem::kWu;             // the instrument the duty gate is turned to
+  Stem duty_gate_target = Stem::kWu;  // the instrument the duty gate is turned to
+  // The palace that palace 5 counts as: 2, or 8 in 阳遁 under 艮坤.
+  Palace centre_host = Palace::At<2>();
+  // The local solar clock the day and hour pillars were read from, when the
+  // chart was plotted for a longitude.
+  std::optional<SolarClock> solar_clock;
   std::array<PalaceCell, kPalaceCount> cells{};  // by Palace::index()
 
   Dun dun() const { return DunOfJu(ju); }
@@ -62,7 +68,8 @@ struct Chart {
 // and fills every field. The model keeps the hidden-stem counter and the
 // counter-deity boxes of the previous plotting, which the result does not
 // depend on. A date outside the clamped ranges is clamped first.
-Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date);
+Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date,
+                       const ChartOptions& options = {});
 
 // The chart of a moment without any window, clamped as the window clamps its
 // boxes.
@@ -71,7 +78,8 @@ Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options = {});
 // Lays the plates for chart.ju and chart.pillars.hour on a reset model (the
 // earth plate, heaven plate with the stars, deities, gates, hidden stems and
 // counter-deities) and fills the chart's palace, xun, marker and duty fields.
-// A ju beyond ±9 is taken as ±9; 0 lays like yang 9.
-void PlotPlates(PlateModel& model, Chart& chart);
+// A ju beyond ±9 is taken as ±9; 0 lays like yang 9. Palace 5 counts as the
+// host palace that `centre` gives for the dun.
+void PlotPlates(PlateModel& model, Chart& chart, CentrePalace centre = CentrePalace::kKun);
 
 }  // namespace veltrane::chart
