@@ -251,10 +251,10 @@ const std::optional<calendar::LunarDate>& LunarDayCache::Of(const ChartMoment& m
   return lunar_;
 }
 
-std::string ChartJsonLine(const ChartMoment& moment) {
+std::string ChartJsonLine(const ChartMoment& moment, const chart::ChartOptions& options) {
   std::string line;
   LunarDayCache lunar;
-  AppendChartJson(line, moment, chart::ComputeChart(moment), lunar.Of(moment));
+  AppendChartJson(line, moment, chart::ComputeChart(moment, options), lunar.Of(moment));
   line += '\n';
   return line;
 }

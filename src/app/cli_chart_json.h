@@ -36,6 +36,6 @@ class LunarDayCache {
 };
 
 // The JSON line (object and "\n") of the chart of one moment.
-std::string ChartJsonLine(const ChartMoment& moment);
+std::string ChartJsonLine(const ChartMoment& moment, const chart::ChartOptions& options = {});
 
 }  // namespace veltrane::app

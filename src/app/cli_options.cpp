@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/version.h"
+#include "chart/method.h"
 
 namespace veltrane::app {
 namespace {
@@ -82,6 +83,9 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   int step_minutes = 120;
   int jobs = 0;
   std::vector<std::string> when;
+  std::string method_text;
+  bool notes = false;
+  bool compare_methods = false;
 
   app.add_flag("--json", json, "Print JSON (one object per chart) instead of the text table");
   app.add_option("--encoding", encoding,
@@ -97,6 +101,16 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   CLI::Option* jobs_option =
       app.add_option("--jobs", jobs, "Threads that plot a range (default: one per core)")
           ->type_name("N");
+  CLI::Option* method_option =
+      app.add_option("--method", method_text,
+                     "How the ju is set: chaibu (拆补, the window's; default), zhirun (置闰) "
+                     "or maoshan (茅山)")
+          ->type_name("chaibu|zhirun|maoshan");
+  app.add_flag("--compare-methods", compare_methods,
+               "With --json and a range: one line for each moment where the methods give a "
+               "different yuan or ju, with each method's term, yuan, dun and ju");
+  app.add_flag("--notes", notes,
+               "Add notes under the text table (the method, when it is not 拆补)");
   app.add_option("when", when, "Date and time of one chart (default: now)")
       ->type_name("YYYY-MM-DD HH:MM");
 
@@ -129,6 +143,17 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     return Bad("--encoding gbk applies to the text table; JSON is always UTF-8");
   }
 
+  if (method_option->count() > 0) {
+    const std::optional<chart::ChartMethod> method = chart::ChartMethodOfName(method_text);
+    if (!method) {
+      return Bad("--method: unknown method '" + method_text + "' (use chaibu, zhirun or maoshan)");
+    }
+    if (compare_methods) return Bad("--compare-methods compares every method; leave out --method");
+    request.options.method = *method;
+  }
+  request.notes = notes;
+  request.compare_methods = compare_methods;
+
   if (jobs_option->count() > 0 && (jobs < 1 || jobs > kMaxJobs)) {
     return Bad("--jobs: " + std::to_string(jobs) + " is outside 1.." + std::to_string(kMaxJobs));
   }
@@ -156,6 +181,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     return parsed;
   }
   if (step->count() > 0) return Bad("--step-minutes needs a range (--from and --to)");
+  if (compare_methods) return Bad("--compare-methods needs a range (--from and --to)");
 
   if (when.size() > 2) return Bad("too many arguments: expected YYYY-MM-DD HH:MM");
   if (!when.empty()) {

@@ -23,6 +23,9 @@ struct ChartRequest {
   std::optional<ChartMoment> moment;  // one chart; none = the current local time
   std::optional<ChartRange> range;    // a JSON stream instead of one chart
   int jobs = 1;                       // threads that plot a range
+  chart::ChartOptions options;        // how each chart is plotted
+  bool notes = false;                 // the text table gains its notes
+  bool compare_methods = false;       // a range lists where the methods disagree
 };
 
 // The most threads --jobs takes.

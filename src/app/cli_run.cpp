@@ -5,7 +5,9 @@
 #include <string>
 
 #include "app/cli_chart_json.h"
+#include "app/cli_compare_methods.h"
 #include "app/cli_range.h"
+#include "chart/method.h"
 #include "chart/chart_text.h"
 #include "chart/plot_chart.h"
 #include "runtime/platform/local_clock.h"
@@ -18,19 +20,35 @@ ChartMoment LocalNow() {
   return ChartMoment{now.year, now.month, now.day, now.hour, now.minute};
 }
 
-std::string ChartText(const ChartMoment& moment, OutputEncoding encoding) {
-  std::string text = chart::FormatChartText(chart::ViewOfChart(chart::ComputeChart(moment)));
+namespace {
+
+// The note that names the method, for every method but the window's.
+void AppendMethodNote(std::string& text, chart::ChartMethod method) {
+  if (method == chart::ChartMethod::kChaibu) return;
+  text.append("注：本盘以").append(chart::ChartMethodText(method)).append("定局\r\n");
+}
+
+}  // namespace
+
+std::string ChartText(const ChartMoment& moment, OutputEncoding encoding,
+                      const chart::ChartOptions& options, bool notes) {
+  std::string text =
+      chart::FormatChartText(chart::ViewOfChart(chart::ComputeChart(moment, options)));
+  if (notes) AppendMethodNote(text, options.method);
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
 
 int RunChartRequest(const ChartRequest& request, std::FILE* out) {
   bool written = true;
-  if (request.range) {
-    written = WriteRangeJson(*request.range, request.jobs, out);
+  if (request.range && request.compare_methods) {
+    written = WriteMethodComparison(*request.range, request.options, request.jobs, out);
+  } else if (request.range) {
+    written = WriteRangeJson(*request.range, request.jobs, out, request.options);
   } else {
     const ChartMoment moment = request.moment.value_or(LocalNow());
     const std::string text =
-        request.json ? ChartJsonLine(moment) : ChartText(moment, request.encoding);
+        request.json ? ChartJsonLine(moment, request.options)
+                     : ChartText(moment, request.encoding, request.options, request.notes);
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
   // A failed write may only show when the buffer is flushed.

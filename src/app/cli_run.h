@@ -14,8 +14,10 @@ namespace veltrane::app {
 // The current local time, to the minute.
 ChartMoment LocalNow();
 
-// The copied text table of the chart of a moment, in UTF-8 or as GBK bytes.
-std::string ChartText(const ChartMoment& moment, OutputEncoding encoding);
+// The copied text table of the chart of a moment, in UTF-8 or as GBK bytes;
+// with `notes`, the notes on how it was plotted follow the table.
+std::string ChartText(const ChartMoment& moment, OutputEncoding encoding,
+                      const chart::ChartOptions& options = {}, bool notes = false);
 
 // Prints what `request` asks for to `out`. Returns the exit status: 0, or 1
 // (with one line on stderr) when the output could not be written.

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "calendar/date_time.h"
+#include "chart/method.h"
 #include "chart/plot_lookups.h"
 #include "chart/term_in_force.h"
 
@@ -184,6 +186,20 @@ void FillCells(const PlateModel& m, Chart& c) {
   }
 }
 
+// Takes the term, yuan and ju of a plotted chart from `method` and lays the
+// plates again when the ju differs from the one they were laid for.
+void ApplyMethod(PlateModel& model, Chart& chart, ChartMethod method) {
+  const std::optional<MethodJu> by_method = ComputeMethodJu(method, MethodInputOfChart(chart));
+  if (!by_method) return;
+  const bool same_ju = by_method->ju == chart.ju;
+  chart.term = by_method->term;
+  chart.yuan = by_method->yuan;
+  chart.ju = by_method->ju;
+  if (same_ju) return;
+  model.ResetChart();
+  PlotPlates(model, chart);
+}
+
 }  // namespace
 
 void PlotPlates(PlateModel& m, Chart& c) {
@@ -235,9 +251,15 @@ Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date) {
   return c;
 }
 
-Chart ComputeChart(const ChartMoment& moment, const ChartOptions& /*options*/) {
+MethodInput MethodInputOfChart(const Chart& chart) {
+  return MethodInput{NormalizeMoment(chart.moment), chart.pillars.day};
+}
+
+Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options) {
   PlateModel model;
-  return PlotChartOnModel(model, moment);
+  Chart chart = PlotChartOnModel(model, moment);
+  if (options.method != ChartMethod::kChaibu) ApplyMethod(model, chart, options.method);
+  return chart;
 }
 
 }  // namespace veltrane::chart
