@@ -12,7 +12,8 @@
 namespace veltrane::app {
 
 // Appends the object of `chart`, plotted for `moment`, without a line end:
-//   {"veltrane" (the version), "date", "pillars", "term", "yuan", "dun", "ju", "xun", "void_palaces",
+//   {"veltrane" (the version), "date", "pillars", "term", "yuan", "dun", "ju", "xun",
+//   "void_palaces",
 //    "horse_palace", "duty_star", "duty_star_palace", "duty_gate",
 //    "duty_gate_palace", "palaces": {"1".."9"}, "lunar"}
 // A field with no item (an index outside its list) is null; `lunar` is null

@@ -57,7 +57,8 @@ void AppendMethodComparison(std::string& out, const ChartMoment& moment,
 bool WriteMethodComparison(const ChartRange& range, const chart::ChartOptions& options, int jobs,
                            std::FILE* out) {
   return WriteRangeInChunks(
-      range, jobs, out, [&range, &options](std::int64_t first, std::int64_t end, std::string& text) {
+      range, jobs, out,
+      [&range, &options](std::int64_t first, std::int64_t end, std::string& text) {
         for (std::int64_t i = first; i < end; ++i) {
           AppendMethodComparison(text, AddMinutes(range.from, i * range.step_minutes), options);
         }

@@ -25,6 +25,8 @@ constexpr const char* kFooter =
     "  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n"
     "  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
     "      --jobs 2 > century.jsonl\n"
+    "  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n"
+    "  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n"
     "\n"
     "Text output is the table that the window's 复制排盘 button puts on the clipboard\n"
     "(CR LF line ends). JSON output is UTF-8, one object per line; a range is printed\n"
@@ -103,14 +105,12 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
           ->type_name("N");
   CLI::Option* method_option =
       app.add_option("--method", method_text,
-                     "How the ju is set: chaibu (拆补, the window's; default), zhirun (置闰) "
-                     "or maoshan (茅山)")
+                     "How the ju is set: chaibu (拆补, the window's; default), zhirun (置闰), "
+                     "maoshan (茅山)")
           ->type_name("chaibu|zhirun|maoshan");
   app.add_flag("--compare-methods", compare_methods,
-               "With --json and a range: one line for each moment where the methods give a "
-               "different yuan or ju, with each method's term, yuan, dun and ju");
-  app.add_flag("--notes", notes,
-               "Add notes under the text table (the method, when it is not 拆补)");
+               "With a range: one JSON line per moment where the methods differ in yuan or ju");
+  app.add_flag("--notes", notes, "Add notes under the text table (the method when it is not 拆补)");
   app.add_option("when", when, "Date and time of one chart (default: now)")
       ->type_name("YYYY-MM-DD HH:MM");
 

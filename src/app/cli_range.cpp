@@ -136,7 +136,8 @@ bool WriteRangeInChunks(
 bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
                     const chart::ChartOptions& options) {
   return WriteRangeInChunks(
-      range, jobs, out, [&range, &options](std::int64_t first, std::int64_t end, std::string& text) {
+      range, jobs, out,
+      [&range, &options](std::int64_t first, std::int64_t end, std::string& text) {
         LunarDayCache lunar;
         for (std::int64_t i = first; i < end; ++i) {
           const ChartMoment moment = AddMinutes(range.from, i * range.step_minutes);
