@@ -12,8 +12,7 @@ constexpr std::string_view kBar = "│";
 constexpr std::string_view kTop = "┌──────┬──────┬──────┐\r\n";
 constexpr std::string_view kMiddle = "├──────┼──────┼──────┤\r\n";
 constexpr std::string_view kBottom = "└──────┴──────┴──────┘\r\n";
-constexpr std::string_view kRuiAtHome = "　　天芮";
-constexpr std::string_view kQinRui = "　禽芮";
+constexpr std::string_view kQin = "禽";
 
 // The palaces of the three cell rows, as the window lays them out.
 constexpr int kCellRows[3][3] = {{4, 9, 2}, {3, 5, 7}, {8, 1, 6}};
@@ -80,10 +79,16 @@ std::string FormatChartText(const ChartView& view) {
   }
   text += kBottom;
 
-  // 天禽 and the centre stem travel with 天芮: wherever 天芮 stands, its cell
-  // shows the centre stem and 禽芮.
-  const std::string qin_rui = view.palaces[kCentrePalace - 1].heaven + std::string(kQinRui);
-  ReplaceAll(text, kRuiAtHome, qin_rui);
+  // 天禽 and the centre stem travel with the centre star (天芮 unless the
+  // centre counts as 艮): wherever it stands, its cell shows the centre stem
+  // and 禽 beside the star's second character, e.g. 禽芮.
+  const std::string_view star = view.centre_star;
+  const std::size_t first = star.starts_with("天") ? std::string_view("天").size() : 0;
+  std::string at_home;
+  at_home.append(kSpace).append(kSpace).append(star);
+  std::string with_qin = view.palaces[kCentrePalace - 1].heaven;
+  with_qin.append(kSpace).append(kQin).append(star.substr(first));
+  if (!star.empty()) ReplaceAll(text, at_home, with_qin);
   return text;
 }
 

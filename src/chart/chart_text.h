@@ -9,7 +9,8 @@
 namespace veltrane::chart {
 
 // Formats a view as the copied text table (UTF-8, "\r\n" line ends). Every cell
-// whose star is 天芮 shows the centre palace's heaven stem and 禽芮.
+// whose star is the view's centre star (天芮) shows the centre palace's heaven
+// stem and 禽 with the star (禽芮).
 std::string FormatChartText(const ChartView& view);
 
 }  // namespace veltrane::chart

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "chart/plate_model.h"
 #include "chart/plot_lookups.h"
 
 namespace veltrane::chart {
@@ -34,6 +35,16 @@ template <std::size_t N>
 std::string Item(const std::array<std::string_view, N>& list, int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
   return std::string(list[static_cast<std::size_t>(index)]);
+}
+
+// The star a palace holds on the reset plates; "" for a palace off the ring.
+std::string HomeStarOf(int palace) {
+  static const PlateModel home = [] {
+    PlateModel m;
+    m.ResetChart();
+    return m;
+  }();
+  return Item(kStarNames, home.StarAt(RingPositionOfPalace(palace)));
 }
 
 }  // namespace
@@ -77,6 +88,7 @@ ChartView ViewOfChart(const Chart& chart) {
   view.centre = CentreTextOf(chart.yin(), chart.ju);
   view.void_palaces = chart.void_palaces;
   view.horse_palace = chart.horse_palace;
+  view.centre_star = HomeStarOf(chart.centre_host);
   return view;
 }
 

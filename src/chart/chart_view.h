@@ -17,7 +17,7 @@ struct PalaceView {
   std::string hidden;         // hidden stem
   std::string deity;          // deity
   std::string star;           // star
-  std::string heaven;         // heaven stem; the centre palace's stands beside 天芮
+  std::string heaven;         // heaven stem; the centre palace's stands beside centre_star
   std::string gate;           // gate
   std::string counter_deity;  // counter-deity, short name
   std::string earth;          // earth stem
@@ -36,6 +36,9 @@ struct ChartView {
   std::string centre;                            // dun and ju in words, e.g. 阳遁三局
   std::array<int, 2> void_palaces = {0, 0};      // palaces marked ○ (0: none)
   int horse_palace = 0;                          // palace marked 馬 (0: none)
+  // The star beside which 天禽 and the centre stem stand: the home star of
+  // the palace that palace 5 counts as (天芮, or 天任 in 阳遁 under 艮坤).
+  std::string centre_star = "天芮";
   bool operator==(const ChartView&) const = default;
 };
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "calendar/date_time.h"
+#include "chart/chart_pillars.h"
 #include "chart/method.h"
 #include "chart/plot_lookups.h"
 #include "chart/term_in_force.h"
@@ -12,12 +13,8 @@
 namespace veltrane::chart {
 namespace {
 
-constexpr int kCalendarAutomatic = static_cast<int>(CalendarMode::kAutomatic);
-
-// Palace 5 has no ring position: wherever a stem is located on the earth plate
-// it counts as palace 2 (中五寄坤二).
-constexpr int kCentreHost = 2;
-constexpr int HostPalace(int palace) { return palace == kCentrePalace ? kCentreHost : palace; }
+constexpr int kKunPalace = 2;
+constexpr int kGenPalace = 8;
 
 // Element n (1-based palace or ring position) of a box family.
 template <typename Boxes>
@@ -54,30 +51,43 @@ constexpr int RingOf(int palace) {
   return palace >= 1 && palace <= kPalaceCount ? kRingOf[static_cast<std::size_t>(palace)] : 0;
 }
 
-constexpr int kHostPosition = RingOf(kCentreHost);
+// Palace 5 has no ring position: wherever a stem is located on the earth plate
+// it counts as its host palace, palace 2 (中五寄坤二), or with the 艮坤 rule
+// palace 8 in 阳遁 (寄艮) and palace 2 in 阴遁.
+struct CentreHost {
+  int palace;
+  int position;  // the host's ring position
+
+  CentreHost(CentrePalace rule, bool yin)
+      : palace(rule == CentrePalace::kGenKun && !yin ? kGenPalace : kKunPalace),
+        position(RingOf(palace)) {}
+  int Of(int p) const { return p == kCentrePalace ? palace : p; }
+};
 
 // Ring stop test of the deities and gates: (a) `stem` lies in palace 5 and
-// ring position 4 shows `item`; (b) the ring position of the palace whose
-// earth stem is `stem` shows `item`.
-bool RingItemOverStem(const EarthPlate& earth, int stem, int item,
+// the host's ring position shows `item`; (b) the ring position of the palace
+// whose earth stem is `stem` shows `item`.
+bool RingItemOverStem(const EarthPlate& earth, const CentreHost& host, int stem, int item,
                       const std::array<std::int32_t, kRingSize>& ring) {
   const int p = earth.PalaceOf(stem);
-  if (p == kCentrePalace) return Box(ring, kHostPosition) == item;
+  if (p == kCentrePalace) return Box(ring, host.position) == item;
   return p != 0 && Box(ring, RingOf(p)) == item;
 }
 
 // Heaven stop test: (a) the hour stem lies in palace 5 and the leading stem
-// stands over palace 2; (b) the leading stem stands over the hour stem's palace.
-bool HeavenOverHourStem(const PlateModel& m, const EarthPlate& earth, int hour_stem, int leading) {
+// stands over the host palace; (b) the leading stem stands over the hour
+// stem's palace.
+bool HeavenOverHourStem(const PlateModel& m, const EarthPlate& earth, const CentreHost& host,
+                        int hour_stem, int leading) {
   const int p = earth.PalaceOf(hour_stem);
-  if (p == kCentrePalace && Box(m.heaven, kCentreHost) == leading) return true;
+  if (p == kCentrePalace && Box(m.heaven, host.palace) == leading) return true;
   return p != 0 && Box(m.heaven, p) == leading;
 }
 
-// Palace of a ring position, where ring position 4 stands for palace 5 when
-// palace 5's earth stem is `centre_stem`.
-int PalaceShowing(const PlateModel& m, int position, int centre_stem) {
-  if (position == kHostPosition && Box(m.earth, kCentrePalace) == centre_stem) {
+// Palace of a ring position, where the host's ring position stands for
+// palace 5 when palace 5's earth stem is `centre_stem`.
+int PalaceShowing(const PlateModel& m, const CentreHost& host, int position, int centre_stem) {
+  if (position == host.position && Box(m.earth, kCentrePalace) == centre_stem) {
     return kCentrePalace;
   }
   return PalaceOfRingPosition(position);
@@ -91,45 +101,48 @@ void LayEarth(PlateModel& m, const Chart& c) {
 
 // Turns the stars with the heaven stems until the heaven stem that started over
 // the instrument's palace stands over the hour stem's palace. With the
-// instrument in palace 5 that is the stem over palace 2, with 天芮.
-void TurnHeaven(PlateModel& m, const EarthPlate& earth, const Chart& c, int instrument) {
-  const int leading = Box(m.heaven, HostPalace(earth.PalaceOf(instrument)));
+// instrument in palace 5 that is the stem over the host palace, with its star
+// (天芮 over palace 2, 天任 over palace 8).
+void TurnHeaven(PlateModel& m, const EarthPlate& earth, const CentreHost& host, const Chart& c,
+                int instrument) {
+  const int leading = Box(m.heaven, host.Of(earth.PalaceOf(instrument)));
   for (int i = 0; i < kRingSize; ++i) {
     m.StepStars();
-    if (HeavenOverHourStem(m, earth, c.hour_stem, leading)) return;
+    if (HeavenOverHourStem(m, earth, host, c.hour_stem, leading)) return;
   }
 }
 
-void TurnDeities(PlateModel& m, const EarthPlate& earth, const Chart& c) {
+void TurnDeities(PlateModel& m, const EarthPlate& earth, const CentreHost& host, const Chart& c) {
   for (int i = 0; i < kRingSize; ++i) {
     c.yin() ? m.StepDeitiesYin() : m.StepDeitiesYang();
-    if (RingItemOverStem(earth, c.hour_stem, kDeityDutyChief, m.deities)) return;
+    if (RingItemOverStem(earth, host, c.hour_stem, kDeityDutyChief, m.deities)) return;
   }
 }
 
-// The duty gate is the home gate of the instrument's palace (palace 2 for
+// The duty gate is the home gate of the instrument's palace (the host's for
 // palace 5); it turns to the instrument that lies e hours on in LayingOrder.
-void TurnGates(PlateModel& m, const EarthPlate& earth, Chart& c, int instrument) {
-  const int home = HostPalace(earth.PalaceOf(instrument));
+void TurnGates(PlateModel& m, const EarthPlate& earth, const CentreHost& host, Chart& c,
+               int instrument) {
+  const int home = host.Of(earth.PalaceOf(instrument));
   c.duty_gate = home == 0 ? -1 : Box(m.gates, RingOf(home));
   for (int i = 0; i < kRingSize; ++i) {
     m.StepGates();
-    if (RingItemOverStem(earth, c.duty_gate_target, c.duty_gate, m.gates)) break;
+    if (RingItemOverStem(earth, host, c.duty_gate_target, c.duty_gate, m.gates)) break;
   }
   c.duty_gate_palace = 0;
   for (int k = 1; k <= kRingSize; ++k) {
     if (Box(m.gates, k) == c.duty_gate) {
-      c.duty_gate_palace = PalaceShowing(m, k, c.duty_gate_target);
+      c.duty_gate_palace = PalaceShowing(m, host, k, c.duty_gate_target);
       break;
     }
   }
 }
 
-void FindDutyStar(const PlateModel& m, Chart& c) {
+void FindDutyStar(const PlateModel& m, const CentreHost& host, Chart& c) {
   for (int k = 1; k <= kRingSize; ++k) {
     if (Box(m.deities, k) == kDeityDutyChief) {
       c.duty_star = Box(m.stars, k);
-      c.duty_star_palace = PalaceShowing(m, k, c.hour_stem);
+      c.duty_star_palace = PalaceShowing(m, host, k, c.hour_stem);
       return;
     }
   }
@@ -186,10 +199,11 @@ void FillCells(const PlateModel& m, Chart& c) {
   }
 }
 
-// Takes the term, yuan and ju of a plotted chart from `method` and lays the
+// Takes the term, yuan and ju of a plotted chart from the options' method and lays the
 // plates again when the ju differs from the one they were laid for.
-void ApplyMethod(PlateModel& model, Chart& chart, ChartMethod method) {
-  const std::optional<MethodJu> by_method = ComputeMethodJu(method, MethodInputOfChart(chart));
+void ApplyMethod(PlateModel& model, Chart& chart, const ChartOptions& options) {
+  const std::optional<MethodJu> by_method =
+      ComputeMethodJu(options.method, MethodInputOfChart(chart));
   if (!by_method) return;
   const bool same_ju = by_method->ju == chart.ju;
   chart.term = by_method->term;
@@ -197,13 +211,15 @@ void ApplyMethod(PlateModel& model, Chart& chart, ChartMethod method) {
   chart.ju = by_method->ju;
   if (same_ju) return;
   model.ResetChart();
-  PlotPlates(model, chart);
+  PlotPlates(model, chart, options.centre_palace);
 }
 
 }  // namespace
 
-void PlotPlates(PlateModel& m, Chart& c) {
+void PlotPlates(PlateModel& m, Chart& c, CentrePalace centre) {
   c.ju = std::clamp(c.ju, -kInstrumentCount, kInstrumentCount);
+  const CentreHost host(centre, c.yin());
+  c.centre_host = host.palace;
   const int hour_gz = c.pillars.hour;
   const int hour_stem = StemOfGanZhi(hour_gz);
   c.hour_branch = BranchOfGanZhi(hour_gz);
@@ -224,30 +240,30 @@ void PlotPlates(PlateModel& m, Chart& c) {
 
   LayEarth(m, c);
   const EarthPlate earth(m);
-  TurnHeaven(m, earth, c, instrument);
-  TurnDeities(m, earth, c);
-  TurnGates(m, earth, c, instrument);
-  FindDutyStar(m, c);
+  TurnHeaven(m, earth, host, c, instrument);
+  TurnDeities(m, earth, host, c);
+  TurnGates(m, earth, host, c, instrument);
+  FindDutyStar(m, host, c);
   TurnHidden(m, c);
   SetCounterDeities(m);
   FillCells(m, c);
 }
 
-Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date) {
+Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOptions& options) {
   Chart c;
   c.date = ClampChartMoment(date.year, date.month, date.day, date.hour, date.minute);
   const ChartMoment& d = c.date;
   model.ResetChart();
-  // The clamped date always exists, so the pillars always do.
-  c.pillars = ComputePillars(d.year, d.month, d.day, d.hour, d.minute, kCalendarAutomatic)
-                  .value_or(Pillars{});
+  const ChartPillars pillars = ChartPillarsOf(d, options);
+  c.pillars = pillars.pillars;
+  c.solar_clock = pillars.solar_clock;
   c.moment = calendar::ComposeDateTime(d.year, d.month, d.day, d.hour, d.minute, 0);
   c.term = FindTermInForce(c.moment);
   c.yuan = YuanOfDay(c.pillars.day);
   c.ju = c.yuan == Yuan::None
              ? 0
              : kJuTable[static_cast<std::size_t>(c.yuan) - 1][static_cast<std::size_t>(c.term - 1)];
-  PlotPlates(model, c);
+  PlotPlates(model, c, options.centre_palace);
   return c;
 }
 
@@ -257,8 +273,8 @@ MethodInput MethodInputOfChart(const Chart& chart) {
 
 Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options) {
   PlateModel model;
-  Chart chart = PlotChartOnModel(model, moment);
-  if (options.method != ChartMethod::kChaibu) ApplyMethod(model, chart, options.method);
+  Chart chart = PlotChartOnModel(model, moment, options);
+  if (options.method != ChartMethod::kChaibu) ApplyMethod(model, chart, options);
   return chart;
 }
 

@@ -7,11 +7,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "chart/chart_moment.h"
 #include "chart/chart_options.h"
 #include "chart/pillars.h"
 #include "chart/plate_model.h"
+#include "chart/solar_clock.h"
 #include "chart/vocabulary.h"
 
 namespace veltrane::chart {
@@ -20,7 +22,7 @@ namespace veltrane::chart {
 // −1 where the palace has no such box (the ring fields of palace 5).
 struct PalaceCell {
   int earth_stem = -1;     // kInstrumentNames
-  int heaven_stem = -1;    // kInstrumentNames; palace 5's is shown beside 天芮
+  int heaven_stem = -1;    // kInstrumentNames; palace 5's is shown beside the host's star
   int hidden_stem = -1;    // kInstrumentNames
   int star = -1;           // kStarNames
   int gate = -1;           // kGateNames
@@ -47,7 +49,11 @@ struct Chart {
   int duty_star_palace = 0;
   int duty_gate = 0;
   int duty_gate_palace = 0;
-  int duty_gate_target = 0;                      // the instrument the duty gate is turned to
+  int duty_gate_target = 0;  // the instrument the duty gate is turned to
+  int centre_host = 2;       // the palace that palace 5 counts as (2, or 8 in 阳遁 under 艮坤)
+  // The local solar clock the day and hour pillars were read from, when the
+  // chart was plotted for a longitude.
+  std::optional<SolarClock> solar_clock;
   std::array<PalaceCell, kPalaceCount> cells{};  // palace p at index p − 1
 
   bool yin() const { return ju < 0; }
@@ -59,7 +65,8 @@ struct Chart {
 // and fills every field. The model keeps the hidden-stem counter and the
 // counter-deity boxes of the previous plotting, which the result does not
 // depend on. A date outside the clamped ranges is clamped first.
-Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date);
+Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date,
+                       const ChartOptions& options = {});
 
 // What the chart-setting methods read of a plotted chart: its moment and day pillar.
 MethodInput MethodInputOfChart(const Chart& chart);
@@ -71,7 +78,8 @@ Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options = {});
 // Lays the plates for chart.ju and chart.pillars.hour on a reset model (the
 // earth plate, heaven plate with the stars, deities, gates, hidden stems and
 // counter-deities) and fills the chart's palace, xun, marker and duty fields.
-// A ju beyond ±9 is taken as ±9; 0 lays like yang 9.
-void PlotPlates(PlateModel& model, Chart& chart);
+// A ju beyond ±9 is taken as ±9; 0 lays like yang 9. Palace 5 counts as the
+// host palace that `centre` gives for the dun.
+void PlotPlates(PlateModel& model, Chart& chart, CentrePalace centre = CentrePalace::kKun);
 
 }  // namespace veltrane::chart

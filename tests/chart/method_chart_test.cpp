@@ -51,5 +51,15 @@ TEST(MethodChartTest, TermYuanJuAndPlatesAreTheMethods) {
   }
 }
 
+// The plates are laid again under the chart's other options: on 22 December
+// 2024 拆补 gives 阳遁 and 置闰 阴遁, so under 艮坤 palace 5 counts as 8 and as 2.
+TEST(MethodChartTest, PlatesKeepTheCentrePalaceOption) {
+  ChartOptions options;
+  options.centre_palace = CentrePalace::kGenKun;
+  EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, 8);
+  options.method = ChartMethod::kZhirun;
+  EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, 2);
+}
+
 }  // namespace
 }  // namespace veltrane::chart
