@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -57,6 +58,7 @@ constexpr auto kJsonDeities = JsonTexts(chart::kDeityNames);
 constexpr auto kJsonShortDeities = JsonTexts(chart::kDeityShortNames);
 constexpr auto kJsonTerms = JsonTexts(chart::kTermNames);
 constexpr auto kJsonYuan = JsonTexts(chart::kYuanNames);
+constexpr auto kJsonBranches = JsonTexts(chart::kBranchNames);
 constexpr auto kJsonXun = [] {
   std::array<std::string_view, chart::kXunCount> heads{};
   for (std::size_t i = 0; i < heads.size(); ++i) heads[i] = chart::kXunHeads[i].text;
@@ -95,6 +97,8 @@ class LineBuffer {
   }
   void Char(char c) { *end_++ = c; }
   void Int(int value) { end_ = std::to_chars(end_, end_ + 12, value).ptr; }
+  // A number in its shortest form; −0 is written 0.
+  void Number(double value) { end_ = std::to_chars(end_, end_ + 32, value == 0 ? 0.0 : value).ptr; }
   void Text(const JsonText& text) {
     std::memcpy(end_, text.bytes.data(), JsonText::kBlock);
     end_ += text.size;
@@ -187,10 +191,88 @@ void Moment(LineBuffer& out, const ChartMoment& m) {
   out.Char('"');
 }
 
+// "2015-12-22T12:47:48+08:00": an instant in China Standard Time.
+void Instant(LineBuffer& out, chart::ChartSeconds instant) {
+  const chart::CivilSecond c = chart::CivilOfSeconds(instant);
+  out.Char('"');
+  out.Padded(c.year, 4);
+  out.Char('-');
+  out.Padded(c.month, 2);
+  out.Char('-');
+  out.Padded(c.day, 2);
+  out.Char('T');
+  out.Padded(c.hour, 2);
+  out.Char(':');
+  out.Padded(c.minute, 2);
+  out.Char(':');
+  out.Padded(c.second, 2);
+  out.Raw("+08:00\"");
+}
+
+constexpr std::array<std::string_view, 2> kTermSources = {"\"table\"", "\"formula\""};
+constexpr std::array<std::string_view, chart::kEdgeCount> kEdgeNames = {
+    "\"term\"", "\"next_term\"", "\"yuan\"", "\"next_yuan\"", "\"hour_start\"", "\"hour_end\""};
+
+void TermEdge(LineBuffer& out, const chart::TermEdge& term) {
+  out.Raw("{\"name\":");
+  out.Item(kJsonTerms, term.term - 1);
+  out.Raw(",\"start\":");
+  Instant(out, term.start);
+  out.Raw(",\"source\":");
+  out.Raw(kTermSources[term.source == chart::TermSource::kTable ? 0 : 1]);
+  out.Char('}');
+}
+
+// A 符头 day's name, or null where the yuan is not counted by 符头.
+void YuanHead(LineBuffer& out, int head) {
+  if (head < 1 || head > chart::kGanZhiCount) {
+    out.Raw("null");
+  } else {
+    out.Text(kJsonGanZhi[static_cast<std::size_t>(head - 1)]);
+  }
+}
+
+void Boundaries(LineBuffer& out, const chart::ChartBoundaries& b, int near_minutes) {
+  out.Raw(",\"boundaries\":{\"term\":");
+  TermEdge(out, b.term);
+  out.Raw(",\"next_term\":");
+  TermEdge(out, b.next_term);
+  out.Raw(",\"yuan\":{\"head\":");
+  YuanHead(out, b.yuan_head);
+  out.Raw(",\"start\":");
+  Instant(out, b.yuan_start);
+  out.Raw(",\"next_head\":");
+  YuanHead(out, b.next_yuan_head);
+  out.Raw(",\"next\":");
+  Instant(out, b.next_yuan);
+  out.Raw("},\"hour\":{\"branch\":");
+  out.Item(kJsonBranches, b.hour_branch - 1);
+  out.Raw(",\"start\":");
+  Instant(out, b.hour_start);
+  out.Raw(",\"end\":");
+  Instant(out, b.hour_end);
+  out.Raw("},\"near\":[");
+  bool first = true;
+  for (const chart::NearEdge& n : chart::NearEdgesOf(b, near_minutes)) {
+    if (!first) out.Char(',');
+    first = false;
+    out.Raw("{\"edge\":");
+    out.Raw(kEdgeNames[static_cast<std::size_t>(n.edge)]);
+    out.Raw(",\"minutes\":");
+    // Minutes to the hundredth: term moments fall on any second.
+    out.Number(std::round(static_cast<double>(n.offset) * 100.0 / 60.0) / 100.0);
+    out.Char('}');
+  }
+  out.Raw("],\"term_uncertainty_seconds\":");
+  out.Int(b.term_uncertainty_seconds);
+  out.Char('}');
+}
+
 }  // namespace
 
 void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::Chart& chart,
-                     const std::optional<calendar::LunarDate>& lunar) {
+                     const std::optional<calendar::LunarDate>& lunar,
+                     const chart::ChartBoundaries& boundaries, int near_minutes) {
   LineBuffer out;
   Moment(out, moment);
   Pillars(out, chart.pillars);
@@ -223,6 +305,7 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
   }
   out.Char('}');
   Lunar(out, lunar);
+  Boundaries(out, boundaries, near_minutes);
   out.Char('}');
   line += out.View();
 }
@@ -251,10 +334,13 @@ const std::optional<calendar::LunarDate>& LunarDayCache::Of(const ChartMoment& m
   return lunar_;
 }
 
-std::string ChartJsonLine(const ChartMoment& moment, const chart::ChartOptions& options) {
+std::string ChartJsonLine(const ChartMoment& moment, int near_minutes,
+                          const chart::ChartOptions& options) {
   std::string line;
   LunarDayCache lunar;
-  AppendChartJson(line, moment, chart::ComputeChart(moment, options), lunar.Of(moment));
+  const chart::Chart chart = chart::ComputeChart(moment, options);
+  AppendChartJson(line, moment, chart, lunar.Of(moment), chart::ComputeBoundaries(chart, options),
+                  near_minutes);
   line += '\n';
   return line;
 }

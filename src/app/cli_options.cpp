@@ -22,6 +22,7 @@ constexpr const char* kFooter =
     "  veltrane-chart 2001-12-27 04:00\n"
     "  veltrane-chart --json 2001-12-27T04:00\n"
     "  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n"
+    "  veltrane-chart --notes 2015-12-22 12:45\n"
     "  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n"
     "  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
     "      --jobs 2 > century.jsonl\n"
@@ -31,6 +32,8 @@ constexpr const char* kFooter =
     "Text output is the table that the window's 复制排盘 button puts on the clipboard\n"
     "(CR LF line ends). JSON output is UTF-8, one object per line; a range is printed\n"
     "in moment order whatever the number of jobs. Years run from 1800 to 2999.\n"
+    "Every JSON object ends with \"boundaries\": the terms, yuan and hour branch the\n"
+    "chart lies between (UTC+8, to the second) and which of their edges are near.\n"
     "Exit status: 0 on success, 1 when the output cannot be written, 2 for bad arguments.";
 
 ParsedCommandLine Bad(std::string message) {
@@ -84,9 +87,10 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   std::string to_text;
   int step_minutes = 120;
   int jobs = 0;
+  int near_minutes = kDefaultNearMinutes;
+  bool notes = false;
   std::vector<std::string> when;
   std::string method_text;
-  bool notes = false;
   bool compare_methods = false;
 
   app.add_flag("--json", json, "Print JSON (one object per chart) instead of the text table");
@@ -103,6 +107,13 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   CLI::Option* jobs_option =
       app.add_option("--jobs", jobs, "Threads that plot a range (default: one per core)")
           ->type_name("N");
+  CLI::Option* near_option =
+      app.add_option("--near-minutes", near_minutes,
+                     "Minutes within which a term, yuan or hour edge counts as near (default 10)")
+          ->type_name("N");
+  app.add_flag("--notes", notes,
+               "Add notes under the text table on the edges near the chart (注：距冬至交节 3 "
+               "分钟…) and on the method when it is not 拆补");
   CLI::Option* method_option =
       app.add_option("--method", method_text,
                      "How the ju is set: chaibu (拆补, the window's; default), zhirun (置闰), "
@@ -110,7 +121,6 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
           ->type_name("chaibu|zhirun|maoshan");
   app.add_flag("--compare-methods", compare_methods,
                "With a range: one JSON line per moment where the methods differ in yuan or ju");
-  app.add_flag("--notes", notes, "Add notes under the text table (the method when it is not 拆补)");
   app.add_option("when", when, "Date and time of one chart (default: now)")
       ->type_name("YYYY-MM-DD HH:MM");
 
@@ -143,6 +153,17 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     return Bad("--encoding gbk applies to the text table; JSON is always UTF-8");
   }
 
+  if (near_option->count() > 0) {
+    if (near_minutes < 0 || near_minutes > kMaxNearMinutes) {
+      return Bad("--near-minutes: " + std::to_string(near_minutes) + " is outside 0.." +
+                 std::to_string(kMaxNearMinutes));
+    }
+    if (!json && !notes) return Bad("--near-minutes applies to --json and --notes");
+  }
+  if (json && notes) return Bad("--notes applies to the text table; JSON gives boundaries.near");
+  request.near_minutes = near_minutes;
+  request.notes = notes;
+
   if (method_option->count() > 0) {
     const std::optional<chart::ChartMethod> method = chart::ChartMethodOfName(method_text);
     if (!method) {
@@ -151,7 +172,6 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     if (compare_methods) return Bad("--compare-methods compares every method; leave out --method");
     request.options.method = *method;
   }
-  request.notes = notes;
   request.compare_methods = compare_methods;
 
   if (jobs_option->count() > 0 && (jobs < 1 || jobs > kMaxJobs)) {

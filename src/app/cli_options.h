@@ -17,19 +17,27 @@ struct ChartRange {
   int step_minutes = 120;
 };
 
+// How close, by default, an edge must lie to a chart to count as near.
+inline constexpr int kDefaultNearMinutes = 10;
+
 struct ChartRequest {
   bool json = false;
   OutputEncoding encoding = OutputEncoding::kUtf8;
   std::optional<ChartMoment> moment;  // one chart; none = the current local time
   std::optional<ChartRange> range;    // a JSON stream instead of one chart
   int jobs = 1;                       // threads that plot a range
-  chart::ChartOptions options;        // how each chart is plotted
-  bool notes = false;                 // the text table gains its notes
-  bool compare_methods = false;       // a range lists where the methods disagree
+  // How close an edge (a term, yuan or hour change) must lie to count as near.
+  int near_minutes = kDefaultNearMinutes;
+  bool notes = false;  // the text table is followed by notes on the near edges and the method
+  chart::ChartOptions options;   // how each chart is plotted
+  bool compare_methods = false;  // a range lists where the methods disagree
 };
 
 // The most threads --jobs takes.
 inline constexpr int kMaxJobs = 256;
+
+// The widest near window --near-minutes takes: a day.
+inline constexpr int kMaxNearMinutes = 1440;
 
 struct ParsedCommandLine {
   enum class Kind { kRun, kHelp, kVersion, kBadArguments };

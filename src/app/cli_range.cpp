@@ -133,15 +133,17 @@ bool WriteRangeInChunks(
   return RunInOrder(chunks, jobs, make_chunk, write);
 }
 
-bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
+bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out, int near_minutes,
                     const chart::ChartOptions& options) {
   return WriteRangeInChunks(
       range, jobs, out,
-      [&range, &options](std::int64_t first, std::int64_t end, std::string& text) {
+      [&range, &options, near_minutes](std::int64_t first, std::int64_t end, std::string& text) {
         LunarDayCache lunar;
         for (std::int64_t i = first; i < end; ++i) {
           const ChartMoment moment = AddMinutes(range.from, i * range.step_minutes);
-          AppendChartJson(text, moment, chart::ComputeChart(moment, options), lunar.Of(moment));
+          const chart::Chart chart = chart::ComputeChart(moment, options);
+          AppendChartJson(text, moment, chart, lunar.Of(moment),
+                          chart::ComputeBoundaries(chart, options), near_minutes);
           text += '\n';
         }
       });

@@ -31,8 +31,10 @@ bool WriteRangeInChunks(
     const std::function<void(std::int64_t first, std::int64_t end, std::string& text)>& make);
 
 // Writes the JSON line of every moment of a range to `out`, in moment order,
-// plotting on `jobs` threads. Returns false when writing failed.
+// plotting on `jobs` threads, with the edges within near_minutes of each
+// chart as near. Returns false when writing failed.
 bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
+                    int near_minutes = kDefaultNearMinutes,
                     const chart::ChartOptions& options = {});
 
 }  // namespace veltrane::app

@@ -7,6 +7,7 @@
 #include "app/cli_chart_json.h"
 #include "app/cli_compare_methods.h"
 #include "app/cli_range.h"
+#include "chart/boundary_notes.h"
 #include "chart/chart_text.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
@@ -30,11 +31,15 @@ void AppendMethodNote(std::string& text, chart::ChartMethod method) {
 
 }  // namespace
 
-std::string ChartText(const ChartMoment& moment, OutputEncoding encoding,
-                      const chart::ChartOptions& options, bool notes) {
-  std::string text =
-      chart::FormatChartText(chart::ViewOfChart(chart::ComputeChart(moment, options)));
-  if (notes) AppendMethodNote(text, options.method);
+std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool notes,
+                      int near_minutes, const chart::ChartOptions& options) {
+  const chart::Chart chart = chart::ComputeChart(moment, options);
+  std::string text = chart::FormatChartText(chart::ViewOfChart(chart));
+  if (notes) {
+    text += chart::FormatBoundaryNotes(chart, options, chart::ComputeBoundaries(chart, options),
+                                       near_minutes);
+    AppendMethodNote(text, options.method);
+  }
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
 
@@ -43,12 +48,14 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
   if (request.range && request.compare_methods) {
     written = WriteMethodComparison(*request.range, request.options, request.jobs, out);
   } else if (request.range) {
-    written = WriteRangeJson(*request.range, request.jobs, out, request.options);
+    written =
+        WriteRangeJson(*request.range, request.jobs, out, request.near_minutes, request.options);
   } else {
     const ChartMoment moment = request.moment.value_or(LocalNow());
-    const std::string text =
-        request.json ? ChartJsonLine(moment, request.options)
-                     : ChartText(moment, request.encoding, request.options, request.notes);
+    const std::string text = request.json
+                                 ? ChartJsonLine(moment, request.near_minutes, request.options)
+                                 : ChartText(moment, request.encoding, request.notes,
+                                             request.near_minutes, request.options);
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
   // A failed write may only show when the buffer is flushed.

@@ -18,6 +18,7 @@
 #include "app/version.h"
 #include "runtime/text/gbk.h"
 #include "ui/copy_worked_chart.h"
+#include "window_fields.h"
 
 extern char** environ;
 
@@ -122,10 +123,10 @@ TEST(ChartTool, JsonOfTheWorkedChart) {
   ASSERT_FALSE(run.out.empty());
   EXPECT_EQ(run.out.back(), '\n');
   EXPECT_EQ(Lines(run.out).size(), 1u);
-  const nlohmann::ordered_json got = nlohmann::ordered_json::parse(run.out);
+  const nlohmann::ordered_json got = nlohmann::ordered_json::parse(WindowFields(run.out));
   const nlohmann::ordered_json want = WorkedChartJson();
   EXPECT_EQ(got, want);  // keys in the example's order, too
-  EXPECT_EQ(run.out, want.dump() + "\n");
+  EXPECT_EQ(WindowFields(run.out), want.dump() + "\n");
 }
 
 TEST(ChartTool, RangeStreamsOneObjectPerMoment) {
@@ -148,7 +149,7 @@ TEST(ChartTool, RangeStreamsOneObjectPerMoment) {
   ASSERT_EQ(stepped.exit_code, 0) << stepped.err;
   const std::vector<std::string> hourly = Lines(stepped.out);
   ASSERT_EQ(hourly.size(), 3u);
-  EXPECT_EQ(nlohmann::ordered_json::parse(hourly[2]), WorkedChartJson());
+  EXPECT_EQ(nlohmann::ordered_json::parse(WindowFields(hourly[2])), WorkedChartJson());
 }
 
 TEST(ChartTool, ARangeOnTwoThreadsIsTheRangeOnOne) {
@@ -173,10 +174,11 @@ TEST(ChartTool, MethodSetsTheJuAndTheNotesNameIt) {
   const ToolRun zhirun = RunTool({"--method", "zhirun", "--notes", "2024-12-22", "12:00"});
   ASSERT_EQ(zhirun.exit_code, 0) << zhirun.err;
   EXPECT_NE(zhirun.out.find("阴遁一局"), std::string::npos);
-  EXPECT_TRUE(zhirun.out.ends_with("┘\r\n注：本盘以置闰法定局\r\n")) << zhirun.out;
+  EXPECT_TRUE(zhirun.out.ends_with("\r\n注：本盘以置闰法定局\r\n")) << zhirun.out;
   const ToolRun chaibu = RunTool({"--method", "chaibu", "--notes", "2024-12-22", "12:00"});
-  EXPECT_EQ(chaibu.out, RunTool({"2024-12-22", "12:00"}).out);
+  EXPECT_EQ(chaibu.out, RunTool({"--notes", "2024-12-22", "12:00"}).out);
   EXPECT_NE(chaibu.out.find("阳遁四局"), std::string::npos);
+  EXPECT_EQ(chaibu.out.find("本盘以"), std::string::npos);
   EXPECT_TRUE(RunTool({"--method", "maoshan", "--notes", "2024-12-22", "12:00"})
                   .out.ends_with("注：本盘以茅山法定局\r\n"));
 
@@ -228,11 +230,25 @@ TEST(ChartTool, WithoutADatePlotsNow) {
   EXPECT_EQ(Lines(run.out).size(), 18u);
 }
 
+TEST(ChartTool, NotesFollowTheTableUnchanged) {
+  const ToolRun plain = RunTool({"2015-12-22", "12:45"});
+  const ToolRun noted = RunTool({"--notes", "2015-12-22", "12:45"});
+  ASSERT_EQ(noted.exit_code, 0) << noted.err;
+  EXPECT_EQ(noted.out, plain.out + "\r\n注：距冬至交节 3 分钟，交节前后局数不同\r\n");
+  const ToolRun yuan = RunTool({"--notes", "--near-minutes", "5", "2015-12-23", "23:05"});
+  EXPECT_EQ(yuan.out.substr(yuan.out.rfind("┘") + std::string("┘").size()),
+            "\r\n\r\n注：符头甲戌日换元已过 5 分钟，换元前后局数不同"
+            "\r\n注：子时开始已过 5 分钟，换时前后时柱不同\r\n");
+  // In GBK, as the table.
+  const ToolRun gbk = RunTool({"--notes", "--encoding", "gbk", "2015-12-22", "12:45"});
+  EXPECT_EQ(gbk.out, runtime::GbkFromUtf8(noted.out));
+}
+
 TEST(ChartTool, HelpNamesEveryOption) {
   const ToolRun run = RunTool({"--help"});
   EXPECT_EQ(run.exit_code, 0);
-  for (const char* option :
-       {"--json", "--encoding", "--from", "--to", "--step-minutes", "--jobs"}) {
+  for (const char* option : {"--json", "--encoding", "--from", "--to", "--step-minutes", "--jobs",
+                             "--near-minutes", "--notes"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
 }
@@ -261,20 +277,19 @@ TEST_P(ChartToolRejects, WithExitCodeTwoAndOneLineOnStderr) {
   EXPECT_NE(run.err.find(GetParam().named), std::string::npos) << run.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(BadArguments, ChartToolRejects,
-                         testing::Values(BadArguments{{"2015-02-30", "10:00"}, "impossible date"},
-                                         BadArguments{{"1799-12-31", "10:00"}, "year 1799"},
-                                         BadArguments{{"3000-01-01", "10:00"}, "year 3000"},
-                                         BadArguments{{"2015-01-01", "10h"}, "malformed time"},
-                                         BadArguments{{"2015-01-01", "24:00"}, "hour 24"},
-                                         BadArguments{{"--verbose"}, "--verbose"},
-                                         BadArguments{{"--json="}, "--json"},
-                                         BadArguments{{"--jobs", "0"}, "--jobs"},
-                                         BadArguments{{"--jobs", "many"}, "--jobs"},
-                                         BadArguments{{"--jobs", "100000"}, "--jobs"},
-                                         BadArguments{{"--json", "--from", "2001-12-28T00:00",
-                                                       "--to", "2001-12-27T00:00"},
-                                                      "before"}));
+INSTANTIATE_TEST_SUITE_P(
+    BadArguments, ChartToolRejects,
+    testing::Values(
+        BadArguments{{"2015-02-30", "10:00"}, "impossible date"},
+        BadArguments{{"1799-12-31", "10:00"}, "year 1799"},
+        BadArguments{{"3000-01-01", "10:00"}, "year 3000"},
+        BadArguments{{"2015-01-01", "10h"}, "malformed time"},
+        BadArguments{{"2015-01-01", "24:00"}, "hour 24"}, BadArguments{{"--verbose"}, "--verbose"},
+        BadArguments{{"--json="}, "--json"}, BadArguments{{"--jobs", "0"}, "--jobs"},
+        BadArguments{{"--jobs", "many"}, "--jobs"}, BadArguments{{"--jobs", "100000"}, "--jobs"},
+        BadArguments{{"--notes", "--near-minutes", "-5"}, "--near-minutes"},
+        BadArguments{{"--json", "--from", "2001-12-28T00:00", "--to", "2001-12-27T00:00"},
+                     "before"}));
 
 INSTANTIATE_TEST_SUITE_P(BadMethods, ChartToolRejects,
                          testing::Values(BadArguments{{"--method", "zhirun2"}, "--method"},
