@@ -109,11 +109,11 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
           ->type_name("N");
   CLI::Option* near_option =
       app.add_option("--near-minutes", near_minutes,
-                     "Minutes within which a term, yuan or hour edge counts as near (default 10)")
+                     "Minutes from a term, yuan or hour edge that count as near (default 10)")
           ->type_name("N");
   app.add_flag("--notes", notes,
-               "Add notes under the text table on the edges near the chart (注：距冬至交节 3 "
-               "分钟…) and on the method when it is not 拆补");
+               "Notes under the text table on the term, yuan and hour edges near the chart, "
+               "and on the method when it is not 拆补");
   CLI::Option* method_option =
       app.add_option("--method", method_text,
                      "How the ju is set: chaibu (拆补, the window's; default), zhirun (置闰), "
