@@ -369,11 +369,12 @@ const std::optional<calendar::LunarDate>& LunarDayCache::Of(const ChartMoment& m
   return lunar_;
 }
 
-std::string ChartJsonLine(const ChartMoment& moment, int near_minutes) {
+std::string ChartJsonLine(const ChartMoment& moment, int near_minutes,
+                          const chart::ChartOptions& options) {
   std::string line;
   LunarDayCache lunar;
-  const chart::Chart chart = chart::ComputeChart(moment);
-  AppendChartJson(line, moment, chart, lunar.Of(moment), chart::ComputeBoundaries(chart),
+  const chart::Chart chart = chart::ComputeChart(moment, options);
+  AppendChartJson(line, moment, chart, lunar.Of(moment), chart::ComputeBoundaries(chart, options),
                   near_minutes);
   line += '\n';
   return line;

@@ -46,6 +46,7 @@ class LunarDayCache {
 };
 
 // The JSON line (object and "\n") of the chart of one moment.
-std::string ChartJsonLine(const ChartMoment& moment, int near_minutes = kDefaultNearMinutes);
+std::string ChartJsonLine(const ChartMoment& moment, int near_minutes = kDefaultNearMinutes,
+                          const chart::ChartOptions& options = {});
 
 }  // namespace veltrane::app

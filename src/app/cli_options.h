@@ -28,7 +28,9 @@ struct ChartRequest {
   int jobs = 1;                       // threads that plot a range
   // How close an edge (a term, yuan or hour change) must lie to count as near.
   int near_minutes = kDefaultNearMinutes;
-  bool notes = false;  // the text table is followed by notes on the near edges
+  bool notes = false;  // the text table is followed by notes on the near edges and the method
+  chart::ChartOptions options;   // how each chart is plotted
+  bool compare_methods = false;  // a range lists where the methods disagree
 };
 
 // The most threads --jobs takes.
