@@ -6,19 +6,48 @@
 #include <string>
 
 #include "app/cli_moment.h"
+#include "app/cli_zone.h"
 #include "calendar/lunar_date.h"
 #include "chart/plot_chart.h"
 
 namespace veltrane::app {
 
-// Appends the object of `chart`, plotted for `moment`, without a line end:
-//   {"veltrane" (the version), "date", "pillars", "term", "yuan", "dun", "ju", "xun", "void_palaces",
+// The conventions of a run: the chart options and the time zone its dates are
+// typed in ("" for China Standard Time), with their JSON made once.
+class RunConventions {
+ public:
+  explicit RunConventions(const chart::ChartOptions& options = {}, std::string zone = {});
+  const chart::ChartOptions& options() const { return options_; }
+  const std::string& zone() const { return zone_; }
+  // {"method","day_start","centre_palace","time_zone","longitude","solar_time"}
+  const std::string& json() const { return json_; }
+  // The zone as a JSON string: "UTC+8" without a zone.
+  const std::string& zone_json() const { return zone_json_; }
+
+ private:
+  chart::ChartOptions options_;
+  std::string zone_;
+  std::string json_;
+  std::string zone_json_;
+};
+
+// The conventions of a run without options.
+const RunConventions& DefaultConventions();
+
+// Appends the object of `chart`, plotted for `moment` (UTC+8), without a line end:
+//   {"veltrane" (the version), "date", "pillars", "term", "yuan", "dun", "ju", "xun",
+//   "void_palaces",
 //    "horse_palace", "duty_star", "duty_star_palace", "duty_gate",
-//    "duty_gate_palace", "palaces": {"1".."9"}, "lunar"}
+//    "duty_gate_palace", "palaces": {"1".."9"}, "lunar", "conventions",
+//    "input" {"date", "time_zone", "utc_offset_minutes", "ambiguous"}, "instant_utc8",
+//    "solar_clock" {"kind", "time", "longitude_correction_seconds", "equation_of_time_seconds"}}
 // A field with no item (an index outside its list) is null; `lunar` is null
-// when the date lies outside the lunar tables.
+// when the date lies outside the lunar tables. `input` is the civil time the
+// moment was given as in the run's zone; without one, the moment itself.
 void AppendChartJson(std::string& out, const ChartMoment& moment, const chart::Chart& chart,
-                     const std::optional<calendar::LunarDate>& lunar);
+                     const std::optional<calendar::LunarDate>& lunar,
+                     const RunConventions& conventions = DefaultConventions(),
+                     const ZonedMoment* input = nullptr);
 
 // The lunar date of a moment's day. A range asks for the same day many times
 // and for the following days next: the day and its lunar month are kept, and a
@@ -35,7 +64,10 @@ class LunarDayCache {
   std::optional<calendar::LunarDate> lunar_;
 };
 
-// The JSON line (object and "\n") of the chart of one moment.
-std::string ChartJsonLine(const ChartMoment& moment);
+// The JSON line (object and "\n") of the chart of one moment (UTC+8) under a
+// run's conventions, given as `input` (see AppendChartJson).
+std::string ChartJsonLine(const ChartMoment& moment,
+                          const RunConventions& conventions = DefaultConventions(),
+                          const ZonedMoment* input = nullptr);
 
 }  // namespace veltrane::app

@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -118,16 +119,25 @@ std::int64_t MomentCount(const ChartRange& range) {
   return MinutesBetween(range.from, range.to) / range.step_minutes + 1;
 }
 
-bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out) {
+bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
+                    const RunConventions& conventions) {
   const std::int64_t moments = MomentCount(range);
   const auto chunks = static_cast<std::size_t>((moments + kChunkMoments - 1) / kChunkMoments);
-  const auto make = [&range, moments](std::size_t chunk, std::string& text) {
+  const chart::ChartOptions& options = conventions.options();
+  const std::string& zone = conventions.zone();
+  const auto make = [&](std::size_t chunk, std::string& text) {
     const std::int64_t first = static_cast<std::int64_t>(chunk) * kChunkMoments;
     const std::int64_t end = std::min(moments, first + kChunkMoments);
     LunarDayCache lunar;
     for (std::int64_t i = first; i < end; ++i) {
       const ChartMoment moment = AddMinutes(range.from, i * range.step_minutes);
-      AppendChartJson(text, moment, chart::ComputeChart(moment), lunar.Of(moment));
+      // The zone was found when the range was read, so the lookup answers.
+      std::optional<ZonedMoment> typed;
+      if (!zone.empty()) {
+        if (auto local = LocalTimeInZone(zone, moment)) typed = *local;
+      }
+      AppendChartJson(text, moment, chart::ComputeChart(moment, options), lunar.Of(moment),
+                      conventions, typed ? &*typed : nullptr);
       text += '\n';
     }
   };

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/cli_chart_json.h"
 #include "app/cli_options.h"
 
 namespace veltrane::app {
@@ -23,7 +24,9 @@ bool RunInOrder(std::size_t count, int jobs,
 std::int64_t MomentCount(const ChartRange& range);
 
 // Writes the JSON line of every moment of a range to `out`, in moment order,
-// plotting on `jobs` threads. Returns false when writing failed.
-bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out);
+// plotting on `jobs` threads under a run's conventions (with a zone, each
+// line's input is the moment's civil time there). Returns false when writing failed.
+bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
+                    const RunConventions& conventions = DefaultConventions());
 
 }  // namespace veltrane::app

@@ -1,7 +1,9 @@
 #include "app/cli_run.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "app/cli_chart_json.h"
@@ -18,19 +20,48 @@ ChartMoment LocalNow() {
   return ChartMoment{now.year, now.month, now.day, now.hour, now.minute};
 }
 
-std::string ChartText(const ChartMoment& moment, OutputEncoding encoding) {
-  std::string text = chart::FormatChartText(chart::ViewOfChart(chart::ComputeChart(moment)));
+ChartMoment ChinaNow() {
+  namespace chrono = std::chrono;
+  const auto minutes =
+      chrono::floor<chrono::minutes>(chrono::system_clock::now()) + chrono::hours(8);
+  const auto days = chrono::floor<chrono::days>(minutes);
+  const chrono::year_month_day ymd{days};
+  const auto rest = (minutes - days).count();
+  return ChartMoment{static_cast<int>(ymd.year()),
+                     static_cast<int>(static_cast<unsigned>(ymd.month())),
+                     static_cast<int>(static_cast<unsigned>(ymd.day())),
+                     static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
+}
+
+std::string ChartText(const ChartMoment& moment, OutputEncoding encoding,
+                      const chart::ChartOptions& options) {
+  std::string text =
+      chart::FormatChartText(chart::ViewOfChart(chart::ComputeChart(moment, options)));
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
 
 int RunChartRequest(const ChartRequest& request, std::FILE* out) {
+  const RunConventions conventions(request.options, request.zone);
   bool written = true;
   if (request.range) {
-    written = WriteRangeJson(*request.range, request.jobs, out);
+    written = WriteRangeJson(*request.range, request.jobs, out, conventions);
   } else {
-    const ChartMoment moment = request.moment.value_or(LocalNow());
-    const std::string text =
-        request.json ? ChartJsonLine(moment) : ChartText(moment, request.encoding);
+    std::optional<ZonedMoment> typed = request.typed;
+    ChartMoment moment = request.moment.value_or(ChartMoment{});
+    if (!request.moment && request.zone.empty()) moment = LocalNow();
+    if (!request.moment && !request.zone.empty()) {
+      // Now in the zone: the current instant, and its civil time there.
+      auto now = LocalTimeInZone(request.zone, ChinaNow());
+      if (!now) {
+        std::fprintf(stderr, "veltrane-chart: --tz: %s\n", now.error().message.c_str());
+        return 2;
+      }
+      typed = *now;
+      moment = now->china;
+    }
+    const std::string text = request.json
+                                 ? ChartJsonLine(moment, conventions, typed ? &*typed : nullptr)
+                                 : ChartText(moment, request.encoding, request.options);
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
   // A failed write may only show when the buffer is flushed.
