@@ -23,11 +23,12 @@ constexpr const char* kNullDevice = "/dev/null";
 void BM_ChartJson(benchmark::State& state) {
   const BenchDate& d = BenchDates()[7];
   const chart::Chart chart = chart::ComputeChart(d.date);
+  const chart::ChartBoundaries boundaries = chart::ComputeBoundaries(chart);
   app::LunarDayCache lunar;
   std::string line;
   for (auto _ : state) {
     line.clear();
-    app::AppendChartJson(line, d.date, chart, lunar.Of(d.date));
+    app::AppendChartJson(line, d.date, chart, lunar.Of(d.date), boundaries);
     benchmark::DoNotOptimize(line.data());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * line.size()));

@@ -60,6 +60,7 @@ constexpr auto kJsonDeities = JsonTexts(chart::kDeityNames);
 constexpr auto kJsonShortDeities = JsonTexts(chart::kDeityShortNames);
 constexpr auto kJsonTerms = JsonTexts(chart::kTermNames);
 constexpr auto kJsonYuan = JsonTexts(chart::kYuanNames);
+constexpr auto kJsonBranches = JsonTexts(chart::kBranchNames);
 constexpr auto kJsonXun = [] {
   std::array<std::string_view, chart::kXunCount> heads{};
   for (std::size_t i = 0; i < heads.size(); ++i) heads[i] = chart::kXunHeads[i].text;
@@ -102,6 +103,8 @@ class LineBuffer {
   void Fixed1(double value) {
     end_ = std::to_chars(end_, end_ + 16, value, std::chars_format::fixed, 1).ptr;
   }
+  // A number in its shortest form; −0 is written 0.
+  void Number(double value) { end_ = std::to_chars(end_, end_ + 32, value == 0 ? 0.0 : value).ptr; }
   void Text(const JsonText& text) {
     std::memcpy(end_, text.bytes.data(), JsonText::kBlock);
     end_ += text.size;
@@ -263,11 +266,88 @@ std::string JsonString(std::string_view text) {
 constexpr std::string_view kDayStartJson[] = {"0", "23"};
 constexpr std::string_view kCentrePalaceJson[] = {"\"kun\"", "\"gen-kun\""};
 constexpr std::string_view kSolarTimeJson[] = {"\"apparent\"", "\"mean\""};
+// "2015-12-22T12:47:48+08:00": an instant in China Standard Time.
+void Instant(LineBuffer& out, chart::ChartSeconds instant) {
+  const chart::CivilSecond c = chart::CivilOfSeconds(instant);
+  out.Char('"');
+  out.Padded(c.year, 4);
+  out.Char('-');
+  out.Padded(c.month, 2);
+  out.Char('-');
+  out.Padded(c.day, 2);
+  out.Char('T');
+  out.Padded(c.hour, 2);
+  out.Char(':');
+  out.Padded(c.minute, 2);
+  out.Char(':');
+  out.Padded(c.second, 2);
+  out.Raw("+08:00\"");
+}
+
+constexpr std::array<std::string_view, 2> kTermSources = {"\"table\"", "\"formula\""};
+constexpr std::array<std::string_view, chart::kEdgeCount> kEdgeNames = {
+    "\"term\"", "\"next_term\"", "\"yuan\"", "\"next_yuan\"", "\"hour_start\"", "\"hour_end\""};
+
+void TermEdge(LineBuffer& out, const chart::TermEdge& term) {
+  out.Raw("{\"name\":");
+  out.Item(kJsonTerms, term.term - 1);
+  out.Raw(",\"start\":");
+  Instant(out, term.start);
+  out.Raw(",\"source\":");
+  out.Raw(kTermSources[term.source == chart::TermSource::kTable ? 0 : 1]);
+  out.Char('}');
+}
+
+// A 符头 day's name, or null where the yuan is not counted by 符头.
+void YuanHead(LineBuffer& out, int head) {
+  if (head < 1 || head > chart::kGanZhiCount) {
+    out.Raw("null");
+  } else {
+    out.Text(kJsonGanZhi[static_cast<std::size_t>(head - 1)]);
+  }
+}
+
+void Boundaries(LineBuffer& out, const chart::ChartBoundaries& b, int near_minutes) {
+  out.Raw(",\"boundaries\":{\"term\":");
+  TermEdge(out, b.term);
+  out.Raw(",\"next_term\":");
+  TermEdge(out, b.next_term);
+  out.Raw(",\"yuan\":{\"head\":");
+  YuanHead(out, b.yuan_head);
+  out.Raw(",\"start\":");
+  Instant(out, b.yuan_start);
+  out.Raw(",\"next_head\":");
+  YuanHead(out, b.next_yuan_head);
+  out.Raw(",\"next\":");
+  Instant(out, b.next_yuan);
+  out.Raw("},\"hour\":{\"branch\":");
+  out.Item(kJsonBranches, b.hour_branch - 1);
+  out.Raw(",\"start\":");
+  Instant(out, b.hour_start);
+  out.Raw(",\"end\":");
+  Instant(out, b.hour_end);
+  out.Raw("},\"near\":[");
+  bool first = true;
+  for (const chart::NearEdge& n : chart::NearEdgesOf(b, near_minutes)) {
+    if (!first) out.Char(',');
+    first = false;
+    out.Raw("{\"edge\":");
+    out.Raw(kEdgeNames[static_cast<std::size_t>(n.edge)]);
+    out.Raw(",\"minutes\":");
+    // Minutes to the hundredth: term moments fall on any second.
+    out.Number(std::round(static_cast<double>(n.offset) * 100.0 / 60.0) / 100.0);
+    out.Char('}');
+  }
+  out.Raw("],\"term_uncertainty_seconds\":");
+  out.Int(b.term_uncertainty_seconds);
+  out.Char('}');
+}
 
 }  // namespace
 
-RunConventions::RunConventions(const chart::ChartOptions& options, std::string zone)
-    : options_(options), zone_(std::move(zone)) {
+RunConventions::RunConventions(const chart::ChartOptions& options, std::string zone,
+                               int near_minutes)
+    : options_(options), zone_(std::move(zone)), near_minutes_(near_minutes) {
   // tz names are short; a longer text is cut so that a chart's line keeps within its buffer.
   constexpr std::size_t kLongestZone = 64;
   zone_json_ =
@@ -296,7 +376,8 @@ const RunConventions& DefaultConventions() {
 
 void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::Chart& chart,
                      const std::optional<calendar::LunarDate>& lunar,
-                     const RunConventions& conventions, const ZonedMoment* input) {
+                     const chart::ChartBoundaries& boundaries, const RunConventions& conventions,
+                     const ZonedMoment* input) {
   LineBuffer out;
   Moment(out, moment);
   Pillars(out, chart.pillars);
@@ -332,6 +413,7 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
   out.Raw(",\"conventions\":");
   out.Raw(conventions.json());
   Clocks(out, moment, chart, conventions, input);
+  Boundaries(out, boundaries, conventions.near_minutes());
   out.Char('}');
   line += out.View();
 }
@@ -364,8 +446,9 @@ std::string ChartJsonLine(const ChartMoment& moment, const RunConventions& conve
                           const ZonedMoment* input) {
   std::string line;
   LunarDayCache lunar;
-  AppendChartJson(line, moment, chart::ComputeChart(moment, conventions.options()),
-                  lunar.Of(moment), conventions, input);
+  const chart::Chart chart = chart::ComputeChart(moment, conventions.options());
+  AppendChartJson(line, moment, chart, lunar.Of(moment),
+                  chart::ComputeBoundaries(chart, conventions.options()), conventions, input);
   line += '\n';
   return line;
 }

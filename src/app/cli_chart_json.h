@@ -6,19 +6,24 @@
 #include <string>
 
 #include "app/cli_moment.h"
+#include "app/cli_options.h"
 #include "app/cli_zone.h"
 #include "calendar/lunar_date.h"
+#include "chart/chart_boundaries.h"
 #include "chart/plot_chart.h"
 
 namespace veltrane::app {
 
-// The conventions of a run: the chart options and the time zone its dates are
-// typed in ("" for China Standard Time), with their JSON made once.
+// The conventions of a run: the chart options, the time zone its dates are
+// typed in ("" for China Standard Time) and how near an edge must lie to be
+// reported, with the JSON of the first two made once.
 class RunConventions {
  public:
-  explicit RunConventions(const chart::ChartOptions& options = {}, std::string zone = {});
+  explicit RunConventions(const chart::ChartOptions& options = {}, std::string zone = {},
+                          int near_minutes = kDefaultNearMinutes);
   const chart::ChartOptions& options() const { return options_; }
   const std::string& zone() const { return zone_; }
+  int near_minutes() const { return near_minutes_; }
   // {"method","day_start","centre_palace","time_zone","longitude","solar_time"}
   const std::string& json() const { return json_; }
   // The zone as a JSON string: "UTC+8" without a zone.
@@ -27,6 +32,7 @@ class RunConventions {
  private:
   chart::ChartOptions options_;
   std::string zone_;
+  int near_minutes_ = kDefaultNearMinutes;
   std::string json_;
   std::string zone_json_;
 };
@@ -36,16 +42,26 @@ const RunConventions& DefaultConventions();
 
 // Appends the object of `chart`, plotted for `moment` (UTC+8), without a line end:
 //   {"veltrane" (the version), "date", "pillars", "term", "yuan", "dun", "ju", "xun",
-//   "void_palaces",
-//    "horse_palace", "duty_star", "duty_star_palace", "duty_gate",
+//    "void_palaces", "horse_palace", "duty_star", "duty_star_palace", "duty_gate",
 //    "duty_gate_palace", "palaces": {"1".."9"}, "lunar", "conventions",
-//    "input" {"date", "time_zone", "utc_offset_minutes", "ambiguous"}, "instant_utc8",
-//    "solar_clock" {"kind", "time", "longitude_correction_seconds", "equation_of_time_seconds"}}
+//    "input", "instant_utc8", "solar_clock", "boundaries"}
 // A field with no item (an index outside its list) is null; `lunar` is null
-// when the date lies outside the lunar tables. `input` is the civil time the
-// moment was given as in the run's zone; without one, the moment itself.
+// when the date lies outside the lunar tables.
+// "conventions" names every chart option in force; "input" is the civil time
+// the moment was given as in the run's zone (without `input`, the moment
+// itself): {"date", "time_zone", "utc_offset_minutes", "ambiguous"};
+// "solar_clock" is the clock of the day and hour pillars:
+//   {"kind": "standard"|"mean"|"apparent", "time", "longitude_correction_seconds",
+//    "equation_of_time_seconds"}.
+// "boundaries" gives the chart's edges (UTC+8 instants to the second) and,
+// under "near", those within the run's near_minutes with their signed
+// distance in minutes:
+//   {"term": {"name", "start", "source": "table"|"formula"}, "next_term": {…},
+//    "yuan": {"head", "start", "next_head", "next"}, "hour": {"branch", "start", "end"},
+//    "near": [{"edge", "minutes"}], "term_uncertainty_seconds"}
 void AppendChartJson(std::string& out, const ChartMoment& moment, const chart::Chart& chart,
                      const std::optional<calendar::LunarDate>& lunar,
+                     const chart::ChartBoundaries& boundaries,
                      const RunConventions& conventions = DefaultConventions(),
                      const ZonedMoment* input = nullptr);
 

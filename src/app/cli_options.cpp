@@ -24,6 +24,7 @@ constexpr const char* kFooter =
     "  veltrane-chart 2001-12-27 04:00\n"
     "  veltrane-chart --json 2001-12-27T04:00\n"
     "  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n"
+    "  veltrane-chart --notes 2015-12-22 12:45\n"
     "  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n"
     "  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
     "      --jobs 2 > century.jsonl\n"
@@ -37,6 +38,8 @@ constexpr const char* kFooter =
     "Without options a chart is the window's; each option changes one convention,\n"
     "and the JSON names them all under \"conventions\". A range under --tz steps\n"
     "through instants; its --from and --to are civil times in the zone.\n"
+    "Every JSON object ends with \"boundaries\": the terms, yuan and hour branch the\n"
+    "chart lies between (UTC+8, to the second) and which of their edges are near.\n"
     "Exit status: 0 on success, 1 when the output cannot be written, 2 for bad arguments.";
 
 ParsedCommandLine Bad(std::string message) {
@@ -161,6 +164,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   std::string to_text;
   int step_minutes = 120;
   int jobs = 0;
+  int near_minutes = kDefaultNearMinutes;
+  bool notes = false;
   std::vector<std::string> when;
   std::string zone;
   OptionTexts texts;
@@ -202,6 +207,13 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
                  "Palace 5 counts as palace 2 (kun, default) or as palace 8 in yang dun and "
                  "2 in yin dun (gen-kun)")
       ->type_name("kun|gen-kun");
+  CLI::Option* near_option =
+      app.add_option("--near-minutes", near_minutes,
+                     "Minutes within which a term, yuan or hour edge counts as near (default 10)")
+          ->type_name("N");
+  app.add_flag(
+      "--notes", notes,
+      "Add notes under the text table on the edges near the chart (注：距冬至交节 3 分钟…)");
   app.add_option("when", when, "Date and time of one chart (default: now)")
       ->type_name("YYYY-MM-DD HH:MM");
 
@@ -245,6 +257,17 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   if (json && request.encoding == OutputEncoding::kGbk) {
     return Bad("--encoding gbk applies to the text table; JSON is always UTF-8");
   }
+
+  if (near_option->count() > 0) {
+    if (near_minutes < 0 || near_minutes > kMaxNearMinutes) {
+      return Bad("--near-minutes: " + std::to_string(near_minutes) + " is outside 0.." +
+                 std::to_string(kMaxNearMinutes));
+    }
+    if (!json && !notes) return Bad("--near-minutes applies to --json and --notes");
+  }
+  if (json && notes) return Bad("--notes applies to the text table; JSON gives boundaries.near");
+  request.near_minutes = near_minutes;
+  request.notes = notes;
 
   if (jobs_option->count() > 0 && (jobs < 1 || jobs > kMaxJobs)) {
     return Bad("--jobs: " + std::to_string(jobs) + " is outside 1.." + std::to_string(kMaxJobs));

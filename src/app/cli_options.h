@@ -20,6 +20,9 @@ struct ChartRange {
   int step_minutes = 120;
 };
 
+// How close, by default, an edge must lie to a chart to count as near.
+inline constexpr int kDefaultNearMinutes = 10;
+
 struct ChartRequest {
   bool json = false;
   OutputEncoding encoding = OutputEncoding::kUtf8;
@@ -31,10 +34,16 @@ struct ChartRequest {
   // and the typed date of one chart as resolved there.
   std::string zone;
   std::optional<ZonedMoment> typed;
+  // How close an edge (a term, yuan or hour change) must lie to count as near.
+  int near_minutes = kDefaultNearMinutes;
+  bool notes = false;  // the text table is followed by notes on the near edges
 };
 
 // The most threads --jobs takes.
 inline constexpr int kMaxJobs = 256;
+
+// The widest near window --near-minutes takes: a day.
+inline constexpr int kMaxNearMinutes = 1440;
 
 struct ParsedCommandLine {
   enum class Kind { kRun, kHelp, kVersion, kBadArguments };

@@ -136,8 +136,10 @@ bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
       if (!zone.empty()) {
         if (auto local = LocalTimeInZone(zone, moment)) typed = *local;
       }
-      AppendChartJson(text, moment, chart::ComputeChart(moment, options), lunar.Of(moment),
-                      conventions, typed ? &*typed : nullptr);
+      const chart::Chart chart = chart::ComputeChart(moment, options);
+      AppendChartJson(text, moment, chart, lunar.Of(moment),
+                      chart::ComputeBoundaries(chart, options), conventions,
+                      typed ? &*typed : nullptr);
       text += '\n';
     }
   };

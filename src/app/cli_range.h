@@ -25,7 +25,8 @@ std::int64_t MomentCount(const ChartRange& range);
 
 // Writes the JSON line of every moment of a range to `out`, in moment order,
 // plotting on `jobs` threads under a run's conventions (with a zone, each
-// line's input is the moment's civil time there). Returns false when writing failed.
+// line's input is the moment's civil time there; the edges within its
+// near_minutes of each chart are near). Returns false when writing failed.
 bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
                     const RunConventions& conventions = DefaultConventions());
 

@@ -8,6 +8,7 @@
 
 #include "app/cli_chart_json.h"
 #include "app/cli_range.h"
+#include "chart/boundary_notes.h"
 #include "chart/chart_text.h"
 #include "chart/plot_chart.h"
 #include "runtime/platform/local_clock.h"
@@ -34,14 +35,18 @@ ChartMoment ChinaNow() {
 }
 
 std::string ChartText(const ChartMoment& moment, OutputEncoding encoding,
-                      const chart::ChartOptions& options) {
-  std::string text =
-      chart::FormatChartText(chart::ViewOfChart(chart::ComputeChart(moment, options)));
+                      const chart::ChartOptions& options, bool notes, int near_minutes) {
+  const chart::Chart chart = chart::ComputeChart(moment, options);
+  std::string text = chart::FormatChartText(chart::ViewOfChart(chart));
+  if (notes) {
+    text += chart::FormatBoundaryNotes(chart, options, chart::ComputeBoundaries(chart, options),
+                                       near_minutes);
+  }
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
 
 int RunChartRequest(const ChartRequest& request, std::FILE* out) {
-  const RunConventions conventions(request.options, request.zone);
+  const RunConventions conventions(request.options, request.zone, request.near_minutes);
   bool written = true;
   if (request.range) {
     written = WriteRangeJson(*request.range, request.jobs, out, conventions);
@@ -61,7 +66,8 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
     }
     const std::string text = request.json
                                  ? ChartJsonLine(moment, conventions, typed ? &*typed : nullptr)
-                                 : ChartText(moment, request.encoding, request.options);
+                                 : ChartText(moment, request.encoding, request.options,
+                                             request.notes, request.near_minutes);
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
   // A failed write may only show when the buffer is flushed.

@@ -17,9 +17,12 @@ ChartMoment LocalNow();
 // The current instant in China Standard Time, to the minute.
 ChartMoment ChinaNow();
 
-// The copied text table of the chart of a moment, in UTF-8 or as GBK bytes.
+// The copied text table of the chart of a moment under `options`, in UTF-8 or
+// as GBK bytes; with `notes`, followed by notes on the edges within
+// near_minutes of it.
 std::string ChartText(const ChartMoment& moment, OutputEncoding encoding,
-                      const chart::ChartOptions& options = {});
+                      const chart::ChartOptions& options = {}, bool notes = false,
+                      int near_minutes = kDefaultNearMinutes);
 
 // Prints what `request` asks for to `out`. Returns the exit status: 0, or 1
 // (with one line on stderr) when the output could not be written, or 2 when

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "calendar/arithmetic.h"
@@ -65,6 +66,16 @@ namespace {
 
 // The day count of a date whose day of the year is known, in its calendar.
 double DayCountOf(int year, CalendarKind kind, double in_year) {
+  if (year >= 1) {
+    // The quotients of a whole number of years by 4, 100 and 400 are at least
+    // 1/400 from the next whole number, so IntegerPart gives the integer
+    // quotient, and sums of whole numbers below 2^53 are exact in either order.
+    const std::int64_t b = year - 1;
+    const std::int64_t days =
+        kind == CalendarKind::kGregorian ? b * 365 + b / 4 - b / 100 + b / 400 : b * 365 + b / 4;
+    const double count = Truncate(static_cast<double>(days) + in_year);
+    return kind == CalendarKind::kGregorian ? count : count - 2;
+  }
   const double before = year - 1.0;
   if (kind == CalendarKind::kGregorian) {
     return Truncate(before * 365 + calendar::IntegerPart(before / 4) -
@@ -91,7 +102,37 @@ double TermDayAfter(int year, int term, bool exact, double year_start) {
   return moment - year_start - 1721425;
 }
 
+// In automatic mode from 1600 to 3100, 立春 falls between day 34.3 and 36.8
+// of its year and the jie of each civil month between the days of the month
+// below (the exhaustive check is in the pillars' test). A moment outside a
+// window is before or after its term by more than a day, so the comparison
+// needs no term moment; inside it, or in other years, the moment is computed.
+constexpr int kWindowFirstYear = 1600;
+constexpr int kWindowLastYear = 3100;
+constexpr TermWindow kLiChunWindow = {33, 38};
+// clang-format off
+constexpr std::array<TermWindow, 12> kJieWindows = {{
+    {3, 9}, {2, 7}, {3, 9}, {2, 8}, {3, 9}, {3, 9},
+    {4, 10}, {5, 11}, {5, 11}, {6, 11}, {5, 10}, {5, 10}}};
+// clang-format on
+
+bool InWindowYears(int year, int mode) {
+  return mode == static_cast<int>(CalendarMode::kAutomatic) && year >= kWindowFirstYear &&
+         year <= kWindowLastYear;
+}
+
+// −1 when x is surely before the window's term, +1 when surely after, 0 when
+// the term's moment decides.
+int SideOfWindow(double x, const TermWindow& window) {
+  if (x < window.first_day) return -1;
+  if (x >= window.last_day) return 1;
+  return 0;
+}
+
 }  // namespace
+
+const TermWindow& LiChunWindow() { return kLiChunWindow; }
+const TermWindow& JieWindow(int month) { return kJieWindows[static_cast<std::size_t>(month - 1)]; }
 
 double DayCount(int year, int month, int day, int mode) {
   const CalendarKind kind = CalendarKindOf(year, month, day, mode);
@@ -143,17 +184,24 @@ std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, in
   Pillars p;
 
   // Year pillar: the year begins at 立春 (term 3).
-  const int pillar_year = Less(t, TermDayAfter(year, 3, true, year_start)) ? year - 1 : year;
+  const bool windows = InWindowYears(year, mode);
+  int li_chun_side = windows ? SideOfWindow(t, kLiChunWindow) : 0;
+  if (li_chun_side == 0) li_chun_side = Less(t, TermDayAfter(year, 3, true, year_start)) ? -1 : 1;
+  const int pillar_year = li_chun_side < 0 ? year - 1 : year;
   const double year_gz = calendar::Nearest(FloorMod(pillar_year - 4.0, 60) + 1);
 
   // Month pillar: the month begins at the jie of the civil month.
-  const double jie = TermDayAfter(year, 2 * month - 1, true, year_start);
-  const double jie_whole = calendar::IntegerPart(jie);
-  const double month_day = MonthAndDay(year, jie_whole, mode);
-  if (!std::isfinite(jie) || !std::isfinite(month_day)) return std::nullopt;
-  const double jie_day = calendar::Remainder(month_day, 100) + (jie - jie_whole);
   const double now = day + time_of_day;
-  int solar_month = Less(now, jie_day) ? month - 2 : month - 1;
+  int jie_side = windows ? SideOfWindow(now, JieWindow(month)) : 0;
+  if (jie_side == 0) {
+    const double jie = TermDayAfter(year, 2 * month - 1, true, year_start);
+    const double jie_whole = calendar::IntegerPart(jie);
+    const double month_day = MonthAndDay(year, jie_whole, mode);
+    if (!std::isfinite(jie) || !std::isfinite(month_day)) return std::nullopt;
+    const double jie_day = calendar::Remainder(month_day, 100) + (jie - jie_whole);
+    jie_side = Less(now, jie_day) ? -1 : 1;
+  }
+  int solar_month = jie_side < 0 ? month - 2 : month - 1;
   if (solar_month <= 0) solar_month += 12;
   const double year_stem = calendar::Remainder(year_gz, 10);
   const double month_gz = calendar::Nearest(FloorMod(year_stem * 12 + solar_month - 11, 60) + 1);

@@ -40,6 +40,17 @@ double MonthAndDay(int year, double n, int mode);
 // Returns b·(a/b − IntegerPart(a/b)): non-negative for b > 0.
 double FloorMod(double a, double b);
 
+// The days of the year (for 立春) or of the civil month (for its jie) around
+// which a term falls in automatic mode from 1600 to 3100, a day inside each
+// end: first_day + 1 ≤ term ≤ last_day − 1. Outside its window a moment is
+// before or after the term whatever the term's moment.
+struct TermWindow {
+  int first_day;
+  int last_day;
+};
+const TermWindow& LiChunWindow();
+const TermWindow& JieWindow(int month);  // month 1..12
+
 // The four pillars as sixty-cycle numbers, 1 = 甲子 .. 60 = 癸亥.
 struct Pillars {
   int year = 1;

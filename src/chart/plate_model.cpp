@@ -23,6 +23,7 @@ struct StepRule {
   std::int32_t base;
   std::int32_t per_box;
   std::int32_t per_arrangement;
+  int table;  // index into kArrangements
 };
 
 constexpr StepRule kEarthYin = {Family::EarthAndHeaven,
@@ -31,26 +32,40 @@ constexpr StepRule kEarthYin = {Family::EarthAndHeaven,
                                 CounterLabel::Stems,
                                 -1,
                                 1,
-                                1};  // (p − 1 + a) mod 9
+                                1,
+                                0};  // (p − 1 + a) mod 9
 constexpr StepRule kEarthYang = {Family::EarthAndHeaven,
                                  &RingCounters::earth,
                                  9,
                                  CounterLabel::Stems,
                                  8,
                                  -1,
-                                 -1};  // (8 − p − a) mod 9
+                                 -1,
+                                 1};  // (8 − p − a) mod 9
 constexpr StepRule kHiddenYin = {
-    Family::Hidden, &RingCounters::hidden, 9, CounterLabel::Stems, -1, 1, 1};
+    Family::Hidden, &RingCounters::hidden, 9, CounterLabel::Stems, -1, 1, 1, 2};
 constexpr StepRule kHiddenYang = {
-    Family::Hidden, &RingCounters::hidden, 9, CounterLabel::Stems, 8, -1, -1};
+    Family::Hidden, &RingCounters::hidden, 9, CounterLabel::Stems, 8, -1, -1, 3};
 constexpr StepRule kStars = {
-    Family::Stars, &RingCounters::star, 8, CounterLabel::Star, 1, -1, 1};  // (a + 1 − k) mod 8
+    Family::Stars, &RingCounters::star, 8, CounterLabel::Star, 1, -1, 1, 4};  // (a + 1 − k) mod 8
 constexpr StepRule kGates = {
-    Family::Gates, &RingCounters::gate, 8, CounterLabel::Gate, 2, -1, 1};  // (a + 2 − k) mod 8
-constexpr StepRule kDeitiesYin = {
-    Family::Deities, &RingCounters::deity, 8, CounterLabel::Deity, -1, 1, -1};  // (k − 1 − a) mod 8
-constexpr StepRule kDeitiesYang = {
-    Family::Deities, &RingCounters::deity, 8, CounterLabel::Deity, 1, -1, -1};  // (1 − k − a) mod 8
+    Family::Gates, &RingCounters::gate, 8, CounterLabel::Gate, 2, -1, 1, 5};  // (a + 2 − k) mod 8
+constexpr StepRule kDeitiesYin = {Family::Deities,
+                                  &RingCounters::deity,
+                                  8,
+                                  CounterLabel::Deity,
+                                  -1,
+                                  1,
+                                  -1,
+                                  6};  // (k − 1 − a) mod 8
+constexpr StepRule kDeitiesYang = {Family::Deities,
+                                   &RingCounters::deity,
+                                   8,
+                                   CounterLabel::Deity,
+                                   1,
+                                   -1,
+                                   -1,
+                                   7};  // (1 − k − a) mod 8
 
 std::span<std::int32_t> Boxes(PlateModel& m, Family family) {
   switch (family) {
@@ -68,18 +83,32 @@ std::span<std::int32_t> Boxes(PlateModel& m, Family family) {
   return {};
 }
 
-// Lays arrangement a of a rule's family.
+// Every arrangement a = 1..cycle of a rule, box by box: box 1 from the
+// formula, each further box per_box (±1) on, wrapped. A plotting lays some
+// forty arrangements, each now a copy.
+using Arrangements = std::array<std::array<std::int32_t, kPalaceCount>, kPalaceCount + 1>;
+constexpr Arrangements Tabulate(const StepRule& rule) {
+  Arrangements all{};
+  for (std::int32_t a = 1; a <= rule.cycle; ++a) {
+    std::int32_t value = Mod(rule.base + rule.per_box + rule.per_arrangement * a, rule.cycle);
+    for (std::int32_t& box : all[static_cast<std::size_t>(a)]) {
+      box = value;
+      value = Mod(value + rule.per_box, rule.cycle);
+    }
+  }
+  return all;
+}
+
+constexpr std::array<Arrangements, 8> kArrangements = {
+    Tabulate(kEarthYin), Tabulate(kEarthYang), Tabulate(kHiddenYin),  Tabulate(kHiddenYang),
+    Tabulate(kStars),    Tabulate(kGates),     Tabulate(kDeitiesYin), Tabulate(kDeitiesYang)};
+
+// Lays arrangement a (1..cycle) of a rule's family.
 void Lay(PlateModel& m, const StepRule& rule, std::int32_t a) {
   std::span<std::int32_t> boxes = Boxes(m, rule.family);
-  // Box 1 from the formula, each further box per_box (±1) on, wrapped without
-  // dividing: a plotting lays some forty arrangements.
-  std::int32_t value = Mod(rule.base + rule.per_box + rule.per_arrangement * a, rule.cycle);
-  for (std::int32_t& box : boxes) {
-    box = value;
-    value += rule.per_box;
-    if (value >= rule.cycle) value -= rule.cycle;
-    if (value < 0) value += rule.cycle;
-  }
+  const auto& laid =
+      kArrangements[static_cast<std::size_t>(rule.table)][static_cast<std::size_t>(a)];
+  std::copy_n(laid.begin(), boxes.size(), boxes.begin());
   if (rule.family == Family::EarthAndHeaven) m.heaven = m.earth;
 }
 

@@ -18,6 +18,7 @@
 #include "app/version.h"
 #include "runtime/text/gbk.h"
 #include "ui/copy_worked_chart.h"
+#include "window_fields.h"
 
 extern char** environ;
 
@@ -128,10 +129,10 @@ TEST(ChartTool, JsonOfTheWorkedChart) {
   ASSERT_FALSE(run.out.empty());
   EXPECT_EQ(run.out.back(), '\n');
   EXPECT_EQ(Lines(run.out).size(), 1u);
-  const nlohmann::ordered_json got = nlohmann::ordered_json::parse(run.out);
+  const nlohmann::ordered_json got = nlohmann::ordered_json::parse(WindowFields(run.out));
   const nlohmann::ordered_json want = WorkedChartJson();
   EXPECT_EQ(got, want);  // keys in the example's order, too
-  EXPECT_EQ(run.out, want.dump() + "\n");
+  EXPECT_EQ(WindowFields(run.out), want.dump() + "\n");
 }
 
 TEST(ChartTool, RangeStreamsOneObjectPerMoment) {
@@ -154,7 +155,7 @@ TEST(ChartTool, RangeStreamsOneObjectPerMoment) {
   ASSERT_EQ(stepped.exit_code, 0) << stepped.err;
   const std::vector<std::string> hourly = Lines(stepped.out);
   ASSERT_EQ(hourly.size(), 3u);
-  EXPECT_EQ(nlohmann::ordered_json::parse(hourly[2]), WorkedChartJson());
+  EXPECT_EQ(nlohmann::ordered_json::parse(WindowFields(hourly[2])), WorkedChartJson());
 }
 
 TEST(ChartTool, ARangeOnTwoThreadsIsTheRangeOnOne) {
@@ -232,12 +233,26 @@ TEST(ChartTool, JsonNamesTheOptionsAndTheSolarClock) {
       << run.out;
 }
 
+TEST(ChartTool, NotesFollowTheTableUnchanged) {
+  const ToolRun plain = RunTool({"2015-12-22", "12:45"});
+  const ToolRun noted = RunTool({"--notes", "2015-12-22", "12:45"});
+  ASSERT_EQ(noted.exit_code, 0) << noted.err;
+  EXPECT_EQ(noted.out, plain.out + "\r\n注：距冬至交节 3 分钟，交节前后局数不同\r\n");
+  const ToolRun yuan = RunTool({"--notes", "--near-minutes", "5", "2015-12-23", "23:05"});
+  EXPECT_EQ(yuan.out.substr(yuan.out.rfind("┘") + std::string("┘").size()),
+            "\r\n\r\n注：符头甲戌日换元已过 5 分钟，换元前后局数不同"
+            "\r\n注：子时开始已过 5 分钟，换时前后时柱不同\r\n");
+  // In GBK, as the table.
+  const ToolRun gbk = RunTool({"--notes", "--encoding", "gbk", "2015-12-22", "12:45"});
+  EXPECT_EQ(gbk.out, runtime::GbkFromUtf8(noted.out));
+}
+
 TEST(ChartTool, HelpNamesEveryOption) {
   const ToolRun run = RunTool({"--help"});
   EXPECT_EQ(run.exit_code, 0);
   for (const char* option :
-       {"--json", "--encoding", "--from", "--to", "--step-minutes", "--jobs", "--tz", "--longitude",
-        "--solar-time", "--day-start", "--centre-palace"}) {
+       {"--json", "--encoding", "--from", "--to", "--step-minutes", "--jobs", "--near-minutes",
+        "--notes", "--tz", "--longitude", "--solar-time", "--day-start", "--centre-palace"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
 }
@@ -276,6 +291,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{{"2015-01-01", "24:00"}, "hour 24"}, BadArguments{{"--verbose"}, "--verbose"},
         BadArguments{{"--json="}, "--json"}, BadArguments{{"--jobs", "0"}, "--jobs"},
         BadArguments{{"--jobs", "many"}, "--jobs"}, BadArguments{{"--jobs", "100000"}, "--jobs"},
+        BadArguments{{"--notes", "--near-minutes", "-5"}, "--near-minutes"},
         BadArguments{{"--json", "--from", "2001-12-28T00:00", "--to", "2001-12-27T00:00"},
                      "before"},
         BadArguments{{"--day-start", "1"}, "--day-start"},

@@ -14,7 +14,7 @@ TEST(ChartJson, AFieldWithNoItemIsNull) {
   chart.duty_gate = -1;
   chart.cells[0].star = 8;  // past the list
   std::string line;
-  AppendChartJson(line, moment, chart, std::nullopt);
+  AppendChartJson(line, moment, chart, std::nullopt, chart::ComputeBoundaries(chart));
   const nlohmann::json json = nlohmann::json::parse(line);
   EXPECT_TRUE(json["yuan"].is_null());
   EXPECT_TRUE(json["duty_gate"].is_null());
@@ -23,6 +23,27 @@ TEST(ChartJson, AFieldWithNoItemIsNull) {
   EXPECT_EQ(json["palaces"]["1"]["gate"], "惊门");
   // The centre palace has no ring fields at all.
   EXPECT_FALSE(json["palaces"]["5"].contains("star"));
+}
+
+TEST(ChartJson, BoundariesCloseTheObject) {
+  const nlohmann::ordered_json json =
+      nlohmann::ordered_json::parse(ChartJsonLine({2015, 12, 22, 12, 45}));
+  ASSERT_EQ(json.back(), json["boundaries"]);  // the last member: the window's fields come first
+  const nlohmann::json want = nlohmann::json::parse(R"({
+    "term":{"name":"大雪","start":"2015-12-07T18:53:13+08:00","source":"table"},
+    "next_term":{"name":"冬至","start":"2015-12-22T12:47:48+08:00","source":"table"},
+    "yuan":{"head":"己巳","start":"2015-12-18T23:00:00+08:00",
+            "next_head":"甲戌","next":"2015-12-23T23:00:00+08:00"},
+    "hour":{"branch":"午","start":"2015-12-22T11:00:00+08:00","end":"2015-12-22T13:00:00+08:00"},
+    "near":[{"edge":"next_term","minutes":2.8}],"term_uncertainty_seconds":28})");
+  EXPECT_EQ(nlohmann::json(json["boundaries"]), want);
+  // A wider window takes in the hour's end; the formula answers in 1850.
+  EXPECT_EQ(nlohmann::json::parse(ChartJsonLine({2015, 12, 22, 12, 45},
+                                                RunConventions({}, "", 15)))["boundaries"]["near"],
+            nlohmann::json::parse(
+                R"([{"edge":"next_term","minutes":2.8},{"edge":"hour_end","minutes":15}])"));
+  const nlohmann::json formula = nlohmann::json::parse(ChartJsonLine({1850, 6, 1, 12, 0}));
+  EXPECT_EQ(formula["boundaries"]["term"]["source"], "formula");
 }
 
 TEST(ChartJson, TheKeptLunarDayAgreesWithTheCalendarOnEveryDay) {

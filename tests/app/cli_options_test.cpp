@@ -80,11 +80,22 @@ TEST(CommandLine, ChartOptionsAndAZonedDate) {
   EXPECT_EQ(Parse({}).request.options, chart::ChartOptions{});
 }
 
+TEST(CommandLine, NearMinutesAndNotes) {
+  ParsedCommandLine defaults = Parse({"--json"});
+  ASSERT_EQ(defaults.kind, Kind::kRun) << defaults.text;
+  EXPECT_EQ(defaults.request.near_minutes, 10);
+  EXPECT_FALSE(defaults.request.notes);
+  ParsedCommandLine notes = Parse({"--notes", "--near-minutes", "0", "2015-12-22", "12:45"});
+  ASSERT_EQ(notes.kind, Kind::kRun) << notes.text;
+  EXPECT_TRUE(notes.request.notes);
+  EXPECT_EQ(notes.request.near_minutes, 0);
+}
+
 TEST(CommandLine, HelpDescribesEveryOption) {
   ParsedCommandLine p = Parse({"--help"});
   ASSERT_EQ(p.kind, Kind::kHelp);
-  for (const char* option :
-       {"--json", "--encoding", "--from", "--to", "--step-minutes", "--help", "YYYY-MM-DD HH:MM"}) {
+  for (const char* option : {"--json", "--encoding", "--from", "--to", "--step-minutes",
+                             "--near-minutes", "--notes", "--help", "YYYY-MM-DD HH:MM"}) {
     EXPECT_NE(p.text.find(option), std::string::npos) << option;
   }
 }
@@ -133,6 +144,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "--step-minutes", "abc"},
                 "step-minutes"},
         BadLine{{"--step-minutes", "10"}, "range"},
+        BadLine{{"--json", "--near-minutes", "-1"}, "--near-minutes: -1 is outside 0..1440"},
+        BadLine{{"--json", "--near-minutes", "1441"}, "1441"},
+        BadLine{{"--json", "--near-minutes", "soon"}, "near-minutes"},
+        BadLine{{"--near-minutes", "5"}, "--near-minutes applies to --json and --notes"},
+        BadLine{{"--json", "--notes"}, "--notes applies to the text table"},
         BadLine{{"--json=", "2001-12-27T04:00"}, "--json takes no value"},
         BadLine{{"--json=true", "2001-12-27T04:00"}, "--json takes no value"},
         BadLine{{"--help="}, "--help takes no value"},

@@ -15,6 +15,7 @@
 #include "chart/term_in_force.h"
 #include "ui/program_fixture.h"
 #include "window_chart_json.h"
+#include "window_fields.h"
 
 namespace veltrane::app {
 namespace {
@@ -102,7 +103,7 @@ TEST_F(WindowAgreement, TheToolPrintsWhatTheWindowShowsAndCopies) {
       ++differences;
     }
     const std::string shown = ShownChartJson(m).dump() + "\n";
-    const std::string printed = ChartJsonLine(m);
+    const std::string printed = WindowFields(ChartJsonLine(m));
     if (shown != printed) {
       ADD_FAILURE() << "JSON differs at " << when << "\nwindow: " << shown << "tool:   " << printed;
       ++differences;

@@ -106,6 +106,24 @@ TEST(TermDayOfYearTest, MeanFormulaStaysWithinDaysOfExact) {
   }
 }
 
+// The pillars skip a term's moment for a moment outside the term's window:
+// every 立春 and every jie of 1600..3100 must lie a day inside its window.
+TEST(TermWindowTest, EveryTermOfTheWindowYearsLiesInside) {
+  for (int year = 1600; year <= 3100; ++year) {
+    const double li_chun = TermDayOfYear(year, 3, true, kAuto);
+    ASSERT_GE(li_chun, LiChunWindow().first_day + 1) << year;
+    ASSERT_LE(li_chun, LiChunWindow().last_day - 1) << year;
+    for (int month = 1; month <= 12; ++month) {
+      const double jie = TermDayOfYear(year, 2 * month - 1, true, kAuto);
+      const double month_day = MonthAndDay(year, std::trunc(jie), kAuto);
+      ASSERT_EQ(static_cast<int>(month_day) / 100, month) << year;
+      const double jie_day = std::fmod(month_day, 100) + (jie - std::trunc(jie));
+      ASSERT_GE(jie_day, JieWindow(month).first_day + 1) << year << "-" << month;
+      ASSERT_LE(jie_day, JieWindow(month).last_day - 1) << year << "-" << month;
+    }
+  }
+}
+
 // --- The pillars -------------------------------------------------------------
 
 struct PillarCase {

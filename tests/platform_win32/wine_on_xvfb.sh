@@ -10,7 +10,8 @@ WINEPREFIX=$1
 wine=$2
 WINESERVER=$3
 shift 3
-WINEDEBUG=-all
+# Quiet, but for Wine's own word on why it could not make a window.
+WINEDEBUG=-all,err+winediag
 WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX WINESERVER WINEDEBUG WINEDLLOVERRIDES
 exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
@@ -18,4 +19,5 @@ exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   "$@"
   status=$?
   "$WINESERVER" -w
+  [ $status -eq 0 ] || echo "wine_on_xvfb: $2 exited with $status on display $DISPLAY" >&2
   exit $status' sh "$wine" "$@"
