@@ -209,11 +209,10 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
       ->type_name("kun|gen-kun");
   CLI::Option* near_option =
       app.add_option("--near-minutes", near_minutes,
-                     "Minutes within which a term, yuan or hour edge counts as near (default 10)")
+                     "Minutes from a term, yuan or hour edge that count as near (default 10)")
           ->type_name("N");
-  app.add_flag(
-      "--notes", notes,
-      "Add notes under the text table on the edges near the chart (注：距冬至交节 3 分钟…)");
+  app.add_flag("--notes", notes,
+               "Notes under the text table on the term, yuan and hour edges near the chart");
   app.add_option("when", when, "Date and time of one chart (default: now)")
       ->type_name("YYYY-MM-DD HH:MM");
 
