@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/version.h"
+#include "chart/method.h"
 
 namespace veltrane::app {
 namespace {
@@ -31,6 +32,8 @@ constexpr const char* kFooter =
     "  veltrane-chart --tz America/New_York 2024-11-03 01:30\n"
     "  veltrane-chart --longitude 87.6 --json 2024-06-21T12:00\n"
     "  veltrane-chart --day-start 0 --centre-palace gen-kun 2001-12-31 23:30\n"
+    "  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n"
+    "  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n"
     "\n"
     "Text output is the table that the window's 复制排盘 button puts on the clipboard\n"
     "(CR LF line ends). JSON output is UTF-8, one object per line; a range is printed\n"
@@ -169,6 +172,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   std::vector<std::string> when;
   std::string zone;
   OptionTexts texts;
+  std::string method_text;
+  bool compare_methods = false;
 
   app.add_flag("--json", json, "Print JSON (one object per chart) instead of the text table");
   app.add_option("--encoding", encoding,
@@ -212,7 +217,15 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
                      "Minutes from a term, yuan or hour edge that count as near (default 10)")
           ->type_name("N");
   app.add_flag("--notes", notes,
-               "Notes under the text table on the term, yuan and hour edges near the chart");
+               "Notes under the text table on the term, yuan and hour edges near the chart, "
+               "and on the method when it is not 拆补");
+  CLI::Option* method_option =
+      app.add_option("--method", method_text,
+                     "How the ju is set: chaibu (拆补, the window's; default), zhirun (置闰), "
+                     "maoshan (茅山)")
+          ->type_name("chaibu|zhirun|maoshan");
+  app.add_flag("--compare-methods", compare_methods,
+               "With a range: one JSON line per moment where the methods differ in yuan or ju");
   app.add_option("when", when, "Date and time of one chart (default: now)")
       ->type_name("YYYY-MM-DD HH:MM");
 
@@ -268,6 +281,16 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   request.near_minutes = near_minutes;
   request.notes = notes;
 
+  if (method_option->count() > 0) {
+    const std::optional<chart::ChartMethod> method = chart::ChartMethodOfName(method_text);
+    if (!method) {
+      return Bad("--method: unknown method '" + method_text + "' (use chaibu, zhirun or maoshan)");
+    }
+    if (compare_methods) return Bad("--compare-methods compares every method; leave out --method");
+    request.options.method = *method;
+  }
+  request.compare_methods = compare_methods;
+
   if (jobs_option->count() > 0 && (jobs < 1 || jobs > kMaxJobs)) {
     return Bad("--jobs: " + std::to_string(jobs) + " is outside 1.." + std::to_string(kMaxJobs));
   }
@@ -299,6 +322,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     return parsed;
   }
   if (step->count() > 0) return Bad("--step-minutes needs a range (--from and --to)");
+  if (compare_methods) return Bad("--compare-methods needs a range (--from and --to)");
 
   if (when.size() > 2) return Bad("too many arguments: expected YYYY-MM-DD HH:MM");
   if (!when.empty()) {

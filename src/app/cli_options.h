@@ -36,7 +36,8 @@ struct ChartRequest {
   std::optional<ZonedMoment> typed;
   // How close an edge (a term, yuan or hour change) must lie to count as near.
   int near_minutes = kDefaultNearMinutes;
-  bool notes = false;  // the text table is followed by notes on the near edges
+  bool notes = false;  // the text table is followed by notes on the near edges and the method
+  bool compare_methods = false;  // a range lists where the methods disagree
 };
 
 // The most threads --jobs takes.

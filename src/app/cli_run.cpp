@@ -7,9 +7,11 @@
 #include <string>
 
 #include "app/cli_chart_json.h"
+#include "app/cli_compare_methods.h"
 #include "app/cli_range.h"
 #include "chart/boundary_notes.h"
 #include "chart/chart_text.h"
+#include "chart/method.h"
 #include "chart/plot_chart.h"
 #include "runtime/platform/local_clock.h"
 #include "runtime/text/gbk.h"
@@ -34,13 +36,24 @@ ChartMoment ChinaNow() {
                      static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
 }
 
-std::string ChartText(const ChartMoment& moment, OutputEncoding encoding,
-                      const chart::ChartOptions& options, bool notes, int near_minutes) {
+namespace {
+
+// The note that names the method, for every method but the window's.
+void AppendMethodNote(std::string& text, chart::ChartMethod method) {
+  if (method == chart::ChartMethod::kChaibu) return;
+  text.append("注：本盘以").append(chart::ChartMethodText(method)).append("定局\r\n");
+}
+
+}  // namespace
+
+std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool notes,
+                      int near_minutes, const chart::ChartOptions& options) {
   const chart::Chart chart = chart::ComputeChart(moment, options);
   std::string text = chart::FormatChartText(chart::ViewOfChart(chart));
   if (notes) {
     text += chart::FormatBoundaryNotes(chart, options, chart::ComputeBoundaries(chart, options),
                                        near_minutes);
+    AppendMethodNote(text, options.method);
   }
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
@@ -48,7 +61,9 @@ std::string ChartText(const ChartMoment& moment, OutputEncoding encoding,
 int RunChartRequest(const ChartRequest& request, std::FILE* out) {
   const RunConventions conventions(request.options, request.zone, request.near_minutes);
   bool written = true;
-  if (request.range) {
+  if (request.range && request.compare_methods) {
+    written = WriteMethodComparison(*request.range, request.options, request.jobs, out);
+  } else if (request.range) {
     written = WriteRangeJson(*request.range, request.jobs, out, conventions);
   } else {
     std::optional<ZonedMoment> typed = request.typed;
@@ -66,8 +81,8 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
     }
     const std::string text = request.json
                                  ? ChartJsonLine(moment, conventions, typed ? &*typed : nullptr)
-                                 : ChartText(moment, request.encoding, request.options,
-                                             request.notes, request.near_minutes);
+                                 : ChartText(moment, request.encoding, request.notes,
+                                             request.near_minutes, request.options);
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
   // A failed write may only show when the buffer is flushed.

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "calendar/date_time.h"
 #include "chart/chart_pillars.h"
+#include "chart/method.h"
 #include "chart/plot_lookups.h"
 #include "chart/term_in_force.h"
 
@@ -197,6 +199,21 @@ void FillCells(const PlateModel& m, Chart& c) {
   }
 }
 
+// Takes the term, yuan and ju of a plotted chart from the options' method and lays the
+// plates again when the ju differs from the one they were laid for.
+void ApplyMethod(PlateModel& model, Chart& chart, const ChartOptions& options) {
+  const std::optional<MethodJu> by_method =
+      ComputeMethodJu(options.method, MethodInputOfChart(chart));
+  if (!by_method) return;
+  const bool same_ju = by_method->ju == chart.ju;
+  chart.term = by_method->term;
+  chart.yuan = by_method->yuan;
+  chart.ju = by_method->ju;
+  if (same_ju) return;
+  model.ResetChart();
+  PlotPlates(model, chart, options.centre_palace);
+}
+
 }  // namespace
 
 void PlotPlates(PlateModel& m, Chart& c, CentrePalace centre) {
@@ -250,9 +267,15 @@ Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOp
   return c;
 }
 
+MethodInput MethodInputOfChart(const Chart& chart) {
+  return MethodInput{NormalizeMoment(chart.moment), chart.pillars.day};
+}
+
 Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options) {
   PlateModel model;
-  return PlotChartOnModel(model, moment, options);
+  Chart chart = PlotChartOnModel(model, moment, options);
+  if (options.method != ChartMethod::kChaibu) ApplyMethod(model, chart, options);
+  return chart;
 }
 
 }  // namespace veltrane::chart

@@ -68,8 +68,11 @@ struct Chart {
 Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date,
                        const ChartOptions& options = {});
 
+// What the chart-setting methods read of a plotted chart: its moment and day pillar.
+MethodInput MethodInputOfChart(const Chart& chart);
+
 // The chart of a moment without any window, clamped as the window clamps its
-// boxes.
+// boxes. With a method other than 拆补 the term, yuan and ju are the method's.
 Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options = {});
 
 // Lays the plates for chart.ju and chart.pillars.hour on a reset model (the

@@ -173,6 +173,54 @@ TEST(ChartTool, ARangeOnTwoThreadsIsTheRangeOnOne) {
   EXPECT_EQ(a.out, b.out);
 }
 
+// Noon on 22 December 2024 lies in 置闰's 闰局 of 大雪 (拆补: 冬至 下元, 阳遁四局),
+// noon on 2 January 2024 in its 小寒 上元 begun by 超神 on 1 January (拆补: 冬至
+// 上元). The centre text is the method's ju; --notes names any method but 拆补.
+TEST(ChartTool, MethodSetsTheJuAndTheNotesNameIt) {
+  const ToolRun zhirun = RunTool({"--method", "zhirun", "--notes", "2024-12-22", "12:00"});
+  ASSERT_EQ(zhirun.exit_code, 0) << zhirun.err;
+  EXPECT_NE(zhirun.out.find("阴遁一局"), std::string::npos);
+  EXPECT_TRUE(zhirun.out.ends_with("\r\n注：本盘以置闰法定局\r\n")) << zhirun.out;
+  const ToolRun chaibu = RunTool({"--method", "chaibu", "--notes", "2024-12-22", "12:00"});
+  EXPECT_EQ(chaibu.out, RunTool({"--notes", "2024-12-22", "12:00"}).out);
+  EXPECT_NE(chaibu.out.find("阳遁四局"), std::string::npos);
+  EXPECT_EQ(chaibu.out.find("本盘以"), std::string::npos);
+  EXPECT_TRUE(RunTool({"--method", "maoshan", "--notes", "2024-12-22", "12:00"})
+                  .out.ends_with("注：本盘以茅山法定局\r\n"));
+
+  const ToolRun json = RunTool({"--json", "--method", "zhirun", "2024-01-02T12:00"});
+  ASSERT_EQ(json.exit_code, 0) << json.err;
+  const nlohmann::json chart = nlohmann::json::parse(json.out);
+  EXPECT_EQ(chart["term"], "小寒");
+  EXPECT_EQ(chart["yuan"], "上元");
+  EXPECT_EQ(chart["dun"], "阳");
+  EXPECT_EQ(chart["ju"], 2);
+}
+
+// 惊蛰 begins at 10:23 on 5 March 2024. Before it 拆补 has 雨水 上元, 置闰 惊蛰
+// 上元 (by 超神 from 1 March) and 茅山 雨水 下元; from it all three have 惊蛰
+// 上元, so only 08:00 to 10:00 are listed.
+TEST(ChartTool, CompareMethodsListsTheMomentsWhereTheyDisagree) {
+  for (const char* jobs : {"1", "2"}) {
+    const ToolRun run =
+        RunTool({"--json", "--compare-methods", "--from", "2024-03-05T08:00", "--to",
+                 "2024-03-05T14:00", "--step-minutes", "60", "--jobs", jobs});
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3u) << run.out;
+    const char* const want_dates[] = {"2024-03-05T08:00", "2024-03-05T09:00", "2024-03-05T10:00"};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_EQ(nlohmann::json::parse(lines[i])["date"], want_dates[i]);
+    }
+    const nlohmann::ordered_json first = nlohmann::ordered_json::parse(lines[0]);
+    EXPECT_EQ(first["veltrane"], kVersion);
+    EXPECT_EQ(first["methods"], nlohmann::ordered_json::parse(R"({
+        "chaibu":{"term":"雨水","yuan":"上元","dun":"阳","ju":9},
+        "zhirun":{"term":"惊蛰","yuan":"上元","dun":"阳","ju":1},
+        "maoshan":{"term":"雨水","yuan":"下元","dun":"阳","ju":3}})"));
+  }
+}
+
 TEST(ChartTool, LunarIsNullOutsideTheLunarTables) {
   const ToolRun run = RunTool({"--json", "1850-06-01", "12:00"});
   ASSERT_EQ(run.exit_code, 0) << run.err;
@@ -301,6 +349,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{{"--solar-time", "mean"}, "--longitude"},
         BadArguments{{"--tz", "Mars/Olympus_Mons"}, "Mars"},
         BadArguments{{"--tz", "America/New_York", "2024-03-10", "02:30"}, "does not exist"}));
+
+INSTANTIATE_TEST_SUITE_P(BadMethods, ChartToolRejects,
+                         testing::Values(BadArguments{{"--method", "zhirun2"}, "--method"},
+                                         BadArguments{{"--method"}, "--method"}));
 
 }  // namespace
 }  // namespace veltrane::app

@@ -50,6 +50,22 @@ TEST(CommandLine, JsonAndEncodingFlags) {
   EXPECT_EQ(utf8.request.encoding, OutputEncoding::kUtf8);
 }
 
+TEST(CommandLine, MethodNotesAndComparison) {
+  EXPECT_EQ(Parse({}).request.options.method, chart::ChartMethod::kChaibu);
+  ParsedCommandLine p = Parse({"--method", "maoshan", "--notes", "2001-12-27T04:00"});
+  ASSERT_EQ(p.kind, Kind::kRun) << p.text;
+  EXPECT_EQ(p.request.options.method, chart::ChartMethod::kMaoshan);
+  EXPECT_TRUE(p.request.notes);
+  ParsedCommandLine compare = Parse(
+      {"--json", "--compare-methods", "--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00"});
+  ASSERT_EQ(compare.kind, Kind::kRun) << compare.text;
+  EXPECT_TRUE(compare.request.compare_methods);
+  const std::string help = Parse({"--help"}).text;
+  for (const char* option : {"--method", "chaibu|zhirun|maoshan", "--compare-methods", "--notes"}) {
+    EXPECT_NE(help.find(option), std::string::npos) << option;
+  }
+}
+
 TEST(CommandLine, RangeWithDefaultAndGivenStep) {
   ParsedCommandLine p = Parse({"--json", "--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00"});
   ASSERT_EQ(p.kind, Kind::kRun) << p.text;
@@ -149,6 +165,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"--json", "--near-minutes", "soon"}, "near-minutes"},
         BadLine{{"--near-minutes", "5"}, "--near-minutes applies to --json and --notes"},
         BadLine{{"--json", "--notes"}, "--notes applies to the text table"},
+        BadLine{{"--method", "Zhirun", "2001-12-27T04:00"}, "'Zhirun'"},
+        BadLine{{"--method=", "2001-12-27T04:00"}, "--method= needs a value"},
+        BadLine{{"--compare-methods", "2001-12-27T04:00"}, "needs a range"},
+        BadLine{{"--json", "--compare-methods", "--method", "zhirun", "--from", "2001-12-27T00:00",
+                 "--to", "2001-12-28T00:00"},
+                "leave out --method"},
         BadLine{{"--json=", "2001-12-27T04:00"}, "--json takes no value"},
         BadLine{{"--json=true", "2001-12-27T04:00"}, "--json takes no value"},
         BadLine{{"--help="}, "--help takes no value"},

@@ -1,0 +1,65 @@
+// A chart plotted by a method other than 拆补: its term, yuan and ju are the
+// method's and its plates are laid for that ju; nothing else moves.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "chart/method.h"
+#include "chart/plot_chart.h"
+#include "chart/vocabulary.h"
+
+namespace veltrane::chart {
+namespace {
+
+struct MethodCase {
+  ChartMoment moment;
+  ChartMethod method;
+  int term;  // 1 冬至, 2 小寒, 24 大雪
+  Yuan yuan;
+  int ju;
+};
+
+// From the 2024 worked year: at noon on 22 December 置闰 is in the 闰局 of
+// 大雪 (11 to 25 December) while 冬至 is in force since the 21st; at noon on
+// 2 January the 小寒 period of 置闰 has begun by 超神 on 甲子 (1 January),
+// four days before 小寒, and 茅山 is in the 下元 of 冬至 (ten days after its
+// moment of 22 December 2023).
+TEST(MethodChartTest, TermYuanJuAndPlatesAreTheMethods) {
+  const MethodCase cases[] = {
+      {{2024, 12, 22, 12, 0}, ChartMethod::kChaibu, 1, Yuan::Lower, 4},
+      {{2024, 12, 22, 12, 0}, ChartMethod::kZhirun, 24, Yuan::Lower, -1},
+      {{2024, 1, 2, 12, 0}, ChartMethod::kChaibu, 1, Yuan::Upper, 1},
+      {{2024, 1, 2, 12, 0}, ChartMethod::kZhirun, 2, Yuan::Upper, 2},
+      {{2024, 1, 2, 12, 0}, ChartMethod::kMaoshan, 1, Yuan::Lower, 4},
+  };
+  for (const MethodCase& c : cases) {
+    SCOPED_TRACE(std::string(ChartMethodName(c.method)) + " " + std::to_string(c.moment.month));
+    const Chart window = ComputeChart(c.moment);
+    ChartOptions options;
+    options.method = c.method;
+    const Chart chart = ComputeChart(c.moment, options);
+    EXPECT_EQ(chart.term, c.term);
+    EXPECT_EQ(chart.yuan, c.yuan);
+    EXPECT_EQ(chart.ju, c.ju);
+    // The earth plate lays 戊 in the palace of the ju's number.
+    EXPECT_EQ(kInstrumentNames.at(static_cast<std::size_t>(chart.cell(std::abs(c.ju)).earth_stem)),
+              "戊");
+    EXPECT_EQ(chart.pillars.day, window.pillars.day);
+    EXPECT_EQ(chart.pillars.hour, window.pillars.hour);
+    EXPECT_EQ(chart.xun, window.xun);
+  }
+}
+
+// The plates are laid again under the chart's other options: on 22 December
+// 2024 拆补 gives 阳遁 and 置闰 阴遁, so under 艮坤 palace 5 counts as 8 and as 2.
+TEST(MethodChartTest, PlatesKeepTheCentrePalaceOption) {
+  ChartOptions options;
+  options.centre_palace = CentrePalace::kGenKun;
+  EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, 8);
+  options.method = ChartMethod::kZhirun;
+  EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, 2);
+}
+
+}  // namespace
+}  // namespace veltrane::chart
