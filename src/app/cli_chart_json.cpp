@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "app/version.h"
 #include "calendar/date_time.h"
 #include "calendar/lunar_tables.h"
+#include "chart/method.h"
 #include "chart/plot_lookups.h"
 #include "chart/vocabulary.h"
 
@@ -113,6 +115,10 @@ class LineBuffer {
   }
   void Char(char c) { *end_++ = c; }
   void Int(int value) { end_ = std::to_chars(end_, end_ + 12, value).ptr; }
+  // A number of magnitude below 1e9 with one decimal.
+  void Fixed1(double value) {
+    end_ = std::to_chars(end_, end_ + 16, value, std::chars_format::fixed, 1).ptr;
+  }
   // A number in its shortest form; −0 is written 0.
   void Number(double value) { end_ = std::to_chars(end_, end_ + 32, value == 0 ? 0.0 : value).ptr; }
   void Text(const JsonText& text) {
@@ -207,11 +213,8 @@ void Lunar(LineBuffer& out, const std::optional<calendar::LunarDate>& lunar) {
 static_assert(NeedsNoEscape(kVersion));
 static_assert(NeedsNoEscape(chart::kDunTexts[0]) && NeedsNoEscape(chart::kDunTexts[1]));
 
-// {"veltrane":"…","date":"2001-12-27T04:00": the version that made the chart, and its moment.
-void Moment(LineBuffer& out, const ChartMoment& m) {
-  out.Raw("{\"veltrane\":\"");
-  out.Raw(kVersion);
-  out.Raw("\",\"date\":\"");
+// 2001-12-27T04:00
+void MomentText(LineBuffer& out, const ChartMoment& m) {
   out.Padded(m.year, 4);
   out.Char('-');
   out.Padded(m.month, 2);
@@ -221,9 +224,81 @@ void Moment(LineBuffer& out, const ChartMoment& m) {
   out.Padded(m.hour, 2);
   out.Char(':');
   out.Padded(m.minute, 2);
+}
+
+void QuotedMoment(LineBuffer& out, const ChartMoment& m) {
+  out.Char('"');
+  MomentText(out, m);
   out.Char('"');
 }
 
+// {"veltrane":"…","date":"2001-12-27T04:00": the version that made the chart, and its moment.
+void Moment(LineBuffer& out, const ChartMoment& m) {
+  out.Raw("{\"veltrane\":\"");
+  out.Raw(kVersion);
+  out.Raw("\",\"date\":");
+  QuotedMoment(out, m);
+}
+
+// Seconds to a tenth, never "-0.0".
+void Tenths(LineBuffer& out, double seconds) {
+  out.Fixed1(std::round(seconds * 10.0) / 10.0 + 0.0);
+}
+
+// "input", "instant_utc8" and "solar_clock": how the moment was given and the
+// clock its day and hour were read from.
+void Clocks(LineBuffer& out, const ChartMoment& moment, const chart::Chart& chart,
+            const RunConventions& conventions, const ZonedMoment* input) {
+  out.Raw(",\"input\":{\"date\":");
+  QuotedMoment(out, input != nullptr ? input->local : moment);
+  out.Raw(",\"time_zone\":");
+  out.Raw(conventions.zone_json());
+  out.Raw(",\"utc_offset_minutes\":");
+  out.Int(input != nullptr ? input->offset_minutes : 480);
+  out.Raw(input != nullptr && input->ambiguous ? ",\"ambiguous\":true}" : ",\"ambiguous\":false}");
+  out.Raw(",\"instant_utc8\":");
+  QuotedMoment(out, moment);
+  out.Raw(",\"solar_clock\":{\"kind\":");
+  const chart::SolarClock standard{moment, 0, 0.0, 0.0};
+  const chart::SolarClock& clock = chart.solar_clock ? *chart.solar_clock : standard;
+  if (!chart.solar_clock) {
+    out.Raw("\"standard\"");
+  } else {
+    out.Raw(conventions.options().solar_time == chart::SolarTime::kMean ? "\"mean\""
+                                                                        : "\"apparent\"");
+  }
+  out.Raw(",\"time\":\"");
+  MomentText(out, clock.time);
+  out.Char(':');
+  out.Padded(clock.second, 2);
+  out.Raw("\",\"longitude_correction_seconds\":");
+  Tenths(out, clock.longitude_correction_seconds);
+  out.Raw(",\"equation_of_time_seconds\":");
+  Tenths(out, clock.equation_of_time_seconds);
+  out.Char('}');
+}
+
+// A text as a JSON string.
+std::string JsonString(std::string_view text) {
+  std::string json = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') {
+      json += '\\';
+      json += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+      json += escaped;
+    } else {
+      json += c;
+    }
+  }
+  return json + "\"";
+}
+
+constexpr std::string_view kDayStartJson[] = {"0", "23"};
+constexpr std::string_view kCentrePalaceJson[] = {"\"kun\"", "\"gen-kun\""};
+constexpr std::string_view kSolarTimeJson[] = {"\"apparent\"", "\"mean\""};
 // "2015-12-22T12:47:48+08:00": an instant in China Standard Time.
 void Instant(LineBuffer& out, chart::ChartSeconds instant) {
   const chart::CivilSecond c = chart::CivilOfSeconds(instant);
@@ -303,9 +378,39 @@ void Boundaries(LineBuffer& out, const chart::ChartBoundaries& b, int near_minut
 
 }  // namespace
 
+RunConventions::RunConventions(const chart::ChartOptions& options, std::string zone,
+                               int near_minutes)
+    : options_(options), zone_(std::move(zone)), near_minutes_(near_minutes) {
+  // tz names are short; a longer text is cut so that a chart's line keeps within its buffer.
+  constexpr std::size_t kLongestZone = 64;
+  zone_json_ =
+      JsonString(zone_.empty() ? "UTC+8" : std::string_view(zone_).substr(0, kLongestZone));
+  json_ = "{\"method\":" + JsonString(chart::ChartMethodName(options.method));
+  json_ += ",\"day_start\":";
+  json_ += kDayStartJson[options.day_start == chart::DayStart::kAt23 ? 1 : 0];
+  json_ += ",\"centre_palace\":";
+  json_ += kCentrePalaceJson[options.centre_palace == chart::CentrePalace::kGenKun ? 1 : 0];
+  json_ += ",\"time_zone\":" + zone_json_ + ",\"longitude\":";
+  if (options.longitude) {
+    char number[32];
+    json_.append(number, std::to_chars(number, number + sizeof number, *options.longitude).ptr);
+  } else {
+    json_ += "null";
+  }
+  json_ += ",\"solar_time\":";
+  json_ += kSolarTimeJson[options.solar_time == chart::SolarTime::kMean ? 1 : 0];
+  json_ += '}';
+}
+
+const RunConventions& DefaultConventions() {
+  static const RunConventions conventions;
+  return conventions;
+}
+
 void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::Chart& chart,
                      const std::optional<calendar::LunarDate>& lunar,
-                     const chart::ChartBoundaries& boundaries, int near_minutes) {
+                     const chart::ChartBoundaries& boundaries, const RunConventions& conventions,
+                     const ZonedMoment* input) {
   LineBuffer out;
   Moment(out, moment);
   Pillars(out, chart.pillars);
@@ -340,7 +445,10 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
   }
   out.Char('}');
   Lunar(out, lunar);
-  Boundaries(out, boundaries, near_minutes);
+  out.Raw(",\"conventions\":");
+  out.Raw(conventions.json());
+  Clocks(out, moment, chart, conventions, input);
+  Boundaries(out, boundaries, conventions.near_minutes());
   out.Char('}');
   line += out.View();
 }
@@ -369,13 +477,13 @@ const std::optional<calendar::LunarDate>& LunarDayCache::Of(const ChartMoment& m
   return lunar_;
 }
 
-std::string ChartJsonLine(const ChartMoment& moment, int near_minutes,
-                          const chart::ChartOptions& options) {
+std::string ChartJsonLine(const ChartMoment& moment, const RunConventions& conventions,
+                          const ZonedMoment* input) {
   std::string line;
   LunarDayCache lunar;
-  const chart::Chart chart = chart::ComputeChart(moment, options);
-  AppendChartJson(line, moment, chart, lunar.Of(moment), chart::ComputeBoundaries(chart, options),
-                  near_minutes);
+  const chart::Chart chart = chart::ComputeChart(moment, conventions.options());
+  AppendChartJson(line, moment, chart, lunar.Of(moment),
+                  chart::ComputeBoundaries(chart, conventions.options()), conventions, input);
   line += '\n';
   return line;
 }

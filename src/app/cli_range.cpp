@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -133,17 +134,25 @@ bool WriteRangeInChunks(
   return RunInOrder(chunks, jobs, make_chunk, write);
 }
 
-bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out, int near_minutes,
-                    const chart::ChartOptions& options) {
+bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
+                    const RunConventions& conventions) {
   return WriteRangeInChunks(
       range, jobs, out,
-      [&range, &options, near_minutes](std::int64_t first, std::int64_t end, std::string& text) {
+      [&range, &conventions](std::int64_t first, std::int64_t end, std::string& text) {
+        const chart::ChartOptions& options = conventions.options();
+        const std::string& zone = conventions.zone();
         LunarDayCache lunar;
         for (std::int64_t i = first; i < end; ++i) {
           const ChartMoment moment = AddMinutes(range.from, i * range.step_minutes);
+          // The zone was found when the range was read, so the lookup answers.
+          std::optional<ZonedMoment> typed;
+          if (!zone.empty()) {
+            if (auto local = LocalTimeInZone(zone, moment)) typed = *local;
+          }
           const chart::Chart chart = chart::ComputeChart(moment, options);
           AppendChartJson(text, moment, chart, lunar.Of(moment),
-                          chart::ComputeBoundaries(chart, options), near_minutes);
+                          chart::ComputeBoundaries(chart, options), conventions,
+                          typed ? &*typed : nullptr);
           text += '\n';
         }
       });

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/cli_chart_json.h"
 #include "app/cli_options.h"
 
 namespace veltrane::app {
@@ -31,10 +32,10 @@ bool WriteRangeInChunks(
     const std::function<void(std::int64_t first, std::int64_t end, std::string& text)>& make);
 
 // Writes the JSON line of every moment of a range to `out`, in moment order,
-// plotting on `jobs` threads, with the edges within near_minutes of each
-// chart as near. Returns false when writing failed.
+// plotting on `jobs` threads under a run's conventions (with a zone, each
+// line's input is the moment's civil time there; the edges within its
+// near_minutes of each chart are near). Returns false when writing failed.
 bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
-                    int near_minutes = kDefaultNearMinutes,
-                    const chart::ChartOptions& options = {});
+                    const RunConventions& conventions = DefaultConventions());
 
 }  // namespace veltrane::app

@@ -1,7 +1,9 @@
 #include "app/cli_run.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "app/cli_chart_json.h"
@@ -19,6 +21,19 @@ namespace veltrane::app {
 ChartMoment LocalNow() {
   const platform::LocalTime now = platform::ReadLocalClock();
   return ChartMoment{now.year, now.month, now.day, now.hour, now.minute};
+}
+
+ChartMoment ChinaNow() {
+  namespace chrono = std::chrono;
+  const auto minutes =
+      chrono::floor<chrono::minutes>(chrono::system_clock::now()) + chrono::hours(8);
+  const auto days = chrono::floor<chrono::days>(minutes);
+  const chrono::year_month_day ymd{days};
+  const auto rest = (minutes - days).count();
+  return ChartMoment{static_cast<int>(ymd.year()),
+                     static_cast<int>(static_cast<unsigned>(ymd.month())),
+                     static_cast<int>(static_cast<unsigned>(ymd.day())),
+                     static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
 }
 
 namespace {
@@ -44,16 +59,28 @@ std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool n
 }
 
 int RunChartRequest(const ChartRequest& request, std::FILE* out) {
+  const RunConventions conventions(request.options, request.zone, request.near_minutes);
   bool written = true;
   if (request.range && request.compare_methods) {
     written = WriteMethodComparison(*request.range, request.options, request.jobs, out);
   } else if (request.range) {
-    written =
-        WriteRangeJson(*request.range, request.jobs, out, request.near_minutes, request.options);
+    written = WriteRangeJson(*request.range, request.jobs, out, conventions);
   } else {
-    const ChartMoment moment = request.moment.value_or(LocalNow());
+    std::optional<ZonedMoment> typed = request.typed;
+    ChartMoment moment = request.moment.value_or(ChartMoment{});
+    if (!request.moment && request.zone.empty()) moment = LocalNow();
+    if (!request.moment && !request.zone.empty()) {
+      // Now in the zone: the current instant, and its civil time there.
+      auto now = LocalTimeInZone(request.zone, ChinaNow());
+      if (!now) {
+        std::fprintf(stderr, "veltrane-chart: --tz: %s\n", now.error().message.c_str());
+        return 2;
+      }
+      typed = *now;
+      moment = now->china;
+    }
     const std::string text = request.json
-                                 ? ChartJsonLine(moment, request.near_minutes, request.options)
+                                 ? ChartJsonLine(moment, conventions, typed ? &*typed : nullptr)
                                  : ChartText(moment, request.encoding, request.notes,
                                              request.near_minutes, request.options);
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();

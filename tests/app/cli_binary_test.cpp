@@ -88,7 +88,13 @@ const char* const kWorkedChartJson = R"({"date":"2001-12-27T04:00",
   "7":{"earth":"丁","heaven":"己","star":"天芮","gate":"景门","deity":"玄武","hidden":"庚","counter_deity":"地"},
   "8":{"earth":"丙","heaven":"戊","star":"天蓬","gate":"开门","deity":"值符","hidden":"辛","counter_deity":"蛇"},
   "9":{"earth":"乙","heaven":"辛","star":"天辅","gate":"伤门","deity":"六合","hidden":"壬","counter_deity":"白"}},
-  "lunar":{"year":2001,"month":11,"day":13,"leap":false}})";
+  "lunar":{"year":2001,"month":11,"day":13,"leap":false},
+  "conventions":{"method":"chaibu","day_start":23,"centre_palace":"kun","time_zone":"UTC+8",
+  "longitude":null,"solar_time":"apparent"},
+  "input":{"date":"2001-12-27T04:00","time_zone":"UTC+8","utc_offset_minutes":480,"ambiguous":false},
+  "instant_utc8":"2001-12-27T04:00",
+  "solar_clock":{"kind":"standard","time":"2001-12-27T04:00:00","longitude_correction_seconds":0.0,
+  "equation_of_time_seconds":0.0}})";
 
 // The example preceded by the version that made it, as every object begins.
 nlohmann::ordered_json WorkedChartJson() {
@@ -230,6 +236,51 @@ TEST(ChartTool, WithoutADatePlotsNow) {
   EXPECT_EQ(Lines(run.out).size(), 18u);
 }
 
+// New York's clocks fall back at 06:00 UTC on 3 November 2024: 01:00–01:59
+// happens in EDT (UTC−4) and again in EST (UTC−5). A range steps through
+// instants, 12:30 to 15:30 UTC+8, and names each one's civil time there.
+TEST(ChartTool, ARangeUnderAZoneStepsThroughInstants) {
+  const ToolRun run = RunTool({"--json", "--tz", "America/New_York", "--from", "2024-11-03T00:30",
+                               "--to", "2024-11-03T02:30", "--step-minutes", "30"});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 7u);
+  const char* const want_local[] = {"00:30", "01:00", "01:30", "01:00", "01:30", "02:00", "02:30"};
+  const int want_offset[] = {-240, -240, -240, -300, -300, -300, -300};
+  const char* const want_instant[] = {"12:30", "13:00", "13:30", "14:00",
+                                      "14:30", "15:00", "15:30"};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const nlohmann::json chart = nlohmann::json::parse(lines[i]);
+    const std::string instant = std::string("2024-11-03T") + want_instant[i];
+    EXPECT_EQ(chart["instant_utc8"], instant);
+    EXPECT_EQ(chart["date"], instant);
+    EXPECT_EQ(chart["input"]["date"], std::string("2024-11-03T") + want_local[i]);
+    EXPECT_EQ(chart["input"]["utc_offset_minutes"], want_offset[i]);
+    EXPECT_EQ(chart["input"]["ambiguous"], want_local[i][1] == '1') << lines[i];
+    EXPECT_EQ(chart["conventions"]["time_zone"], "America/New_York");
+  }
+}
+
+// At 0° on the mean clock 2001-12-27 04:00 UTC+8 is 12-26 20:00: day 癸亥,
+// hour 壬戌 (the core's tests work it through); every option is named.
+TEST(ChartTool, JsonNamesTheOptionsAndTheSolarClock) {
+  const ToolRun run = RunTool({"--json", "--longitude", "0", "--solar-time", "mean", "--day-start",
+                               "0", "--centre-palace", "gen-kun", "2001-12-27", "04:00"});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const nlohmann::ordered_json chart = nlohmann::ordered_json::parse(run.out);
+  EXPECT_EQ(chart["pillars"], nlohmann::json({"辛巳", "庚子", "癸亥", "壬戌"}));
+  EXPECT_NE(run.out.find(R"("conventions":{"method":"chaibu","day_start":0,)"
+                         R"("centre_palace":"gen-kun","time_zone":"UTC+8","longitude":0,)"
+                         R"("solar_time":"mean"})"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find(R"("solar_clock":{"kind":"mean","time":"2001-12-26T20:00:00",)"
+                         R"("longitude_correction_seconds":-28800.0,)"
+                         R"("equation_of_time_seconds":0.0})"),
+            std::string::npos)
+      << run.out;
+}
+
 TEST(ChartTool, NotesFollowTheTableUnchanged) {
   const ToolRun plain = RunTool({"2015-12-22", "12:45"});
   const ToolRun noted = RunTool({"--notes", "2015-12-22", "12:45"});
@@ -247,8 +298,9 @@ TEST(ChartTool, NotesFollowTheTableUnchanged) {
 TEST(ChartTool, HelpNamesEveryOption) {
   const ToolRun run = RunTool({"--help"});
   EXPECT_EQ(run.exit_code, 0);
-  for (const char* option : {"--json", "--encoding", "--from", "--to", "--step-minutes", "--jobs",
-                             "--near-minutes", "--notes"}) {
+  for (const char* option :
+       {"--json", "--encoding", "--from", "--to", "--step-minutes", "--jobs", "--near-minutes",
+        "--notes", "--tz", "--longitude", "--solar-time", "--day-start", "--centre-palace"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
 }
@@ -289,7 +341,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{{"--jobs", "many"}, "--jobs"}, BadArguments{{"--jobs", "100000"}, "--jobs"},
         BadArguments{{"--notes", "--near-minutes", "-5"}, "--near-minutes"},
         BadArguments{{"--json", "--from", "2001-12-28T00:00", "--to", "2001-12-27T00:00"},
-                     "before"}));
+                     "before"},
+        BadArguments{{"--day-start", "1"}, "--day-start"},
+        BadArguments{{"--centre-palace", "gen"}, "--centre-palace"},
+        BadArguments{{"--longitude", "180.5"}, "--longitude"},
+        BadArguments{{"--longitude", "east"}, "--longitude"},
+        BadArguments{{"--solar-time", "mean"}, "--longitude"},
+        BadArguments{{"--tz", "Mars/Olympus_Mons"}, "Mars"},
+        BadArguments{{"--tz", "America/New_York", "2024-03-10", "02:30"}, "does not exist"}));
 
 INSTANTIATE_TEST_SUITE_P(BadMethods, ChartToolRejects,
                          testing::Values(BadArguments{{"--method", "zhirun2"}, "--method"},

@@ -38,7 +38,8 @@ TEST(ChartJson, BoundariesCloseTheObject) {
     "near":[{"edge":"next_term","minutes":2.8}],"term_uncertainty_seconds":28})");
   EXPECT_EQ(nlohmann::json(json["boundaries"]), want);
   // A wider window takes in the hour's end; the formula answers in 1850.
-  EXPECT_EQ(nlohmann::json::parse(ChartJsonLine({2015, 12, 22, 12, 45}, 15))["boundaries"]["near"],
+  EXPECT_EQ(nlohmann::json::parse(ChartJsonLine({2015, 12, 22, 12, 45},
+                                                RunConventions({}, "", 15)))["boundaries"]["near"],
             nlohmann::json::parse(
                 R"([{"edge":"next_term","minutes":2.8},{"edge":"hour_end","minutes":15}])"));
   const nlohmann::json formula = nlohmann::json::parse(ChartJsonLine({1850, 6, 1, 12, 0}));
