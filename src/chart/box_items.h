@@ -25,18 +25,30 @@ constexpr std::optional<Stem> InstrumentOfItem(int item) {
   return kInstrumentOrder[static_cast<std::size_t>(item)];
 }
 
-// The stem box item 0..8 of a stem; −1 for 甲, which is no instrument.
-constexpr int ItemOf(Stem stem) {
+namespace detail {
+// The stem box item of each stem 1..10 (index 0 unused); −1 for 甲.
+inline constexpr std::array<int, kStemCount + 1> kItemOfStem = [] {
+  std::array<int, kStemCount + 1> items{};
+  items.fill(-1);
   for (std::size_t i = 0; i < kInstrumentOrder.size(); ++i) {
-    if (kInstrumentOrder[i] == stem) return static_cast<int>(i);
+    items[static_cast<std::size_t>(kInstrumentOrder[i])] = static_cast<int>(i);
   }
-  return -1;
+  return items;
+}();
+}  // namespace detail
+
+// The stem box item 0..8 of a stem; −1 for 甲, which is no instrument, and
+// for a value outside the enum.
+constexpr int ItemOf(Stem stem) {
+  const auto s = static_cast<std::size_t>(stem);
+  return s < detail::kItemOfStem.size() ? detail::kItemOfStem[s] : -1;
 }
 
 // The star, gate or deity of a ring box's item 0..7; nullopt for any other item.
 template <typename RingItem>
 constexpr std::optional<RingItem> RingItemOf(int item) {
-  if (item < 0 || item >= kRingSize) return std::nullopt;
+  // One unsigned comparison: a negative item wraps to a large number.
+  if (static_cast<unsigned>(item) >= static_cast<unsigned>(kRingSize)) return std::nullopt;
   return static_cast<RingItem>(item);
 }
 

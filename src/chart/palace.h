@@ -16,12 +16,22 @@ inline constexpr int kRingSize = 8;
 // The palace of each ring position 1..8, stored from index 0.
 inline constexpr std::array<int, kRingSize> kRingPalaces = {1, 6, 7, 2, 9, 4, 3, 8};
 
+namespace detail {
+// The ring position of each palace 0..9 (0 for palaces 0 and 5).
+inline constexpr std::array<int, kPalaceCount + 1> kRingPositionOfPalace = [] {
+  std::array<int, kPalaceCount + 1> positions{};
+  for (int k = 0; k < kRingSize; ++k) {
+    positions[static_cast<std::size_t>(kRingPalaces[static_cast<std::size_t>(k)])] = k + 1;
+  }
+  return positions;
+}();
+}  // namespace detail
+
 // Ring position (1..8) of a palace; 0 for the centre palace and for numbers outside 1..9.
 constexpr int RingPositionOfPalace(int palace) {
-  for (int k = 0; k < kRingSize; ++k) {
-    if (kRingPalaces[static_cast<std::size_t>(k)] == palace) return k + 1;
-  }
-  return 0;
+  return palace >= 1 && palace <= kPalaceCount
+             ? detail::kRingPositionOfPalace[static_cast<std::size_t>(palace)]
+             : 0;
 }
 
 // Palace of a ring position 1..8; 0 outside that range.
@@ -54,7 +64,9 @@ class Palace {
   constexpr std::size_t index() const { return static_cast<std::size_t>(number_ - 1); }
   constexpr bool is_centre() const { return number_ == kCentrePalace; }
   // Ring position 1..8; 0 for the centre palace.
-  constexpr int ring_position() const { return RingPositionOfPalace(number_); }
+  constexpr int ring_position() const {
+    return detail::kRingPositionOfPalace[static_cast<std::size_t>(number_)];
+  }
 
   friend constexpr auto operator<=>(Palace, Palace) = default;
 

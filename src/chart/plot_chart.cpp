@@ -41,16 +41,8 @@ struct EarthPlate {
   }
 };
 
-// Ring position of each palace 0..9 (0 for palace 5), looked up in the loops.
-constexpr std::array<int, kPalaceCount + 1> kRingOf = [] {
-  std::array<int, kPalaceCount + 1> ring{};
-  for (int p = 1; p <= kPalaceCount; ++p)
-    ring[static_cast<std::size_t>(p)] = RingPositionOfPalace(p);
-  return ring;
-}();
-constexpr int RingOf(int palace) {
-  return palace >= 1 && palace <= kPalaceCount ? kRingOf[static_cast<std::size_t>(palace)] : 0;
-}
+// Ring position of a palace (0 for palace 5), a table lookup.
+constexpr int RingOf(int palace) { return RingPositionOfPalace(palace); }
 
 // Palace 5 has no ring position: wherever a stem is located on the earth plate
 // it counts as its host palace, palace 2 (中五寄坤二), or with the 艮坤 rule
@@ -198,11 +190,19 @@ void SetCounterDeities(PlateModel& m) {
   }
 }
 
-// Every stem box is laid by the plotting (items 0..8); the modulo only keeps
+// Every stem box is laid by the plotting (items 0..8); the bound only keeps
 // the lookup inside the list.
 Stem LaidStem(std::int32_t item) {
-  return kInstrumentOrder[static_cast<std::size_t>((item % kInstrumentCount + kInstrumentCount) %
-                                                   kInstrumentCount)];
+  return kInstrumentOrder[static_cast<std::uint32_t>(item) < kInstrumentCount
+                              ? static_cast<std::size_t>(item)
+                              : 0];
+}
+
+// Every ring box is laid by the plotting (items 0..7, the counter-deities
+// from the laid deities); the mask only keeps an item inside the enum.
+template <typename RingItem>
+RingItem LaidRingItem(std::int32_t item) {
+  return static_cast<RingItem>(item & (kRingSize - 1));
 }
 
 // Palace of a number the plotting found (1..9); palace 1 stands in for none,
@@ -217,23 +217,23 @@ void FillChart(const PlateModel& m, const Laying& laying, Chart& c) {
   c.duty_star_palace = FoundPalace(laying.duty_star_palace);
   c.duty_gate = RingItemOf<Gate>(laying.duty_gate);
   c.duty_gate_palace = Palace::Of(laying.duty_gate_palace);
-  for (const Palace p : kPalaces) {
-    PalaceCell& cell = c.cells[p.index()];
-    cell.earth_stem = LaidStem(Box(m.earth, p.number()));
-    cell.heaven_stem = LaidStem(Box(m.heaven, p.number()));
-    cell.hidden_stem = LaidStem(Box(m.hidden, p.number()));
-    const int k = p.ring_position();
-    if (k == 0) {
-      cell.star = std::nullopt;
-      cell.gate = std::nullopt;
-      cell.deity = std::nullopt;
-      cell.counter_deity = std::nullopt;
-      continue;
-    }
-    cell.star = RingItemOf<Star>(Box(m.stars, k));
-    cell.gate = RingItemOf<Gate>(Box(m.gates, k));
-    cell.deity = RingItemOf<Deity>(Box(m.deities, k));
-    cell.counter_deity = RingItemOf<Deity>(Box(m.counter_deities, k));
+  for (std::size_t i = 0; i < kPalaceCount; ++i) {
+    PalaceCell& cell = c.cells[i];
+    cell.earth_stem = LaidStem(m.earth[i]);
+    cell.heaven_stem = LaidStem(m.heaven[i]);
+    cell.hidden_stem = LaidStem(m.hidden[i]);
+  }
+  PalaceCell& centre = c.cells[kCentre.index()];
+  centre.star = std::nullopt;
+  centre.gate = std::nullopt;
+  centre.deity = std::nullopt;
+  centre.counter_deity = std::nullopt;
+  for (std::size_t k = 0; k < kRingSize; ++k) {
+    PalaceCell& cell = c.cells[static_cast<std::size_t>(kRingPalaces[k] - 1)];
+    cell.star = LaidRingItem<Star>(m.stars[k]);
+    cell.gate = LaidRingItem<Gate>(m.gates[k]);
+    cell.deity = LaidRingItem<Deity>(m.deities[k]);
+    cell.counter_deity = LaidRingItem<Deity>(m.counter_deities[k]);
   }
 }
 
