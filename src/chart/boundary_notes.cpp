@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chart/chart_view.h"
+#include "chart/pillars.h"
 #include "chart/vocabulary.h"
 
 namespace veltrane::chart {
@@ -24,7 +25,7 @@ constexpr std::array<Change, kEdgeCount> kChangeAt = {Change::kTerm, Change::kTe
 std::string EdgeName(const ChartBoundaries& b, Edge edge) {
   const auto branch = std::string(Text(b.hour_branch));
   const auto yuan = [](int head) {
-    return head == 0 ? std::string("换元") : "符头" + std::string(GanZhiName(head)) + "日换元";
+    return head == 0 ? std::string("换元") : "符头" + std::string(GanZhiText(head)) + "日换元";
   };
   switch (edge) {
     case Edge::kTermStart:

@@ -6,32 +6,12 @@
 
 #include "chart/box_items.h"
 #include "chart/plate_model.h"
-#include "chart/plot_lookups.h"
 
 namespace veltrane::chart {
 namespace {
 
 constexpr std::array<std::string_view, 10> kNumerals = {"零", "一", "二", "三", "四",
                                                         "五", "六", "七", "八", "九"};
-
-// Each stem and branch name is one three-byte UTF-8 character.
-constexpr std::size_t kNameBytes = 3;
-static_assert(kStemTexts[0].size() == kNameBytes && kBranchTexts[0].size() == kNameBytes);
-
-// The sixty names, stem then branch, made at compile time.
-constexpr auto kGanZhiNames = [] {
-  std::array<std::array<char, 2 * kNameBytes>, kGanZhiCount> names{};
-  for (int n = 1; n <= kGanZhiCount; ++n) {
-    const std::string_view stem = Text(static_cast<Stem>(StemOfGanZhi(n)));
-    const std::string_view branch = Text(static_cast<Branch>(BranchOfGanZhi(n)));
-    auto& name = names[static_cast<std::size_t>(n - 1)];
-    for (std::size_t i = 0; i < kNameBytes; ++i) {
-      name[i] = stem[i];
-      name[kNameBytes + i] = branch[i];
-    }
-  }
-  return names;
-}();
 
 // The text of a ring field; "" for none.
 template <typename T, typename Name>
@@ -54,12 +34,6 @@ std::string HomeStarOf(Palace palace) {
 
 }  // namespace
 
-std::string_view GanZhiName(int gan_zhi) {
-  const int index = ((gan_zhi - 1) % kGanZhiCount + kGanZhiCount) % kGanZhiCount;
-  const auto& name = kGanZhiNames[static_cast<std::size_t>(index)];
-  return {name.data(), name.size()};
-}
-
 std::string CentreTextOf(Dun dun, int ju) {
   const int n = std::abs(ju);
   std::string text(Text(dun));
@@ -78,7 +52,7 @@ ChartView ViewOfChart(const Chart& chart) {
   view.hour = std::to_string(d.hour);
   view.minute = std::to_string(d.minute);
   for (int n : {chart.pillars.year, chart.pillars.month, chart.pillars.day, chart.pillars.hour}) {
-    view.pillars += GanZhiName(n);
+    view.pillars += GanZhiText(n);
   }
   for (const Palace p : kPalaces) {
     const PalaceCell& cell = chart.cell(p);

@@ -49,7 +49,4 @@ ChartView ViewOfChart(const Chart& chart);
 // |ju| outside 0..9 is 零.
 std::string CentreTextOf(Dun dun, int ju);
 
-// The two-character UTF-8 text of a sixty-cycle number (1 = 甲子 .. 60 = 癸亥).
-std::string_view GanZhiName(int gan_zhi);
-
 }  // namespace veltrane::chart

@@ -7,6 +7,7 @@
 
 #include "calendar/arithmetic.h"
 #include "calendar/gregorian.h"
+#include "chart/vocabulary.h"
 
 namespace veltrane::chart {
 namespace {
@@ -23,19 +24,22 @@ bool IsLeapYear(int year, CalendarKind kind) {
 
 double Truncate(double x) { return std::trunc(x); }
 
-// The sixty texts of GanZhiText, made once from the two cycle strings.
-struct GanZhiTexts {
-  static constexpr std::size_t kCharBytes = 3;  // each of these characters in UTF-8
-  std::array<std::array<char, 2 * kCharBytes>, 60> text{};
-  GanZhiTexts() {
-    constexpr std::string_view stems = "癸甲乙丙丁戊己庚辛壬";
-    constexpr std::string_view branches = "亥子丑寅卯辰巳午未申酉戌";
-    for (std::size_t n = 0; n < 60; ++n) {
-      stems.copy(text[n].data(), kCharBytes, kCharBytes * (n % 10));
-      branches.copy(text[n].data() + kCharBytes, kCharBytes, kCharBytes * (n % 12));
+// The sixty texts of GanZhiText, stem then branch, made at compile time from
+// the vocabulary; 1 = 甲子 at index 0. Each name is one three-byte character.
+constexpr std::size_t kCharBytes = 3;
+static_assert(kStemTexts[0].size() == kCharBytes && kBranchTexts[0].size() == kCharBytes);
+constexpr auto kGanZhiTexts = [] {
+  std::array<std::array<char, 2 * kCharBytes>, kGanZhiCount> texts{};
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const std::string_view stem = kStemTexts[i % kStemTexts.size()];
+    const std::string_view branch = kBranchTexts[i % kBranchTexts.size()];
+    for (std::size_t b = 0; b < kCharBytes; ++b) {
+      texts[i][b] = stem[b];
+      texts[i][kCharBytes + b] = branch[b];
     }
   }
-};
+  return texts;
+}();
 
 }  // namespace
 
@@ -227,9 +231,9 @@ std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, in
 }
 
 std::string_view GanZhiText(int n) {
-  static const GanZhiTexts texts;
-  const auto index = static_cast<std::size_t>(((n % 60) + 60) % 60);
-  return {texts.text[index].data(), texts.text[index].size()};
+  // (n − 1) mod 60 without forming n − 1, which overflows for the least int.
+  const auto index = static_cast<std::size_t>((n % kGanZhiCount + kGanZhiCount - 1) % kGanZhiCount);
+  return {kGanZhiTexts[index].data(), kGanZhiTexts[index].size()};
 }
 
 }  // namespace veltrane::chart

@@ -66,8 +66,8 @@ struct Pillars {
 // the next month.
 std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, int minute, int mode);
 
-// Returns the two-character UTF-8 text of a sixty-cycle number: character n mod 10
-// of 癸甲乙丙丁戊己庚辛壬, then character n mod 12 of 亥子丑寅卯辰巳午未申酉戌.
+// Returns the two-character UTF-8 text of a sixty-cycle number, 1 = 甲子 ..
+// 60 = 癸亥, any other number taken modulo 60 (0 = 癸亥).
 std::string_view GanZhiText(int n);
 
 }  // namespace veltrane::chart

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -139,11 +140,12 @@ TEST(ChartText, TheWorkedChartAsTheWindowCopiesIt) {
 }
 
 TEST(ChartText, GanZhiNamesRunThroughTheCycle) {
-  EXPECT_EQ(GanZhiName(1), "甲子");
-  EXPECT_EQ(GanZhiName(11), "甲戌");
-  EXPECT_EQ(GanZhiName(60), "癸亥");
-  EXPECT_EQ(GanZhiName(0), "癸亥");
-  EXPECT_EQ(GanZhiName(61), "甲子");
+  EXPECT_EQ(GanZhiText(1), "甲子");
+  EXPECT_EQ(GanZhiText(11), "甲戌");
+  EXPECT_EQ(GanZhiText(60), "癸亥");
+  EXPECT_EQ(GanZhiText(0), "癸亥");
+  EXPECT_EQ(GanZhiText(61), "甲子");
+  EXPECT_EQ(GanZhiText(INT_MIN), GanZhiText(INT_MIN % 60));
 }
 
 }  // namespace
