@@ -66,6 +66,11 @@ constexpr int ItemOf(const std::optional<Item>& item) {
   return item ? ItemOf(*item) : -1;
 }
 
+// Box items the plotting looks for.
+inline constexpr int kStarTianRui =
+    ItemOf(Star::kRui);  // beside which 天禽 and the centre stem stand
+inline constexpr int kDeityDutyChief = ItemOf(Deity::kZhiFu);
+
 namespace detail {
 template <std::size_t N, typename Name>
 constexpr std::array<std::string_view, N> ItemTexts(Name name) {

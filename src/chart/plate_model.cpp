@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <span>
 
+#include "chart/box_items.h"
+
 namespace veltrane::chart {
 namespace {
 

@@ -127,11 +127,6 @@ constexpr std::string_view Text(Dun d) { return detail::TextAt(kDunTexts, static
 // The dun of a signed ju.
 constexpr Dun DunOfJu(int ju) { return ju < 0 ? Dun::kYin : Dun::kYang; }
 
-// Box indexes of the items the plotting looks for.
-inline constexpr int kStarTianRui =
-    static_cast<int>(Star::kRui);  // beside which 天禽 and the centre stem stand
-inline constexpr int kDeityDutyChief = static_cast<int>(Deity::kZhiFu);
-
 // YuanDayList: the twenty day GanZhi of each yuan, blank-separated.
 inline constexpr std::array<std::string_view, kYuanCount> kYuanDayLists = {
     "甲子 乙丑 丙寅 丁卯 戊辰 己卯 庚辰 辛巳 壬午 癸未 甲午 乙未 丙申 丁酉 戊戌 己酉 庚戌 辛亥 "

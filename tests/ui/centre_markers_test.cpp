@@ -6,6 +6,8 @@
 
 #include <climits>
 
+#include "chart/box_items.h"
+
 namespace veltrane::ui {
 namespace {
 

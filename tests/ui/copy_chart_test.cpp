@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/vocabulary.h"
+#include "chart/box_items.h"
 #include "copy_worked_chart.h"
 #include "program_fixture.h"
 #include "runtime/form/form_runtime.h"
