@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/cli_chart_json.h"
+#include "app/cli_compare_methods.h"
 #include "app/cli_range.h"
 #include "bench_dates.h"
 #include "chart/chart_text.h"
@@ -48,10 +49,10 @@ BENCHMARK(BM_ChartText);
 // hour, or with range(1) = 1 the whole century that the README measures.
 void BM_RangeJson(benchmark::State& state) {
   const bool century = state.range(1) == 1;
-  const app::ChartRange range{{1900, 1, 1, 0, 0},
-                              century ? chart::ChartMoment{1999, 12, 31, 23, 0}
-                                      : chart::ChartMoment{1900, 12, 31, 23, 0},
-                              60};
+  const app::ChartRange range{
+      {1900, 1, 1, 0, 0},
+      century ? chart::ChartMoment{1999, 12, 31, 23, 0} : chart::ChartMoment{1900, 12, 31, 23, 0},
+      60};
   std::FILE* sink = std::fopen(kNullDevice, "wb");
   if (sink == nullptr) {
     state.SkipWithError("no null device");
@@ -65,14 +66,35 @@ void BM_RangeJson(benchmark::State& state) {
   std::fclose(sink);
   state.SetItemsProcessed(state.iterations() * app::MomentCount(range));
 }
-BENCHMARK(BM_RangeJson)
-    ->Args({1, 0})
-    ->Args({2, 0})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_RangeJson)->Args({1, 0})->Args({2, 0})->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RangeJson)
     ->Args({1, 1})
     ->Args({2, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
+// --compare-methods over the century 1900-01-01T00:00..1999-12-31T23:00 hour
+// by hour, once, on range(0) threads: every moment's chart and the three
+// methods, and a line for each moment where they disagree.
+void BM_CompareMethodsRange(benchmark::State& state) {
+  const app::ChartRange range{{1900, 1, 1, 0, 0}, {1999, 12, 31, 23, 0}, 60};
+  std::FILE* sink = std::fopen(kNullDevice, "wb");
+  if (sink == nullptr) {
+    state.SkipWithError("no null device");
+    return;
+  }
+  for (auto _ : state) {
+    if (!app::WriteMethodComparison(range, {}, static_cast<int>(state.range(0)), sink)) {
+      state.SkipWithError("write failed");
+    }
+  }
+  std::fclose(sink);
+  state.SetItemsProcessed(state.iterations() * app::MomentCount(range));
+}
+BENCHMARK(BM_CompareMethodsRange)
+    ->Arg(1)
+    ->Arg(2)
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();

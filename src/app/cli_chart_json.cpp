@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "app/version.h"
 #include "calendar/date_time.h"
 #include "calendar/lunar_tables.h"
+#include "chart/method.h"
 #include "chart/plot_lookups.h"
 #include "chart/vocabulary.h"
 
@@ -51,14 +53,29 @@ constexpr std::array<JsonText, N + 1> JsonTexts(const std::array<std::string_vie
   return texts;
 }
 
-constexpr auto kJsonInstruments = JsonTexts(chart::kInstrumentNames);
-constexpr auto kJsonStars = JsonTexts(chart::kStarNames);
-constexpr auto kJsonGates = JsonTexts(chart::kGateNames);
-constexpr auto kJsonDeities = JsonTexts(chart::kDeityNames);
-constexpr auto kJsonShortDeities = JsonTexts(chart::kDeityShortNames);
-constexpr auto kJsonTerms = JsonTexts(chart::kTermNames);
-constexpr auto kJsonYuan = JsonTexts(chart::kYuanNames);
-constexpr auto kJsonBranches = JsonTexts(chart::kBranchNames);
+// The JSON values of an enum's values first..first + N − 1, from its text table.
+template <typename Enum, std::size_t N, typename Name>
+constexpr std::array<JsonText, N + 1> EnumJsonTexts(Enum first, Name name) {
+  std::array<std::string_view, N> list{};
+  for (std::size_t i = 0; i < N; ++i) {
+    list[i] = name(static_cast<Enum>(static_cast<int>(first) + static_cast<int>(i)));
+  }
+  return JsonTexts(list);
+}
+
+constexpr auto kJsonStems = EnumJsonTexts<chart::Stem, chart::kStemCount>(
+    chart::Stem::kJia, [](chart::Stem s) { return chart::Text(s); });
+constexpr auto kJsonStars = EnumJsonTexts<chart::Star, chart::kStarCount>(
+    chart::Star::kPeng, [](chart::Star s) { return chart::Text(s); });
+constexpr auto kJsonGates = EnumJsonTexts<chart::Gate, chart::kRingSize>(
+    chart::Gate::kOpen, [](chart::Gate g) { return chart::Text(g); });
+constexpr auto kJsonDeities = EnumJsonTexts<chart::Deity, chart::kRingSize>(
+    chart::Deity::kJiuDi, [](chart::Deity d) { return chart::Text(d); });
+constexpr auto kJsonShortDeities = EnumJsonTexts<chart::Deity, chart::kRingSize>(
+    chart::Deity::kJiuDi, [](chart::Deity d) { return chart::ShortText(d); });
+constexpr auto kJsonTerms = JsonTexts(chart::kTermTexts);
+constexpr auto kJsonYuan = JsonTexts(chart::kYuanTexts);
+constexpr auto kJsonBranches = JsonTexts(chart::kBranchTexts);
 constexpr auto kJsonXun = [] {
   std::array<std::string_view, chart::kXunCount> heads{};
   for (std::size_t i = 0; i < heads.size(); ++i) heads[i] = chart::kXunHeads[i].text;
@@ -68,8 +85,9 @@ constexpr auto kJsonXun = [] {
 constexpr auto kJsonGanZhi = [] {
   std::array<JsonText, chart::kGanZhiCount> names{};
   for (int n = 1; n <= chart::kGanZhiCount; ++n) {
-    const std::string_view stem = chart::kStemNames[chart::StemOfGanZhi(n) - 1];
-    const std::string_view branch = chart::kBranchNames[chart::BranchOfGanZhi(n) - 1];
+    const std::string_view stem = chart::Text(static_cast<chart::Stem>(chart::StemOfGanZhi(n)));
+    const std::string_view branch =
+        chart::Text(static_cast<chart::Branch>(chart::BranchOfGanZhi(n)));
     std::array<char, JsonText::kBlock> both{};
     std::size_t size = 0;
     for (char c : stem) both[size++] = c;
@@ -98,6 +116,10 @@ class LineBuffer {
   }
   void Char(char c) { *end_++ = c; }
   void Int(int value) { end_ = std::to_chars(end_, end_ + 12, value).ptr; }
+  // A number of magnitude below 1e9 with one decimal.
+  void Fixed1(double value) {
+    end_ = std::to_chars(end_, end_ + 16, value, std::chars_format::fixed, 1).ptr;
+  }
   // A number in its shortest form; −0 is written 0.
   void Number(double value) { end_ = std::to_chars(end_, end_ + 32, value == 0 ? 0.0 : value).ptr; }
   void Text(const JsonText& text) {
@@ -109,6 +131,20 @@ class LineBuffer {
   void Item(const std::array<JsonText, N>& texts, int index) {
     const bool inside = index >= 0 && static_cast<std::size_t>(index) < N - 1;
     Text(texts[inside ? static_cast<std::size_t>(index) : N - 1]);
+  }
+  // The JSON value of an enum value from its table (which starts at `first`).
+  template <std::size_t N, typename Enum>
+  void Value(const std::array<JsonText, N>& texts, Enum value, Enum first = Enum{}) {
+    Item(texts, static_cast<int>(value) - static_cast<int>(first));
+  }
+  // The same for an optional value: null for none.
+  template <std::size_t N, typename Enum>
+  void Value(const std::array<JsonText, N>& texts, std::optional<Enum> value) {
+    if (value) {
+      Value(texts, *value);
+    } else {
+      Text(texts[N - 1]);
+    }
   }
   // A non-negative number, zero-padded to `width` digits.
   void Padded(int value, int width) {
@@ -133,27 +169,29 @@ void Pillars(LineBuffer& out, const chart::Pillars& p) {
   out.Char(']');
 }
 
-void Palace(LineBuffer& out, int p, const chart::PalaceCell& cell) {
-  const bool ring = chart::RingPositionOfPalace(p) != 0;
+void Stem(LineBuffer& out, chart::Stem stem) { out.Value(kJsonStems, stem, chart::Stem::kJia); }
+
+void Palace(LineBuffer& out, chart::Palace p, const chart::PalaceCell& cell) {
+  const bool ring = !p.is_centre();
   out.Char('"');
-  out.Int(p);
+  out.Int(p.number());
   out.Raw("\":{\"earth\":");
-  out.Item(kJsonInstruments, cell.earth_stem);
+  Stem(out, cell.earth_stem);
   out.Raw(",\"heaven\":");
-  out.Item(kJsonInstruments, cell.heaven_stem);
+  Stem(out, cell.heaven_stem);
   if (ring) {
     out.Raw(",\"star\":");
-    out.Item(kJsonStars, cell.star);
+    out.Value(kJsonStars, cell.star);
     out.Raw(",\"gate\":");
-    out.Item(kJsonGates, cell.gate);
+    out.Value(kJsonGates, cell.gate);
     out.Raw(",\"deity\":");
-    out.Item(kJsonDeities, cell.deity);
+    out.Value(kJsonDeities, cell.deity);
   }
   out.Raw(",\"hidden\":");
-  out.Item(kJsonInstruments, cell.hidden_stem);
+  Stem(out, cell.hidden_stem);
   if (ring) {
     out.Raw(",\"counter_deity\":");
-    out.Item(kJsonShortDeities, cell.counter_deity);
+    out.Value(kJsonShortDeities, cell.counter_deity);
   }
   out.Char('}');
 }
@@ -174,12 +212,10 @@ void Lunar(LineBuffer& out, const std::optional<calendar::LunarDate>& lunar) {
 }
 
 static_assert(NeedsNoEscape(kVersion));
+static_assert(NeedsNoEscape(chart::kDunTexts[0]) && NeedsNoEscape(chart::kDunTexts[1]));
 
-// {"veltrane":"…","date":"2001-12-27T04:00": the version that made the chart, and its moment.
-void Moment(LineBuffer& out, const ChartMoment& m) {
-  out.Raw("{\"veltrane\":\"");
-  out.Raw(kVersion);
-  out.Raw("\",\"date\":\"");
+// 2001-12-27T04:00
+void MomentText(LineBuffer& out, const ChartMoment& m) {
   out.Padded(m.year, 4);
   out.Char('-');
   out.Padded(m.month, 2);
@@ -189,9 +225,81 @@ void Moment(LineBuffer& out, const ChartMoment& m) {
   out.Padded(m.hour, 2);
   out.Char(':');
   out.Padded(m.minute, 2);
+}
+
+void QuotedMoment(LineBuffer& out, const ChartMoment& m) {
+  out.Char('"');
+  MomentText(out, m);
   out.Char('"');
 }
 
+// {"veltrane":"…","date":"2001-12-27T04:00": the version that made the chart, and its moment.
+void Moment(LineBuffer& out, const ChartMoment& m) {
+  out.Raw("{\"veltrane\":\"");
+  out.Raw(kVersion);
+  out.Raw("\",\"date\":");
+  QuotedMoment(out, m);
+}
+
+// Seconds to a tenth, never "-0.0".
+void Tenths(LineBuffer& out, double seconds) {
+  out.Fixed1(std::round(seconds * 10.0) / 10.0 + 0.0);
+}
+
+// "input", "instant_utc8" and "solar_clock": how the moment was given and the
+// clock its day and hour were read from.
+void Clocks(LineBuffer& out, const ChartMoment& moment, const chart::Chart& chart,
+            const RunConventions& conventions, const ZonedMoment* input) {
+  out.Raw(",\"input\":{\"date\":");
+  QuotedMoment(out, input != nullptr ? input->local : moment);
+  out.Raw(",\"time_zone\":");
+  out.Raw(conventions.zone_json());
+  out.Raw(",\"utc_offset_minutes\":");
+  out.Int(input != nullptr ? input->offset_minutes : 480);
+  out.Raw(input != nullptr && input->ambiguous ? ",\"ambiguous\":true}" : ",\"ambiguous\":false}");
+  out.Raw(",\"instant_utc8\":");
+  QuotedMoment(out, moment);
+  out.Raw(",\"solar_clock\":{\"kind\":");
+  const chart::SolarClock standard{moment, 0, 0.0, 0.0};
+  const chart::SolarClock& clock = chart.solar_clock ? *chart.solar_clock : standard;
+  if (!chart.solar_clock) {
+    out.Raw("\"standard\"");
+  } else {
+    out.Raw(conventions.options().solar_time == chart::SolarTime::kMean ? "\"mean\""
+                                                                        : "\"apparent\"");
+  }
+  out.Raw(",\"time\":\"");
+  MomentText(out, clock.time);
+  out.Char(':');
+  out.Padded(clock.second, 2);
+  out.Raw("\",\"longitude_correction_seconds\":");
+  Tenths(out, clock.longitude_correction_seconds);
+  out.Raw(",\"equation_of_time_seconds\":");
+  Tenths(out, clock.equation_of_time_seconds);
+  out.Char('}');
+}
+
+// A text as a JSON string.
+std::string JsonString(std::string_view text) {
+  std::string json = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') {
+      json += '\\';
+      json += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+      json += escaped;
+    } else {
+      json += c;
+    }
+  }
+  return json + "\"";
+}
+
+constexpr std::string_view kDayStartJson[] = {"0", "23"};
+constexpr std::string_view kCentrePalaceJson[] = {"\"kun\"", "\"gen-kun\""};
+constexpr std::string_view kSolarTimeJson[] = {"\"apparent\"", "\"mean\""};
 // "2015-12-22T12:47:48+08:00": an instant in China Standard Time.
 void Instant(LineBuffer& out, chart::ChartSeconds instant) {
   const chart::CivilSecond c = chart::CivilOfSeconds(instant);
@@ -216,7 +324,7 @@ constexpr std::array<std::string_view, chart::kEdgeCount> kEdgeNames = {
 
 void TermEdge(LineBuffer& out, const chart::TermEdge& term) {
   out.Raw("{\"name\":");
-  out.Item(kJsonTerms, term.term - 1);
+  out.Value(kJsonTerms, term.term, chart::SolarTerm::kDongzhi);
   out.Raw(",\"start\":");
   Instant(out, term.start);
   out.Raw(",\"source\":");
@@ -247,7 +355,7 @@ void Boundaries(LineBuffer& out, const chart::ChartBoundaries& b, int near_minut
   out.Raw(",\"next\":");
   Instant(out, b.next_yuan);
   out.Raw("},\"hour\":{\"branch\":");
-  out.Item(kJsonBranches, b.hour_branch - 1);
+  out.Value(kJsonBranches, b.hour_branch, chart::Branch::kZi);
   out.Raw(",\"start\":");
   Instant(out, b.hour_start);
   out.Raw(",\"end\":");
@@ -271,42 +379,77 @@ void Boundaries(LineBuffer& out, const chart::ChartBoundaries& b, int near_minut
 
 }  // namespace
 
+RunConventions::RunConventions(const chart::ChartOptions& options, std::string zone,
+                               int near_minutes)
+    : options_(options), zone_(std::move(zone)), near_minutes_(near_minutes) {
+  // tz names are short; a longer text is cut so that a chart's line keeps within its buffer.
+  constexpr std::size_t kLongestZone = 64;
+  zone_json_ =
+      JsonString(zone_.empty() ? "UTC+8" : std::string_view(zone_).substr(0, kLongestZone));
+  json_ = "{\"method\":" + JsonString(chart::ChartMethodName(options.method));
+  json_ += ",\"day_start\":";
+  json_ += kDayStartJson[options.day_start == chart::DayStart::kAt23 ? 1 : 0];
+  json_ += ",\"centre_palace\":";
+  json_ += kCentrePalaceJson[options.centre_palace == chart::CentrePalace::kGenKun ? 1 : 0];
+  json_ += ",\"time_zone\":" + zone_json_ + ",\"longitude\":";
+  if (options.longitude) {
+    char number[32];
+    json_.append(number, std::to_chars(number, number + sizeof number, *options.longitude).ptr);
+  } else {
+    json_ += "null";
+  }
+  json_ += ",\"solar_time\":";
+  json_ += kSolarTimeJson[options.solar_time == chart::SolarTime::kMean ? 1 : 0];
+  json_ += '}';
+}
+
+const RunConventions& DefaultConventions() {
+  static const RunConventions conventions;
+  return conventions;
+}
+
 void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::Chart& chart,
                      const std::optional<calendar::LunarDate>& lunar,
-                     const chart::ChartBoundaries& boundaries, int near_minutes) {
+                     const chart::ChartBoundaries& boundaries, const RunConventions& conventions,
+                     const ZonedMoment* input) {
   LineBuffer out;
   Moment(out, moment);
   Pillars(out, chart.pillars);
   out.Raw(",\"term\":");
-  out.Item(kJsonTerms, chart.term - 1);
+  out.Value(kJsonTerms, chart.term, chart::SolarTerm::kDongzhi);
   out.Raw(",\"yuan\":");
-  out.Item(kJsonYuan, static_cast<int>(chart.yuan) - 1);
-  out.Raw(chart.yin() ? ",\"dun\":\"阴\",\"ju\":" : ",\"dun\":\"阳\",\"ju\":");
+  out.Value(kJsonYuan, chart.yuan, chart::Yuan::Upper);
+  out.Raw(",\"dun\":\"");
+  out.Raw(chart::Text(chart.dun()));
+  out.Raw("\",\"ju\":");
   out.Int(std::abs(chart.ju));
   out.Raw(",\"xun\":");
   out.Item(kJsonXun, chart.xun);
   out.Raw(",\"void_palaces\":[");
-  out.Int(chart.void_palaces[0]);
+  out.Int(chart.void_palaces[0].number());
   out.Char(',');
-  out.Int(chart.void_palaces[1]);
+  out.Int(chart.void_palaces[1].number());
   out.Raw("],\"horse_palace\":");
-  out.Int(chart.horse_palace);
+  out.Int(chart.horse_palace.number());
   out.Raw(",\"duty_star\":");
-  out.Item(kJsonStars, chart.duty_star);
+  out.Value(kJsonStars, chart.duty_star);
   out.Raw(",\"duty_star_palace\":");
-  out.Int(chart.duty_star_palace);
+  out.Int(chart.duty_star_palace.number());
   out.Raw(",\"duty_gate\":");
-  out.Item(kJsonGates, chart.duty_gate);
+  out.Value(kJsonGates, chart.duty_gate);
   out.Raw(",\"duty_gate_palace\":");
-  out.Int(chart.duty_gate_palace);
+  out.Int(chart::NumberOf(chart.duty_gate_palace));
   out.Raw(",\"palaces\":{");
-  for (int p = 1; p <= chart::kPalaceCount; ++p) {
-    if (p > 1) out.Char(',');
+  for (const chart::Palace p : chart::kPalaces) {
+    if (p.number() > 1) out.Char(',');
     Palace(out, p, chart.cell(p));
   }
   out.Char('}');
   Lunar(out, lunar);
-  Boundaries(out, boundaries, near_minutes);
+  out.Raw(",\"conventions\":");
+  out.Raw(conventions.json());
+  Clocks(out, moment, chart, conventions, input);
+  Boundaries(out, boundaries, conventions.near_minutes());
   out.Char('}');
   line += out.View();
 }
@@ -335,12 +478,13 @@ const std::optional<calendar::LunarDate>& LunarDayCache::Of(const ChartMoment& m
   return lunar_;
 }
 
-std::string ChartJsonLine(const ChartMoment& moment, int near_minutes) {
+std::string ChartJsonLine(const ChartMoment& moment, const RunConventions& conventions,
+                          const ZonedMoment* input) {
   std::string line;
   LunarDayCache lunar;
-  const chart::Chart chart = chart::ComputeChart(moment);
-  AppendChartJson(line, moment, chart, lunar.Of(moment), chart::ComputeBoundaries(chart),
-                  near_minutes);
+  const chart::Chart chart = chart::ComputeChart(moment, conventions.options());
+  AppendChartJson(line, moment, chart, lunar.Of(moment),
+                  chart::ComputeBoundaries(chart, conventions.options()), conventions, input);
   line += '\n';
   return line;
 }

@@ -5,12 +5,15 @@
 #include <string>
 
 #include "app/cli_moment.h"
+#include "app/cli_zone.h"
+#include "chart/chart_options.h"
 
 namespace veltrane::app {
 
 enum class OutputEncoding { kUtf8, kGbk };
 
-// Every moment from `from` to `to` inclusive, `step_minutes` apart.
+// Every moment from `from` to `to` inclusive, `step_minutes` apart (instants
+// in UTC+8, whatever zone they were typed in).
 struct ChartRange {
   ChartMoment from;
   ChartMoment to;
@@ -23,12 +26,18 @@ inline constexpr int kDefaultNearMinutes = 10;
 struct ChartRequest {
   bool json = false;
   OutputEncoding encoding = OutputEncoding::kUtf8;
-  std::optional<ChartMoment> moment;  // one chart; none = the current local time
+  std::optional<ChartMoment> moment;  // one chart (UTC+8); none = the current time
   std::optional<ChartRange> range;    // a JSON stream instead of one chart
   int jobs = 1;                       // threads that plot a range
+  chart::ChartOptions options;        // the conventions the charts are plotted under
+  // --tz: the IANA zone the dates were typed in ("" = China Standard Time),
+  // and the typed date of one chart as resolved there.
+  std::string zone;
+  std::optional<ZonedMoment> typed;
   // How close an edge (a term, yuan or hour change) must lie to count as near.
   int near_minutes = kDefaultNearMinutes;
-  bool notes = false;  // the text table is followed by notes on the near edges
+  bool notes = false;  // the text table is followed by notes on the near edges and the method
+  bool compare_methods = false;  // a range lists where the methods disagree
 };
 
 // The most threads --jobs takes.

@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -118,25 +119,43 @@ std::int64_t MomentCount(const ChartRange& range) {
   return MinutesBetween(range.from, range.to) / range.step_minutes + 1;
 }
 
-bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out, int near_minutes) {
+bool WriteRangeInChunks(
+    const ChartRange& range, int jobs, std::FILE* out,
+    const std::function<void(std::int64_t first, std::int64_t end, std::string& text)>& make) {
   const std::int64_t moments = MomentCount(range);
   const auto chunks = static_cast<std::size_t>((moments + kChunkMoments - 1) / kChunkMoments);
-  const auto make = [&range, moments, near_minutes](std::size_t chunk, std::string& text) {
+  const auto make_chunk = [&make, moments](std::size_t chunk, std::string& text) {
     const std::int64_t first = static_cast<std::int64_t>(chunk) * kChunkMoments;
-    const std::int64_t end = std::min(moments, first + kChunkMoments);
-    LunarDayCache lunar;
-    for (std::int64_t i = first; i < end; ++i) {
-      const ChartMoment moment = AddMinutes(range.from, i * range.step_minutes);
-      const chart::Chart chart = chart::ComputeChart(moment);
-      AppendChartJson(text, moment, chart, lunar.Of(moment), chart::ComputeBoundaries(chart),
-                      near_minutes);
-      text += '\n';
-    }
+    make(first, std::min(moments, first + kChunkMoments), text);
   };
   const auto write = [out](const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), out) == text.size();
   };
-  return RunInOrder(chunks, jobs, make, write);
+  return RunInOrder(chunks, jobs, make_chunk, write);
+}
+
+bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
+                    const RunConventions& conventions) {
+  return WriteRangeInChunks(
+      range, jobs, out,
+      [&range, &conventions](std::int64_t first, std::int64_t end, std::string& text) {
+        const chart::ChartOptions& options = conventions.options();
+        const std::string& zone = conventions.zone();
+        LunarDayCache lunar;
+        for (std::int64_t i = first; i < end; ++i) {
+          const ChartMoment moment = AddMinutes(range.from, i * range.step_minutes);
+          // The zone was found when the range was read, so the lookup answers.
+          std::optional<ZonedMoment> typed;
+          if (!zone.empty()) {
+            if (auto local = LocalTimeInZone(zone, moment)) typed = *local;
+          }
+          const chart::Chart chart = chart::ComputeChart(moment, options);
+          AppendChartJson(text, moment, chart, lunar.Of(moment),
+                          chart::ComputeBoundaries(chart, options), conventions,
+                          typed ? &*typed : nullptr);
+          text += '\n';
+        }
+      });
 }
 
 }  // namespace veltrane::app

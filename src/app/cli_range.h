@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/cli_chart_json.h"
 #include "app/cli_options.h"
 
 namespace veltrane::app {
@@ -22,10 +23,19 @@ bool RunInOrder(std::size_t count, int jobs,
 // Number of moments in a range (from and to included, step apart).
 std::int64_t MomentCount(const ChartRange& range);
 
+// Writes to `out`, in moment order, the text that make(first, end, text)
+// appends for the moments numbered first..end − 1 of a range (moment i is
+// i steps after its start), one chunk of moments at a time on `jobs`
+// threads. Returns false when writing failed.
+bool WriteRangeInChunks(
+    const ChartRange& range, int jobs, std::FILE* out,
+    const std::function<void(std::int64_t first, std::int64_t end, std::string& text)>& make);
+
 // Writes the JSON line of every moment of a range to `out`, in moment order,
-// plotting on `jobs` threads, with the edges within near_minutes of each
-// chart as near. Returns false when writing failed.
+// plotting on `jobs` threads under a run's conventions (with a zone, each
+// line's input is the moment's civil time there; the edges within its
+// near_minutes of each chart are near). Returns false when writing failed.
 bool WriteRangeJson(const ChartRange& range, int jobs, std::FILE* out,
-                    int near_minutes = kDefaultNearMinutes);
+                    const RunConventions& conventions = DefaultConventions());
 
 }  // namespace veltrane::app

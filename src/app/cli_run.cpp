@@ -1,13 +1,17 @@
 #include "app/cli_run.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "app/cli_chart_json.h"
+#include "app/cli_compare_methods.h"
 #include "app/cli_range.h"
 #include "chart/boundary_notes.h"
 #include "chart/chart_text.h"
+#include "chart/method.h"
 #include "chart/plot_chart.h"
 #include "runtime/platform/local_clock.h"
 #include "runtime/text/gbk.h"
@@ -19,25 +23,66 @@ ChartMoment LocalNow() {
   return ChartMoment{now.year, now.month, now.day, now.hour, now.minute};
 }
 
+ChartMoment ChinaNow() {
+  namespace chrono = std::chrono;
+  const auto minutes =
+      chrono::floor<chrono::minutes>(chrono::system_clock::now()) + chrono::hours(8);
+  const auto days = chrono::floor<chrono::days>(minutes);
+  const chrono::year_month_day ymd{days};
+  const auto rest = (minutes - days).count();
+  return ChartMoment{static_cast<int>(ymd.year()),
+                     static_cast<int>(static_cast<unsigned>(ymd.month())),
+                     static_cast<int>(static_cast<unsigned>(ymd.day())),
+                     static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
+}
+
+namespace {
+
+// The note that names the method, for every method but the window's.
+void AppendMethodNote(std::string& text, chart::ChartMethod method) {
+  if (method == chart::ChartMethod::kChaibu) return;
+  text.append("注：本盘以").append(chart::ChartMethodText(method)).append("定局\r\n");
+}
+
+}  // namespace
+
 std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool notes,
-                      int near_minutes) {
-  const chart::Chart chart = chart::ComputeChart(moment);
+                      int near_minutes, const chart::ChartOptions& options) {
+  const chart::Chart chart = chart::ComputeChart(moment, options);
   std::string text = chart::FormatChartText(chart::ViewOfChart(chart));
   if (notes) {
-    text += chart::FormatBoundaryNotes(chart, {}, chart::ComputeBoundaries(chart), near_minutes);
+    text += chart::FormatBoundaryNotes(chart, options, chart::ComputeBoundaries(chart, options),
+                                       near_minutes);
+    AppendMethodNote(text, options.method);
   }
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
 
 int RunChartRequest(const ChartRequest& request, std::FILE* out) {
+  const RunConventions conventions(request.options, request.zone, request.near_minutes);
   bool written = true;
-  if (request.range) {
-    written = WriteRangeJson(*request.range, request.jobs, out, request.near_minutes);
+  if (request.range && request.compare_methods) {
+    written = WriteMethodComparison(*request.range, request.options, request.jobs, out);
+  } else if (request.range) {
+    written = WriteRangeJson(*request.range, request.jobs, out, conventions);
   } else {
-    const ChartMoment moment = request.moment.value_or(LocalNow());
-    const std::string text =
-        request.json ? ChartJsonLine(moment, request.near_minutes)
-                     : ChartText(moment, request.encoding, request.notes, request.near_minutes);
+    std::optional<ZonedMoment> typed = request.typed;
+    ChartMoment moment = request.moment.value_or(ChartMoment{});
+    if (!request.moment && request.zone.empty()) moment = LocalNow();
+    if (!request.moment && !request.zone.empty()) {
+      // Now in the zone: the current instant, and its civil time there.
+      auto now = LocalTimeInZone(request.zone, ChinaNow());
+      if (!now) {
+        std::fprintf(stderr, "veltrane-chart: --tz: %s\n", now.error().message.c_str());
+        return 2;
+      }
+      typed = *now;
+      moment = now->china;
+    }
+    const std::string text = request.json
+                                 ? ChartJsonLine(moment, conventions, typed ? &*typed : nullptr)
+                                 : ChartText(moment, request.encoding, request.notes,
+                                             request.near_minutes, request.options);
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
   // A failed write may only show when the buffer is flushed.

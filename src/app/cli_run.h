@@ -14,13 +14,19 @@ namespace veltrane::app {
 // The current local time, to the minute.
 ChartMoment LocalNow();
 
-// The copied text table of the chart of a moment, in UTF-8 or as GBK bytes;
-// with `notes`, followed by notes on the edges within near_minutes of it.
+// The current instant in China Standard Time, to the minute.
+ChartMoment ChinaNow();
+
+// The copied text table of the chart of a moment under `options`, in UTF-8 or
+// as GBK bytes; with `notes`, followed by notes on the edges within
+// near_minutes of it and on the method when it is not 拆补.
 std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool notes = false,
-                      int near_minutes = kDefaultNearMinutes);
+                      int near_minutes = kDefaultNearMinutes,
+                      const chart::ChartOptions& options = {});
 
 // Prints what `request` asks for to `out`. Returns the exit status: 0, or 1
-// (with one line on stderr) when the output could not be written.
+// (with one line on stderr) when the output could not be written, or 2 when
+// the current time under --tz cannot be placed in its zone.
 int RunChartRequest(const ChartRequest& request, std::FILE* out);
 
 }  // namespace veltrane::app

@@ -10,9 +10,10 @@
 namespace veltrane::app {
 
 struct ZonedMoment {
+  ChartMoment local;       // the civil time in the zone
   ChartMoment china;       // the instant in UTC+8, to the minute
   int offset_minutes = 0;  // the zone's offset from UTC at that local time
-  bool ambiguous = false;  // the local time occurs twice; the earlier instant is taken
+  bool ambiguous = false;  // the local time occurs twice (a given one takes the earlier instant)
 };
 
 // Reads `local` as a civil time of `zone` (the system's tz database). A local
@@ -20,5 +21,13 @@ struct ZonedMoment {
 // passed twice gives the earlier instant. An offset with seconds (local mean
 // time before a zone's standard time) leaves the minute floored.
 Result<ZonedMoment> ResolveZonedTime(std::string_view zone, const ChartMoment& local);
+
+// The civil time in `zone` of a China Standard Time instant; an unknown zone
+// is an error. `ambiguous` says whether that civil time occurs twice there.
+Result<ZonedMoment> LocalTimeInZone(std::string_view zone, const ChartMoment& china);
+
+// Whether this build reads the tz database; without it both functions above
+// answer with an error saying so.
+bool TimeZonesAvailable();
 
 }  // namespace veltrane::app

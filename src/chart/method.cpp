@@ -13,20 +13,25 @@ namespace {
 
 struct MethodEntry {
   std::string_view name;
+  std::string_view text;
   MethodJu (*compute)(const MethodInput&);
 };
 
 // Indexed by ChartMethod.
 constexpr std::array<MethodEntry, kChartMethodCount> kMethods = {{
-    {"chaibu", ChaibuJu},
-    {"zhirun", ZhirunJu},
-    {"maoshan", MaoshanJu},
+    {"chaibu", "拆补法", ChaibuJu},
+    {"zhirun", "置闰法", ZhirunJu},
+    {"maoshan", "茅山法", MaoshanJu},
 }};
 
 }  // namespace
 
 std::string_view ChartMethodName(ChartMethod method) {
   return kMethods[static_cast<std::size_t>(method)].name;
+}
+
+std::string_view ChartMethodText(ChartMethod method) {
+  return kMethods[static_cast<std::size_t>(method)].text;
 }
 
 std::optional<ChartMethod> ChartMethodOfName(std::string_view name) {

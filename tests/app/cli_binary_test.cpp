@@ -88,7 +88,13 @@ const char* const kWorkedChartJson = R"({"date":"2001-12-27T04:00",
   "7":{"earth":"丁","heaven":"己","star":"天芮","gate":"景门","deity":"玄武","hidden":"庚","counter_deity":"地"},
   "8":{"earth":"丙","heaven":"戊","star":"天蓬","gate":"开门","deity":"值符","hidden":"辛","counter_deity":"蛇"},
   "9":{"earth":"乙","heaven":"辛","star":"天辅","gate":"伤门","deity":"六合","hidden":"壬","counter_deity":"白"}},
-  "lunar":{"year":2001,"month":11,"day":13,"leap":false}})";
+  "lunar":{"year":2001,"month":11,"day":13,"leap":false},
+  "conventions":{"method":"chaibu","day_start":23,"centre_palace":"kun","time_zone":"UTC+8",
+  "longitude":null,"solar_time":"apparent"},
+  "input":{"date":"2001-12-27T04:00","time_zone":"UTC+8","utc_offset_minutes":480,"ambiguous":false},
+  "instant_utc8":"2001-12-27T04:00",
+  "solar_clock":{"kind":"standard","time":"2001-12-27T04:00:00","longitude_correction_seconds":0.0,
+  "equation_of_time_seconds":0.0}})";
 
 // The example preceded by the version that made it, as every object begins.
 nlohmann::ordered_json WorkedChartJson() {
@@ -167,6 +173,54 @@ TEST(ChartTool, ARangeOnTwoThreadsIsTheRangeOnOne) {
   EXPECT_EQ(a.out, b.out);
 }
 
+// Noon on 22 December 2024 lies in 置闰's 闰局 of 大雪 (拆补: 冬至 下元, 阳遁四局),
+// noon on 2 January 2024 in its 小寒 上元 begun by 超神 on 1 January (拆补: 冬至
+// 上元). The centre text is the method's ju; --notes names any method but 拆补.
+TEST(ChartTool, MethodSetsTheJuAndTheNotesNameIt) {
+  const ToolRun zhirun = RunTool({"--method", "zhirun", "--notes", "2024-12-22", "12:00"});
+  ASSERT_EQ(zhirun.exit_code, 0) << zhirun.err;
+  EXPECT_NE(zhirun.out.find("阴遁一局"), std::string::npos);
+  EXPECT_TRUE(zhirun.out.ends_with("\r\n注：本盘以置闰法定局\r\n")) << zhirun.out;
+  const ToolRun chaibu = RunTool({"--method", "chaibu", "--notes", "2024-12-22", "12:00"});
+  EXPECT_EQ(chaibu.out, RunTool({"--notes", "2024-12-22", "12:00"}).out);
+  EXPECT_NE(chaibu.out.find("阳遁四局"), std::string::npos);
+  EXPECT_EQ(chaibu.out.find("本盘以"), std::string::npos);
+  EXPECT_TRUE(RunTool({"--method", "maoshan", "--notes", "2024-12-22", "12:00"})
+                  .out.ends_with("注：本盘以茅山法定局\r\n"));
+
+  const ToolRun json = RunTool({"--json", "--method", "zhirun", "2024-01-02T12:00"});
+  ASSERT_EQ(json.exit_code, 0) << json.err;
+  const nlohmann::json chart = nlohmann::json::parse(json.out);
+  EXPECT_EQ(chart["term"], "小寒");
+  EXPECT_EQ(chart["yuan"], "上元");
+  EXPECT_EQ(chart["dun"], "阳");
+  EXPECT_EQ(chart["ju"], 2);
+}
+
+// 惊蛰 begins at 10:23 on 5 March 2024. Before it 拆补 has 雨水 上元, 置闰 惊蛰
+// 上元 (by 超神 from 1 March) and 茅山 雨水 下元; from it all three have 惊蛰
+// 上元, so only 08:00 to 10:00 are listed.
+TEST(ChartTool, CompareMethodsListsTheMomentsWhereTheyDisagree) {
+  for (const char* jobs : {"1", "2"}) {
+    const ToolRun run =
+        RunTool({"--json", "--compare-methods", "--from", "2024-03-05T08:00", "--to",
+                 "2024-03-05T14:00", "--step-minutes", "60", "--jobs", jobs});
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3u) << run.out;
+    const char* const want_dates[] = {"2024-03-05T08:00", "2024-03-05T09:00", "2024-03-05T10:00"};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_EQ(nlohmann::json::parse(lines[i])["date"], want_dates[i]);
+    }
+    const nlohmann::ordered_json first = nlohmann::ordered_json::parse(lines[0]);
+    EXPECT_EQ(first["veltrane"], kVersion);
+    EXPECT_EQ(first["methods"], nlohmann::ordered_json::parse(R"({
+        "chaibu":{"term":"雨水","yuan":"上元","dun":"阳","ju":9},
+        "zhirun":{"term":"惊蛰","yuan":"上元","dun":"阳","ju":1},
+        "maoshan":{"term":"雨水","yuan":"下元","dun":"阳","ju":3}})"));
+  }
+}
+
 TEST(ChartTool, LunarIsNullOutsideTheLunarTables) {
   const ToolRun run = RunTool({"--json", "1850-06-01", "12:00"});
   ASSERT_EQ(run.exit_code, 0) << run.err;
@@ -180,6 +234,51 @@ TEST(ChartTool, WithoutADatePlotsNow) {
   EXPECT_EQ(run.exit_code, 0) << run.err;
   EXPECT_EQ(run.out.rfind("\r\n公历时间：", 0), 0u);
   EXPECT_EQ(Lines(run.out).size(), 18u);
+}
+
+// New York's clocks fall back at 06:00 UTC on 3 November 2024: 01:00–01:59
+// happens in EDT (UTC−4) and again in EST (UTC−5). A range steps through
+// instants, 12:30 to 15:30 UTC+8, and names each one's civil time there.
+TEST(ChartTool, ARangeUnderAZoneStepsThroughInstants) {
+  const ToolRun run = RunTool({"--json", "--tz", "America/New_York", "--from", "2024-11-03T00:30",
+                               "--to", "2024-11-03T02:30", "--step-minutes", "30"});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 7u);
+  const char* const want_local[] = {"00:30", "01:00", "01:30", "01:00", "01:30", "02:00", "02:30"};
+  const int want_offset[] = {-240, -240, -240, -300, -300, -300, -300};
+  const char* const want_instant[] = {"12:30", "13:00", "13:30", "14:00",
+                                      "14:30", "15:00", "15:30"};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const nlohmann::json chart = nlohmann::json::parse(lines[i]);
+    const std::string instant = std::string("2024-11-03T") + want_instant[i];
+    EXPECT_EQ(chart["instant_utc8"], instant);
+    EXPECT_EQ(chart["date"], instant);
+    EXPECT_EQ(chart["input"]["date"], std::string("2024-11-03T") + want_local[i]);
+    EXPECT_EQ(chart["input"]["utc_offset_minutes"], want_offset[i]);
+    EXPECT_EQ(chart["input"]["ambiguous"], want_local[i][1] == '1') << lines[i];
+    EXPECT_EQ(chart["conventions"]["time_zone"], "America/New_York");
+  }
+}
+
+// At 0° on the mean clock 2001-12-27 04:00 UTC+8 is 12-26 20:00: day 癸亥,
+// hour 壬戌 (the core's tests work it through); every option is named.
+TEST(ChartTool, JsonNamesTheOptionsAndTheSolarClock) {
+  const ToolRun run = RunTool({"--json", "--longitude", "0", "--solar-time", "mean", "--day-start",
+                               "0", "--centre-palace", "gen-kun", "2001-12-27", "04:00"});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const nlohmann::ordered_json chart = nlohmann::ordered_json::parse(run.out);
+  EXPECT_EQ(chart["pillars"], nlohmann::json({"辛巳", "庚子", "癸亥", "壬戌"}));
+  EXPECT_NE(run.out.find(R"("conventions":{"method":"chaibu","day_start":0,)"
+                         R"("centre_palace":"gen-kun","time_zone":"UTC+8","longitude":0,)"
+                         R"("solar_time":"mean"})"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find(R"("solar_clock":{"kind":"mean","time":"2001-12-26T20:00:00",)"
+                         R"("longitude_correction_seconds":-28800.0,)"
+                         R"("equation_of_time_seconds":0.0})"),
+            std::string::npos)
+      << run.out;
 }
 
 TEST(ChartTool, NotesFollowTheTableUnchanged) {
@@ -199,8 +298,9 @@ TEST(ChartTool, NotesFollowTheTableUnchanged) {
 TEST(ChartTool, HelpNamesEveryOption) {
   const ToolRun run = RunTool({"--help"});
   EXPECT_EQ(run.exit_code, 0);
-  for (const char* option : {"--json", "--encoding", "--from", "--to", "--step-minutes", "--jobs",
-                             "--near-minutes", "--notes"}) {
+  for (const char* option :
+       {"--json", "--encoding", "--from", "--to", "--step-minutes", "--jobs", "--near-minutes",
+        "--notes", "--tz", "--longitude", "--solar-time", "--day-start", "--centre-palace"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
 }
@@ -241,7 +341,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{{"--jobs", "many"}, "--jobs"}, BadArguments{{"--jobs", "100000"}, "--jobs"},
         BadArguments{{"--notes", "--near-minutes", "-5"}, "--near-minutes"},
         BadArguments{{"--json", "--from", "2001-12-28T00:00", "--to", "2001-12-27T00:00"},
-                     "before"}));
+                     "before"},
+        BadArguments{{"--day-start", "1"}, "--day-start"},
+        BadArguments{{"--centre-palace", "gen"}, "--centre-palace"},
+        BadArguments{{"--longitude", "180.5"}, "--longitude"},
+        BadArguments{{"--longitude", "east"}, "--longitude"},
+        BadArguments{{"--solar-time", "mean"}, "--longitude"},
+        BadArguments{{"--tz", "Mars/Olympus_Mons"}, "Mars"},
+        BadArguments{{"--tz", "America/New_York", "2024-03-10", "02:30"}, "does not exist"}));
+
+INSTANTIATE_TEST_SUITE_P(BadMethods, ChartToolRejects,
+                         testing::Values(BadArguments{{"--method", "zhirun2"}, "--method"},
+                                         BadArguments{{"--method"}, "--method"}));
 
 }  // namespace
 }  // namespace veltrane::app

@@ -11,8 +11,8 @@ TEST(ChartJson, AFieldWithNoItemIsNull) {
   const ChartMoment moment{2001, 12, 27, 4, 0};
   chart::Chart chart = chart::ComputeChart(moment);
   chart.yuan = chart::Yuan::None;
-  chart.duty_gate = -1;
-  chart.cells[0].star = 8;  // past the list
+  chart.duty_gate = std::nullopt;
+  chart.cells[0].star = std::nullopt;
   std::string line;
   AppendChartJson(line, moment, chart, std::nullopt, chart::ComputeBoundaries(chart));
   const nlohmann::json json = nlohmann::json::parse(line);
@@ -38,7 +38,8 @@ TEST(ChartJson, BoundariesCloseTheObject) {
     "near":[{"edge":"next_term","minutes":2.8}],"term_uncertainty_seconds":28})");
   EXPECT_EQ(nlohmann::json(json["boundaries"]), want);
   // A wider window takes in the hour's end; the formula answers in 1850.
-  EXPECT_EQ(nlohmann::json::parse(ChartJsonLine({2015, 12, 22, 12, 45}, 15))["boundaries"]["near"],
+  EXPECT_EQ(nlohmann::json::parse(ChartJsonLine({2015, 12, 22, 12, 45},
+                                                RunConventions({}, "", 15)))["boundaries"]["near"],
             nlohmann::json::parse(
                 R"([{"edge":"next_term","minutes":2.8},{"edge":"hour_end","minutes":15}])"));
   const nlohmann::json formula = nlohmann::json::parse(ChartJsonLine({1850, 6, 1, 12, 0}));

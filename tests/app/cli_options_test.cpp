@@ -50,6 +50,22 @@ TEST(CommandLine, JsonAndEncodingFlags) {
   EXPECT_EQ(utf8.request.encoding, OutputEncoding::kUtf8);
 }
 
+TEST(CommandLine, MethodNotesAndComparison) {
+  EXPECT_EQ(Parse({}).request.options.method, chart::ChartMethod::kChaibu);
+  ParsedCommandLine p = Parse({"--method", "maoshan", "--notes", "2001-12-27T04:00"});
+  ASSERT_EQ(p.kind, Kind::kRun) << p.text;
+  EXPECT_EQ(p.request.options.method, chart::ChartMethod::kMaoshan);
+  EXPECT_TRUE(p.request.notes);
+  ParsedCommandLine compare = Parse(
+      {"--json", "--compare-methods", "--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00"});
+  ASSERT_EQ(compare.kind, Kind::kRun) << compare.text;
+  EXPECT_TRUE(compare.request.compare_methods);
+  const std::string help = Parse({"--help"}).text;
+  for (const char* option : {"--method", "chaibu|zhirun|maoshan", "--compare-methods", "--notes"}) {
+    EXPECT_NE(help.find(option), std::string::npos) << option;
+  }
+}
+
 TEST(CommandLine, RangeWithDefaultAndGivenStep) {
   ParsedCommandLine p = Parse({"--json", "--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00"});
   ASSERT_EQ(p.kind, Kind::kRun) << p.text;
@@ -61,6 +77,23 @@ TEST(CommandLine, RangeWithDefaultAndGivenStep) {
       {"--json", "--from", "2001-12-27T00:00", "--to", "2001-12-27T00:00", "--step-minutes", "15"});
   ASSERT_EQ(stepped.kind, Kind::kRun) << stepped.text;
   EXPECT_EQ(stepped.request.range->step_minutes, 15);
+}
+
+TEST(CommandLine, ChartOptionsAndAZonedDate) {
+  ParsedCommandLine p =
+      Parse({"--tz", "Asia/Shanghai", "--longitude", "-74.5", "--solar-time", "mean", "--day-start",
+             "0", "--centre-palace", "gen-kun", "1988-07-01", "12:00"});
+  ASSERT_EQ(p.kind, Kind::kRun) << p.text;
+  const chart::ChartOptions& o = p.request.options;
+  EXPECT_EQ(o.longitude, -74.5);
+  EXPECT_EQ(o.solar_time, chart::SolarTime::kMean);
+  EXPECT_EQ(o.day_start, chart::DayStart::kAtMidnight);
+  EXPECT_EQ(o.centre_palace, chart::CentrePalace::kGenKun);
+  // Summer time in China, 1988: 12:00 there was 11:00 UTC+8.
+  EXPECT_EQ(p.request.moment, (ChartMoment{1988, 7, 1, 11, 0}));
+  ASSERT_TRUE(p.request.typed);
+  EXPECT_EQ(p.request.typed->local, (ChartMoment{1988, 7, 1, 12, 0}));
+  EXPECT_EQ(Parse({}).request.options, chart::ChartOptions{});
 }
 
 TEST(CommandLine, NearMinutesAndNotes) {
@@ -132,6 +165,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"--json", "--near-minutes", "soon"}, "near-minutes"},
         BadLine{{"--near-minutes", "5"}, "--near-minutes applies to --json and --notes"},
         BadLine{{"--json", "--notes"}, "--notes applies to the text table"},
+        BadLine{{"--method", "Zhirun", "2001-12-27T04:00"}, "'Zhirun'"},
+        BadLine{{"--method=", "2001-12-27T04:00"}, "--method= needs a value"},
+        BadLine{{"--compare-methods", "2001-12-27T04:00"}, "needs a range"},
+        BadLine{{"--json", "--compare-methods", "--method", "zhirun", "--from", "2001-12-27T00:00",
+                 "--to", "2001-12-28T00:00"},
+                "leave out --method"},
         BadLine{{"--json=", "2001-12-27T04:00"}, "--json takes no value"},
         BadLine{{"--json=true", "2001-12-27T04:00"}, "--json takes no value"},
         BadLine{{"--help="}, "--help takes no value"},

@@ -46,6 +46,33 @@ TEST(ResolveZonedTimeTest, KeepsChinasDaylightSavingOf1988) {
   EXPECT_EQ(winter->china, At(1988, 1, 1, 12, 0));
 }
 
+// The way back: an instant's civil time, across the same changes.
+TEST(LocalTimeInZoneTest, GivesTheCivilTimeAndSaysWhenItRepeats) {
+  struct Case {
+    ChartMoment china;
+    ChartMoment local;
+    int offset;
+    bool ambiguous;
+  };
+  const Case cases[] = {
+      {At(2024, 3, 10, 14, 59), At(2024, 3, 10, 1, 59), -300, false},
+      {At(2024, 3, 10, 15, 0), At(2024, 3, 10, 3, 0), -240, false},
+      {At(2024, 11, 3, 13, 30), At(2024, 11, 3, 1, 30), -240, true},
+      {At(2024, 11, 3, 14, 30), At(2024, 11, 3, 1, 30), -300, true},
+      {At(2024, 11, 3, 15, 0), At(2024, 11, 3, 2, 0), -300, false},
+  };
+  for (const Case& c : cases) {
+    const auto r = LocalTimeInZone("America/New_York", c.china);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->local, c.local);
+    EXPECT_EQ(r->offset_minutes, c.offset);
+    EXPECT_EQ(r->ambiguous, c.ambiguous);
+  }
+  const auto beijing = LocalTimeInZone("Asia/Shanghai", At(1988, 7, 1, 11, 0));
+  ASSERT_TRUE(beijing);
+  EXPECT_EQ(beijing->local, At(1988, 7, 1, 12, 0));
+}
+
 TEST(ResolveZonedTimeTest, RefusesAnUnknownZone) {
   const auto r = ResolveZonedTime("Mars/Olympus_Mons", At(2024, 1, 1, 0, 0));
   ASSERT_FALSE(r);

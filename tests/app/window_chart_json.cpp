@@ -108,6 +108,22 @@ TermLabelParts SplitTermLabel(std::string_view utf8) {
   return parts;
 }
 
+// The window plots China Standard Time under the default conventions, on
+// the standard clock.
+void AddWindowConventions(ordered_json& chart, const ChartMoment& moment) {
+  const std::string when = FormatChartMoment(moment);
+  chart["conventions"] = {{"method", "chaibu"},     {"day_start", 23},
+                          {"centre_palace", "kun"}, {"time_zone", "UTC+8"},
+                          {"longitude", nullptr},   {"solar_time", "apparent"}};
+  chart["input"] = {
+      {"date", when}, {"time_zone", "UTC+8"}, {"utc_offset_minutes", 480}, {"ambiguous", false}};
+  chart["instant_utc8"] = when;
+  chart["solar_clock"] = {{"kind", "standard"},
+                          {"time", when + ":00"},
+                          {"longitude_correction_seconds", 0.0},
+                          {"equation_of_time_seconds", 0.0}};
+}
+
 ordered_json ShownChartJson(const ChartMoment& moment) {
   const ui::KeptPlotting& kept = ui::KeptPlottingResults();
   const TermLabelParts term = SplitTermLabel(ShownText(ui::kTermLabel, runtime::kLabelCaption));
@@ -129,6 +145,7 @@ ordered_json ShownChartJson(const ChartMoment& moment) {
   chart["duty_gate_palace"] = kept.duty_gate_palace;
   chart["palaces"] = Palaces();
   chart["lunar"] = Lunar(moment);
+  AddWindowConventions(chart, moment);
   return chart;
 }
 

@@ -14,7 +14,8 @@ namespace veltrane::app {
 // results the plotting kept; `moment` is the moment the chart was plotted for.
 //   {"date", "pillars", "term", "yuan", "dun", "ju", "xun", "void_palaces",
 //    "horse_palace", "duty_star", "duty_star_palace", "duty_gate",
-//    "duty_gate_palace", "palaces": {"1".."9"}, "lunar"}
+//    "duty_gate_palace", "palaces": {"1".."9"}, "lunar", and the default
+//    "conventions", "input", "instant_utc8" and "solar_clock"}
 nlohmann::ordered_json ShownChartJson(const ChartMoment& moment);
 
 // The parts of the term label (标签24), e.g. 冬至:上元 阳遁1局 (UTF-8).

@@ -1,0 +1,64 @@
+// A chart plotted by a method other than 拆补: its term, yuan and ju are the
+// method's and its plates are laid for that ju; nothing else moves.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "chart/method.h"
+#include "chart/plot_chart.h"
+#include "chart/vocabulary.h"
+
+namespace veltrane::chart {
+namespace {
+
+struct MethodCase {
+  ChartMoment moment;
+  ChartMethod method;
+  SolarTerm term;
+  Yuan yuan;
+  int ju;
+};
+
+// From the 2024 worked year: at noon on 22 December 置闰 is in the 闰局 of
+// 大雪 (11 to 25 December) while 冬至 is in force since the 21st; at noon on
+// 2 January the 小寒 period of 置闰 has begun by 超神 on 甲子 (1 January),
+// four days before 小寒, and 茅山 is in the 下元 of 冬至 (ten days after its
+// moment of 22 December 2023).
+TEST(MethodChartTest, TermYuanJuAndPlatesAreTheMethods) {
+  const MethodCase cases[] = {
+      {{2024, 12, 22, 12, 0}, ChartMethod::kChaibu, SolarTerm::kDongzhi, Yuan::Lower, 4},
+      {{2024, 12, 22, 12, 0}, ChartMethod::kZhirun, SolarTerm::kDaxue, Yuan::Lower, -1},
+      {{2024, 1, 2, 12, 0}, ChartMethod::kChaibu, SolarTerm::kDongzhi, Yuan::Upper, 1},
+      {{2024, 1, 2, 12, 0}, ChartMethod::kZhirun, SolarTerm::kXiaohan, Yuan::Upper, 2},
+      {{2024, 1, 2, 12, 0}, ChartMethod::kMaoshan, SolarTerm::kDongzhi, Yuan::Lower, 4},
+  };
+  for (const MethodCase& c : cases) {
+    SCOPED_TRACE(std::string(ChartMethodName(c.method)) + " " + std::to_string(c.moment.month));
+    const Chart window = ComputeChart(c.moment);
+    ChartOptions options;
+    options.method = c.method;
+    const Chart chart = ComputeChart(c.moment, options);
+    EXPECT_EQ(chart.term, c.term);
+    EXPECT_EQ(chart.yuan, c.yuan);
+    EXPECT_EQ(chart.ju, c.ju);
+    // The earth plate lays 戊 in the palace of the ju's number.
+    EXPECT_EQ(chart.cell(Palace::Of(std::abs(c.ju)).value()).earth_stem, Stem::kWu);
+    EXPECT_EQ(chart.pillars.day, window.pillars.day);
+    EXPECT_EQ(chart.pillars.hour, window.pillars.hour);
+    EXPECT_EQ(chart.xun, window.xun);
+  }
+}
+
+// The plates are laid again under the chart's other options: on 22 December
+// 2024 拆补 gives 阳遁 and 置闰 阴遁, so under 艮坤 palace 5 counts as 8 and as 2.
+TEST(MethodChartTest, PlatesKeepTheCentrePalaceOption) {
+  ChartOptions options;
+  options.centre_palace = CentrePalace::kGenKun;
+  EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, Palace::At<8>());
+  options.method = ChartMethod::kZhirun;
+  EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, Palace::At<2>());
+}
+
+}  // namespace
+}  // namespace veltrane::chart
