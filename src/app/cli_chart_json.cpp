@@ -53,14 +53,29 @@ constexpr std::array<JsonText, N + 1> JsonTexts(const std::array<std::string_vie
   return texts;
 }
 
-constexpr auto kJsonInstruments = JsonTexts(chart::kInstrumentNames);
-constexpr auto kJsonStars = JsonTexts(chart::kStarNames);
-constexpr auto kJsonGates = JsonTexts(chart::kGateNames);
-constexpr auto kJsonDeities = JsonTexts(chart::kDeityNames);
-constexpr auto kJsonShortDeities = JsonTexts(chart::kDeityShortNames);
-constexpr auto kJsonTerms = JsonTexts(chart::kTermNames);
-constexpr auto kJsonYuan = JsonTexts(chart::kYuanNames);
-constexpr auto kJsonBranches = JsonTexts(chart::kBranchNames);
+// The JSON values of an enum's values first..first + N − 1, from its text table.
+template <typename Enum, std::size_t N, typename Name>
+constexpr std::array<JsonText, N + 1> EnumJsonTexts(Enum first, Name name) {
+  std::array<std::string_view, N> list{};
+  for (std::size_t i = 0; i < N; ++i) {
+    list[i] = name(static_cast<Enum>(static_cast<int>(first) + static_cast<int>(i)));
+  }
+  return JsonTexts(list);
+}
+
+constexpr auto kJsonStems = EnumJsonTexts<chart::Stem, chart::kStemCount>(
+    chart::Stem::kJia, [](chart::Stem s) { return chart::Text(s); });
+constexpr auto kJsonStars = EnumJsonTexts<chart::Star, chart::kStarCount>(
+    chart::Star::kPeng, [](chart::Star s) { return chart::Text(s); });
+constexpr auto kJsonGates = EnumJsonTexts<chart::Gate, chart::kRingSize>(
+    chart::Gate::kOpen, [](chart::Gate g) { return chart::Text(g); });
+constexpr auto kJsonDeities = EnumJsonTexts<chart::Deity, chart::kRingSize>(
+    chart::Deity::kJiuDi, [](chart::Deity d) { return chart::Text(d); });
+constexpr auto kJsonShortDeities = EnumJsonTexts<chart::Deity, chart::kRingSize>(
+    chart::Deity::kJiuDi, [](chart::Deity d) { return chart::ShortText(d); });
+constexpr auto kJsonTerms = JsonTexts(chart::kTermTexts);
+constexpr auto kJsonYuan = JsonTexts(chart::kYuanTexts);
+constexpr auto kJsonBranches = JsonTexts(chart::kBranchTexts);
 constexpr auto kJsonXun = [] {
   std::array<std::string_view, chart::kXunCount> heads{};
   for (std::size_t i = 0; i < heads.size(); ++i) heads[i] = chart::kXunHeads[i].text;
@@ -70,8 +85,9 @@ constexpr auto kJsonXun = [] {
 constexpr auto kJsonGanZhi = [] {
   std::array<JsonText, chart::kGanZhiCount> names{};
   for (int n = 1; n <= chart::kGanZhiCount; ++n) {
-    const std::string_view stem = chart::kStemNames[chart::StemOfGanZhi(n) - 1];
-    const std::string_view branch = chart::kBranchNames[chart::BranchOfGanZhi(n) - 1];
+    const std::string_view stem = chart::Text(static_cast<chart::Stem>(chart::StemOfGanZhi(n)));
+    const std::string_view branch =
+        chart::Text(static_cast<chart::Branch>(chart::BranchOfGanZhi(n)));
     std::array<char, JsonText::kBlock> both{};
     std::size_t size = 0;
     for (char c : stem) both[size++] = c;
@@ -115,6 +131,20 @@ class LineBuffer {
     const bool inside = index >= 0 && static_cast<std::size_t>(index) < N - 1;
     Text(texts[inside ? static_cast<std::size_t>(index) : N - 1]);
   }
+  // The JSON value of an enum value from its table (which starts at `first`).
+  template <std::size_t N, typename Enum>
+  void Value(const std::array<JsonText, N>& texts, Enum value, Enum first = Enum{}) {
+    Item(texts, static_cast<int>(value) - static_cast<int>(first));
+  }
+  // The same for an optional value: null for none.
+  template <std::size_t N, typename Enum>
+  void Value(const std::array<JsonText, N>& texts, std::optional<Enum> value) {
+    if (value) {
+      Value(texts, *value);
+    } else {
+      Text(texts[N - 1]);
+    }
+  }
   // A non-negative number, zero-padded to `width` digits.
   void Padded(int value, int width) {
     for (int i = width - 1; i >= 0; --i, value /= 10) end_[i] = static_cast<char>('0' + value % 10);
@@ -138,27 +168,29 @@ void Pillars(LineBuffer& out, const chart::Pillars& p) {
   out.Char(']');
 }
 
-void Palace(LineBuffer& out, int p, const chart::PalaceCell& cell) {
-  const bool ring = chart::RingPositionOfPalace(p) != 0;
+void Stem(LineBuffer& out, chart::Stem stem) { out.Value(kJsonStems, stem, chart::Stem::kJia); }
+
+void Palace(LineBuffer& out, chart::Palace p, const chart::PalaceCell& cell) {
+  const bool ring = !p.is_centre();
   out.Char('"');
-  out.Int(p);
+  out.Int(p.number());
   out.Raw("\":{\"earth\":");
-  out.Item(kJsonInstruments, cell.earth_stem);
+  Stem(out, cell.earth_stem);
   out.Raw(",\"heaven\":");
-  out.Item(kJsonInstruments, cell.heaven_stem);
+  Stem(out, cell.heaven_stem);
   if (ring) {
     out.Raw(",\"star\":");
-    out.Item(kJsonStars, cell.star);
+    out.Value(kJsonStars, cell.star);
     out.Raw(",\"gate\":");
-    out.Item(kJsonGates, cell.gate);
+    out.Value(kJsonGates, cell.gate);
     out.Raw(",\"deity\":");
-    out.Item(kJsonDeities, cell.deity);
+    out.Value(kJsonDeities, cell.deity);
   }
   out.Raw(",\"hidden\":");
-  out.Item(kJsonInstruments, cell.hidden_stem);
+  Stem(out, cell.hidden_stem);
   if (ring) {
     out.Raw(",\"counter_deity\":");
-    out.Item(kJsonShortDeities, cell.counter_deity);
+    out.Value(kJsonShortDeities, cell.counter_deity);
   }
   out.Char('}');
 }
@@ -179,6 +211,7 @@ void Lunar(LineBuffer& out, const std::optional<calendar::LunarDate>& lunar) {
 }
 
 static_assert(NeedsNoEscape(kVersion));
+static_assert(NeedsNoEscape(chart::kDunTexts[0]) && NeedsNoEscape(chart::kDunTexts[1]));
 
 // 2001-12-27T04:00
 void MomentText(LineBuffer& out, const ChartMoment& m) {
@@ -290,7 +323,7 @@ constexpr std::array<std::string_view, chart::kEdgeCount> kEdgeNames = {
 
 void TermEdge(LineBuffer& out, const chart::TermEdge& term) {
   out.Raw("{\"name\":");
-  out.Item(kJsonTerms, term.term - 1);
+  out.Value(kJsonTerms, term.term, chart::SolarTerm::kDongzhi);
   out.Raw(",\"start\":");
   Instant(out, term.start);
   out.Raw(",\"source\":");
@@ -321,7 +354,7 @@ void Boundaries(LineBuffer& out, const chart::ChartBoundaries& b, int near_minut
   out.Raw(",\"next\":");
   Instant(out, b.next_yuan);
   out.Raw("},\"hour\":{\"branch\":");
-  out.Item(kJsonBranches, b.hour_branch - 1);
+  out.Value(kJsonBranches, b.hour_branch, chart::Branch::kZi);
   out.Raw(",\"start\":");
   Instant(out, b.hour_start);
   out.Raw(",\"end\":");
@@ -382,30 +415,32 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
   Moment(out, moment);
   Pillars(out, chart.pillars);
   out.Raw(",\"term\":");
-  out.Item(kJsonTerms, chart.term - 1);
+  out.Value(kJsonTerms, chart.term, chart::SolarTerm::kDongzhi);
   out.Raw(",\"yuan\":");
-  out.Item(kJsonYuan, static_cast<int>(chart.yuan) - 1);
-  out.Raw(chart.yin() ? ",\"dun\":\"阴\",\"ju\":" : ",\"dun\":\"阳\",\"ju\":");
+  out.Value(kJsonYuan, chart.yuan, chart::Yuan::Upper);
+  out.Raw(",\"dun\":\"");
+  out.Raw(chart::Text(chart.dun()));
+  out.Raw("\",\"ju\":");
   out.Int(std::abs(chart.ju));
   out.Raw(",\"xun\":");
   out.Item(kJsonXun, chart.xun);
   out.Raw(",\"void_palaces\":[");
-  out.Int(chart.void_palaces[0]);
+  out.Int(chart.void_palaces[0].number());
   out.Char(',');
-  out.Int(chart.void_palaces[1]);
+  out.Int(chart.void_palaces[1].number());
   out.Raw("],\"horse_palace\":");
-  out.Int(chart.horse_palace);
+  out.Int(chart.horse_palace.number());
   out.Raw(",\"duty_star\":");
-  out.Item(kJsonStars, chart.duty_star);
+  out.Value(kJsonStars, chart.duty_star);
   out.Raw(",\"duty_star_palace\":");
-  out.Int(chart.duty_star_palace);
+  out.Int(chart.duty_star_palace.number());
   out.Raw(",\"duty_gate\":");
-  out.Item(kJsonGates, chart.duty_gate);
+  out.Value(kJsonGates, chart.duty_gate);
   out.Raw(",\"duty_gate_palace\":");
-  out.Int(chart.duty_gate_palace);
+  out.Int(chart::NumberOf(chart.duty_gate_palace));
   out.Raw(",\"palaces\":{");
-  for (int p = 1; p <= chart::kPalaceCount; ++p) {
-    if (p > 1) out.Char(',');
+  for (const chart::Palace p : chart::kPalaces) {
+    if (p.number() > 1) out.Char(',');
     Palace(out, p, chart.cell(p));
   }
   out.Char('}');

@@ -17,9 +17,9 @@ using MethodResults = std::array<chart::MethodJu, chart::kChartMethodCount>;
 
 // {"term":"大雪","yuan":"上元","dun":"阴","ju":4}
 void AppendMethodJu(std::string& out, const chart::MethodJu& ju) {
-  out.append("{\"term\":\"").append(chart::kTermNames[static_cast<std::size_t>(ju.term - 1)]);
-  out.append("\",\"yuan\":\"").append(chart::kYuanNames[static_cast<std::size_t>(ju.yuan) - 1]);
-  out.append(ju.ju < 0 ? "\",\"dun\":\"阴\",\"ju\":" : "\",\"dun\":\"阳\",\"ju\":");
+  out.append("{\"term\":\"").append(chart::Text(chart::SolarTermOf(ju.term)));
+  out.append("\",\"yuan\":\"").append(chart::Text(ju.yuan));
+  out.append("\",\"dun\":\"").append(chart::Text(chart::DunOfJu(ju.ju))).append("\",\"ju\":");
   out.append(std::to_string(std::abs(ju.ju))).append("}");
 }
 

@@ -22,16 +22,15 @@ constexpr std::array<Change, kEdgeCount> kChangeAt = {Change::kTerm, Change::kTe
 
 // "冬至交节", "符头甲子日换元", "午时开始": what happens at an edge.
 std::string EdgeName(const ChartBoundaries& b, Edge edge) {
-  const auto branch =
-      std::string(kBranchNames[static_cast<std::size_t>((b.hour_branch + 11) % 12)]);
+  const auto branch = std::string(Text(b.hour_branch));
   const auto yuan = [](int head) {
     return head == 0 ? std::string("换元") : "符头" + std::string(GanZhiName(head)) + "日换元";
   };
   switch (edge) {
     case Edge::kTermStart:
-      return std::string(kTermNames[static_cast<std::size_t>(b.term.term - 1)]) + "交节";
+      return std::string(Text(b.term.term)) + "交节";
     case Edge::kNextTerm:
-      return std::string(kTermNames[static_cast<std::size_t>(b.next_term.term - 1)]) + "交节";
+      return std::string(Text(b.next_term.term)) + "交节";
     case Edge::kYuanStart:
       return yuan(b.yuan_head);
     case Edge::kNextYuan:

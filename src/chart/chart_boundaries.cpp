@@ -38,7 +38,7 @@ ChartSeconds FirstSecondOfTerm(double linear_days) {
 TermEdge TermEdgeOf(TermOrdinal k) {
   const int year = YearOfTerm(k);
   const bool stored = year >= calendar::kFirstTermYear && year <= calendar::kLastTermYear;
-  return TermEdge{SolarTermOfOrdinal(k), FirstSecondOfTerm(TermOrdinalMoment(k)),
+  return TermEdge{SolarTermOf(SolarTermOfOrdinal(k)), FirstSecondOfTerm(TermOrdinalMoment(k)),
                   stored ? TermSource::kTable : TermSource::kFormula};
 }
 
@@ -185,7 +185,7 @@ ChartBoundaries ComputeBoundaries(const Chart& chart, const ChartOptions& option
   }
 
   // The branch hours open at odd hours of the pillar clock, 子 at 23:00.
-  b.hour_branch = BranchOfGanZhi(chart.pillars.hour);
+  b.hour_branch = static_cast<Branch>(BranchOfGanZhi(chart.pillars.hour));
   const double opened = std::floor((reading + kHourSeconds) / kBranchSeconds) * kBranchSeconds;
   b.hour_start = clock.InstantOf(opened - kHourSeconds);
   b.hour_end = clock.InstantOf(opened - kHourSeconds + kBranchSeconds);

@@ -24,7 +24,7 @@ enum class Edge : int { kTermStart, kNextTerm, kYuanStart, kNextYuan, kHourStart
 inline constexpr int kEdgeCount = 6;
 
 struct TermEdge {
-  int term = 1;            // SolarTerm 1..24 (kTermNames[term − 1])
+  SolarTerm term = SolarTerm::kDongzhi;
   ChartSeconds start = 0;  // the first whole second at which the term is in force
   TermSource source = TermSource::kTable;
 };
@@ -39,7 +39,7 @@ struct ChartBoundaries {
   int next_yuan_head = 0;
   ChartSeconds yuan_start = 0;
   ChartSeconds next_yuan = 0;
-  int hour_branch = 1;  // 1..12, 子..亥
+  Branch hour_branch = Branch::kZi;
   ChartSeconds hour_start = 0;
   ChartSeconds hour_end = 0;
   // How far the term moments of the two terms' years may be off, in seconds

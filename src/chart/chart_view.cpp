@@ -1,8 +1,10 @@
 #include "chart/chart_view.h"
 
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
+#include "chart/box_items.h"
 #include "chart/plate_model.h"
 #include "chart/plot_lookups.h"
 
@@ -14,14 +16,14 @@ constexpr std::array<std::string_view, 10> kNumerals = {"零", "一", "二", "�
 
 // Each stem and branch name is one three-byte UTF-8 character.
 constexpr std::size_t kNameBytes = 3;
-static_assert(kStemNames[0].size() == kNameBytes && kBranchNames[0].size() == kNameBytes);
+static_assert(kStemTexts[0].size() == kNameBytes && kBranchTexts[0].size() == kNameBytes);
 
 // The sixty names, stem then branch, made at compile time.
 constexpr auto kGanZhiNames = [] {
   std::array<std::array<char, 2 * kNameBytes>, kGanZhiCount> names{};
   for (int n = 1; n <= kGanZhiCount; ++n) {
-    const std::string_view stem = kStemNames[static_cast<std::size_t>(StemOfGanZhi(n) - 1)];
-    const std::string_view branch = kBranchNames[static_cast<std::size_t>(BranchOfGanZhi(n) - 1)];
+    const std::string_view stem = Text(static_cast<Stem>(StemOfGanZhi(n)));
+    const std::string_view branch = Text(static_cast<Branch>(BranchOfGanZhi(n)));
     auto& name = names[static_cast<std::size_t>(n - 1)];
     for (std::size_t i = 0; i < kNameBytes; ++i) {
       name[i] = stem[i];
@@ -31,20 +33,23 @@ constexpr auto kGanZhiNames = [] {
   return names;
 }();
 
-template <std::size_t N>
-std::string Item(const std::array<std::string_view, N>& list, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
-  return std::string(list[static_cast<std::size_t>(index)]);
+// The text of a ring field; "" for none.
+template <typename T, typename Name>
+std::string TextOr(const std::optional<T>& item, Name name) {
+  return item ? std::string(name(*item)) : std::string();
 }
+std::string_view DeityName(Deity d) { return Text(d); }
+std::string_view DeityShortName(Deity d) { return ShortText(d); }
 
 // The star a palace holds on the reset plates; "" for a palace off the ring.
-std::string HomeStarOf(int palace) {
+std::string HomeStarOf(Palace palace) {
   static const PlateModel home = [] {
     PlateModel m;
     m.ResetChart();
     return m;
   }();
-  return Item(kStarNames, home.StarAt(RingPositionOfPalace(palace)));
+  return TextOr(RingItemOf<Star>(home.StarAt(palace.ring_position())),
+                [](Star s) { return Text(s); });
 }
 
 }  // namespace
@@ -55,9 +60,10 @@ std::string_view GanZhiName(int gan_zhi) {
   return {name.data(), name.size()};
 }
 
-std::string CentreTextOf(bool yin, int ju) {
+std::string CentreTextOf(Dun dun, int ju) {
   const int n = std::abs(ju);
-  std::string text(yin ? "阴遁" : "阳遁");
+  std::string text(Text(dun));
+  text += "遁";
   text += kNumerals[static_cast<std::size_t>(n <= 9 ? n : 0)];
   text += "局";
   return text;
@@ -74,20 +80,20 @@ ChartView ViewOfChart(const Chart& chart) {
   for (int n : {chart.pillars.year, chart.pillars.month, chart.pillars.day, chart.pillars.hour}) {
     view.pillars += GanZhiName(n);
   }
-  for (int p = 1; p <= kPalaceCount; ++p) {
+  for (const Palace p : kPalaces) {
     const PalaceCell& cell = chart.cell(p);
-    PalaceView& shown = view.palaces[static_cast<std::size_t>(p - 1)];
-    shown.hidden = Item(kInstrumentNames, cell.hidden_stem);
-    shown.deity = Item(kDeityNames, cell.deity);
-    shown.star = Item(kStarNames, cell.star);
-    shown.heaven = Item(kInstrumentNames, cell.heaven_stem);
-    shown.gate = Item(kGateNames, cell.gate);
-    shown.counter_deity = Item(kDeityShortNames, cell.counter_deity);
-    shown.earth = Item(kInstrumentNames, cell.earth_stem);
+    PalaceView& shown = view.palaces[p.index()];
+    shown.hidden = Text(cell.hidden_stem);
+    shown.deity = TextOr(cell.deity, DeityName);
+    shown.star = TextOr(cell.star, [](Star s) { return Text(s); });
+    shown.heaven = Text(cell.heaven_stem);
+    shown.gate = TextOr(cell.gate, [](Gate g) { return Text(g); });
+    shown.counter_deity = TextOr(cell.counter_deity, DeityShortName);
+    shown.earth = Text(cell.earth_stem);
   }
-  view.centre = CentreTextOf(chart.yin(), chart.ju);
-  view.void_palaces = chart.void_palaces;
-  view.horse_palace = chart.horse_palace;
+  view.centre = CentreTextOf(chart.dun(), chart.ju);
+  view.void_palaces = {chart.void_palaces[0].number(), chart.void_palaces[1].number()};
+  view.horse_palace = chart.horse_palace.number();
   view.centre_star = HomeStarOf(chart.centre_host);
   return view;
 }

@@ -47,7 +47,7 @@ ChartView ViewOfChart(const Chart& chart);
 
 // The centre text of a dun and ju number: 阳遁三局 for yang 3; the numeral of
 // |ju| outside 0..9 is 零.
-std::string CentreTextOf(bool yin, int ju);
+std::string CentreTextOf(Dun dun, int ju);
 
 // The two-character UTF-8 text of a sixty-cycle number (1 = 甲子 .. 60 = 癸亥).
 std::string_view GanZhiName(int gan_zhi);

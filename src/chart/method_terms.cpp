@@ -20,16 +20,23 @@ int FloorMod(int a, int b) { return ((a % b) + b) % b; }
 
 double TermOrdinalMoment(TermOrdinal k) { return TermMoment(YearOfTerm(k), SlotOfTerm(k)); }
 
-TermOrdinal TermInForceAt(double linear_moment) {
+TermStart TermStartAt(double linear_moment) {
   // Estimate from the 小寒 of 1900 (day 6.1) and the mean term length, then
   // step to the exact term; the estimate is off by at most one term or two.
   constexpr double kXiaohan1900 = 6.086;
   TermOrdinal k = TermOrdinalOf(1900, 1) +
                   static_cast<int>(std::floor((linear_moment - kXiaohan1900) / kMeanTermDays));
-  while (linear_moment - TermOrdinalMoment(k) < -kTolerance) --k;
-  while (linear_moment - TermOrdinalMoment(k + 1) >= -kTolerance) ++k;
-  return k;
+  double start = TermOrdinalMoment(k);
+  while (linear_moment - start < -kTolerance) start = TermOrdinalMoment(--k);
+  for (double next = TermOrdinalMoment(k + 1); linear_moment - next >= -kTolerance;
+       next = TermOrdinalMoment(k + 1)) {
+    ++k;
+    start = next;
+  }
+  return {k, start};
 }
+
+TermOrdinal TermInForceAt(double linear_moment) { return TermStartAt(linear_moment).term; }
 
 int ChartDayOfMoment(double linear_moment) {
   return static_cast<int>(std::floor(linear_moment + 1.0 / 24 + kTolerance));

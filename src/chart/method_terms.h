@@ -36,6 +36,13 @@ double TermOrdinalMoment(TermOrdinal k);
 // later than it (a moment within 1e-7 day of a term's moment lies inside it).
 TermOrdinal TermInForceAt(double linear_moment);
 
+// The term in force at a linear moment and its own moment (TermOrdinalMoment).
+struct TermStart {
+  TermOrdinal term = 0;
+  double moment = 0;
+};
+TermStart TermStartAt(double linear_moment);
+
 // The day a moment belongs to as a day number (days since 1899-12-30), the
 // day changing at 23:00 as the day pillar does.
 int ChartDayOfMoment(double linear_moment);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "calendar/date_time.h"
+#include "chart/box_items.h"
 #include "chart/chart_pillars.h"
 #include "chart/method.h"
 #include "chart/plot_lookups.h"
@@ -64,6 +65,18 @@ struct CentreHost {
   int Of(int p) const { return p == kCentrePalace ? palace : p; }
 };
 
+// The plotting's own working values, as box items of the plate model (see
+// box_items.h) and palace numbers; the chart gets them typed at the end.
+struct Laying {
+  bool yin = false;
+  int hour_stem = 0;         // EffectiveHourStem
+  int duty_gate_target = 0;  // the instrument the duty gate is turned to
+  int duty_gate = -1;        // −1 when the gate boxes show no gate before the turning
+  int duty_gate_palace = 0;  // 0 when the duty gate was not found
+  int duty_star = 0;
+  int duty_star_palace = 0;
+};
+
 // Ring stop test of the deities and gates: (a) `stem` lies in palace 5 and
 // the host's ring position shows `item`; (b) the ring position of the palace
 // whose earth stem is `stem` shows `item`.
@@ -93,17 +106,17 @@ int PalaceShowing(const PlateModel& m, const CentreHost& host, int position, int
   return PalaceOfRingPosition(position);
 }
 
-void LayEarth(PlateModel& m, const Chart& c) {
-  int steps = kInstrumentCount - std::abs(c.ju);
+void LayEarth(PlateModel& m, int ju) {
+  int steps = kInstrumentCount - std::abs(ju);
   if (steps == 0) steps = kInstrumentCount;
-  for (int i = 0; i < steps; ++i) c.yin() ? m.StepEarthYin() : m.StepEarthYang();
+  for (int i = 0; i < steps; ++i) ju < 0 ? m.StepEarthYin() : m.StepEarthYang();
 }
 
 // Turns the stars with the heaven stems until the heaven stem that started over
 // the instrument's palace stands over the hour stem's palace. With the
 // instrument in palace 5 that is the stem over the host palace, with its star
 // (天芮 over palace 2, 天任 over palace 8).
-void TurnHeaven(PlateModel& m, const EarthPlate& earth, const CentreHost& host, const Chart& c,
+void TurnHeaven(PlateModel& m, const EarthPlate& earth, const CentreHost& host, const Laying& c,
                 int instrument) {
   const int leading = Box(m.heaven, host.Of(earth.PalaceOf(instrument)));
   for (int i = 0; i < kRingSize; ++i) {
@@ -112,16 +125,16 @@ void TurnHeaven(PlateModel& m, const EarthPlate& earth, const CentreHost& host, 
   }
 }
 
-void TurnDeities(PlateModel& m, const EarthPlate& earth, const CentreHost& host, const Chart& c) {
+void TurnDeities(PlateModel& m, const EarthPlate& earth, const CentreHost& host, const Laying& c) {
   for (int i = 0; i < kRingSize; ++i) {
-    c.yin() ? m.StepDeitiesYin() : m.StepDeitiesYang();
+    c.yin ? m.StepDeitiesYin() : m.StepDeitiesYang();
     if (RingItemOverStem(earth, host, c.hour_stem, kDeityDutyChief, m.deities)) return;
   }
 }
 
 // The duty gate is the home gate of the instrument's palace (the host's for
 // palace 5); it turns to the instrument that lies e hours on in LayingOrder.
-void TurnGates(PlateModel& m, const EarthPlate& earth, const CentreHost& host, Chart& c,
+void TurnGates(PlateModel& m, const EarthPlate& earth, const CentreHost& host, Laying& c,
                int instrument) {
   const int home = host.Of(earth.PalaceOf(instrument));
   c.duty_gate = home == 0 ? -1 : Box(m.gates, RingOf(home));
@@ -138,7 +151,7 @@ void TurnGates(PlateModel& m, const EarthPlate& earth, const CentreHost& host, C
   }
 }
 
-void FindDutyStar(const PlateModel& m, const CentreHost& host, Chart& c) {
+void FindDutyStar(const PlateModel& m, const CentreHost& host, Laying& c) {
   for (int k = 1; k <= kRingSize; ++k) {
     if (Box(m.deities, k) == kDeityDutyChief) {
       c.duty_star = Box(m.stars, k);
@@ -150,16 +163,16 @@ void FindDutyStar(const PlateModel& m, const CentreHost& host, Chart& c) {
 
 // The hidden stems turn until the hour stem lies in the duty gate's palace,
 // or in palace 5 when the duty gate stands on the hour stem's palace.
-void TurnHidden(PlateModel& m, const Chart& c) {
+void TurnHidden(PlateModel& m, const Laying& c) {
   const int g = c.duty_gate_palace;
   if (g < 1 || g > kPalaceCount) {
     // No duty-gate palace (only a damaged plate can give none): nine steps.
-    for (int i = 0; i < kInstrumentCount; ++i) c.yin() ? m.StepHiddenYin() : m.StepHiddenYang();
+    for (int i = 0; i < kInstrumentCount; ++i) c.yin ? m.StepHiddenYin() : m.StepHiddenYang();
     return;
   }
   const int target = Box(m.earth, g) == c.hour_stem ? kCentrePalace : g;
   for (int i = 0; i < kInstrumentCount; ++i) {
-    c.yin() ? m.StepHiddenYin() : m.StepHiddenYang();
+    c.yin ? m.StepHiddenYin() : m.StepHiddenYang();
     if (Box(m.hidden, target) == c.hour_stem) return;
   }
 }
@@ -185,17 +198,42 @@ void SetCounterDeities(PlateModel& m) {
   }
 }
 
-void FillCells(const PlateModel& m, Chart& c) {
-  for (int p = 1; p <= kPalaceCount; ++p) {
-    PalaceCell& cell = c.cells[static_cast<std::size_t>(p - 1)];
-    cell.earth_stem = Box(m.earth, p);
-    cell.heaven_stem = Box(m.heaven, p);
-    cell.hidden_stem = Box(m.hidden, p);
-    const int k = RingOf(p);
-    cell.star = k == 0 ? -1 : Box(m.stars, k);
-    cell.gate = k == 0 ? -1 : Box(m.gates, k);
-    cell.deity = k == 0 ? -1 : Box(m.deities, k);
-    cell.counter_deity = k == 0 ? -1 : Box(m.counter_deities, k);
+// Every stem box is laid by the plotting (items 0..8); the modulo only keeps
+// the lookup inside the list.
+Stem LaidStem(std::int32_t item) {
+  return kInstrumentOrder[static_cast<std::size_t>((item % kInstrumentCount + kInstrumentCount) %
+                                                   kInstrumentCount)];
+}
+
+// Palace of a number the plotting found (1..9); palace 1 stands in for none,
+// which only a damaged plate gives.
+Palace FoundPalace(int number) { return Palace::Of(number).value_or(Palace()); }
+
+// The typed chart fields from the laid model and the working values.
+void FillChart(const PlateModel& m, const Laying& laying, Chart& c) {
+  c.hour_stem = LaidStem(laying.hour_stem);
+  c.duty_gate_target = LaidStem(laying.duty_gate_target);
+  c.duty_star = RingItemOf<Star>(laying.duty_star).value_or(Star::kPeng);
+  c.duty_star_palace = FoundPalace(laying.duty_star_palace);
+  c.duty_gate = RingItemOf<Gate>(laying.duty_gate);
+  c.duty_gate_palace = Palace::Of(laying.duty_gate_palace);
+  for (const Palace p : kPalaces) {
+    PalaceCell& cell = c.cells[p.index()];
+    cell.earth_stem = LaidStem(Box(m.earth, p.number()));
+    cell.heaven_stem = LaidStem(Box(m.heaven, p.number()));
+    cell.hidden_stem = LaidStem(Box(m.hidden, p.number()));
+    const int k = p.ring_position();
+    if (k == 0) {
+      cell.star = std::nullopt;
+      cell.gate = std::nullopt;
+      cell.deity = std::nullopt;
+      cell.counter_deity = std::nullopt;
+      continue;
+    }
+    cell.star = RingItemOf<Star>(Box(m.stars, k));
+    cell.gate = RingItemOf<Gate>(Box(m.gates, k));
+    cell.deity = RingItemOf<Deity>(Box(m.deities, k));
+    cell.counter_deity = RingItemOf<Deity>(Box(m.counter_deities, k));
   }
 }
 
@@ -206,7 +244,7 @@ void ApplyMethod(PlateModel& model, Chart& chart, const ChartOptions& options) {
       ComputeMethodJu(options.method, MethodInputOfChart(chart));
   if (!by_method) return;
   const bool same_ju = by_method->ju == chart.ju;
-  chart.term = by_method->term;
+  chart.term = SolarTermOf(by_method->term);
   chart.yuan = by_method->yuan;
   chart.ju = by_method->ju;
   if (same_ju) return;
@@ -218,35 +256,38 @@ void ApplyMethod(PlateModel& model, Chart& chart, const ChartOptions& options) {
 
 void PlotPlates(PlateModel& m, Chart& c, CentrePalace centre) {
   c.ju = std::clamp(c.ju, -kInstrumentCount, kInstrumentCount);
-  const CentreHost host(centre, c.yin());
-  c.centre_host = host.palace;
+  const CentreHost host(centre, c.ju < 0);
+  c.centre_host = FoundPalace(host.palace);
   const int hour_gz = c.pillars.hour;
   const int hour_stem = StemOfGanZhi(hour_gz);
-  c.hour_branch = BranchOfGanZhi(hour_gz);
+  const int hour_branch = BranchOfGanZhi(hour_gz);
+  c.hour_branch = static_cast<Branch>(hour_branch);
   c.xun = XunOfGanZhi(hour_gz);
   const XunHead& xun = kXunHeads[static_cast<std::size_t>(c.xun)];
   const int instrument = xun.instrument - 1;
-  c.void_palaces = xun.void_palaces;
-  c.horse_palace = HorsePalaceOfBranch(c.hour_branch);
+  c.void_palaces = {FoundPalace(xun.void_palaces[0]), FoundPalace(xun.void_palaces[1])};
+  c.horse_palace = FoundPalace(HorsePalaceOfBranch(hour_branch));
+  Laying laying;
+  laying.yin = c.ju < 0;
   // At a 甲 hour the stem hides under the xun's instrument.
-  c.hour_stem = hour_stem == 1 ? instrument : InstrumentOfStem(hour_stem);
+  laying.hour_stem = hour_stem == 1 ? instrument : InstrumentOfStem(hour_stem);
 
   // Hours since the xun head, and the instrument that many places after the
   // xun's instrument in LayingOrder.
-  int hours = c.hour_branch - XunBranch(c.xun);
+  int hours = hour_branch - XunBranch(c.xun);
   if (hours < 0) hours += kBranchCount;
-  c.duty_gate_target =
+  laying.duty_gate_target =
       ((instrument - hours) % kInstrumentCount + kInstrumentCount) % kInstrumentCount;
 
-  LayEarth(m, c);
+  LayEarth(m, c.ju);
   const EarthPlate earth(m);
-  TurnHeaven(m, earth, host, c, instrument);
-  TurnDeities(m, earth, host, c);
-  TurnGates(m, earth, host, c, instrument);
-  FindDutyStar(m, host, c);
-  TurnHidden(m, c);
+  TurnHeaven(m, earth, host, laying, instrument);
+  TurnDeities(m, earth, host, laying);
+  TurnGates(m, earth, host, laying, instrument);
+  FindDutyStar(m, host, laying);
+  TurnHidden(m, laying);
   SetCounterDeities(m);
-  FillCells(m, c);
+  FillChart(m, laying, c);
 }
 
 Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOptions& options) {
@@ -258,11 +299,13 @@ Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOp
   c.pillars = pillars.pillars;
   c.solar_clock = pillars.solar_clock;
   c.moment = calendar::ComposeDateTime(d.year, d.month, d.day, d.hour, d.minute, 0);
-  c.term = FindTermInForce(c.moment);
+  const TermInForce term = FindTermInForce(c.moment);
+  c.term = term.term;
+  c.term_moment = term.start;
   c.yuan = YuanOfDay(c.pillars.day);
   c.ju = c.yuan == Yuan::None
              ? 0
-             : kJuTable[static_cast<std::size_t>(c.yuan) - 1][static_cast<std::size_t>(c.term - 1)];
+             : kJuTable[static_cast<std::size_t>(c.yuan) - 1][static_cast<std::size_t>(c.term) - 1];
   PlotPlates(model, c, options.centre_palace);
   return c;
 }

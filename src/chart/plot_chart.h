@@ -11,6 +11,7 @@
 
 #include "chart/chart_moment.h"
 #include "chart/chart_options.h"
+#include "chart/palace.h"
 #include "chart/pillars.h"
 #include "chart/plate_model.h"
 #include "chart/solar_clock.h"
@@ -18,46 +19,48 @@
 
 namespace veltrane::chart {
 
-// What the boxes of one palace show, as box item indexes (see vocabulary.h);
-// −1 where the palace has no such box (the ring fields of palace 5).
+// One palace of a chart. The ring fields are none for the centre palace, which
+// has no ring boxes.
 struct PalaceCell {
-  int earth_stem = -1;     // kInstrumentNames
-  int heaven_stem = -1;    // kInstrumentNames; palace 5's is shown beside the host's star
-  int hidden_stem = -1;    // kInstrumentNames
-  int star = -1;           // kStarNames
-  int gate = -1;           // kGateNames
-  int deity = -1;          // kDeityNames
-  int counter_deity = -1;  // kDeityShortNames (same index as kDeityNames)
+  Stem earth_stem = Stem::kWu;
+  Stem heaven_stem = Stem::kWu;  // the centre palace's is shown beside the host's star
+  Stem hidden_stem = Stem::kWu;
+  std::optional<Star> star;
+  std::optional<Gate> gate;
+  std::optional<Deity> deity;
+  std::optional<Deity> counter_deity;  // shown by its short name
   bool operator==(const PalaceCell&) const = default;
 };
 
-// One plotted chart. Instruments are kInstrumentNames indexes (0..8), stars,
-// gates and deities box item indexes, palaces 1..9.
+// One plotted chart.
 struct Chart {
   ChartMoment date;
-  double moment = 0;  // DateTime of the chart
-  Pillars pillars;    // sixty-cycle numbers
-  int term = 1;       // SolarTerm 1..24 (kTermNames[term − 1])
+  double moment = 0;       // DateTime of the chart
+  double term_moment = 0;  // DateTime at which the term in force began
+  Pillars pillars;         // sixty-cycle numbers
+  SolarTerm term = SolarTerm::kDongzhi;
   Yuan yuan = Yuan::None;
-  int ju = 0;           // signed: negative is yin dun
-  int xun = 0;          // index into kXunHeads
-  int hour_stem = 0;    // EffectiveHourStem: the xun's instrument at a 甲 hour
-  int hour_branch = 1;  // 1..12
-  std::array<int, 2> void_palaces = {0, 0};
-  int horse_palace = 0;
-  int duty_star = 0;
-  int duty_star_palace = 0;
-  int duty_gate = 0;
-  int duty_gate_palace = 0;
-  int duty_gate_target = 0;  // the instrument the duty gate is turned to
-  int centre_host = 2;       // the palace that palace 5 counts as (2, or 8 in 阳遁 under 艮坤)
+  int ju = 0;                  // signed: negative is yin dun
+  int xun = 0;                 // index into kXunHeads
+  Stem hour_stem = Stem::kWu;  // EffectiveHourStem: the xun's instrument at a 甲 hour
+  Branch hour_branch = Branch::kZi;
+  std::array<Palace, 2> void_palaces{};
+  Palace horse_palace;
+  Star duty_star = Star::kPeng;
+  Palace duty_star_palace;
+  // None only when the plates were not reset before PlotPlates laid them.
+  std::optional<Gate> duty_gate;
+  std::optional<Palace> duty_gate_palace;
+  Stem duty_gate_target = Stem::kWu;  // the instrument the duty gate is turned to
+  // The palace that palace 5 counts as: 2, or 8 in 阳遁 under 艮坤.
+  Palace centre_host = Palace::At<2>();
   // The local solar clock the day and hour pillars were read from, when the
   // chart was plotted for a longitude.
   std::optional<SolarClock> solar_clock;
-  std::array<PalaceCell, kPalaceCount> cells{};  // palace p at index p − 1
+  std::array<PalaceCell, kPalaceCount> cells{};  // by Palace::index()
 
-  bool yin() const { return ju < 0; }
-  const PalaceCell& cell(int palace) const { return cells[static_cast<std::size_t>(palace - 1)]; }
+  Dun dun() const { return DunOfJu(ju); }
+  const PalaceCell& cell(Palace palace) const { return cells[palace.index()]; }
 };
 
 // Plots the chart of a clamped date on a plate model under `options` (the

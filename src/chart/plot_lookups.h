@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "chart/box_items.h"
 #include "chart/vocabulary.h"
 
 namespace veltrane::chart {
@@ -33,25 +34,12 @@ constexpr std::array<int, kXunCount> kXunBranches = [] {
   std::array<int, kXunCount> branches{};
   for (std::size_t x = 0; x < kXunCount; ++x) {
     const std::string_view branch =
-        kXunHeads[x].text.substr(kStemNames[0].size(), kBranchNames[0].size());
+        kXunHeads[x].text.substr(kStemTexts[0].size(), kBranchTexts[0].size());
     for (std::size_t b = 0; b < kBranchCount; ++b) {
-      if (kBranchNames[b] == branch) branches[x] = static_cast<int>(b) + 1;
+      if (kBranchTexts[b] == branch) branches[x] = static_cast<int>(b) + 1;
     }
   }
   return branches;
-}();
-
-// kInstrumentNames index of each stem 1..10 (index 0 unused); −1 for 甲.
-constexpr std::array<int, kStemCount + 1> kInstrumentOfStem = [] {
-  std::array<int, kStemCount + 1> instruments{};
-  instruments[0] = -1;
-  for (std::size_t s = 0; s < kStemCount; ++s) {
-    instruments[s + 1] = -1;
-    for (std::size_t i = 0; i < kInstrumentCount; ++i) {
-      if (kInstrumentNames[i] == kStemNames[s]) instruments[s + 1] = static_cast<int>(i);
-    }
-  }
-  return instruments;
 }();
 
 }  // namespace detail
@@ -61,10 +49,10 @@ constexpr int XunBranch(int xun) {
   return xun >= 0 && xun < kXunCount ? detail::kXunBranches[static_cast<std::size_t>(xun)] : 1;
 }
 
-// Index into kInstrumentNames of a stem 1..10; −1 for 甲, which is no instrument.
+// Stem box item 0..8 of a stem 1..10; −1 for 甲, which is no instrument, and
+// for a number outside 1..10.
 constexpr int InstrumentOfStem(int stem) {
-  return stem >= 1 && stem <= kStemCount ? detail::kInstrumentOfStem[static_cast<std::size_t>(stem)]
-                                         : -1;
+  return stem >= 1 && stem <= kStemCount ? ItemOf(static_cast<Stem>(stem)) : -1;
 }
 
 // The yuan whose day list holds a sixty-cycle day (the first of 上元, 中元,

@@ -37,12 +37,17 @@ double TermMoment(int year, int slot) {
          TermDayOfYear(year, slot, true, static_cast<int>(CalendarMode::kAutomatic));
 }
 
-int FindTermInForce(double moment) {
+double DateTimeOfLinear(double linear) {
+  return linear < 0 ? 2 * std::floor(linear) - linear : linear;
+}
+
+TermInForce FindTermInForce(double moment) {
   const double linear = NormalizeMoment(moment);
-  if (std::isnan(linear)) return kTermCount;
+  if (std::isnan(linear)) return {SolarTerm::kDaxue, linear};
   // The term in force is the latest whose moment is not later than the
   // moment's; its SolarTerm is the slot of the first term later than it.
-  return SolarTermOfOrdinal(TermInForceAt(linear));
+  const TermStart start = TermStartAt(linear);
+  return {SolarTermOf(SolarTermOfOrdinal(start.term)), DateTimeOfLinear(start.moment)};
 }
 
 }  // namespace veltrane::chart

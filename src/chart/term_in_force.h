@@ -3,6 +3,8 @@
 // arithmetic for the years it lacks.
 #pragma once
 
+#include "chart/vocabulary.h"
+
 namespace veltrane::chart {
 
 // Clamps a DateTime to its valid range and turns the negative-day encoding
@@ -14,8 +16,18 @@ double NormalizeMoment(double x);
 // moment through its command, or, outside the stored years, the closed formula.
 double TermMoment(int year, int slot);
 
-// Returns the SolarTerm (1 = 冬至 .. 24 = 大雪) in force at a DateTime. A moment
-// equal to a term's moment (within 1e-7 day) lies inside that term.
-int FindTermInForce(double moment);
+// The inverse of NormalizeMoment: the DateTime of a linear day count.
+double DateTimeOfLinear(double linear);
+
+// A term in force and the DateTime at which it began.
+struct TermInForce {
+  SolarTerm term = SolarTerm::kDaxue;
+  double start = 0;
+};
+
+// Returns the SolarTerm in force at a DateTime and the DateTime of its start.
+// A moment equal to a term's moment (within 1e-7 day) lies inside that term.
+// A moment that is no number gives 大雪 with a start that is no number.
+TermInForce FindTermInForce(double moment);
 
 }  // namespace veltrane::chart

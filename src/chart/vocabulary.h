@@ -1,93 +1,136 @@
-// The chart's fixed vocabulary: stems, branches, palaces and their ring, the
-// nine instruments, stars, gates, deities, solar terms, yuan day lists, xun
-// heads, horse palaces and the ju table. Texts are UTF-8; the window shows
-// their GBK forms.
+// The chart's fixed vocabulary: stems, branches, stars, gates, deities, solar
+// terms, yuan and dun as enums, each with its texts in one table; the yuan day
+// lists, xun heads, horse palaces and the ju table. Texts are UTF-8; the
+// window shows their GBK forms. Palaces are in palace.h, the item order of
+// the window's boxes in box_items.h.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
+#include "chart/palace.h"
+
 namespace veltrane::chart {
 
 inline constexpr int kStemCount = 10;
 inline constexpr int kBranchCount = 12;
 inline constexpr int kGanZhiCount = 60;
-inline constexpr int kPalaceCount = 9;
-inline constexpr int kCentrePalace = 5;
-inline constexpr int kRingSize = 8;
 inline constexpr int kInstrumentCount = 9;
 inline constexpr int kTermCount = 24;
 inline constexpr int kYuanCount = 3;
 inline constexpr int kXunCount = 6;
 
-// Stems 1..10 (甲..癸), stored from index 0.
-inline constexpr std::array<std::string_view, kStemCount> kStemNames = {
+// Each enum's texts stand in one table, indexed by the enum's value less its
+// first value; Text(x) reads it and gives "" for a value outside the enum.
+namespace detail {
+template <std::size_t N>
+constexpr std::string_view TextAt(const std::array<std::string_view, N>& texts, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < N ? texts[static_cast<std::size_t>(index)]
+                                                           : std::string_view();
+}
+}  // namespace detail
+
+// The ten stems, numbered 1..10 as the sixty-cycle arithmetic counts them. The
+// nine instruments are the stems other than 甲.
+enum class Stem : int { kJia = 1, kYi, kBing, kDing, kWu, kJi, kGeng, kXin, kRen, kGui };
+inline constexpr std::array<std::string_view, kStemCount> kStemTexts = {
     "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+constexpr std::string_view Text(Stem s) {
+  return detail::TextAt(kStemTexts, static_cast<int>(s) - 1);
+}
 
-// Branches 1..12 (子..亥), stored from index 0.
-inline constexpr std::array<std::string_view, kBranchCount> kBranchNames = {
+// The twelve branches, numbered 1..12.
+// clang-format off
+enum class Branch : int {
+  kZi = 1, kChou, kYin, kMao, kChen, kSi, kWu, kWei, kShen, kYou, kXu, kHai
+};
+// clang-format on
+inline constexpr std::array<std::string_view, kBranchCount> kBranchTexts = {
     "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
-
-// Caption of each palace 1..9, stored from index 0.
-inline constexpr std::array<std::string_view, kPalaceCount> kPalaceLabels = {
-    "坎一宫 正北方 为水",
-    "坤二宫 西南方 为土",
-    "震三宫 东方 为雷 属木",
-    "巽四宫 东南方 为风 属木",
-    "五中宫",
-    "乾六宫 西北方 为天 属金",
-    "兑七宫 西方 为口 属金",
-    "艮八宫 东北方 为山 属土",
-    "离九宫 南方 为火"};
-
-// The palace of each ring position 1..8, stored from index 0.
-inline constexpr std::array<int, kRingSize> kRingPalaces = {1, 6, 7, 2, 9, 4, 3, 8};
-
-// Ring position (1..8) of a palace; 0 for the centre palace and for numbers outside 1..9.
-constexpr int RingPositionOfPalace(int palace) {
-  for (int k = 0; k < kRingSize; ++k) {
-    if (kRingPalaces[k] == palace) return k + 1;
-  }
-  return 0;
+constexpr std::string_view Text(Branch b) {
+  return detail::TextAt(kBranchTexts, static_cast<int>(b) - 1);
 }
 
-// Palace of a ring position 1..8; 0 outside that range.
-constexpr int PalaceOfRingPosition(int position) {
-  return position >= 1 && position <= kRingSize ? kRingPalaces[position - 1] : 0;
-}
+// The nine stars, numbered as the items of the star boxes (0..7); 天禽, which
+// has no box and travels with 天芮, comes last.
+enum class Star : int { kPeng, kRen, kChong, kFu, kYing, kRui, kZhu, kXin, kQin };
+inline constexpr int kStarCount = 9;
+inline constexpr std::array<std::string_view, kStarCount> kStarTexts = {
+    "天蓬", "天任", "天冲", "天辅", "天英", "天芮", "天柱", "天心", "天禽"};
+constexpr std::string_view Text(Star s) { return detail::TextAt(kStarTexts, static_cast<int>(s)); }
 
-// InstrumentList: the item order of every stem box (index 0..8). LayingOrder is
-// this list read backwards.
-inline constexpr std::array<std::string_view, kInstrumentCount> kInstrumentNames = {
-    "乙", "丙", "丁", "癸", "壬", "辛", "庚", "己", "戊"};
-
-// Item order of the star, gate, deity and counter-deity boxes (index 0..7).
-inline constexpr std::array<std::string_view, kRingSize> kStarNames = {
-    "天蓬", "天任", "天冲", "天辅", "天英", "天芮", "天柱", "天心"};
-inline constexpr std::array<std::string_view, kRingSize> kGateNames = {
+// The eight gates, numbered as the items of the gate boxes (0..7).
+enum class Gate : int { kOpen, kRest, kLife, kHarm, kBlock, kView, kDeath, kFright };
+inline constexpr std::array<std::string_view, kRingSize> kGateTexts = {
     "开门", "休门", "生门", "伤门", "杜门", "景门", "死门", "惊门"};
-inline constexpr std::array<std::string_view, kRingSize> kDeityNames = {
-    "九地", "九天", "值符", "腾蛇", "太阴", "六合", "白虎", "玄武"};
-inline constexpr std::array<std::string_view, kRingSize> kDeityShortNames = {
-    "地", "天", "符", "蛇", "阴", "六", "白", "玄"};
+constexpr std::string_view Text(Gate g) { return detail::TextAt(kGateTexts, static_cast<int>(g)); }
 
-// Box indexes of the items the plotting looks for.
-inline constexpr int kStarTianRui = 5;     // 天芮, beside which 天禽 and the centre stem stand
-inline constexpr int kDeityDutyChief = 2;  // 值符
+// The eight deities, numbered as the items of the deity boxes (0..7). A
+// counter-deity is a deity shown by its short name.
+enum class Deity : int { kJiuDi, kJiuTian, kZhiFu, kTengShe, kTaiYin, kLiuHe, kBaiHu, kXuanWu };
+struct DeityTexts {
+  std::string_view name;
+  std::string_view short_name;
+};
+inline constexpr std::array<DeityTexts, kRingSize> kDeityTexts = {{
+    {"九地", "地"},
+    {"九天", "天"},
+    {"值符", "符"},
+    {"腾蛇", "蛇"},
+    {"太阴", "阴"},
+    {"六合", "六"},
+    {"白虎", "白"},
+    {"玄武", "玄"},
+}};
+constexpr std::string_view Text(Deity d) {
+  const auto i = static_cast<std::size_t>(d);
+  return i < kDeityTexts.size() ? kDeityTexts[i].name : std::string_view();
+}
+constexpr std::string_view ShortText(Deity d) {
+  const auto i = static_cast<std::size_t>(d);
+  return i < kDeityTexts.size() ? kDeityTexts[i].short_name : std::string_view();
+}
 
-// The ninth star, which has no box and travels with 天芮.
-inline constexpr std::string_view kStarTianQin = "天禽";
-
-// ChartTermList: SolarTerm 1..24 from the winter solstice, stored from index 0.
-inline constexpr std::array<std::string_view, kTermCount> kTermNames = {
+// ChartTermList: the SolarTerm numbers 1..24 from the winter solstice.
+// clang-format off
+enum class SolarTerm : int {
+  kDongzhi = 1, kXiaohan, kDahan, kLichun, kYushui, kJingzhe, kChunfen, kQingming,
+  kGuyu, kLixia, kXiaoman, kMangzhong, kXiazhi, kXiaoshu, kDashu, kLiqiu,
+  kChushu, kBailu, kQiufen, kHanlu, kShuangjiang, kLidong, kXiaoxue, kDaxue
+};
+// clang-format on
+inline constexpr std::array<std::string_view, kTermCount> kTermTexts = {
     "冬至", "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种",
     "夏至", "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪"};
+constexpr std::string_view Text(SolarTerm t) {
+  return detail::TextAt(kTermTexts, static_cast<int>(t) - 1);
+}
+// The SolarTerm of a number 1..24; any other number is taken modulo 24
+// (0 is 大雪, 25 冬至).
+constexpr SolarTerm SolarTermOf(int number) {
+  return static_cast<SolarTerm>(((number - 1) % kTermCount + kTermCount) % kTermCount + 1);
+}
 
+// The three yuan; None for a day that no yuan list holds.
 enum class Yuan : int { None = 0, Upper = 1, Middle = 2, Lower = 3 };
+inline constexpr std::array<std::string_view, kYuanCount> kYuanTexts = {"上元", "中元", "下元"};
+constexpr std::string_view Text(Yuan y) {
+  return detail::TextAt(kYuanTexts, static_cast<int>(y) - 1);
+}
 
-// Names of the three yuan (上元, 中元, 下元), stored from index 0.
-inline constexpr std::array<std::string_view, kYuanCount> kYuanNames = {"上元", "中元", "下元"};
+// The dun: 阳遁 for a positive ju, 阴遁 for a negative one.
+enum class Dun : int { kYang, kYin };
+inline constexpr std::array<std::string_view, 2> kDunTexts = {"阳", "阴"};
+constexpr std::string_view Text(Dun d) { return detail::TextAt(kDunTexts, static_cast<int>(d)); }
+
+// The dun of a signed ju.
+constexpr Dun DunOfJu(int ju) { return ju < 0 ? Dun::kYin : Dun::kYang; }
+
+// Box indexes of the items the plotting looks for.
+inline constexpr int kStarTianRui =
+    static_cast<int>(Star::kRui);  // beside which 天禽 and the centre stem stand
+inline constexpr int kDeityDutyChief = static_cast<int>(Deity::kZhiFu);
 
 // YuanDayList: the twenty day GanZhi of each yuan, blank-separated.
 inline constexpr std::array<std::string_view, kYuanCount> kYuanDayLists = {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "chart/vocabulary.h"
+#include "chart/box_items.h"
 #include "runtime/controls/button_block.h"
 #include "runtime/controls/combo_box_block.h"
 #include "runtime/controls/edit_box_block.h"
@@ -104,8 +104,8 @@ constexpr LabelRow kLabels[] = {
 // box's selection is the index the plate model works with.
 enum class Items { Stems, Stars, Gates, Deities, CounterDeities };
 constexpr std::array<std::span<const std::string_view>, 5> kItemLists = {
-    chart::kInstrumentNames, chart::kStarNames, chart::kGateNames, chart::kDeityNames,
-    chart::kDeityShortNames};
+    chart::kInstrumentItems, chart::kStarItems, chart::kGateItems, chart::kDeityItems,
+    chart::kCounterDeityItems};
 
 struct ComboRow {
   std::string_view name;

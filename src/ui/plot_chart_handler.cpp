@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "chart/box_items.h"
 #include "chart/plot_chart.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
@@ -97,9 +98,9 @@ void WriteSummary(const chart::Chart& chart) {
   WriteTextIfChanged(kTermLabel, runtime::kLabelCaption, TermText(chart).view());
   WriteTextIfChanged(kXunLabel, runtime::kLabelCaption, XunText(chart));
   WriteTextIfChanged(kDutyLabel, runtime::kLabelCaption, DutyText(chart).view());
-  MoveMarker(kVoidMarkerLabel1, chart.void_palaces[0], kVoidMarkerOffset);
-  MoveMarker(kVoidMarkerLabel2, chart.void_palaces[1], kVoidMarkerOffset);
-  MoveMarker(kHorseMarkerLabel, chart.horse_palace, kHorseMarkerOffset);
+  MoveMarker(kVoidMarkerLabel1, chart.void_palaces[0].number(), kVoidMarkerOffset);
+  MoveMarker(kVoidMarkerLabel2, chart.void_palaces[1].number(), kVoidMarkerOffset);
+  MoveMarker(kHorseMarkerLabel, chart.horse_palace.number(), kHorseMarkerOffset);
 }
 
 // Replaces a kept text when the new one differs.
@@ -111,13 +112,13 @@ void Keep(HeapText& kept, std::string_view gbk_text) {
 void KeepResults(const chart::Chart& chart) {
   KeptPlotting& kept = KeptPlottingResults();
   Keep(kept.ju_text, JuText(chart).view());
-  Keep(kept.duty_gate_name, GateText(chart.duty_gate));
-  Keep(kept.duty_star_name, StarText(chart.duty_star));
+  Keep(kept.duty_gate_name, GateText(chart::ItemOf(chart.duty_gate)));
+  Keep(kept.duty_star_name, StarText(chart::ItemOf(chart.duty_star)));
   kept.date = chart.date;
-  kept.void_palaces = chart.void_palaces;
-  kept.horse_palace = chart.horse_palace;
-  kept.duty_gate_palace = chart.duty_gate_palace;
-  kept.duty_star_palace = chart.duty_star_palace;
+  kept.void_palaces = {chart.void_palaces[0].number(), chart.void_palaces[1].number()};
+  kept.horse_palace = chart.horse_palace.number();
+  kept.duty_gate_palace = chart::NumberOf(chart.duty_gate_palace);
+  kept.duty_star_palace = chart.duty_star_palace.number();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "chart/box_items.h"
 #include "runtime/text/gbk.h"
 #include "runtime/text/gbk_literal.h"
 
@@ -19,17 +20,16 @@ std::array<std::string_view, N> ToGbk(const std::array<std::string_view, N>& utf
 }
 
 struct GbkVocabulary {
-  std::array<std::string_view, kInstrumentCount> instruments = ToGbk(kInstrumentNames);
-  std::array<std::string_view, kRingSize> stars = ToGbk(kStarNames);
-  std::array<std::string_view, kRingSize> gates = ToGbk(kGateNames);
-  std::array<std::string_view, kRingSize> deities = ToGbk(kDeityNames);
-  std::array<std::string_view, kRingSize> short_deities = ToGbk(kDeityShortNames);
-  std::array<std::string_view, kTermCount> terms = ToGbk(kTermNames);
-  std::array<std::string_view, kYuanCount> yuan = ToGbk(kYuanNames);
+  std::array<std::string_view, kInstrumentCount> instruments = ToGbk(kInstrumentItems);
+  std::array<std::string_view, kRingSize> stars = ToGbk(kStarItems);
+  std::array<std::string_view, kRingSize> gates = ToGbk(kGateItems);
+  std::array<std::string_view, kRingSize> deities = ToGbk(kDeityItems);
+  std::array<std::string_view, kRingSize> short_deities = ToGbk(kCounterDeityItems);
+  std::array<std::string_view, kTermCount> terms = ToGbk(kTermTexts);
+  std::array<std::string_view, kYuanCount> yuan = ToGbk(kYuanTexts);
+  std::array<std::string_view, 2> dun_names = ToGbk(kDunTexts);
   std::array<std::string_view, kXunCount> xun{};
   std::array<std::string_view, kGanZhiCount> gan_zhi{};  // 1 = 甲子 at index 0
-  std::string_view yin = runtime::Gbk("阴");
-  std::string_view yang = runtime::Gbk("阳");
   std::string_view dun = runtime::Gbk("遁");
   std::string_view ju = runtime::Gbk("局");
   std::string_view duty_chief = runtime::Gbk("值符");
@@ -83,7 +83,7 @@ ShortText PillarsText(const chart::Pillars& pillars) {
 ShortText JuText(const chart::Chart& chart) {
   const GbkVocabulary& v = Vocabulary();
   ShortText text;
-  text += chart.yin() ? v.yin : v.yang;
+  text += Item(v.dun_names, static_cast<int>(chart.dun()));
   text += v.dun;
   text += Digit(std::abs(chart.ju));
   text += v.ju;
@@ -107,13 +107,13 @@ ShortText DutyText(const chart::Chart& chart) {
   const GbkVocabulary& v = Vocabulary();
   ShortText text;
   text += v.duty_chief;
-  text += StarText(chart.duty_star);
+  text += StarText(ItemOf(chart.duty_star));
   text += v.falls_in;
-  text += Digit(chart.duty_star_palace);
+  text += Digit(chart.duty_star_palace.number());
   text += v.palace_and_envoy;
-  text += GateText(chart.duty_gate);
+  text += GateText(ItemOf(chart.duty_gate));
   text += v.falls_in;
-  text += Digit(chart.duty_gate_palace);
+  text += Digit(NumberOf(chart.duty_gate_palace));
   text += v.palace;
   return text;
 }
@@ -123,6 +123,8 @@ std::string_view StarText(int index) { return Item(Vocabulary().stars, index); }
 std::string_view GateText(int index) { return Item(Vocabulary().gates, index); }
 std::string_view DeityText(int index) { return Item(Vocabulary().deities, index); }
 std::string_view CounterDeityText(int index) { return Item(Vocabulary().short_deities, index); }
-std::string_view TermName(int term) { return Item(Vocabulary().terms, term - 1); }
+std::string_view TermName(chart::SolarTerm term) {
+  return Item(Vocabulary().terms, static_cast<int>(term) - 1);
+}
 
 }  // namespace veltrane::ui

@@ -43,6 +43,6 @@ std::string_view StarText(int index);
 std::string_view GateText(int index);
 std::string_view DeityText(int index);
 std::string_view CounterDeityText(int index);
-std::string_view TermName(int term);  // SolarTerm 1..24
+std::string_view TermName(chart::SolarTerm term);
 
 }  // namespace veltrane::ui

@@ -11,8 +11,8 @@ TEST(ChartJson, AFieldWithNoItemIsNull) {
   const ChartMoment moment{2001, 12, 27, 4, 0};
   chart::Chart chart = chart::ComputeChart(moment);
   chart.yuan = chart::Yuan::None;
-  chart.duty_gate = -1;
-  chart.cells[0].star = 8;  // past the list
+  chart.duty_gate = std::nullopt;
+  chart.cells[0].star = std::nullopt;
   std::string line;
   AppendChartJson(line, moment, chart, std::nullopt, chart::ComputeBoundaries(chart));
   const nlohmann::json json = nlohmann::json::parse(line);

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/cli_chart_json.h"
 #include "app/cli_run.h"
+#include "chart/box_items.h"
 #include "chart/plot_chart.h"
 #include "chart/term_in_force.h"
 #include "ui/program_fixture.h"
@@ -39,8 +41,9 @@ void AddCentrePalaceCases(std::vector<ChartMoment>& moments, int wanted) {
   for (int hour = 0; hour < 24 * 366 * 3; ++hour) {
     const ChartMoment m = AddMinutes(ChartMoment{1996, 1, 1, 0, 30}, hour * 60);
     const chart::Chart c = chart::ComputeChart(m);
-    const int centre = c.cell(chart::kCentrePalace).earth_stem;
-    const int instrument = chart::kXunHeads[static_cast<std::size_t>(c.xun)].instrument - 1;
+    const chart::Stem centre = c.cell(chart::kCentre).earth_stem;
+    const std::optional<chart::Stem> instrument =
+        chart::InstrumentOfItem(chart::kXunHeads[static_cast<std::size_t>(c.xun)].instrument - 1);
     if (centre == instrument && instrument_found < wanted) {
       ++instrument_found;
       moments.push_back(m);

@@ -43,13 +43,13 @@ TEST(ChartBoundaries, TheWinterSolsticeOf2015NearAndPassed) {
   // 12:48 on 22 December (to the minute); the stored table has 12:47:48.
   const ChartBoundaries before = Of({2015, 12, 22, 12, 45});
   EXPECT_EQ(Civil(before.next_term.start), "2015-12-22 12:47:48");
-  EXPECT_EQ(before.next_term.term, 1);  // 冬至
+  EXPECT_EQ(before.next_term.term, SolarTerm::kDongzhi);
   EXPECT_EQ(before.next_term.source, TermSource::kTable);
   EXPECT_EQ(Near(before), (std::vector<std::pair<Edge, double>>{{Edge::kNextTerm, 2.8}}));
 
   const ChartBoundaries after = Of({2015, 12, 22, 12, 50});
   EXPECT_EQ(after.term.start, before.next_term.start);
-  EXPECT_EQ(after.term.term, 1);
+  EXPECT_EQ(after.term.term, SolarTerm::kDongzhi);
   EXPECT_EQ(Near(after),
             (std::vector<std::pair<Edge, double>>{{Edge::kTermStart, -2.2}, {Edge::kHourEnd, 10}}));
   EXPECT_GT(after.term_uncertainty_seconds, 0);

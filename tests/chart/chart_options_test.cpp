@@ -59,27 +59,29 @@ TEST(ChartOptionsTest, GenKunHostsTheCentreInPalace8InYangDun) {
   const Chart kun = ComputeChart(instrument_central);
   const Chart gen = ComputeChart(instrument_central, GenKun());
   ASSERT_EQ(kun.ju, 5);
-  EXPECT_EQ(kun.cell(4).heaven_stem, 2);  // 丁
-  EXPECT_EQ(kun.cell(4).star, kStarTianRui);
-  EXPECT_EQ(gen.cell(4).heaven_stem, 5);  // 辛
-  EXPECT_EQ(gen.cell(4).star, 1);         // 天任
-  EXPECT_EQ(gen.cell(6).heaven_stem, 2);  // 丁 with 天芮, two ring steps on
-  EXPECT_EQ(kun.duty_gate, 6);            // 死门
-  EXPECT_EQ(gen.duty_gate, 2);            // 生门
-  EXPECT_EQ(gen.duty_gate_palace, 6);
-  EXPECT_EQ(gen.duty_star, 1);
+  const Palace p4 = Palace::At<4>();
+  EXPECT_EQ(kun.cell(p4).heaven_stem, Stem::kDing);
+  EXPECT_EQ(kun.cell(p4).star, Star::kRui);
+  EXPECT_EQ(gen.cell(p4).heaven_stem, Stem::kXin);
+  EXPECT_EQ(gen.cell(p4).star, Star::kRen);
+  EXPECT_EQ(gen.cell(Palace::At<6>()).heaven_stem, Stem::kDing);  // with 天芮, two ring steps on
+  EXPECT_EQ(kun.duty_gate, Gate::kDeath);
+  EXPECT_EQ(gen.duty_gate, Gate::kLife);
+  EXPECT_EQ(gen.duty_gate_palace, Palace::At<6>());
+  EXPECT_EQ(gen.duty_star, Star::kRen);
   const std::string text = FormatChartText(ViewOfChart(gen));
   EXPECT_NE(text.find("戊　禽任　辛"), std::string::npos) << text;
   EXPECT_EQ(text.find("禽芮"), std::string::npos) << text;
 
   const ChartMoment hour_stem_central{2024, 5, 1, 4, 0};
-  for (const auto& [options, host] : {std::pair{ChartOptions{}, 2}, std::pair{GenKun(), 8}}) {
+  for (const auto& [options, host] :
+       {std::pair{ChartOptions{}, Palace::At<2>()}, std::pair{GenKun(), Palace::At<8>()}}) {
     const Chart c = ComputeChart(hour_stem_central, options);
     EXPECT_EQ(c.centre_host, host);
-    EXPECT_EQ(c.cell(host).heaven_stem, 7);  // 己
-    EXPECT_EQ(c.cell(host).star, 7);         // 天心
-    EXPECT_EQ(c.cell(host).deity, kDeityDutyChief);
-    EXPECT_EQ(c.duty_star_palace, kCentrePalace);
+    EXPECT_EQ(c.cell(host).heaven_stem, Stem::kJi);
+    EXPECT_EQ(c.cell(host).star, Star::kXin);
+    EXPECT_EQ(c.cell(host).deity, Deity::kZhiFu);
+    EXPECT_EQ(c.duty_star_palace, kCentre);
   }
 }
 
@@ -89,7 +91,7 @@ TEST(ChartOptionsTest, GenKunKeepsPalace2InYinDun) {
   const Chart kun = ComputeChart(m);
   const Chart gen = ComputeChart(m, GenKun());
   ASSERT_EQ(kun.ju, -5);
-  ASSERT_EQ(kun.cell(kCentrePalace).earth_stem, 8);  // 戊
+  ASSERT_EQ(kun.cell(kCentre).earth_stem, Stem::kWu);
   EXPECT_EQ(gen.cells, kun.cells);
   EXPECT_EQ(gen.duty_gate_palace, kun.duty_gate_palace);
   EXPECT_EQ(FormatChartText(ViewOfChart(gen)), FormatChartText(ViewOfChart(kun)));

@@ -124,10 +124,10 @@ TEST(ChartText, AnEmptyBoxGivesANarrowerCell) {
 }
 
 TEST(ChartText, CentreTextOfEveryDunAndJu) {
-  EXPECT_EQ(CentreTextOf(false, 1), "阳遁一局");
-  EXPECT_EQ(CentreTextOf(true, -9), "阴遁九局");
-  EXPECT_EQ(CentreTextOf(false, 0), "阳遁零局");
-  EXPECT_EQ(CentreTextOf(true, -12), "阴遁零局");
+  EXPECT_EQ(CentreTextOf(Dun::kYang, 1), "阳遁一局");
+  EXPECT_EQ(CentreTextOf(Dun::kYin, -9), "阴遁九局");
+  EXPECT_EQ(CentreTextOf(Dun::kYang, 0), "阳遁零局");
+  EXPECT_EQ(CentreTextOf(Dun::kYin, -12), "阴遁零局");
 }
 
 TEST(ChartText, TheWorkedChartAsTheWindowCopiesIt) {

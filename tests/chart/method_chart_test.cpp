@@ -15,7 +15,7 @@ namespace {
 struct MethodCase {
   ChartMoment moment;
   ChartMethod method;
-  int term;  // 1 冬至, 2 小寒, 24 大雪
+  SolarTerm term;
   Yuan yuan;
   int ju;
 };
@@ -27,11 +27,11 @@ struct MethodCase {
 // moment of 22 December 2023).
 TEST(MethodChartTest, TermYuanJuAndPlatesAreTheMethods) {
   const MethodCase cases[] = {
-      {{2024, 12, 22, 12, 0}, ChartMethod::kChaibu, 1, Yuan::Lower, 4},
-      {{2024, 12, 22, 12, 0}, ChartMethod::kZhirun, 24, Yuan::Lower, -1},
-      {{2024, 1, 2, 12, 0}, ChartMethod::kChaibu, 1, Yuan::Upper, 1},
-      {{2024, 1, 2, 12, 0}, ChartMethod::kZhirun, 2, Yuan::Upper, 2},
-      {{2024, 1, 2, 12, 0}, ChartMethod::kMaoshan, 1, Yuan::Lower, 4},
+      {{2024, 12, 22, 12, 0}, ChartMethod::kChaibu, SolarTerm::kDongzhi, Yuan::Lower, 4},
+      {{2024, 12, 22, 12, 0}, ChartMethod::kZhirun, SolarTerm::kDaxue, Yuan::Lower, -1},
+      {{2024, 1, 2, 12, 0}, ChartMethod::kChaibu, SolarTerm::kDongzhi, Yuan::Upper, 1},
+      {{2024, 1, 2, 12, 0}, ChartMethod::kZhirun, SolarTerm::kXiaohan, Yuan::Upper, 2},
+      {{2024, 1, 2, 12, 0}, ChartMethod::kMaoshan, SolarTerm::kDongzhi, Yuan::Lower, 4},
   };
   for (const MethodCase& c : cases) {
     SCOPED_TRACE(std::string(ChartMethodName(c.method)) + " " + std::to_string(c.moment.month));
@@ -43,8 +43,7 @@ TEST(MethodChartTest, TermYuanJuAndPlatesAreTheMethods) {
     EXPECT_EQ(chart.yuan, c.yuan);
     EXPECT_EQ(chart.ju, c.ju);
     // The earth plate lays 戊 in the palace of the ju's number.
-    EXPECT_EQ(kInstrumentNames.at(static_cast<std::size_t>(chart.cell(std::abs(c.ju)).earth_stem)),
-              "戊");
+    EXPECT_EQ(chart.cell(Palace::Of(std::abs(c.ju)).value()).earth_stem, Stem::kWu);
     EXPECT_EQ(chart.pillars.day, window.pillars.day);
     EXPECT_EQ(chart.pillars.hour, window.pillars.hour);
     EXPECT_EQ(chart.xun, window.xun);
@@ -56,9 +55,9 @@ TEST(MethodChartTest, TermYuanJuAndPlatesAreTheMethods) {
 TEST(MethodChartTest, PlatesKeepTheCentrePalaceOption) {
   ChartOptions options;
   options.centre_palace = CentrePalace::kGenKun;
-  EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, 8);
+  EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, Palace::At<8>());
   options.method = ChartMethod::kZhirun;
-  EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, 2);
+  EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, Palace::At<2>());
 }
 
 }  // namespace

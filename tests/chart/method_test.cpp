@@ -49,8 +49,8 @@ TEST(MethodTest, InputsOutsideTheYearsOrWithoutADayPillarGetNoJu) {
 
 // The yuan of a day by the program's day lists, searched as text.
 Yuan YuanByDayList(int day_ganzhi) {
-  const std::string text = std::string(kStemNames[(day_ganzhi - 1) % 10]) +
-                           std::string(kBranchNames[(day_ganzhi - 1) % 12]);
+  const std::string text = std::string(Text(static_cast<Stem>((day_ganzhi - 1) % 10 + 1))) +
+                           std::string(Text(static_cast<Branch>((day_ganzhi - 1) % 12 + 1)));
   for (int y = 0; y < kYuanCount; ++y) {
     if (kYuanDayLists[y].find(text) != std::string_view::npos) return static_cast<Yuan>(y + 1);
   }
@@ -71,7 +71,7 @@ TEST(ChaibuTest, TermIsThePlottingsTermInForce) {
     const int gz = GanZhiOfDayNumber(ChartDayOfMoment(linear));
     const auto ju = ComputeMethodJu(ChartMethod::kChaibu, {linear, gz});
     ASSERT_TRUE(ju) << date_time;
-    ASSERT_EQ(ju->term, FindTermInForce(date_time)) << date_time;
+    ASSERT_EQ(SolarTermOf(ju->term), FindTermInForce(date_time).term) << date_time;
   };
   constexpr double kSecond = 1.0 / 86400;
   for (int year = 1880; year <= 2079; ++year) {

@@ -37,7 +37,7 @@ std::vector<Change> ChangesIn2024(ChartMethod method) {
     previous = *ju;
     const calendar::CivilDate date = calendar::DateOfDayNumber(day);
     changes.push_back(
-        {date.month, date.day, kTermNames[ju->term - 1], static_cast<int>(ju->yuan), ju->ju});
+        {date.month, date.day, Text(SolarTermOf(ju->term)), static_cast<int>(ju->yuan), ju->ju});
   }
   return changes;
 }

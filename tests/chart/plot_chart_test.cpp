@@ -8,11 +8,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "calendar/date_time.h"
 #include "calendar/solar_term_moment.h"
+#include "chart/box_items.h"
 #include "chart/term_in_force.h"
 #include "runtime/text/gbk.h"
 #include "ui/window_texts.h"
@@ -31,11 +33,20 @@ using ui::TermName;
 using ui::TermText;
 using ui::XunText;
 
-int Stem(std::string_view s) { return IndexOf(kInstrumentNames, s); }
-int Star(std::string_view s) { return IndexOf(kStarNames, s); }
-int Gate(std::string_view s) { return IndexOf(kGateNames, s); }
-int Deity(std::string_view s) { return IndexOf(kDeityNames, s); }
-int Counter(std::string_view s) { return IndexOf(kDeityShortNames, s); }
+Stem StemNamed(std::string_view s) { return static_cast<Stem>(IndexOf(kStemTexts, s) + 1); }
+std::optional<Star> StarNamed(std::string_view s) {
+  return RingItemOf<Star>(IndexOf(kStarItems, s));
+}
+std::optional<Gate> GateNamed(std::string_view s) {
+  return RingItemOf<Gate>(IndexOf(kGateItems, s));
+}
+std::optional<Deity> DeityNamed(std::string_view s) {
+  return RingItemOf<Deity>(IndexOf(kDeityItems, s));
+}
+std::optional<Deity> CounterNamed(std::string_view s) {
+  return RingItemOf<Deity>(IndexOf(kCounterDeityItems, s));
+}
+Palace P(int number) { return Palace::Of(number).value(); }
 
 std::string Utf8(std::string_view gbk) { return runtime::Utf8FromGbk(gbk); }
 
@@ -49,31 +60,28 @@ int GanZhi(std::string_view utf8) {
 }
 
 void ExpectPalaces(const Chart& chart, const std::array<PalaceRow, 9>& rows) {
-  for (int p = 1; p <= 9; ++p) {
-    const PalaceRow& r = rows[p - 1];
+  for (const Palace p : kPalaces) {
+    const PalaceRow& r = rows[p.index()];
     const PalaceCell& c = chart.cell(p);
-    SCOPED_TRACE("palace " + std::to_string(p));
-    EXPECT_EQ(c.earth_stem, Stem(r.earth));
-    EXPECT_EQ(c.heaven_stem, Stem(r.heaven));
-    EXPECT_EQ(c.hidden_stem, Stem(r.hidden));
-    if (p == kCentrePalace) {
-      EXPECT_EQ(c.star, -1);
-      EXPECT_EQ(c.gate, -1);
-      EXPECT_EQ(c.deity, -1);
-      EXPECT_EQ(c.counter_deity, -1);
+    SCOPED_TRACE("palace " + std::to_string(p.number()));
+    EXPECT_EQ(c.earth_stem, StemNamed(r.earth));
+    EXPECT_EQ(c.heaven_stem, StemNamed(r.heaven));
+    EXPECT_EQ(c.hidden_stem, StemNamed(r.hidden));
+    if (p.is_centre()) {
+      EXPECT_FALSE(c.star || c.gate || c.deity || c.counter_deity);
       continue;
     }
-    EXPECT_EQ(c.star, Star(r.star));
-    EXPECT_EQ(c.gate, Gate(r.gate));
-    EXPECT_EQ(c.deity, Deity(r.deity));
-    EXPECT_EQ(c.counter_deity, Counter(r.counter));
+    EXPECT_EQ(c.star, StarNamed(r.star));
+    EXPECT_EQ(c.gate, GateNamed(r.gate));
+    EXPECT_EQ(c.deity, DeityNamed(r.deity));
+    EXPECT_EQ(c.counter_deity, CounterNamed(r.counter));
   }
 }
 
 // The earth stems of palaces 1..9 as one UTF-8 text.
 std::string EarthRow(const Chart& chart) {
   std::string row;
-  for (int p = 1; p <= 9; ++p) row += kInstrumentNames[chart.cell(p).earth_stem];
+  for (const Palace p : kPalaces) row += Text(chart.cell(p).earth_stem);
   return row;
 }
 
@@ -94,21 +102,21 @@ Chart PlatesFor(int ju, std::string_view hour_pillar, PlateModel* model_out = nu
 TEST(WorkedChartTest, December27Of2001AtHour4) {
   const Chart chart = ComputeChart({2001, 12, 27, 4, 17});
   EXPECT_EQ(Utf8(PillarsText(chart.pillars).view()), "辛巳庚子甲子丙寅");
-  EXPECT_EQ(chart.term, 1);  // 冬至
+  EXPECT_EQ(chart.term, SolarTerm::kDongzhi);
   EXPECT_EQ(chart.yuan, Yuan::Upper);
   EXPECT_EQ(chart.ju, 1);
   EXPECT_EQ(Utf8(TermText(chart).view()), "冬至:上元 阳遁1局");
   EXPECT_EQ(Utf8(JuText(chart).view()), "阳遁1局");
   EXPECT_EQ(Utf8(XunText(chart)), "甲子戊");
-  EXPECT_EQ(chart.hour_stem, Stem("丙"));
-  EXPECT_EQ(chart.duty_gate_target, Stem("庚"));
-  EXPECT_EQ(chart.void_palaces, (std::array<int, 2>{6, 6}));
-  EXPECT_EQ(chart.horse_palace, 2);
+  EXPECT_EQ(chart.hour_stem, Stem::kBing);
+  EXPECT_EQ(chart.duty_gate_target, Stem::kGeng);
+  EXPECT_EQ(chart.void_palaces, (std::array<Palace, 2>{P(6), P(6)}));
+  EXPECT_EQ(chart.horse_palace, P(2));
   ExpectPalaces(chart, kWorkedChartPalaces);
-  EXPECT_EQ(chart.duty_star, Star("天蓬"));
-  EXPECT_EQ(chart.duty_star_palace, 8);
-  EXPECT_EQ(chart.duty_gate, Gate("休门"));
-  EXPECT_EQ(chart.duty_gate_palace, 3);
+  EXPECT_EQ(chart.duty_star, Star::kPeng);
+  EXPECT_EQ(chart.duty_star_palace, P(8));
+  EXPECT_EQ(chart.duty_gate, Gate::kRest);
+  EXPECT_EQ(chart.duty_gate_palace, P(3));
   EXPECT_EQ(Utf8(DutyText(chart).view()), "值符天蓬落8宫 值使休门落3宫");
 }
 
@@ -116,7 +124,9 @@ TEST(WorkedChartTest, SameHourInYinJu9) {
   const Chart chart = PlatesFor(-9, "丙寅");
   EXPECT_EQ(Utf8(DutyText(chart).view()), "值符天英落2宫 值使景门落7宫");
   const char* hidden[] = {"壬", "辛", "庚", "己", "戊", "乙", "丙", "丁", "癸"};
-  for (int p = 1; p <= 9; ++p) EXPECT_EQ(chart.cell(p).hidden_stem, Stem(hidden[p - 1])) << p;
+  for (const Palace p : kPalaces) {
+    EXPECT_EQ(chart.cell(p).hidden_stem, StemNamed(hidden[p.index()])) << p.number();
+  }
 }
 
 TEST(WorkedChartTest, TheMinuteDoesNotChangeTheChart) {
@@ -153,25 +163,27 @@ TEST(HourPillarTest, JiaHourWithOuterInstrumentIsFuYin) {
   // 甲子 hour in yang 1: the instrument 戊 lies in palace 1 and is the hour stem.
   PlateModel model;
   const Chart chart = PlatesFor(1, "甲子", &model);
-  EXPECT_EQ(chart.hour_stem, Stem("戊"));
+  EXPECT_EQ(chart.hour_stem, Stem::kWu);
   EXPECT_EQ(model.counters.star, 0);  // eight star steps: back where it started
   EXPECT_EQ(model.LabelNumber(CounterLabel::Star), 8);
-  for (int p = 1; p <= 9; ++p) EXPECT_EQ(chart.cell(p).heaven_stem, chart.cell(p).earth_stem) << p;
-  EXPECT_EQ(chart.cell(1).star, Star("天蓬"));
-  EXPECT_EQ(chart.cell(2).star, Star("天芮"));
-  EXPECT_EQ(chart.cell(1).gate, Gate("休门"));  // e = 0: the duty gate stays home
-  EXPECT_EQ(chart.duty_gate_palace, 1);
+  for (const Palace p : kPalaces) {
+    EXPECT_EQ(chart.cell(p).heaven_stem, chart.cell(p).earth_stem) << p.number();
+  }
+  EXPECT_EQ(chart.cell(P(1)).star, Star::kPeng);
+  EXPECT_EQ(chart.cell(P(2)).star, Star::kRui);
+  EXPECT_EQ(chart.cell(P(1)).gate, Gate::kRest);  // e = 0: the duty gate stays home
+  EXPECT_EQ(chart.duty_gate_palace, P(1));
   EXPECT_EQ(Utf8(DutyText(chart).view()), "值符天蓬落1宫 值使休门落1宫");
 }
 
 TEST(HourPillarTest, GuiHaiBelongsToJiaYin) {
   const Chart chart = PlatesFor(1, "癸亥");
   EXPECT_EQ(Utf8(XunText(chart)), "甲寅癸");
-  EXPECT_EQ(chart.hour_stem, Stem("癸"));
-  EXPECT_EQ(chart.void_palaces, (std::array<int, 2>{8, 1}));
-  EXPECT_EQ(chart.horse_palace, 4);
+  EXPECT_EQ(chart.hour_stem, Stem::kGui);
+  EXPECT_EQ(chart.void_palaces, (std::array<Palace, 2>{P(8), P(1)}));
+  EXPECT_EQ(chart.horse_palace, P(4));
   // e = 9 hours since 甲寅: nine places on in LayingOrder is 癸 itself.
-  EXPECT_EQ(chart.duty_gate_target, Stem("癸"));
+  EXPECT_EQ(chart.duty_gate_target, Stem::kGui);
 }
 
 TEST(HourPillarTest, HorsePalaceFollowsTheHourBranch) {
@@ -180,7 +192,9 @@ TEST(HourPillarTest, HorsePalaceFollowsTheHourBranch) {
     int horse;
   } cases[] = {{"甲子", 8}, {"丙辰", 8}, {"壬申", 8}, {"乙丑", 6}, {"丁巳", 6}, {"丁酉", 6},
                {"丙寅", 2}, {"庚午", 2}, {"甲戌", 2}, {"丁卯", 4}, {"辛未", 4}, {"乙亥", 4}};
-  for (const auto& c : cases) EXPECT_EQ(PlatesFor(3, c.hour).horse_palace, c.horse) << c.hour;
+  for (const auto& c : cases) {
+    EXPECT_EQ(PlatesFor(3, c.hour).horse_palace.number(), c.horse) << c.hour;
+  }
 }
 
 TEST(HourPillarTest, From23HoursTheNextDaysYuanDecides) {
@@ -196,22 +210,29 @@ TEST(HourPillarTest, From23HoursTheNextDaysYuanDecides) {
 // --- The term in force ---------------------------------------------------------
 
 // The chart's SolarTerm of a calendar slot: the term whose moment it is.
-int SolarTermOfSlot(int slot) { return slot % kTermCount + 1; }
+SolarTerm SolarTermOfSlot(int slot) { return SolarTermOf(slot % kTermCount + 1); }
 int NumberOfSlot(int slot) { return slot <= 2 ? slot + 22 : slot - 2; }
 
 TEST(TermInForceTest, AMomentEqualToATermLiesInThatTerm) {
   for (int slot : {1, 3, 12, 24}) {
     const double t = calendar::SolarTermMoment(2015, NumberOfSlot(slot));
-    EXPECT_EQ(FindTermInForce(t), SolarTermOfSlot(slot)) << slot;
-    EXPECT_EQ(FindTermInForce(t - 1.0 / 86400), SolarTermOfSlot(slot - 1 == 0 ? 24 : slot - 1))
-        << slot;
+    const int previous = slot - 1 == 0 ? 24 : slot - 1;
+    const double previous_t =
+        calendar::SolarTermMoment(slot == 1 ? 2014 : 2015, NumberOfSlot(previous));
+    EXPECT_EQ(FindTermInForce(t).term, SolarTermOfSlot(slot)) << slot;
+    EXPECT_EQ(FindTermInForce(t).start, t) << slot;
+    EXPECT_EQ(FindTermInForce(t - 1.0 / 86400).term, SolarTermOfSlot(previous)) << slot;
+    EXPECT_EQ(FindTermInForce(t - 1.0 / 86400).start, previous_t) << slot;
   }
 }
 
 TEST(TermInForceTest, BeforeXiaoHanItIsDongZhi) {
-  EXPECT_EQ(FindTermInForce(calendar::ComposeDateTime(2015, 1, 5, 12, 0, 0)), 1);
-  EXPECT_EQ(FindTermInForce(calendar::ComposeDateTime(2015, 12, 31, 12, 0, 0)), 1);
-  EXPECT_EQ(FindTermInForce(calendar::ComposeDateTime(2015, 12, 22, 12, 0, 0)), 24);  // 大雪
+  EXPECT_EQ(FindTermInForce(calendar::ComposeDateTime(2015, 1, 5, 12, 0, 0)).term,
+            SolarTerm::kDongzhi);
+  EXPECT_EQ(FindTermInForce(calendar::ComposeDateTime(2015, 12, 31, 12, 0, 0)).term,
+            SolarTerm::kDongzhi);
+  EXPECT_EQ(FindTermInForce(calendar::ComposeDateTime(2015, 12, 22, 12, 0, 0)).term,
+            SolarTerm::kDaxue);
 }
 
 TEST(TermInForceTest, ChartOnAWholeMinuteTermMoment) {
@@ -325,14 +346,16 @@ TEST(CentreInstrumentTest, HourStemIsTheInstrumentGivesFuYin) {
   // 戊辰 hour: the hour stem is the instrument itself, in palace 5.
   PlateModel model;
   const Chart chart = PlatesFor(5, "戊辰", &model);
-  for (int p = 1; p <= 9; ++p) EXPECT_EQ(chart.cell(p).heaven_stem, chart.cell(p).earth_stem) << p;
+  for (const Palace p : kPalaces) {
+    EXPECT_EQ(chart.cell(p).heaven_stem, chart.cell(p).earth_stem) << p.number();
+  }
   EXPECT_EQ(model.counters.star, 0);
-  EXPECT_EQ(chart.cell(2).star, Star("天芮"));
+  EXPECT_EQ(chart.cell(P(2)).star, Star::kRui);
   EXPECT_EQ(Utf8(DutyText(chart).view()), "值符天芮落5宫 值使死门落9宫");
   // 甲子 hour, e = 0: the duty gate stays home and reaches palace 5 itself.
   const Chart jia = PlatesFor(5, "甲子");
   EXPECT_EQ(Utf8(DutyText(jia).view()), "值符天芮落5宫 值使死门落5宫");
-  EXPECT_EQ(jia.cell(5).hidden_stem, Stem("戊"));
+  EXPECT_EQ(jia.cell(kCentre).hidden_stem, Stem::kWu);
 }
 
 TEST(CentreInstrumentTest, NothingIsCarriedOverFromThePreviousChart) {
@@ -362,14 +385,15 @@ TEST(BadInputTest, PlatesForAnyJuAndHourNumberStayWhole) {
       chart.pillars.hour = hour;
       PlotPlates(model, chart);
       std::array<int, 9> seen{};
-      for (int p = 1; p <= 9; ++p) ++seen[static_cast<std::size_t>(chart.cell(p).earth_stem)];
+      for (const Palace p : kPalaces) {
+        ++seen[static_cast<std::size_t>(ItemOf(chart.cell(p).earth_stem))];
+      }
       EXPECT_EQ(seen, (std::array<int, 9>{1, 1, 1, 1, 1, 1, 1, 1, 1})) << ju << " " << hour;
-      EXPECT_GE(chart.duty_gate_palace, 1);
+      EXPECT_TRUE(chart.duty_gate_palace);
     }
   }
-  EXPECT_GE(FindTermInForce(std::nan("")), 1);
-  EXPECT_LE(FindTermInForce(std::nan("")), 24);
-  EXPECT_GE(FindTermInForce(1e300), 1);
+  EXPECT_EQ(FindTermInForce(std::nan("")).term, SolarTerm::kDaxue);
+  EXPECT_EQ(Text(FindTermInForce(1e300).term).size(), 6u);
   EXPECT_EQ(GanZhiText(-7).size(), 6u);
 }
 

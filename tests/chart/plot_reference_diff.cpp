@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "chart/box_items.h"
 #include "runtime/text/gbk.h"
 #include "ui/window_texts.h"
 
@@ -83,29 +84,34 @@ std::string ChartDifferences(const chart::Chart& engine, const Chart& ref) {
   d.GanZhi("month pillar", engine.pillars.month, ref.month_pillar);
   d.GanZhi("day pillar", engine.pillars.day, ref.day_pillar);
   d.GanZhi("hour pillar", engine.pillars.hour, ref.hour_pillar);
-  d.Item("term", kTermItems, engine.term - 1, ref.term - 1);
+  d.Item("term", kTermItems, static_cast<int>(engine.term) - 1, ref.term - 1);
   d.Number("yuan", static_cast<int>(engine.yuan), ref.yuan);
   d.Number("ju", engine.ju, ref.ju);
   d.Number("xun", engine.xun, ref.xun);
-  d.Item("hour stem", kInstrumentItems, engine.hour_stem, ref.hour_stem);
-  d.Number("hour branch", engine.hour_branch, ref.hour_branch);
-  d.Numbers("void palace ", engine.void_palaces, ref.void_palaces);
-  d.Number("horse palace", engine.horse_palace, ref.horse_palace);
-  d.Item("duty star", kStarItems, engine.duty_star, ref.duty_star);
-  d.Number("duty star palace", engine.duty_star_palace, ref.duty_star_palace);
-  d.Item("duty gate", kGateItems, engine.duty_gate, ref.duty_gate);
-  d.Number("duty gate palace", engine.duty_gate_palace, ref.duty_gate_palace);
-  d.Item("duty gate target", kInstrumentItems, engine.duty_gate_target, ref.duty_gate_target);
-  for (int p = 1; p <= 9; ++p) {
-    const PalaceCell& e = engine.cell(p);
-    const Palace& r = ref.palaces[static_cast<std::size_t>(p - 1)];
-    d.Item("earth of palace ", kInstrumentItems, e.earth_stem, r.earth, p);
-    d.Item("heaven of palace ", kInstrumentItems, e.heaven_stem, r.heaven, p);
-    d.Item("hidden of palace ", kInstrumentItems, e.hidden_stem, r.hidden, p);
-    d.Item("star of palace ", kStarItems, e.star, r.star, p);
-    d.Item("gate of palace ", kGateItems, e.gate, r.gate, p);
-    d.Item("deity of palace ", kDeityItems, e.deity, r.deity, p);
-    d.Item("counter-deity of palace ", kDeityShortItems, e.counter_deity, r.counter_deity, p);
+  d.Item("hour stem", kInstrumentItems, ItemOf(engine.hour_stem), ref.hour_stem);
+  d.Number("hour branch", static_cast<int>(engine.hour_branch), ref.hour_branch);
+  d.Numbers("void palace ",
+            std::array<int, 2>{engine.void_palaces[0].number(), engine.void_palaces[1].number()},
+            ref.void_palaces);
+  d.Number("horse palace", engine.horse_palace.number(), ref.horse_palace);
+  d.Item("duty star", kStarItems, ItemOf(engine.duty_star), ref.duty_star);
+  d.Number("duty star palace", engine.duty_star_palace.number(), ref.duty_star_palace);
+  d.Item("duty gate", kGateItems, ItemOf(engine.duty_gate), ref.duty_gate);
+  d.Number("duty gate palace", NumberOf(engine.duty_gate_palace), ref.duty_gate_palace);
+  d.Item("duty gate target", kInstrumentItems, ItemOf(engine.duty_gate_target),
+         ref.duty_gate_target);
+  for (const chart::Palace palace : kPalaces) {
+    const PalaceCell& e = engine.cell(palace);
+    const Palace& r = ref.palaces[palace.index()];
+    const int p = palace.number();
+    d.Item("earth of palace ", kInstrumentItems, ItemOf(e.earth_stem), r.earth, p);
+    d.Item("heaven of palace ", kInstrumentItems, ItemOf(e.heaven_stem), r.heaven, p);
+    d.Item("hidden of palace ", kInstrumentItems, ItemOf(e.hidden_stem), r.hidden, p);
+    d.Item("star of palace ", kStarItems, ItemOf(e.star), r.star, p);
+    d.Item("gate of palace ", kGateItems, ItemOf(e.gate), r.gate, p);
+    d.Item("deity of palace ", kDeityItems, ItemOf(e.deity), r.deity, p);
+    d.Item("counter-deity of palace ", kDeityShortItems, ItemOf(e.counter_deity), r.counter_deity,
+           p);
   }
   return d.str();
 }

@@ -190,7 +190,8 @@ TEST(PlotReferenceTest, TheEngineNamesTheItemsAsTheBoxesList) {
   ExpectItems(GateText, ref::kGateItems);
   ExpectItems(DeityText, ref::kDeityItems);
   ExpectItems(CounterDeityText, ref::kDeityShortItems);
-  ExpectItems(TermName, ref::kTermItems, 1);
+  ExpectItems(
+      +[](int n) { return TermName(static_cast<SolarTerm>(n)); }, ref::kTermItems, 1);
 }
 
 // The engine's term moments: the stored ones inside the table, the closed

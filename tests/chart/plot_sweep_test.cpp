@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "calendar/gregorian.h"
+#include "chart/box_items.h"
 #include "chart/plot_chart.h"
 #include "chart/vocabulary.h"
 
@@ -22,18 +24,22 @@ using calendar::DaysInMonth;
 // Both ends of the stored term table, where the closed formula takes over.
 constexpr std::array<std::array<int, 2>, 2> kYearRanges = {{{1860, 1960}, {2060, 2100}}};
 
-int Host(int palace) { return palace == kCentrePalace ? 2 : palace; }
+Palace Host(Palace palace) { return palace.is_centre() ? Palace::At<2>() : palace; }
 
-int EarthPalaceOf(const Chart& c, int stem) {
-  for (int p = 1; p <= kPalaceCount; ++p) {
+std::optional<Palace> EarthPalaceOf(const Chart& c, Stem stem) {
+  for (const Palace p : kPalaces) {
     if (c.cell(p).earth_stem == stem) return p;
   }
-  return 0;
+  return std::nullopt;
+}
+
+Palace PalaceAt(int ring_position) {
+  return Palace::Of(PalaceOfRingPosition(ring_position)).value();
 }
 
 // Ring position a star stands on before the plate turns.
-int HomeOfStar(int star) {
-  const int k = ((1 - star) % kRingSize + kRingSize) % kRingSize;
+int HomeOfStar(Star star) {
+  const int k = ((1 - ItemOf(star)) % kRingSize + kRingSize) % kRingSize;
   return k == 0 ? kRingSize : k;
 }
 
@@ -41,18 +47,20 @@ int HomeOfStar(int star) {
 std::string BrokenRule(const Chart& c) {
   std::array<int, kInstrumentCount> earth{}, heaven{}, hidden{};
   std::array<int, kRingSize> stars{}, gates{}, deities{}, counters{};
-  for (int p = 1; p <= kPalaceCount; ++p) {
+  for (const Palace p : kPalaces) {
     const PalaceCell& cell = c.cell(p);
-    for (auto [count, item] :
+    for (auto [count, stem] :
          {std::pair{&earth, cell.earth_stem}, std::pair{&heaven, cell.heaven_stem},
           std::pair{&hidden, cell.hidden_stem}}) {
-      if (item < 0 || item >= kInstrumentCount) return "stem outside the list";
+      const int item = ItemOf(stem);
+      if (item < 0) return "甲 on a stem plate";
       ++(*count)[static_cast<std::size_t>(item)];
     }
-    if (p == kCentrePalace) continue;
+    if (p.is_centre()) continue;
     for (auto [count, item] :
-         {std::pair{&stars, cell.star}, std::pair{&gates, cell.gate},
-          std::pair{&deities, cell.deity}, std::pair{&counters, cell.counter_deity}}) {
+         {std::pair{&stars, ItemOf(cell.star)}, std::pair{&gates, ItemOf(cell.gate)},
+          std::pair{&deities, ItemOf(cell.deity)},
+          std::pair{&counters, ItemOf(cell.counter_deity)}}) {
       if (item < 0 || item >= kRingSize) return "ring item outside the list";
       ++(*count)[static_cast<std::size_t>(item)];
     }
@@ -65,32 +73,37 @@ std::string BrokenRule(const Chart& c) {
     return "a ring repeats an item";
   }
 
-  const int hour_palace = EarthPalaceOf(c, c.hour_stem);
-  if (c.cell(Host(hour_palace)).deity != kDeityDutyChief) return "值符 not on the hour stem";
+  const std::optional<Palace> hour_palace = EarthPalaceOf(c, c.hour_stem);
+  if (!hour_palace) return "hour stem not on the earth plate";
+  if (c.cell(Host(*hour_palace)).deity != Deity::kZhiFu) return "值符 not on the hour stem";
 
-  const int instrument = kXunHeads[static_cast<std::size_t>(c.xun)].instrument - 1;
-  const int instrument_palace = EarthPalaceOf(c, instrument);
-  const int carried = instrument_palace == kCentrePalace ? c.cell(2).earth_stem : instrument;
-  if (c.cell(Host(hour_palace)).heaven_stem != carried) return "instrument not over the hour stem";
+  const Stem instrument =
+      InstrumentOfItem(kXunHeads[static_cast<std::size_t>(c.xun)].instrument - 1).value();
+  const std::optional<Palace> instrument_palace = EarthPalaceOf(c, instrument);
+  const Stem carried =
+      instrument_palace == kCentre ? c.cell(Palace::At<2>()).earth_stem : instrument;
+  if (c.cell(Host(*hour_palace)).heaven_stem != carried) return "instrument not over the hour stem";
 
-  const int g = c.duty_gate_palace;
-  if (g < 1 || g > kPalaceCount) return "no duty gate palace";
-  const int hidden_palace = c.cell(g).earth_stem == c.hour_stem ? kCentrePalace : g;
+  if (!c.duty_gate_palace) return "no duty gate palace";
+  const Palace g = *c.duty_gate_palace;
+  const Palace hidden_palace = c.cell(g).earth_stem == c.hour_stem ? kCentre : g;
   if (c.cell(hidden_palace).hidden_stem != c.hour_stem) return "hidden stem rule";
-  const int target_palace = EarthPalaceOf(c, c.duty_gate_target);
-  if (c.cell(Host(target_palace)).gate != c.duty_gate) return "duty gate not on its target";
-  if (Host(g) != Host(target_palace)) return "duty gate palace";
+  const std::optional<Palace> target_palace = EarthPalaceOf(c, c.duty_gate_target);
+  if (!target_palace || c.cell(Host(*target_palace)).gate != c.duty_gate) {
+    return "duty gate not on its target";
+  }
+  if (Host(g) != Host(*target_palace)) return "duty gate palace";
 
-  if (c.cell(kCentrePalace).heaven_stem != c.cell(kCentrePalace).earth_stem) {
+  if (c.cell(kCentre).heaven_stem != c.cell(kCentre).earth_stem) {
     return "centre heaven stem moved";
   }
   for (int k = 1; k <= kRingSize; ++k) {
-    const PalaceCell& cell = c.cell(PalaceOfRingPosition(k));
-    const int home = PalaceOfRingPosition(HomeOfStar(cell.star));
+    const PalaceCell& cell = c.cell(PalaceAt(k));
+    const Palace home = PalaceAt(HomeOfStar(cell.star.value()));
     if (cell.heaven_stem != c.cell(home).earth_stem) return "star without its heaven stem";
     // The counter-deity is the deity over the same stem on the heaven plate.
-    for (int j = 1; j <= kPalaceCount; ++j) {
-      if (j != kCentrePalace && c.cell(j).heaven_stem == cell.earth_stem &&
+    for (const Palace j : kPalaces) {
+      if (!j.is_centre() && c.cell(j).heaven_stem == cell.earth_stem &&
           c.cell(j).deity != cell.counter_deity) {
         return "counter-deity";
       }
@@ -98,7 +111,7 @@ std::string BrokenRule(const Chart& c) {
   }
 
   if (c.yuan == Yuan::None || c.ju == 0 || std::abs(c.ju) > 9) return "no yuan or ju";
-  if (c.yin() != (c.term >= 13)) return "dun against the term";
+  if ((c.dun() == Dun::kYin) != (c.term >= SolarTerm::kXiazhi)) return "dun against the term";
   return "";
 }
 
@@ -116,12 +129,15 @@ TEST(PlotSweepTest, EveryHourKeepsTheChartRules) {
             ++charts;
             std::string broken = BrokenRule(c);
             const int branch = (h + 1) / 2 % 12 + 1;
-            if (broken.empty() && c.hour_branch != branch) broken = "hour branch";
-            if (broken.empty() && previous_term != 0 && c.term != previous_term &&
-                c.term != previous_term % kTermCount + 1) {
+            if (broken.empty() && static_cast<int>(c.hour_branch) != branch) {
+              broken = "hour branch";
+            }
+            const int term = static_cast<int>(c.term);
+            if (broken.empty() && previous_term != 0 && term != previous_term &&
+                term != previous_term % kTermCount + 1) {
               broken = "terms out of turn";
             }
-            previous_term = c.term;
+            previous_term = term;
             if (!broken.empty()) {
               ADD_FAILURE() << y << "-" << m << "-" << d << " " << h << ":30: " << broken;
               ++failures;

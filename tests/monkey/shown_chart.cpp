@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "chart/vocabulary.h"
+#include "chart/box_items.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
 #include "runtime/text/gbk.h"
@@ -35,7 +35,7 @@ std::string FamilyMismatch(const char* family, const std::array<ControlId, N>& b
     const int palace = N == chart::kPalaceCount
                            ? static_cast<int>(i + 1)
                            : chart::PalaceOfRingPosition(static_cast<int>(i + 1));
-    const int expected = field(want.cell(palace));
+    const int expected = field(want.cell(chart::Palace::Of(palace).value()));
     const int got = Shown(boxes[i]);
     if (got != expected) {
       return std::string(family) + " box " + std::to_string(i + 1) + " shows item " +
@@ -74,17 +74,19 @@ std::string ShownChartMismatch(const chart::Chart& want) {
   using chart::PalaceCell;
   for (std::string m : {
            FamilyMismatch("地干支", ui::kEarthStemBoxes, want,
-                          [](const PalaceCell& c) { return c.earth_stem; }),
+                          [](const PalaceCell& c) { return chart::ItemOf(c.earth_stem); }),
            FamilyMismatch("天干支", ui::kHeavenStemBoxes, want,
-                          [](const PalaceCell& c) { return c.heaven_stem; }),
+                          [](const PalaceCell& c) { return chart::ItemOf(c.heaven_stem); }),
            FamilyMismatch("暗干", ui::kHiddenStemBoxes, want,
-                          [](const PalaceCell& c) { return c.hidden_stem; }),
-           FamilyMismatch("星", ui::kStarBoxes, want, [](const PalaceCell& c) { return c.star; }),
-           FamilyMismatch("门", ui::kGateBoxes, want, [](const PalaceCell& c) { return c.gate; }),
+                          [](const PalaceCell& c) { return chart::ItemOf(c.hidden_stem); }),
+           FamilyMismatch("星", ui::kStarBoxes, want,
+                          [](const PalaceCell& c) { return chart::ItemOf(c.star); }),
+           FamilyMismatch("门", ui::kGateBoxes, want,
+                          [](const PalaceCell& c) { return chart::ItemOf(c.gate); }),
            FamilyMismatch("八神", ui::kDeityBoxes, want,
-                          [](const PalaceCell& c) { return c.deity; }),
+                          [](const PalaceCell& c) { return chart::ItemOf(c.deity); }),
            FamilyMismatch("反扑", ui::kCounterDeityBoxes, want,
-                          [](const PalaceCell& c) { return c.counter_deity; }),
+                          [](const PalaceCell& c) { return chart::ItemOf(c.counter_deity); }),
            TextMismatch("编辑框2", ui::kPillarsBox, runtime::kEditContent,
                         ui::PillarsText(want.pillars).view()),
            TextMismatch("标签24", ui::kTermLabel, runtime::kLabelCaption,

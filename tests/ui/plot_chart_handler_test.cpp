@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/vocabulary.h"
+#include "chart/box_items.h"
 #include "program_fixture.h"
 #include "runtime/controls/property_index.h"
 #include "runtime/form/form_runtime.h"
@@ -74,15 +74,16 @@ class PlotChartTest : public ProgramFixture {
     for (int p = 1; p <= 9; ++p) {
       SCOPED_TRACE("palace " + std::to_string(p));
       const testing_support::PalaceRow& r = testing_support::kWorkedChartPalaces[p - 1];
-      EXPECT_EQ(Selection(kEarthStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r.earth));
-      EXPECT_EQ(Selection(kHeavenStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r.heaven));
-      EXPECT_EQ(Selection(kHiddenStemBoxes[p - 1]), IndexOf(chart::kInstrumentNames, r.hidden));
+      EXPECT_EQ(Selection(kEarthStemBoxes[p - 1]), IndexOf(chart::kInstrumentItems, r.earth));
+      EXPECT_EQ(Selection(kHeavenStemBoxes[p - 1]), IndexOf(chart::kInstrumentItems, r.heaven));
+      EXPECT_EQ(Selection(kHiddenStemBoxes[p - 1]), IndexOf(chart::kInstrumentItems, r.hidden));
       const int k = chart::RingPositionOfPalace(p);
       if (k == 0) continue;
-      EXPECT_EQ(Selection(kStarBoxes[k - 1]), IndexOf(chart::kStarNames, r.star));
-      EXPECT_EQ(Selection(kGateBoxes[k - 1]), IndexOf(chart::kGateNames, r.gate));
-      EXPECT_EQ(Selection(kDeityBoxes[k - 1]), IndexOf(chart::kDeityNames, r.deity));
-      EXPECT_EQ(Selection(kCounterDeityBoxes[k - 1]), IndexOf(chart::kDeityShortNames, r.counter));
+      EXPECT_EQ(Selection(kStarBoxes[k - 1]), IndexOf(chart::kStarItems, r.star));
+      EXPECT_EQ(Selection(kGateBoxes[k - 1]), IndexOf(chart::kGateItems, r.gate));
+      EXPECT_EQ(Selection(kDeityBoxes[k - 1]), IndexOf(chart::kDeityItems, r.deity));
+      EXPECT_EQ(Selection(kCounterDeityBoxes[k - 1]),
+                IndexOf(chart::kCounterDeityItems, r.counter));
     }
     // Both void palaces are 6: the two 空 beside 八神2 (576, 352); the horse in
     // palace 2 beside 八神4 (576, 16); 天芮 in palace 7, 星3 at (576, 200).
