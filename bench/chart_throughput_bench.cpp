@@ -103,6 +103,36 @@ void BM_ComputeChart(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeChart);
 
+// ComputeChart with one option: range(0) = 0 --longitude 87.6 (apparent solar
+// time: the equation of time and a second pillar computation), 1 the same on
+// the mean clock, 2 --day-start 0, 3 --centre-palace gen-kun.
+void BM_ComputeChartWithOption(benchmark::State& state) {
+  chart::ChartOptions options;
+  switch (state.range(0)) {
+    case 0:
+    case 1:
+      options.longitude = 87.6;
+      options.solar_time =
+          state.range(0) == 1 ? chart::SolarTime::kMean : chart::SolarTime::kApparent;
+      break;
+    case 2:
+      options.day_start = chart::DayStart::kAtMidnight;
+      break;
+    default:
+      options.centre_palace = chart::CentrePalace::kGenKun;
+      break;
+  }
+  const std::vector<BenchDate>& dates = BenchDates();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    chart::Chart c = chart::ComputeChart(dates[i].date, options);
+    benchmark::DoNotOptimize(c);
+    i = (i + 1) % dates.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ComputeChartWithOption)->DenseRange(0, 3);
+
 // The rings alone: earth plate, heaven plate and stars, deities, gates, hidden
 // stems and counter-deities laid with their stop tests, for charts whose
 // pillars, term and ju are already known.
