@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_dates.h"
+#include "chart/chart_boundaries.h"
 #include "chart/plate_model.h"
 #include "chart/plot_chart.h"
 #include "runtime/form/form_runtime.h"
@@ -102,6 +103,25 @@ void BM_ComputeChart(benchmark::State& state) {
   state.SetLabel("charts");
 }
 BENCHMARK(BM_ComputeChart);
+
+// ComputeBoundaries of a computed chart: the term search for the terms on
+// either side, the yuan and hour edges; range(0) = 1 on the apparent solar
+// clock of longitude 87.6, which takes each edge back to an instant.
+void BM_ComputeBoundaries(benchmark::State& state) {
+  chart::ChartOptions options;
+  if (state.range(0) == 1) options.longitude = 87.6;
+  std::vector<chart::Chart> charts;
+  for (const BenchDate& d : BenchDates()) charts.push_back(chart::ComputeChart(d.date, options));
+  std::size_t i = 0;
+  for (auto _ : state) {
+    chart::ChartBoundaries b = chart::ComputeBoundaries(charts[i], options);
+    benchmark::DoNotOptimize(b);
+    i = (i + 1) % charts.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.SetLabel("charts");
+}
+BENCHMARK(BM_ComputeBoundaries)->Arg(0)->Arg(1);
 
 // ComputeChart with one option: range(0) = 0 --longitude 87.6 (apparent solar
 // time: the equation of time and a second pillar computation), 1 the same on
