@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_dates.h"
+#include "chart/chart_boundaries.h"
 #include "chart/plate_model.h"
 #include "chart/plot_chart.h"
 #include "runtime/form/form_runtime.h"
@@ -102,6 +103,55 @@ void BM_ComputeChart(benchmark::State& state) {
   state.SetLabel("charts");
 }
 BENCHMARK(BM_ComputeChart);
+
+// ComputeBoundaries of a computed chart: the term search for the terms on
+// either side, the yuan and hour edges; range(0) = 1 on the apparent solar
+// clock of longitude 87.6, which takes each edge back to an instant.
+void BM_ComputeBoundaries(benchmark::State& state) {
+  chart::ChartOptions options;
+  if (state.range(0) == 1) options.longitude = 87.6;
+  std::vector<chart::Chart> charts;
+  for (const BenchDate& d : BenchDates()) charts.push_back(chart::ComputeChart(d.date, options));
+  std::size_t i = 0;
+  for (auto _ : state) {
+    chart::ChartBoundaries b = chart::ComputeBoundaries(charts[i], options);
+    benchmark::DoNotOptimize(b);
+    i = (i + 1) % charts.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.SetLabel("charts");
+}
+BENCHMARK(BM_ComputeBoundaries)->Arg(0)->Arg(1);
+
+// ComputeChart with one option: range(0) = 0 --longitude 87.6 (apparent solar
+// time: the equation of time and a second pillar computation), 1 the same on
+// the mean clock, 2 --day-start 0, 3 --centre-palace gen-kun.
+void BM_ComputeChartWithOption(benchmark::State& state) {
+  chart::ChartOptions options;
+  switch (state.range(0)) {
+    case 0:
+    case 1:
+      options.longitude = 87.6;
+      options.solar_time =
+          state.range(0) == 1 ? chart::SolarTime::kMean : chart::SolarTime::kApparent;
+      break;
+    case 2:
+      options.day_start = chart::DayStart::kAtMidnight;
+      break;
+    default:
+      options.centre_palace = chart::CentrePalace::kGenKun;
+      break;
+  }
+  const std::vector<BenchDate>& dates = BenchDates();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    chart::Chart c = chart::ComputeChart(dates[i].date, options);
+    benchmark::DoNotOptimize(c);
+    i = (i + 1) % dates.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ComputeChartWithOption)->DenseRange(0, 3);
 
 // The rings alone: earth plate, heaven plate and stars, deities, gates, hidden
 // stems and counter-deities laid with their stop tests, for charts whose

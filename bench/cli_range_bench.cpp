@@ -8,6 +8,7 @@
 #include "app/cli_chart_json.h"
 #include "app/cli_compare_methods.h"
 #include "app/cli_range.h"
+#include "app/cli_zone.h"
 #include "bench_dates.h"
 #include "chart/chart_text.h"
 #include "chart/plot_chart.h"
@@ -73,6 +74,45 @@ BENCHMARK(BM_RangeJson)
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
+
+// What an option costs per chart: 1900 hour by hour (8,760 charts) on one
+// thread to the null device, with range(0) = 0 no option, 1 --tz
+// America/New_York (each chart's civil time in the zone), 2 --longitude 87.6
+// (apparent solar time), 3 --longitude 87.6 --solar-time mean.
+void BM_RangeJsonWithOption(benchmark::State& state) {
+  const app::ChartRange range{{1900, 1, 1, 0, 0}, {1900, 12, 31, 23, 0}, 60};
+  chart::ChartOptions options;
+  std::string zone;
+  switch (state.range(0)) {
+    case 1:
+      zone = "America/New_York";
+      break;
+    case 2:
+    case 3:
+      options.longitude = 87.6;
+      options.solar_time =
+          state.range(0) == 3 ? chart::SolarTime::kMean : chart::SolarTime::kApparent;
+      break;
+    default:
+      break;
+  }
+  if (!zone.empty() && !app::TimeZonesAvailable()) {
+    state.SkipWithError("no time zones in this build");
+    return;
+  }
+  const app::RunConventions conventions(options, zone);
+  std::FILE* sink = std::fopen(kNullDevice, "wb");
+  if (sink == nullptr) {
+    state.SkipWithError("no null device");
+    return;
+  }
+  for (auto _ : state) {
+    if (!app::WriteRangeJson(range, 1, sink, conventions)) state.SkipWithError("write failed");
+  }
+  std::fclose(sink);
+  state.SetItemsProcessed(state.iterations() * app::MomentCount(range));
+}
+BENCHMARK(BM_RangeJsonWithOption)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 // --compare-methods over the century 1900-01-01T00:00..1999-12-31T23:00 hour
 // by hour, once, on range(0) threads: every moment's chart and the three

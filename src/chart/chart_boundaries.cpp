@@ -47,22 +47,26 @@ TermEdge TermEdgeOf(TermOrdinal k) {
 // solar time there, read as ChartPillarsOf reads it.
 class PillarClock {
  public:
-  explicit PillarClock(const ChartOptions& options) : kind_(options.solar_time) {
+  // The clock as read at a chart's instant.
+  PillarClock(const ChartOptions& options, ChartSeconds chart) : kind_(options.solar_time) {
     if (options.longitude && std::isfinite(*options.longitude)) {
       longitude_ = std::clamp(*options.longitude, -180.0, 180.0);
     }
+    chart_offset_ = OffsetAt(static_cast<double>(chart));
+    reading_ = static_cast<double>(chart) + chart_offset_;
   }
 
-  // The clock's reading at an instant (seconds).
-  double ReadingAt(double instant) const { return instant + OffsetAt(instant); }
+  // The clock's reading at the chart's instant (seconds).
+  double Reading() const { return reading_; }
 
   // The first whole second at which the clock reads `reading` (a whole
-  // second of the clock) or later.
-  ChartSeconds InstantOf(double reading) const {
-    // The offset changes by well under a second a minute, so a few steps
-    // from the reading itself settle it.
-    double instant = reading;
-    for (int i = 0; i < 3; ++i) instant = reading - OffsetAt(instant);
+  // second of the clock) or later, for an edge within `days` of the chart.
+  ChartSeconds InstantOf(double reading, int days) const {
+    // The offset changes by at most 30 s a day (3.5e-4 s a second), so one
+    // step from the chart's own offset leaves an error under 2 ms for an
+    // edge hours away; an edge days away takes a second step.
+    double instant = reading - chart_offset_;
+    for (int i = 0; i < (days > 0 ? 2 : 1); ++i) instant = reading - OffsetAt(instant);
     auto first = static_cast<ChartSeconds>(std::ceil(instant - kSettled));
     if (!longitude_) return first;
     // Charts fall on whole minutes: a minute within a second of the edge
@@ -102,6 +106,8 @@ class PillarClock {
 
   std::optional<double> longitude_;
   SolarTime kind_;
+  double chart_offset_ = 0;
+  double reading_ = 0;
 };
 
 // The yuan under 茅山: five days from the term's moment for 上元, five more
@@ -128,7 +134,7 @@ void SetYuanByHead(ChartBoundaries& b, const Chart& chart, const ChartOptions& o
   const int day = DayNumberOfChartDay(reading / kSecondsPerDay, day_ganzhi).value_or(0);
   const double day_opens = options.day_start == DayStart::kAt23 ? -kHourSeconds : 0;
   const auto start_of = [&](int day_number) {
-    return clock.InstantOf(static_cast<double>(day_number) * kSecondsPerDay + day_opens);
+    return clock.InstantOf(static_cast<double>(day_number) * kSecondsPerDay + day_opens, kYuanDays);
   };
   b.yuan_start = start_of(day - into_yuan);
   b.next_yuan = start_of(day - into_yuan + kYuanDays);
@@ -176,8 +182,8 @@ ChartBoundaries ComputeBoundaries(const Chart& chart, const ChartOptions& option
   b.term_uncertainty_seconds = std::max(calendar::TermUncertaintySeconds(YearOfTerm(k)),
                                         calendar::TermUncertaintySeconds(YearOfTerm(k + 1)));
 
-  const PillarClock clock(options);
-  const double reading = clock.ReadingAt(static_cast<double>(b.chart));
+  const PillarClock clock(options, b.chart);
+  const double reading = clock.Reading();
   if (options.method == ChartMethod::kMaoshan) {
     SetMaoshanYuan(b);
   } else {
@@ -187,8 +193,8 @@ ChartBoundaries ComputeBoundaries(const Chart& chart, const ChartOptions& option
   // The branch hours open at odd hours of the pillar clock, 子 at 23:00.
   b.hour_branch = static_cast<Branch>(BranchOfGanZhi(chart.pillars.hour));
   const double opened = std::floor((reading + kHourSeconds) / kBranchSeconds) * kBranchSeconds;
-  b.hour_start = clock.InstantOf(opened - kHourSeconds);
-  b.hour_end = clock.InstantOf(opened - kHourSeconds + kBranchSeconds);
+  b.hour_start = clock.InstantOf(opened - kHourSeconds, 0);
+  b.hour_end = clock.InstantOf(opened - kHourSeconds + kBranchSeconds, 0);
   return b;
 }
 

@@ -63,11 +63,11 @@ struct Chart {
   const PalaceCell& cell(Palace palace) const { return cells[palace.index()]; }
 };
 
-// Plots the chart of a clamped date on a plate model: resets the plates,
-// computes pillars, term, yuan and ju, lays every ring with its stop tests
-// and fills every field. The model keeps the hidden-stem counter and the
-// counter-deity boxes of the previous plotting, which the result does not
-// depend on. A date outside the clamped ranges is clamped first.
+// Plots the chart of a clamped date on a plate model under `options` (the
+// window passes none): resets the plates, computes pillars, term, yuan and
+// ju, lays every ring with its stop tests and fills every field. The model keeps the hidden-stem
+// counter and the counter-deity boxes of the previous plotting, which the result does not depend
+// on. A date outside the clamped ranges is clamped first.
 Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date,
                        const ChartOptions& options = {});
 

@@ -195,6 +195,7 @@ TEST(ChartTool, MethodSetsTheJuAndTheNotesNameIt) {
   EXPECT_EQ(chart["yuan"], "上元");
   EXPECT_EQ(chart["dun"], "阳");
   EXPECT_EQ(chart["ju"], 2);
+  EXPECT_EQ(chart["conventions"]["method"], "zhirun");
 }
 
 // 惊蛰 begins at 10:23 on 5 March 2024. Before it 拆补 has 雨水 上元, 置闰 惊蛰
