@@ -50,22 +50,6 @@ TEST(CommandLine, JsonAndEncodingFlags) {
   EXPECT_EQ(utf8.request.encoding, OutputEncoding::kUtf8);
 }
 
-TEST(CommandLine, MethodNotesAndComparison) {
-  EXPECT_EQ(Parse({}).request.options.method, chart::ChartMethod::kChaibu);
-  ParsedCommandLine p = Parse({"--method", "maoshan", "--notes", "2001-12-27T04:00"});
-  ASSERT_EQ(p.kind, Kind::kRun) << p.text;
-  EXPECT_EQ(p.request.options.method, chart::ChartMethod::kMaoshan);
-  EXPECT_TRUE(p.request.notes);
-  ParsedCommandLine compare = Parse(
-      {"--json", "--compare-methods", "--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00"});
-  ASSERT_EQ(compare.kind, Kind::kRun) << compare.text;
-  EXPECT_TRUE(compare.request.compare_methods);
-  const std::string help = Parse({"--help"}).text;
-  for (const char* option : {"--method", "chaibu|zhirun|maoshan", "--compare-methods", "--notes"}) {
-    EXPECT_NE(help.find(option), std::string::npos) << option;
-  }
-}
-
 TEST(CommandLine, RangeWithDefaultAndGivenStep) {
   ParsedCommandLine p = Parse({"--json", "--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00"});
   ASSERT_EQ(p.kind, Kind::kRun) << p.text;
@@ -120,8 +104,9 @@ TEST(CommandLine, NearMinutesAndNotes) {
 TEST(CommandLine, HelpDescribesEveryOption) {
   ParsedCommandLine p = Parse({"--help"});
   ASSERT_EQ(p.kind, Kind::kHelp);
-  for (const char* option : {"--json", "--encoding", "--from", "--to", "--step-minutes",
-                             "--near-minutes", "--notes", "--help", "YYYY-MM-DD HH:MM"}) {
+  for (const char* option :
+       {"--json", "--encoding", "--from", "--to", "--step-minutes", "--near-minutes", "--notes",
+        "--method", "chaibu|zhirun|maoshan", "--compare-methods", "--help", "YYYY-MM-DD HH:MM"}) {
     EXPECT_NE(p.text.find(option), std::string::npos) << option;
   }
 }
