@@ -17,7 +17,7 @@ using MethodResults = std::array<chart::MethodJu, chart::kChartMethodCount>;
 
 // {"term":"大雪","yuan":"上元","dun":"阴","ju":4}
 void AppendMethodJu(std::string& out, const chart::MethodJu& ju) {
-  out.append("{\"term\":\"").append(chart::Text(chart::SolarTermOf(ju.term)));
+  out.append("{\"term\":\"").append(chart::Text(ju.term));
   out.append("\",\"yuan\":\"").append(chart::Text(ju.yuan));
   out.append("\",\"dun\":\"").append(chart::Text(chart::DunOfJu(ju.ju))).append("\",\"ju\":");
   out.append(std::to_string(std::abs(ju.ju))).append("}");

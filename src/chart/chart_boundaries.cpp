@@ -38,7 +38,7 @@ ChartSeconds FirstSecondOfTerm(double linear_days) {
 TermEdge TermEdgeOf(TermOrdinal k) {
   const int year = YearOfTerm(k);
   const bool stored = year >= calendar::kFirstTermYear && year <= calendar::kLastTermYear;
-  return TermEdge{SolarTermOf(SolarTermOfOrdinal(k)), FirstSecondOfTerm(TermOrdinalMoment(k)),
+  return TermEdge{SolarTermOfOrdinal(k), FirstSecondOfTerm(TermOrdinalMoment(k)),
                   stored ? TermSource::kTable : TermSource::kFormula};
 }
 

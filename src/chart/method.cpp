@@ -41,8 +41,10 @@ std::optional<ChartMethod> ChartMethodOfName(std::string_view name) {
   return std::nullopt;
 }
 
-MethodJu MethodJuOf(int term, Yuan yuan) {
-  const int ju = kJuTable[static_cast<std::size_t>(yuan) - 1][static_cast<std::size_t>(term) - 1];
+MethodJu MethodJuOf(SolarTerm term, Yuan yuan) {
+  const auto y = static_cast<std::size_t>(yuan) - 1;  // None wraps past the table
+  const auto t = static_cast<std::size_t>(term) - 1;
+  const int ju = y < kJuTable.size() && t < kJuTable[0].size() ? kJuTable[y][t] : 0;
   return MethodJu{term, yuan, ju};
 }
 

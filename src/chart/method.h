@@ -36,14 +36,14 @@ struct MethodInput {
 
 // What a method gives: the term whose ju is used, the yuan and the ju.
 struct MethodJu {
-  int term = 1;  // SolarTerm, 1 = 冬至 .. 24 = 大雪
+  SolarTerm term = SolarTerm::kDongzhi;
   Yuan yuan = Yuan::Upper;
   int ju = 1;  // signed: positive 阳遁, negative 阴遁
   friend bool operator==(const MethodJu&, const MethodJu&) = default;
 };
 
-// The ju of a term and yuan from the ju table.
-MethodJu MethodJuOf(int term, Yuan yuan);
+// The ju of a term and yuan from the ju table; 0 for Yuan::None.
+MethodJu MethodJuOf(SolarTerm term, Yuan yuan);
 
 // The yuan of a day pillar by its 符头 (the 甲 or 己 day that opens its five
 // days): 上元 for 甲子 己卯 甲午 己酉, 中元 for 己巳 甲申 己亥 甲寅, 下元 for the rest;

@@ -5,7 +5,7 @@
 namespace veltrane::chart {
 
 MethodJu ChaibuJu(const MethodInput& input) {
-  const int term = SolarTermOfOrdinal(TermInForceAt(input.moment));
+  const SolarTerm term = SolarTermOfOrdinal(TermInForceAt(input.moment));
   return MethodJuOf(term, YuanOfDayGanZhi(input.day_ganzhi));
 }
 

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "chart/vocabulary.h"
+
 namespace veltrane::chart {
 
 // A term's running number: 24·year + slot − 1, with the calendar's slot 1..24
@@ -20,8 +22,10 @@ constexpr int YearOfTerm(TermOrdinal k) { return (k >= 0 ? k : k - 23) / 24; }
 // The calendar slot 1..24 (小寒 .. 冬至) of a running number.
 constexpr int SlotOfTerm(TermOrdinal k) { return ((k % 24) + 24) % 24 + 1; }
 
-// The chart's SolarTerm 1..24 (冬至 = 1 .. 大雪 = 24) of a running number.
-constexpr int SolarTermOfOrdinal(TermOrdinal k) { return SlotOfTerm(k) % 24 + 1; }
+// The chart's SolarTerm (冬至 .. 大雪) of a running number.
+constexpr SolarTerm SolarTermOfOrdinal(TermOrdinal k) {
+  return static_cast<SolarTerm>(SlotOfTerm(k) % 24 + 1);
+}
 
 // Slots of the two terms after which an intercalary repetition may stand.
 inline constexpr int kSlotMangzhong = 11;  // 芒种

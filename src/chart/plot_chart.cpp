@@ -244,7 +244,7 @@ void ApplyMethod(PlateModel& model, Chart& chart, const ChartOptions& options) {
       ComputeMethodJu(options.method, MethodInputOfChart(chart));
   if (!by_method) return;
   const bool same_ju = by_method->ju == chart.ju;
-  chart.term = SolarTermOf(by_method->term);
+  chart.term = by_method->term;
   chart.yuan = by_method->yuan;
   chart.ju = by_method->ju;
   if (same_ju) return;

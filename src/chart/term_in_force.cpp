@@ -47,7 +47,7 @@ TermInForce FindTermInForce(double moment) {
   // The term in force is the latest whose moment is not later than the
   // moment's; its SolarTerm is the slot of the first term later than it.
   const TermStart start = TermStartAt(linear);
-  return {SolarTermOf(SolarTermOfOrdinal(start.term)), DateTimeOfLinear(start.moment)};
+  return {SolarTermOfOrdinal(start.term), DateTimeOfLinear(start.moment)};
 }
 
 }  // namespace veltrane::chart

@@ -20,9 +20,9 @@ TEST(MaoshanTest, YuanStepsEveryFiveDaysFromTheTermsMoment) {
   const double jingzhe = NormalizeMoment(calendar::SolarTermMoment(2024, 3));
   const double chunfen = NormalizeMoment(calendar::SolarTermMoment(2024, 4));
   constexpr double kSecond = 1.0 / 86400;
-  constexpr int kJingzhe = 6;
-  constexpr int kChunfen = 7;
-  constexpr int kYushui = 5;
+  constexpr SolarTerm kJingzhe = SolarTerm::kJingzhe;
+  constexpr SolarTerm kChunfen = SolarTerm::kChunfen;
+  constexpr SolarTerm kYushui = SolarTerm::kYushui;
   EXPECT_EQ(At(jingzhe - kSecond), MethodJuOf(kYushui, Yuan::Lower));
   EXPECT_EQ(At(jingzhe), MethodJuOf(kJingzhe, Yuan::Upper));
   EXPECT_EQ(At(jingzhe + 5 - kSecond), MethodJuOf(kJingzhe, Yuan::Upper));

@@ -71,7 +71,7 @@ TEST(ChaibuTest, TermIsThePlottingsTermInForce) {
     const int gz = GanZhiOfDayNumber(ChartDayOfMoment(linear));
     const auto ju = ComputeMethodJu(ChartMethod::kChaibu, {linear, gz});
     ASSERT_TRUE(ju) << date_time;
-    ASSERT_EQ(SolarTermOf(ju->term), FindTermInForce(date_time).term) << date_time;
+    ASSERT_EQ(ju->term, FindTermInForce(date_time).term) << date_time;
   };
   constexpr double kSecond = 1.0 / 86400;
   for (int year = 1880; year <= 2079; ++year) {

@@ -29,15 +29,14 @@ struct Change {
 
 std::vector<Change> ChangesIn2024(ChartMethod method) {
   std::vector<Change> changes;
-  MethodJu previous{0, Yuan::None, 0};
+  MethodJu previous{SolarTerm::kDongzhi, Yuan::None, 0};
   for (int day = calendar::DayNumberOfDate(2024, 1, 1); day < calendar::DayNumberOfDate(2025, 1, 1);
        ++day) {
     const auto ju = ComputeMethodJu(method, {day + 0.5, GanZhiOfDayNumber(day)});
     if (!ju || *ju == previous) continue;
     previous = *ju;
     const calendar::CivilDate date = calendar::DateOfDayNumber(day);
-    changes.push_back(
-        {date.month, date.day, Text(SolarTermOf(ju->term)), static_cast<int>(ju->yuan), ju->ju});
+    changes.push_back({date.month, date.day, Text(ju->term), static_cast<int>(ju->yuan), ju->ju});
   }
   return changes;
 }

@@ -23,13 +23,13 @@ MethodJu JuAtNoon(MethodJu (*method)(const MethodInput&), int day) {
   return method({day + 0.5, GanZhiOfDayNumber(day)});
 }
 
-MethodJu Ju(int term, Yuan yuan) { return MethodJuOf(term, yuan); }
+MethodJu Ju(SolarTerm term, Yuan yuan) { return MethodJuOf(term, yuan); }
 
-constexpr int kDongzhi = 1;
-constexpr int kLichun = 4;
-constexpr int kDahan = 3;
-constexpr int kHanlu = 20;
-constexpr int kDaxue = 24;
+constexpr SolarTerm kDongzhi = SolarTerm::kDongzhi;
+constexpr SolarTerm kLichun = SolarTerm::kLichun;
+constexpr SolarTerm kDahan = SolarTerm::kDahan;
+constexpr SolarTerm kHanlu = SolarTerm::kHanlu;
+constexpr SolarTerm kDaxue = SolarTerm::kDaxue;
 
 // 大雪 1898 fell on 7 December (甲辰); its 符头 甲午 of 27 November came ten
 // days before, so 12 to 26 December repeat 大雪 and 冬至 (22 December) waits

@@ -27,8 +27,7 @@ std::string IntercalaryTableMarkdown(int first_year, int last_year) {
       "| repeated term | first day | last day | lead of the first pass |\n"
       "|---|---|---|---|\n";
   for (const chart::ZhirunPeriod& period : chart::ZhirunIntercalaryPeriods(first_year, last_year)) {
-    const std::string_view term =
-        chart::Text(chart::SolarTermOf(chart::SolarTermOfOrdinal(period.term)));
+    const std::string_view term = chart::Text(chart::SolarTermOfOrdinal(period.term));
     rows += "| " + std::string(term) + " | " + DayText(period.first_day) + " | " +
             DayText(period.first_day + 14) + " | " + std::to_string(period.lead_days + 15) + " |\n";
   }
