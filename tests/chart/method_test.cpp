@@ -45,6 +45,7 @@ TEST(MethodTest, InputsOutsideTheYearsOrWithoutADayPillarGetNoJu) {
     EXPECT_TRUE(ComputeMethodJu(method, {end - 1e-6, GanZhiOfDayNumber(static_cast<int>(end))}));
   }
   EXPECT_FALSE(ComputeMethodJu(static_cast<ChartMethod>(3), {first + 100, 1}));
+  EXPECT_EQ(MethodJuOf(SolarTerm::kDongzhi, Yuan::None).ju, 0);
 }
 
 // The yuan of a day by the program's day lists, searched as text.
