@@ -181,7 +181,8 @@ std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, in
   if (kind == CalendarKind::kNonexistent) return std::nullopt;
   const double in_year = DayOfYear(year, month, day, mode);
   const double day_count = DayCountOf(year, kind, in_year);
-  const double year_start = DayCount(year, 1, 0, mode);
+  // The day count of 0 January, needed only for a term's moment.
+  auto year_start = [&] { return DayCount(year, 1, 0, mode); };
   const double time_of_day = hour / 24.0 + minute / 1440.0;
   const double t = in_year + time_of_day;
 
@@ -190,7 +191,7 @@ std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, in
   // Year pillar: the year begins at 立春 (term 3).
   const bool windows = InWindowYears(year, mode);
   int li_chun_side = windows ? SideOfWindow(t, kLiChunWindow) : 0;
-  if (li_chun_side == 0) li_chun_side = Less(t, TermDayAfter(year, 3, true, year_start)) ? -1 : 1;
+  if (li_chun_side == 0) li_chun_side = Less(t, TermDayAfter(year, 3, true, year_start())) ? -1 : 1;
   const int pillar_year = li_chun_side < 0 ? year - 1 : year;
   const double year_gz = calendar::Nearest(FloorMod(pillar_year - 4.0, 60) + 1);
 
@@ -198,7 +199,7 @@ std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, in
   const double now = day + time_of_day;
   int jie_side = windows ? SideOfWindow(now, JieWindow(month)) : 0;
   if (jie_side == 0) {
-    const double jie = TermDayAfter(year, 2 * month - 1, true, year_start);
+    const double jie = TermDayAfter(year, 2 * month - 1, true, year_start());
     const double jie_whole = calendar::IntegerPart(jie);
     const double month_day = MonthAndDay(year, jie_whole, mode);
     if (!std::isfinite(jie) || !std::isfinite(month_day)) return std::nullopt;

@@ -69,25 +69,9 @@ constexpr StepRule kDeitiesYang = {Family::Deities,
                                    -1,
                                    7};  // (1 − k − a) mod 8
 
-std::span<std::int32_t> Boxes(PlateModel& m, Family family) {
-  switch (family) {
-    case Family::EarthAndHeaven:
-      return m.earth;
-    case Family::Hidden:
-      return m.hidden;
-    case Family::Stars:
-      return m.stars;
-    case Family::Gates:
-      return m.gates;
-    case Family::Deities:
-      return m.deities;
-  }
-  return {};
-}
-
 // Every arrangement a = 1..cycle of a rule, box by box: box 1 from the
 // formula, each further box per_box (±1) on, wrapped. A plotting lays some
-// forty arrangements, each now a copy.
+// forty arrangements, each a copy.
 using Arrangements = std::array<std::array<std::int32_t, kPalaceCount>, kPalaceCount + 1>;
 constexpr Arrangements Tabulate(const StepRule& rule) {
   Arrangements all{};
@@ -107,11 +91,26 @@ constexpr std::array<Arrangements, 8> kArrangements = {
 
 // Lays arrangement a (1..cycle) of a rule's family.
 void Lay(PlateModel& m, const StepRule& rule, std::int32_t a) {
-  std::span<std::int32_t> boxes = Boxes(m, rule.family);
   const auto& laid =
       kArrangements[static_cast<std::size_t>(rule.table)][static_cast<std::size_t>(a)];
-  std::copy_n(laid.begin(), boxes.size(), boxes.begin());
-  if (rule.family == Family::EarthAndHeaven) m.heaven = m.earth;
+  auto lay_ring = [&laid](std::array<std::int32_t, kRingSize>& ring) {
+    std::copy_n(laid.begin(), kRingSize, ring.begin());
+  };
+  switch (rule.family) {
+    case Family::EarthAndHeaven:
+      m.earth = laid;
+      m.heaven = laid;
+      return;
+    case Family::Hidden:
+      m.hidden = laid;
+      return;
+    case Family::Stars:
+      return lay_ring(m.stars);
+    case Family::Gates:
+      return lay_ring(m.gates);
+    case Family::Deities:
+      return lay_ring(m.deities);
+  }
 }
 
 // Advances the rule's counter and returns the arrangement number 1..cycle; the
@@ -119,7 +118,8 @@ void Lay(PlateModel& m, const StepRule& rule, std::int32_t a) {
 // (only a caller's own value can be) is taken modulo the cycle.
 std::int32_t Advance(PlateModel& m, const StepRule& rule) {
   std::int32_t& counter = m.counters.*rule.counter;
-  const std::int32_t a = Mod(counter, rule.cycle) + 1;
+  const bool in_cycle = counter >= 0 && counter < rule.cycle;  // always, but for a caller's value
+  const std::int32_t a = (in_cycle ? counter : Mod(counter, rule.cycle)) + 1;
   counter = a == rule.cycle ? 0 : a;
   return a;
 }
