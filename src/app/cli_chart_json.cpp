@@ -227,6 +227,13 @@ void MomentText(LineBuffer& out, const ChartMoment& m) {
   out.Padded(m.minute, 2);
 }
 
+// 2001-12-27T04:00:05
+void MomentWithSecond(LineBuffer& out, const ChartMoment& m, int second) {
+  MomentText(out, m);
+  out.Char(':');
+  out.Padded(second, 2);
+}
+
 void QuotedMoment(LineBuffer& out, const ChartMoment& m) {
   out.Char('"');
   MomentText(out, m);
@@ -269,9 +276,7 @@ void Clocks(LineBuffer& out, const ChartMoment& moment, const chart::Chart& char
                                                                         : "\"apparent\"");
   }
   out.Raw(",\"time\":\"");
-  MomentText(out, clock.time);
-  out.Char(':');
-  out.Padded(clock.second, 2);
+  MomentWithSecond(out, clock.time, clock.second);
   out.Raw("\",\"longitude_correction_seconds\":");
   Tenths(out, clock.longitude_correction_seconds);
   out.Raw(",\"equation_of_time_seconds\":");
@@ -304,17 +309,7 @@ constexpr std::string_view kSolarTimeJson[] = {"\"apparent\"", "\"mean\""};
 void Instant(LineBuffer& out, chart::ChartSeconds instant) {
   const chart::CivilSecond c = chart::CivilOfSeconds(instant);
   out.Char('"');
-  out.Padded(c.year, 4);
-  out.Char('-');
-  out.Padded(c.month, 2);
-  out.Char('-');
-  out.Padded(c.day, 2);
-  out.Char('T');
-  out.Padded(c.hour, 2);
-  out.Char(':');
-  out.Padded(c.minute, 2);
-  out.Char(':');
-  out.Padded(c.second, 2);
+  MomentWithSecond(out, ChartMoment{c.year, c.month, c.day, c.hour, c.minute}, c.second);
   out.Raw("+08:00\"");
 }
 
