@@ -1,4 +1,5 @@
 // Start-up, window loading, the message loop and the end of the run.
+#include <algorithm>
 #include <utility>
 
 #include "runtime/controls/control_types.h"
@@ -75,7 +76,9 @@ void InitRuntime(std::span<const std::uint8_t> template_stream,
   for (WindowRecord& record : *windows) {
     WindowState state;
     state.table = record.units;
-    for (int i = 0; i < state.table.size(); ++i) state.ids.push_back(state.table.IdAt(i));
+    for (int i = 0; i < state.table.size(); ++i)
+      state.index_of_id.emplace_back(state.table.IdAt(i), i);
+    std::sort(state.index_of_id.begin(), state.index_of_id.end());
     state.record = std::move(record);
     if (!ResolveHandlers(state, handlers)) {
       State().windows.clear();

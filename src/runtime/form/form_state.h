@@ -2,6 +2,7 @@
 // unit tables, resolved handlers and live controls. Internal to runtime/form.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -25,20 +26,21 @@ struct WindowState {
   std::vector<std::vector<ResolvedEvent>> events;  // per unit, in stored order
   std::vector<std::unique_ptr<Control>> objects;   // per unit while live, else empty
   std::vector<int> child_ids;                      // per unit while live
-  std::vector<std::uint32_t> ids;                  // the UnitIds, for the per-call search
-  bool loaded = false;                             // all nine load steps done
-  std::vector<platform::Rect> reading_regions;     // see SetReadingRegions
-  bool keyboard_order_stale = false;               // a move or show waits for the running handler
-  bool ever_loaded = false;                        // the first working copy was made
+  // The UnitIds, sorted, each with its unit's index: every property call looks
+  // its control up here. The template reader refuses two units with one id.
+  std::vector<std::pair<std::uint32_t, int>> index_of_id;
+  bool loaded = false;                          // all nine load steps done
+  std::vector<platform::Rect> reading_regions;  // see SetReadingRegions
+  bool keyboard_order_stale = false;            // a move or show waits for the running handler
+  bool ever_loaded = false;                     // the first working copy was made
 
   WindowId id() const { return record.id; }
-  // Index of a unit by linear search over the ids (the window's own first); -1 if absent.
+  // Index of a unit by its UnitId; -1 if absent.
   int IndexOf(std::uint32_t unit_id) const {
-    if (!ids.empty() && ids[0] == unit_id) return 0;
-    for (std::size_t i = 1; i < ids.size(); ++i) {
-      if (ids[i] == unit_id) return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = std::lower_bound(
+        index_of_id.begin(), index_of_id.end(), unit_id,
+        [](const std::pair<std::uint32_t, int>& e, std::uint32_t id) { return e.first < id; });
+    return found != index_of_id.end() && found->first == unit_id ? found->second : -1;
   }
   bool live() const { return !objects.empty() && objects[0] != nullptr; }
   Control* Object(int index) const {
