@@ -171,47 +171,47 @@ Handle Win32Platform::CreateTopWindow(const CreateParams& params, const WindowLo
   return handle;
 }
 
-HWND Win32Platform::MakeChild(const wchar_t* window_class, DWORD style, DWORD ex_style,
-                              const CreateParams& params, HWND parent) {
+Win32Platform::Child Win32Platform::AddChild(Kind kind, const wchar_t* window_class, DWORD style,
+                                             DWORD ex_style, const CreateParams& params) {
+  HWND parent = ParentFor(params);
+  if (parent == nullptr) return {};
   style |= WS_CHILD | WS_CLIPSIBLINGS;
   if (params.tab_stop) style |= WS_TABSTOP;
   if (params.disabled) style |= WS_DISABLED;
   // Controls start hidden, at no size: PlaceChild gives them their place.
-  return CreateWindowExW(ex_style, window_class, L"", style, 0, 0, 0, 0, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.child_id)), Instance(),
-                         this);
+  HWND hwnd = CreateWindowExW(ex_style, window_class, L"", style, 0, 0, 0, 0, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.child_id)),
+                              Instance(), this);
+  if (hwnd == nullptr) return {};
+  const Handle handle = Register(kind, hwnd, params.parent);
+  return {handle, Find(handle)};
 }
 
 Handle Win32Platform::CreateLabel(const CreateParams& params, const LabelLook& look) {
-  HWND parent = ParentFor(params);
-  if (parent == nullptr) return 0;
-  HWND hwnd = MakeChild(kLabelClass, 0, win32::BorderExStyle(look.border_style), params, parent);
-  if (hwnd == nullptr) return 0;
-  const Handle handle = Register(Kind::kLabel, hwnd, params.parent);
-  Entry& entry = *Find(handle);
+  const Child child =
+      AddChild(Kind::kLabel, kLabelClass, 0, win32::BorderExStyle(look.border_style), params);
+  if (child.entry == nullptr) return 0;
+  Entry& entry = *child.entry;
   entry.label = look;
   entry.font = look.font;
   PlaceChild(entry, params.rect);
-  return handle;
+  return child.handle;
 }
 
 Handle Win32Platform::CreateEdit(const CreateParams& params, const EditLook& look) {
-  HWND parent = ParentFor(params);
-  if (parent == nullptr) return 0;
   const win32::Styles styles = win32::EditStyles(look);
-  HWND hwnd = MakeChild(L"EDIT", styles.style, styles.ex_style, params, parent);
-  if (hwnd == nullptr) return 0;
-  const Handle handle = Register(Kind::kEdit, hwnd, params.parent);
-  SetWindowSubclass(hwnd, &EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
-  Entry& entry = *Find(handle);
+  const Child child = AddChild(Kind::kEdit, L"EDIT", styles.style, styles.ex_style, params);
+  if (child.entry == nullptr) return 0;
+  Entry& entry = *child.entry;
+  SetWindowSubclass(entry.hwnd, &EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
   entry.rect = params.rect;
-  ApplyEditLook(handle, entry, look);
+  ApplyEditLook(child.handle, entry, look);
   if (entry.spin != nullptr) {
     SetWindowLongPtrW(entry.spin, GWLP_ID, params.child_id + 4);
     if (params.disabled) EnableWindow(entry.spin, FALSE);
   }
   PlaceChild(entry, params.rect);
-  return handle;
+  return child.handle;
 }
 
 void Win32Platform::ApplyEditLook(Handle handle, Entry& entry, const EditLook& look) {
@@ -258,26 +258,21 @@ void Win32Platform::ApplyEditLook(Handle handle, Entry& entry, const EditLook& l
 }
 
 Handle Win32Platform::CreateButton(const CreateParams& params, const ButtonLook& look) {
-  HWND parent = ParentFor(params);
-  if (parent == nullptr) return 0;
-  HWND hwnd = MakeChild(L"BUTTON", win32::ButtonStyle(look), 0, params, parent);
-  if (hwnd == nullptr) return 0;
-  const Handle handle = Register(Kind::kButton, hwnd, params.parent);
-  Entry& entry = *Find(handle);
+  const Child child = AddChild(Kind::kButton, L"BUTTON", win32::ButtonStyle(look), 0, params);
+  if (child.entry == nullptr) return 0;
+  Entry& entry = *child.entry;
   entry.font = look.font;
-  SetWindowTextW(hwnd, win32::WideFromGbk(look.caption).c_str());
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(entry)), FALSE);
+  SetWindowTextW(entry.hwnd, win32::WideFromGbk(look.caption).c_str());
+  SendMessageW(entry.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(entry)), FALSE);
   PlaceChild(entry, params.rect);
-  return handle;
+  return child.handle;
 }
 
 Handle Win32Platform::CreateComboBox(const CreateParams& params, const ComboLook& look) {
-  HWND parent = ParentFor(params);
-  if (parent == nullptr) return 0;
-  HWND hwnd = MakeChild(L"COMBOBOX", win32::ComboStyle(look), 0, params, parent);
-  if (hwnd == nullptr) return 0;
-  const Handle handle = Register(Kind::kCombo, hwnd, params.parent);
-  Entry& entry = *Find(handle);
+  const Child child = AddChild(Kind::kCombo, L"COMBOBOX", win32::ComboStyle(look), 0, params);
+  if (child.entry == nullptr) return 0;
+  Entry& entry = *child.entry;
+  HWND hwnd = entry.hwnd;
   entry.font = look.font;
   entry.text_colour = look.text_colour;
   entry.background = look.background;
@@ -289,7 +284,7 @@ Handle Win32Platform::CreateComboBox(const CreateParams& params, const ComboLook
     SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, std::max<LRESULT>(1, item + look.extra_item_height));
   }
   PlaceChild(entry, params.rect);
-  return handle;
+  return child.handle;
 }
 
 void Win32Platform::ApplyComboItems(Entry& entry, const ComboLook& look) {

@@ -95,14 +95,14 @@ class Win32Platform final : public Platform {
     Font font;
     std::uint32_t text_colour = 0;
     std::uint32_t background = 0xFFFFFF;
-    LabelLook label;            // a label's caption and looks
-    WindowLook window;          // a top-level window's looks
-    int dpi = 96;               // a top-level window's monitor DPI
-    bool shown_once = false;    // a top-level window
-    HWND last_focus = nullptr;  // a top-level window: focus to give back on activation
-    int max_length = 0;         // an edit box, in GBK bytes
-    bool focusable = true;      // as the runtime's keyboard order decides
-    bool tab_stop = false;      // had WS_TABSTOP before it was made unfocusable
+    LabelLook label;                // a label's caption and looks
+    WindowLook window;              // a top-level window's looks
+    int dpi = 96;                   // a top-level window's monitor DPI
+    bool shown_once = false;        // a top-level window
+    HWND last_focus = nullptr;      // a top-level window: focus to give back on activation
+    int max_length = 0;             // an edit box, in GBK bytes
+    bool focusable = true;          // as the runtime's keyboard order decides
+    bool tab_stop = false;          // had WS_TABSTOP before it was made unfocusable
     std::vector<Handle> tab_order;  // a top-level window: the runtime's Tab order
   };
 
@@ -131,8 +131,15 @@ class Win32Platform final : public Platform {
   HBRUSH BrushOf(std::uint32_t colour);
   // Places a child from layout pixels, keeping its spin control beside it.
   void PlaceChild(Entry& entry, const Rect& rect);
-  HWND MakeChild(const wchar_t* window_class, DWORD style, DWORD ex_style,
-                 const CreateParams& params, HWND parent);
+  // A new child control of the parent the params name, made hidden at no size,
+  // registered and found: what every Create call of a control starts with.
+  // Handle 0 and no entry when the parent is gone or the control cannot be made.
+  struct Child {
+    Handle handle = 0;
+    Entry* entry = nullptr;
+  };
+  Child AddChild(Kind kind, const wchar_t* window_class, DWORD style, DWORD ex_style,
+                 const CreateParams& params);
   void ApplyEditLook(Handle handle, Entry& entry, const EditLook& look);
   void ApplyComboItems(Entry& entry, const ComboLook& look);
   void SetEditTextQuietly(HWND hwnd, const std::wstring& text);
