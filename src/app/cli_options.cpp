@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/cli_value.h"
 #include "app/version.h"
 #include "chart/method.h"
 
@@ -105,7 +106,7 @@ struct OptionTexts {
   std::string day_start = "23";
   std::string centre_palace = "kun";
   std::string solar_time = "apparent";
-  double longitude = 0;
+  std::string longitude;
   bool longitude_given = false;
   bool solar_time_given = false;
 };
@@ -124,12 +125,9 @@ Result<chart::ChartOptions> ChartOptionsOf(const OptionTexts& t) {
   if (t.solar_time_given && !t.longitude_given) return Error{"--solar-time needs --longitude"};
   options.solar_time = *solar;
   if (t.longitude_given) {
-    if (!std::isfinite(t.longitude) || t.longitude < -180.0 || t.longitude > 180.0) {
-      char number[32];
-      const auto end = std::to_chars(number, number + sizeof number, t.longitude).ptr;
-      return Error{"--longitude: " + std::string(number, end) + " is outside -180..180"};
-    }
-    options.longitude = t.longitude;
+    const auto longitude = ParseDecimalNumber("--longitude", t.longitude, -180.0, 180.0);
+    if (!longitude) return longitude.error();
+    options.longitude = *longitude;
   }
   return options;
 }
@@ -165,9 +163,9 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   std::string encoding = "utf8";
   std::string from_text;
   std::string to_text;
-  int step_minutes = 120;
-  int jobs = 0;
-  int near_minutes = kDefaultNearMinutes;
+  std::string step_text;
+  std::string jobs_text;
+  std::string near_text;
   bool notes = false;
   std::vector<std::string> when;
   std::string zone;
@@ -183,11 +181,11 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
                           ->type_name("YYYY-MM-DDTHH:MM");
   CLI::Option* to = app.add_option("--to", to_text, "Last moment of a range, inclusive")
                         ->type_name("YYYY-MM-DDTHH:MM");
-  CLI::Option* step = app.add_option("--step-minutes", step_minutes,
+  CLI::Option* step = app.add_option("--step-minutes", step_text,
                                      "Minutes between the moments of a range (default 120)")
                           ->type_name("N");
   CLI::Option* jobs_option =
-      app.add_option("--jobs", jobs, "Threads that plot a range (default: one per core)")
+      app.add_option("--jobs", jobs_text, "Threads that plot a range (default: one per core)")
           ->type_name("N");
   CLI::Option* zone_option =
       app.add_option("--tz", zone,
@@ -213,7 +211,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
                  "2 in yin dun (gen-kun)")
       ->type_name("kun|gen-kun");
   CLI::Option* near_option =
-      app.add_option("--near-minutes", near_minutes,
+      app.add_option("--near-minutes", near_text,
                      "Minutes from a term, yuan or hour edge that count as near (default 10)")
           ->type_name("N");
   app.add_flag("--notes", notes,
@@ -270,12 +268,13 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     return Bad("--encoding gbk applies to the text table; JSON is always UTF-8");
   }
 
+  int near_minutes = kDefaultNearMinutes;
   if (near_option->count() > 0) {
-    if (near_minutes < 0 || near_minutes > kMaxNearMinutes) {
-      return Bad("--near-minutes: " + std::to_string(near_minutes) + " is outside 0.." +
-                 std::to_string(kMaxNearMinutes));
-    }
+    const auto near = ParseWholeNumber("--near-minutes", near_text, 0, kMaxNearMinutes);
+    if (!near) return Bad(near.error().message);
+    near_minutes = *near;
     if (!json && !notes) return Bad("--near-minutes applies to --json and --notes");
+    if (compare_methods) return Bad("--near-minutes does not apply to --compare-methods");
   }
   if (json && notes) return Bad("--notes applies to the text table; JSON gives boundaries.near");
   request.near_minutes = near_minutes;
@@ -291,21 +290,23 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   }
   request.compare_methods = compare_methods;
 
-  if (jobs_option->count() > 0 && (jobs < 1 || jobs > kMaxJobs)) {
-    return Bad("--jobs: " + std::to_string(jobs) + " is outside 1.." + std::to_string(kMaxJobs));
+  request.jobs = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
+  if (jobs_option->count() > 0) {
+    const auto jobs = ParseWholeNumber("--jobs", jobs_text, 1, kMaxJobs);
+    if (!jobs) return Bad(jobs.error().message);
+    request.jobs = *jobs;
   }
-  request.jobs =
-      jobs_option->count() > 0
-          ? jobs
-          : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
 
   const bool ranged = from->count() > 0 || to->count() > 0;
   if (ranged) {
     if (from->count() == 0 || to->count() == 0) return Bad("a range needs both --from and --to");
     if (!json) return Bad("--from/--to print JSON only; add --json");
     if (!when.empty()) return Bad("give either a date or --from/--to, not both");
-    if (step_minutes < 1) {
-      return Bad("--step-minutes: " + std::to_string(step_minutes) + " is not a positive number");
+    int step_minutes = kDefaultStepMinutes;
+    if (step->count() > 0) {
+      const auto parsed_step = ParseWholeNumber("--step-minutes", step_text, 1, kMaxStepMinutes);
+      if (!parsed_step) return Bad(parsed_step.error().message);
+      step_minutes = *parsed_step;
     }
     auto first = MomentOption("--from", from_text);
     if (!first) return Bad(first.error().message);

@@ -181,5 +181,42 @@ INSTANTIATE_TEST_SUITE_P(
                  "04:00"},
                 "not both"}));
 
+// Every number is read in its documented form only, and a refusal quotes the
+// value as typed, escaped, in one line.
+TEST(CommandLine, NumbersAreReadAsWrittenOrRefusedWithTheFormExpected) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"--longitude", ""}, "--longitude: expected a decimal number -180..180, got ''"},
+      {{"--longitude", "0x78"}, "--longitude: expected a decimal number -180..180, got '0x78'"},
+      {{"--longitude", "120 "}, "--longitude: expected a decimal number -180..180, got '120 '"},
+      {{"--longitude", "NaN"}, "--longitude: expected a decimal number -180..180, got 'NaN'"},
+      {{"--longitude", "1e2"}, "--longitude: expected a decimal number -180..180, got '1e2'"},
+      {{"--longitude", "+120"}, "--longitude: expected a decimal number -180..180, got '+120'"},
+      {{"--longitude", "120."}, "--longitude: expected a decimal number -180..180, got '120.'"},
+      {{"--longitude", "180.5"}, "--longitude: 180.5 is outside -180..180"},
+      {{"--json", "--near-minutes", ""}, "--near-minutes: expected a whole number 0..1440, got ''"},
+      {{"--json", "--near-minutes", "999999999999"}, "--near-minutes: 999999999999 is outside 0..1440"},
+      {{"--json", "--near-minutes", "5.0"}, "--near-minutes: expected a whole number 0..1440, got '5.0'"},
+      {{"--json", "--jobs", "+3"}, "--jobs: expected a whole number 1..256, got '+3'"},
+      {{"--json", "--jobs", "\x1b[2J"}, "--jobs: expected a whole number 1..256, got '\\x1b[2J'"},
+      {{"--json", "--jobs", "\x1b"}, "--jobs: expected a whole number 1..256, got '\\x1b'"},
+      {{"--tz", "localtime"}, "--tz: unknown time zone 'localtime'"},
+      {{"--tz", "Asia/Shanghai\x01"}, "--tz: unknown time zone 'Asia/Shanghai\\x01'"},
+  };
+  for (const auto& [args, line] : cases) {
+    std::vector<std::string> full = args;
+    full.insert(full.end(), {"2024-01-01", "00:00"});
+    const ParsedCommandLine p = Parse(full);
+    EXPECT_EQ(p.kind, Kind::kBadArguments) << line;
+    EXPECT_EQ(p.text, line);
+  }
+  const ParsedCommandLine west = Parse({"--longitude", "-75.25", "2024-01-01", "00:00"});
+  ASSERT_EQ(west.kind, Kind::kRun) << west.text;
+  EXPECT_EQ(west.request.options.longitude, -75.25);
+  const ParsedCommandLine leading_zero =
+      Parse({"--json", "--near-minutes", "007", "2024-01-01", "00:00"});
+  ASSERT_EQ(leading_zero.kind, Kind::kRun) << leading_zero.text;
+  EXPECT_EQ(leading_zero.request.near_minutes, 7);
+}
+
 }  // namespace
 }  // namespace veltrane::app
