@@ -381,8 +381,7 @@ RunConventions::RunConventions(const chart::ChartOptions& options, std::string z
   constexpr std::size_t kLongestZone = 64;
   zone_json_ =
       JsonString(zone_.empty() ? "UTC+8" : std::string_view(zone_).substr(0, kLongestZone));
-  json_ = "{\"method\":" + JsonString(chart::ChartMethodName(options.method));
-  json_ += ",\"day_start\":";
+  json_ = "{\"day_start\":";
   json_ += kDayStartJson[options.day_start == chart::DayStart::kAt23 ? 1 : 0];
   json_ += ",\"centre_palace\":";
   json_ += kCentrePalaceJson[options.centre_palace == chart::CentrePalace::kGenKun ? 1 : 0];
@@ -395,7 +394,11 @@ RunConventions::RunConventions(const chart::ChartOptions& options, std::string z
   }
   json_ += ",\"solar_time\":";
   json_ += kSolarTimeJson[options.solar_time == chart::SolarTime::kMean ? 1 : 0];
-  json_ += '}';
+  // The 置闰 reading is a convention of that method only.
+  std::string zhirun_lead = ",\"zhirun_lead\":" + std::to_string(options.zhirun_lead_days) + "}";
+  json_without_method_ = json_ + zhirun_lead;
+  json_ += options.method == chart::ChartMethod::kZhirun ? zhirun_lead : "}";
+  json_.insert(1, "\"method\":" + JsonString(chart::ChartMethodName(options.method)) + ",");
 }
 
 const RunConventions& DefaultConventions() {

@@ -26,6 +26,8 @@ class RunConventions {
   int near_minutes() const { return near_minutes_; }
   // {"method","day_start","centre_palace","time_zone","longitude","solar_time"}
   const std::string& json() const { return json_; }
+  // The same without "method", for lines that compare every method.
+  const std::string& json_without_method() const { return json_without_method_; }
   // The zone as a JSON string: "UTC+8" without a zone.
   const std::string& zone_json() const { return zone_json_; }
 
@@ -34,6 +36,7 @@ class RunConventions {
   std::string zone_;
   int near_minutes_ = kDefaultNearMinutes;
   std::string json_;
+  std::string json_without_method_;
   std::string zone_json_;
 };
 

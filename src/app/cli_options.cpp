@@ -19,7 +19,8 @@ namespace {
 
 constexpr const char* kDescription =
     "Plots a Qimen Dunjia hour chart exactly as the Veltrane window would show it.\n"
-    "Without a date it plots the current local time.";
+    "Without a date it plots the current instant, in China Standard Time (UTC+8)\n"
+    "or in the zone of --tz.";
 
 constexpr const char* kFooter =
     "Examples:\n"
@@ -171,6 +172,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   std::string zone;
   OptionTexts texts;
   std::string method_text;
+  std::string zhirun_lead_text;
   bool compare_methods = false;
 
   app.add_flag("--json", json, "Print JSON (one object per chart) instead of the text table");
@@ -222,6 +224,11 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
                      "How the ju is set: chaibu (拆补, the window's; default), zhirun (置闰), "
                      "maoshan (茅山)")
           ->type_name("chaibu|zhirun|maoshan");
+  CLI::Option* zhirun_lead_option =
+      app.add_option("--zhirun-lead", zhirun_lead_text,
+                     "置闰 repeats 芒种 or 大雪 when the 符头 leads the term by this many days, "
+                     "counted from the 符头 day to the term's day: 10 (default), 9 or 8")
+          ->type_name("10|9|8");
   app.add_flag("--compare-methods", compare_methods,
                "With a range: one JSON line per moment where the methods differ in yuan or ju");
   app.add_option("when", when, "Date and time of one chart (default: now)")
@@ -289,6 +296,15 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     request.options.method = *method;
   }
   request.compare_methods = compare_methods;
+  if (zhirun_lead_option->count() > 0) {
+    const auto lead = ParseWholeNumber("--zhirun-lead", zhirun_lead_text,
+                                       chart::kFewestZhirunLeadDays, chart::kMostZhirunLeadDays);
+    if (!lead) return Bad(lead.error().message);
+    if (request.options.method != chart::ChartMethod::kZhirun && !compare_methods) {
+      return Bad("--zhirun-lead applies to --method zhirun and --compare-methods");
+    }
+    request.options.zhirun_lead_days = *lead;
+  }
 
   request.jobs = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
   if (jobs_option->count() > 0) {

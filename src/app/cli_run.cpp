@@ -13,15 +13,9 @@
 #include "chart/chart_text.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
-#include "runtime/platform/local_clock.h"
 #include "runtime/text/gbk.h"
 
 namespace veltrane::app {
-
-ChartMoment LocalNow() {
-  const platform::LocalTime now = platform::ReadLocalClock();
-  return ChartMoment{now.year, now.month, now.day, now.hour, now.minute};
-}
 
 ChartMoment ChinaNow() {
   namespace chrono = std::chrono;
@@ -62,13 +56,14 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
   const RunConventions conventions(request.options, request.zone, request.near_minutes);
   bool written = true;
   if (request.range && request.compare_methods) {
-    written = WriteMethodComparison(*request.range, request.options, request.jobs, out);
+    written = WriteMethodComparison(*request.range, conventions, request.jobs, out);
   } else if (request.range) {
     written = WriteRangeJson(*request.range, request.jobs, out, conventions);
   } else {
     std::optional<ZonedMoment> typed = request.typed;
     ChartMoment moment = request.moment.value_or(ChartMoment{});
-    if (!request.moment && request.zone.empty()) moment = LocalNow();
+    // Now is the current instant, whatever the machine's own zone: UTC+8 here.
+    if (!request.moment && request.zone.empty()) moment = ChinaNow();
     if (!request.moment && !request.zone.empty()) {
       // Now in the zone: the current instant, and its civil time there.
       auto now = LocalTimeInZone(request.zone, ChinaNow());

@@ -106,7 +106,8 @@ TEST(CommandLine, HelpDescribesEveryOption) {
   ASSERT_EQ(p.kind, Kind::kHelp);
   for (const char* option :
        {"--json", "--encoding", "--from", "--to", "--step-minutes", "--near-minutes", "--notes",
-        "--method", "chaibu|zhirun|maoshan", "--compare-methods", "--help", "YYYY-MM-DD HH:MM"}) {
+        "--method", "chaibu|zhirun|maoshan", "--zhirun-lead", "--compare-methods", "--help",
+        "YYYY-MM-DD HH:MM"}) {
     EXPECT_NE(p.text.find(option), std::string::npos) << option;
   }
 }
@@ -209,6 +210,20 @@ TEST(CommandLine, NumbersAreReadAsWrittenOrRefusedWithTheFormExpected) {
     EXPECT_EQ(p.kind, Kind::kBadArguments) << line;
     EXPECT_EQ(p.text, line);
   }
+  for (const auto& [args, line] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{"--method", "zhirun", "--zhirun-lead", "11"}, "--zhirun-lead: 11 is outside 8..10"},
+           {{"--method", "zhirun", "--zhirun-lead", "nine"},
+            "--zhirun-lead: expected a whole number 8..10, got 'nine'"},
+           {{"--zhirun-lead", "9"},
+            "--zhirun-lead applies to --method zhirun and --compare-methods"}}) {
+    std::vector<std::string> full = args;
+    full.insert(full.end(), {"2024-01-01", "00:00"});
+    EXPECT_EQ(Parse(full).text, line);
+  }
+  const ParsedCommandLine lead =
+      Parse({"--method", "zhirun", "--zhirun-lead", "8", "2024-01-01", "00:00"});
+  ASSERT_EQ(lead.kind, Kind::kRun) << lead.text;
+  EXPECT_EQ(lead.request.options.zhirun_lead_days, 8);
   const ParsedCommandLine west = Parse({"--longitude", "-75.25", "2024-01-01", "00:00"});
   ASSERT_EQ(west.kind, Kind::kRun) << west.text;
   EXPECT_EQ(west.request.options.longitude, -75.25);
