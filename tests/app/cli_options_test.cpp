@@ -1,8 +1,12 @@
+#include "app/cli_option_table.h"
 #include "app/cli_options.h"
 
 #include "app/version.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 #include <string>
 #include <vector>
@@ -109,6 +113,32 @@ TEST(CommandLine, HelpDescribesEveryOption) {
         "--method", "chaibu|zhirun|maoshan", "--zhirun-lead", "--compare-methods", "--help",
         "YYYY-MM-DD HH:MM"}) {
     EXPECT_NE(p.text.find(option), std::string::npos) << option;
+  }
+}
+
+// The option table is the one list of options: --help and the manual page
+// give every row's word, --help its values and default.
+TEST(CommandLine, HelpAndTheManualPageFollowTheOptionTable) {
+  const std::string help = Parse({"--help"}).text;
+  std::ifstream file(VELTRANE_MANUAL_PAGE);
+  const std::string manual{std::istreambuf_iterator<char>(file), {}};
+  ASSERT_FALSE(manual.empty()) << VELTRANE_MANUAL_PAGE;
+  const auto roff = [](std::string_view text) {
+    std::string escaped;
+    for (const char c : text) escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+    return escaped;
+  };
+  for (const OptionRow& row : OptionTable()) {
+    EXPECT_NE(help.find(row.word), std::string::npos) << row.word;
+    EXPECT_NE(help.find(row.values), std::string::npos) << row.word;
+    if (!row.default_value.empty()) {
+      EXPECT_NE(help.find("(default " + std::string(row.default_value) + ")"), std::string::npos)
+          << row.word;
+    }
+    // An entry of its own: ".B \-\-json", ".BI \-\-jobs " N"", ".BR \-\-tz ...".
+    const bool entry = manual.find("\n.B " + roff(row.word)) != std::string::npos ||
+                       manual.find("\n.BI " + roff(row.word)) != std::string::npos;
+    EXPECT_TRUE(entry) << row.word;
   }
 }
 
