@@ -21,6 +21,7 @@ struct OptionRow {
   std::string_view values;         // "23|0"; empty for a switch
   std::string_view default_value;  // read when the option is not given; empty for none
   std::string_view help;           // one line, without the default
+  std::string_view json_key = {};  // its name under the JSON's "conventions", if it is one
 };
 
 // The rows in the order --help lists them, one per OptionId.
