@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <chrono>
 #include <string>
+
+#include "calendar/date_time.h"
 
 namespace veltrane::app {
 namespace {
@@ -93,14 +94,14 @@ class Reader {
   std::size_t pos_ = 0;
 };
 
-std::int64_t DaysOf(int year, unsigned month, unsigned day) {
-  namespace chrono = std::chrono;
-  return chrono::sys_days(chrono::year(year) / chrono::month(month) / chrono::day(day))
-      .time_since_epoch()
-      .count();
+constexpr std::int64_t kUnixEpochDay = calendar::kUnixEpochMinute / 1440;
+
+// Days since 1970-01-01 of a date, on the calendar's day count.
+std::int64_t DaysOf(int year, int month, int day) {
+  return calendar::DayNumberOfDate(year, month, day) - kUnixEpochDay;
 }
 
-bool IsLeap(int year) { return std::chrono::year(year).is_leap(); }
+bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 // The day (days since 1970-01-01) that `date` names in `year`.
 std::int64_t DayOf(const PosixTzDate& date, int year) {
@@ -113,11 +114,9 @@ std::int64_t DayOf(const PosixTzDate& date, int year) {
     case PosixTzDate::Kind::kMonthWeekDay:
       break;
   }
-  namespace chrono = std::chrono;
-  const auto month = chrono::month(static_cast<unsigned>(date.month));
-  const std::int64_t first = DaysOf(year, static_cast<unsigned>(date.month), 1);
+  const std::int64_t first = DaysOf(year, date.month, 1);
   const std::int64_t last =
-      chrono::sys_days(chrono::year(year) / month / chrono::last).time_since_epoch().count();
+      date.month == 12 ? DaysOf(year + 1, 1, 1) - 1 : DaysOf(year, date.month + 1, 1) - 1;
   // 1970-01-01 was a Thursday (4).
   const std::int64_t first_weekday = ((first % 7) + 7 + 4) % 7;
   std::int64_t day = first + (date.weekday - first_weekday + 7) % 7 + 7 * (date.week - 1);
@@ -163,10 +162,9 @@ std::int32_t PosixTzOffsetAt(const PosixTz& rule, std::int64_t utc_seconds) {
     std::int64_t at;
     bool daylight;
   };
-  namespace chrono = std::chrono;
-  const auto local_day = chrono::floor<chrono::days>(
-      chrono::sys_seconds(chrono::seconds(utc_seconds + rule.standard_offset)));
-  const int year = static_cast<int>(chrono::year_month_day(local_day).year());
+  const std::int64_t local = utc_seconds + rule.standard_offset;
+  const std::int64_t local_day = (local >= 0 ? local : local - (kDay - 1)) / kDay;
+  const int year = calendar::DateOfDayNumber(static_cast<int>(local_day + kUnixEpochDay)).year;
   std::array<Change, 6> changes{};
   std::size_t n = 0;
   for (int y = year - 1; y <= year + 1; ++y) {

@@ -9,6 +9,7 @@
 #include "app/cli_chart_json.h"
 #include "app/cli_compare_methods.h"
 #include "app/cli_range.h"
+#include "calendar/date_time.h"
 #include "chart/boundary_notes.h"
 #include "chart/chart_text.h"
 #include "chart/method.h"
@@ -19,15 +20,10 @@ namespace veltrane::app {
 
 ChartMoment ChinaNow() {
   namespace chrono = std::chrono;
-  const auto minutes =
-      chrono::floor<chrono::minutes>(chrono::system_clock::now()) + chrono::hours(8);
-  const auto days = chrono::floor<chrono::days>(minutes);
-  const chrono::year_month_day ymd{days};
-  const auto rest = (minutes - days).count();
-  return ChartMoment{static_cast<int>(ymd.year()),
-                     static_cast<int>(static_cast<unsigned>(ymd.month())),
-                     static_cast<int>(static_cast<unsigned>(ymd.day())),
-                     static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
+  const auto since_1970 = chrono::floor<chrono::minutes>(chrono::system_clock::now());
+  constexpr std::int64_t kChinaMinutes = 8 * 60;
+  return calendar::CivilDateTimeOfMinute(since_1970.time_since_epoch().count() +
+                                         calendar::kUnixEpochMinute + kChinaMinutes);
 }
 
 namespace {

@@ -17,6 +17,7 @@
 
 #include "app/cli_tzif.h"
 #include "app/cli_value.h"
+#include "calendar/date_time.h"
 
 namespace veltrane::app {
 namespace {
@@ -95,21 +96,16 @@ Result<std::shared_ptr<const TzifZone>> Locate(std::string_view name) {
   return shared;
 }
 
+// Seconds since 1970-01-01 00:00 of a civil time read as UTC, on the
+// calendar's day count.
 std::int64_t SecondsOf(const ChartMoment& m) {
-  const chrono::sys_days day = chrono::year(m.year) / m.month / m.day;
-  return std::int64_t{day.time_since_epoch().count()} * 86400 + m.hour * 3600 + m.minute * 60;
+  return (calendar::MinuteNumberOf(m) - calendar::kUnixEpochMinute) * 60;
 }
 
 // The date and time, floored to the minute, of seconds since 1970-01-01.
 ChartMoment MomentOf(std::int64_t seconds) {
-  const auto minutes = chrono::floor<chrono::minutes>(chrono::seconds(seconds));
-  const auto days = chrono::floor<chrono::days>(minutes);
-  const chrono::year_month_day ymd{chrono::sys_days(days)};
-  const auto rest = (minutes - days).count();
-  return ChartMoment{static_cast<int>(ymd.year()),
-                     static_cast<int>(static_cast<unsigned>(ymd.month())),
-                     static_cast<int>(static_cast<unsigned>(ymd.day())),
-                     static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
+  const std::int64_t minutes = (seconds >= 0 ? seconds : seconds - 59) / 60;
+  return calendar::CivilDateTimeOfMinute(minutes + calendar::kUnixEpochMinute);
 }
 
 // The offsets under which the civil time `local` (seconds as if UTC) names an
