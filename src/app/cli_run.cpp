@@ -14,7 +14,7 @@
 #include "chart/chart_text.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
-#include "runtime/text/gbk.h"
+#include "base/text/gbk.h"
 
 namespace veltrane::app {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/cli_posix_tz.h"
-#include "runtime/result.h"
+#include "base/result.h"
 
 namespace veltrane::app {
 
