@@ -37,10 +37,25 @@ constexpr bool Generates(Phase a, Phase b) {
 // The stem a pillar counts as: its own, or for a 甲 pillar the instrument of its xun.
 chart::Stem EffectiveStem(int gan_zhi);
 
+// The stems of one plate in one palace: none in palace 5, whose stems stand elsewhere, two
+// where they stand.
+struct PalaceStems {
+  std::array<chart::Stem, 2> stems{};
+  int n = 0;
+  void Add(chart::Stem s) {
+    if (n < 2) stems[static_cast<std::size_t>(n++)] = s;
+  }
+  const chart::Stem* begin() const { return stems.data(); }
+  const chart::Stem* end() const { return stems.data() + n; }
+};
+
+// Palace 5 has no ring: its earth stem counts in the host palace (中五寄坤二, or 艮 in 阳遁 under
+// 艮坤), and its heaven stem travels with the host's star (天芮, or 天任), standing over the
+// earth of the palace that star has come to.
 struct ChartFacts {
   const chart::Chart* chart = nullptr;
-  std::array<chart::Stem, chart::kPalaceCount> heaven{};  // by palace index
-  std::array<chart::Stem, chart::kPalaceCount> earth{};
+  std::array<PalaceStems, chart::kPalaceCount> heaven{};  // by palace index
+  std::array<PalaceStems, chart::kPalaceCount> earth{};
   std::array<PalaceMask, chart::kStemCount + 1> heaven_mask{};  // by stem value
   std::array<PalaceMask, chart::kStemCount + 1> earth_mask{};
   std::array<PalaceMask, chart::kRingSize> gate_mask{};

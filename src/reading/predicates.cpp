@@ -167,13 +167,14 @@ void QiInHall(const ChartFacts& f, const RuleParams&, std::uint16_t rule, Findin
 void StemInTomb(const ChartFacts& f, const RuleParams&, std::uint16_t rule, FindingSink& out) {
   constexpr int kTomb = 8;
   for (int palace = 1; palace <= chart::kPalaceCount; ++palace) {
-    const Stem stem = f.heaven[static_cast<std::size_t>(palace - 1)];
-    const int host = palace == chart::kCentrePalace ? f.chart->centre_host.number() : palace;
-    const PalaceBranches b = BranchesOfPalace(host);
-    for (int i = 0; i < b.n; ++i) {
-      if (LifeStage(stem, b.branches[static_cast<std::size_t>(i)]) == kTomb) {
-        out.Add(rule, palace, static_cast<std::uint8_t>(stem), kTomb,
-                static_cast<std::uint8_t>(b.branches[static_cast<std::size_t>(i)]));
+    const PalaceBranches b = BranchesOfPalace(palace);
+    for (Stem stem : f.heaven[static_cast<std::size_t>(palace - 1)]) {
+      for (int i = 0; i < b.n; ++i) {
+        const Branch branch = b.branches[static_cast<std::size_t>(i)];
+        if (LifeStage(stem, branch) == kTomb) {
+          out.Add(rule, palace, static_cast<std::uint8_t>(stem), kTomb,
+                  static_cast<std::uint8_t>(branch));
+        }
       }
     }
   }
@@ -204,7 +205,9 @@ void FiveMisfortuneRule(const ChartFacts& f, const RuleParams&, std::uint16_t ru
 void DutyGateOverDing(const ChartFacts& f, const RuleParams&, std::uint16_t rule,
                       FindingSink& out) {
   const std::optional<chart::Palace> gate = f.chart->duty_gate_palace;
-  if (gate && f.earth[gate->index()] == Stem::kDing) out.Add(rule, gate->number());
+  if (gate && (f.earth_mask[static_cast<std::size_t>(Stem::kDing)] & BitOf(gate->number()))) {
+    out.Add(rule, gate->number());
+  }
 }
 
 void JadeMaidenHours(const ChartFacts& f, const RuleParams&, std::uint16_t rule,
@@ -282,21 +285,22 @@ void GateSeason(const ChartFacts& f, const RuleParams&, std::uint16_t rule, Find
 
 void StemSeason(const ChartFacts& f, const RuleParams&, std::uint16_t rule, FindingSink& out) {
   for (int palace = 1; palace <= chart::kPalaceCount; ++palace) {
-    const Stem stem = f.heaven[static_cast<std::size_t>(palace - 1)];
-    out.Add(rule, palace, static_cast<std::uint8_t>(stem), SeasonState(PhaseOf(stem), f.season));
+    for (Stem stem : f.heaven[static_cast<std::size_t>(palace - 1)]) {
+      out.Add(rule, palace, static_cast<std::uint8_t>(stem), SeasonState(PhaseOf(stem), f.season));
+    }
   }
 }
 
 void LifeStages(const ChartFacts& f, const RuleParams&, std::uint16_t rule, FindingSink& out) {
   for (int palace = 1; palace <= chart::kPalaceCount; ++palace) {
-    const Stem stem = f.heaven[static_cast<std::size_t>(palace - 1)];
-    const int host = palace == chart::kCentrePalace ? f.chart->centre_host.number() : palace;
-    const PalaceBranches b = BranchesOfPalace(host);
-    for (int i = 0; i < b.n; ++i) {
-      const Branch branch = b.branches[static_cast<std::size_t>(i)];
-      out.Add(rule, palace, static_cast<std::uint8_t>(stem),
-              static_cast<std::uint8_t>(LifeStage(stem, branch)),
-              static_cast<std::uint8_t>(branch));
+    const PalaceBranches b = BranchesOfPalace(palace);
+    for (Stem stem : f.heaven[static_cast<std::size_t>(palace - 1)]) {
+      for (int i = 0; i < b.n; ++i) {
+        const Branch branch = b.branches[static_cast<std::size_t>(i)];
+        out.Add(rule, palace, static_cast<std::uint8_t>(stem),
+                static_cast<std::uint8_t>(LifeStage(stem, branch)),
+                static_cast<std::uint8_t>(branch));
+      }
     }
   }
 }
@@ -325,10 +329,13 @@ void HiddenStems(const ChartFacts& f, const RuleParams&, std::uint16_t rule, Fin
 
 void StemPairs(const ChartFacts& f, const RuleParams&, std::uint16_t rule, FindingSink& out) {
   for (int palace = 1; palace <= chart::kPalaceCount; ++palace) {
-    const Stem h = f.heaven[static_cast<std::size_t>(palace - 1)];
-    const Stem e = f.earth[static_cast<std::size_t>(palace - 1)];
-    if (h == Stem::kJia || e == Stem::kJia) continue;  // 甲 never stands on a plate
-    out.Add(rule + static_cast<std::uint16_t>(PairIndex(h, e)), palace);
+    const auto i = static_cast<std::size_t>(palace - 1);
+    for (Stem h : f.heaven[i]) {
+      for (Stem e : f.earth[i]) {
+        if (h == Stem::kJia || e == Stem::kJia) continue;  // 甲 never stands on a plate
+        out.Add(rule + static_cast<std::uint16_t>(PairIndex(h, e)), palace);
+      }
+    }
   }
 }
 
