@@ -4,18 +4,13 @@
 #include "chart/plate_model.h"
 #include "chart/plot_chart.h"
 #include "chart/plot_lookups.h"
+#include "worked_examples.h"
 
 namespace veltrane::reading::testing {
 
-// The sixty-cycle number (1 = 甲子) of a stem 1..10 and branch 1..12 of the same parity.
-constexpr int GanZhi(int stem, int branch) {
-  for (int n = 1; n <= 60; ++n) {
-    if (chart::StemOfGanZhi(n) == stem && chart::BranchOfGanZhi(n) == branch) return n;
-  }
-  return 0;
-}
-
 // The hour pillar of an hour branch on a day (五鼠遁: 甲己日 from 甲子, 乙庚 from 丙子, …).
+using reading::GanZhi;
+
 constexpr int HourPillar(int day, int branch) {
   const int first_stem = (chart::StemOfGanZhi(day) - 1) % 5 * 2 + 1;
   return GanZhi((first_stem + branch - 2) % 10 + 1, branch);
