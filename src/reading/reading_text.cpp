@@ -2,6 +2,8 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "chart/vocabulary.h"
 
@@ -17,13 +19,6 @@ constexpr std::array<RuleKind, 4> kGroups = {RuleKind::kGood, RuleKind::kBad, Ru
 std::string_view At(std::span<const std::string_view> texts, int i) {
   return i >= 0 && static_cast<std::size_t>(i) < texts.size() ? texts[static_cast<std::size_t>(i)]
                                                               : std::string_view("?");
-}
-
-std::string Join(std::string_view a, std::string_view b) {
-  std::string s(a);
-  s += ' ';
-  s += b;
-  return s;
 }
 
 // Appends `text` as a JSON string; the rule table's texts need no escapes, but a reading is
@@ -48,35 +43,45 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 }  // namespace
 
-std::string FindingDetail(const Finding& f) {
+void AppendDetail(std::string& out, const Finding& f) {
   const auto stem = [&] { return chart::Text(static_cast<chart::Stem>(f.subject)); };
   const auto branch = [](int b) { return chart::Text(static_cast<chart::Branch>(b)); };
+  const auto pair = [&](std::string_view subject, std::string_view value) {
+    out += subject;
+    out += ' ';
+    out += value;
+  };
   switch (f.rule_row().detail) {
-    case Detail::kNone: return {};
+    case Detail::kNone: return;
     case Detail::kStarState:
-      return Join(chart::Text(static_cast<chart::Star>(f.subject)), At(kSeasonStates, f.value));
+      return pair(chart::Text(static_cast<chart::Star>(f.subject)), At(kSeasonStates, f.value));
     case Detail::kGateState:
-      return Join(chart::Text(static_cast<chart::Gate>(f.subject)), At(kSeasonStates, f.value));
-    case Detail::kStemState: return Join(stem(), At(kSeasonStates, f.value));
-    case Detail::kGate: return std::string(chart::Text(static_cast<chart::Gate>(f.subject)));
-    case Detail::kChangsheng: {
-      std::string s = Join(stem(), At(kLifeStages, f.value));
-      s += " (";
-      s += branch(f.extra);
-      s += ')';
-      return s;
-    }
-    case Detail::kHiddenStem: return std::string(stem());
+      return pair(chart::Text(static_cast<chart::Gate>(f.subject)), At(kSeasonStates, f.value));
+    case Detail::kStemState: return pair(stem(), At(kSeasonStates, f.value));
+    case Detail::kGate: out += chart::Text(static_cast<chart::Gate>(f.subject)); return;
+    case Detail::kChangsheng:
+      pair(stem(), At(kLifeStages, f.value));
+      out += " (";
+      out += branch(f.extra);
+      out += ')';
+      return;
+    case Detail::kHiddenStem: out += stem(); return;
     case Detail::kVoidBranch:
-    case Detail::kBranch: return std::string(branch(f.subject));
+    case Detail::kBranch: out += branch(f.subject); return;
   }
-  return {};
 }
 
-void AppendReadingText(std::string& out, const Reading& reading) {
+std::string FindingDetail(const Finding& f) {
+  std::string s;
+  AppendDetail(s, f);
+  return s;
+}
+
+void AppendReadingText(std::string& out, const Reading& reading, std::string_view line_end) {
   out += "格局 (";
   out += reading.profile.name;
-  out += ")\n";
+  out += ')';
+  out += line_end;
   for (RuleKind kind : kGroups) {
     bool heading = false;
     for (const Finding& f : reading.findings()) {
@@ -84,48 +89,53 @@ void AppendReadingText(std::string& out, const Reading& reading) {
       if (rule.kind != kind) continue;
       if (!heading) {
         out += Text(kind);
-        out += '\n';
+        out += line_end;
         heading = true;
       }
       out += "  ";
-      out += std::to_string(f.palace);
+      out += static_cast<char>('0' + f.palace);
       out += "宫 ";
       out += rule.name;
-      const std::string detail = FindingDetail(f);
-      if (!detail.empty()) {
+      if (rule.detail != Detail::kNone) {
         out += ' ';
-        out += detail;
+        AppendDetail(out, f);
       }
       out += " [";
       out += rule.id;
-      out += "]\n";
+      out += ']';
+      out += line_end;
     }
   }
-  if (reading.truncated) out += "(more findings than a reading holds)\n";
+  if (reading.truncated) {
+    out += "(more findings than a reading holds)";
+    out += line_end;
+  }
 }
 
 void AppendReadingJson(std::string& out, const Reading& reading) {
+  // Each rule's {"rule":"id","palace": made once: a range writes a reading per hour.
+  static const std::vector<std::string> kOpenings = [] {
+    std::vector<std::string> openings;
+    for (const Rule& rule : Rules()) {
+      std::string s = "{\"rule\":";
+      AppendJsonString(s, rule.id);
+      s += ",\"palace\":";
+      openings.push_back(std::move(s));
+    }
+    return openings;
+  }();
   out += "{\"profile\":";
   AppendJsonString(out, reading.profile.name);
   out += ",\"findings\":[";
   bool first = true;
   for (const Finding& f : reading.findings()) {
-    const Rule& rule = f.rule_row();
-    out += first ? "{" : ",{";
+    if (!first) out += ',';
     first = false;
-    out += "\"rule\":";
-    AppendJsonString(out, rule.id);
-    out += ",\"name\":";
-    AppendJsonString(out, rule.name);
-    out += ",\"kind\":";
-    AppendJsonString(out, Word(rule.kind));
-    out += ",\"palace\":";
-    out += std::to_string(f.palace);
-    out += ",\"plates\":";
-    AppendJsonString(out, Word(rule.plates));
-    out += ",\"detail\":";
-    AppendJsonString(out, FindingDetail(f));
-    out += '}';
+    out += kOpenings[f.rule];
+    out += static_cast<char>('0' + f.palace);
+    out += ",\"detail\":\"";
+    AppendDetail(out, f);  // stems, stars, gates and branches: nothing to escape
+    out += "\"}";
   }
   out += "],\"truncated\":";
   out += reading.truncated ? "true" : "false";

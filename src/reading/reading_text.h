@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "reading/reading.h"
 
@@ -12,11 +13,13 @@ namespace veltrane::reading {
 std::string FindingDetail(const Finding& finding);
 
 // Appends the findings, one line each ("  8宫 青龙返首 [qinglong-fanshou]"), under a heading
-// naming the profile, grouped 吉格 / 凶格 / 状态 / 标记; every line ends in "\n".
-void AppendReadingText(std::string& out, const Reading& reading);
+// naming the profile, grouped 吉格 / 凶格 / 状态 / 标记; every line ends in `line_end`.
+void AppendReadingText(std::string& out, const Reading& reading,
+                       std::string_view line_end = "\n");
 
-// Appends the JSON object of a reading in a fixed order:
-//   {"profile", "findings": [{"rule", "name", "kind", "palace", "plates", "detail"}], "truncated"}
+// Appends the JSON object of a reading in a fixed order (names and kinds are the rule table's,
+// docs/reading.md gives them by id):
+//   {"profile", "findings": [{"rule", "palace", "detail"}], "truncated"}
 void AppendReadingJson(std::string& out, const Reading& reading);
 
 }  // namespace veltrane::reading
