@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "reading/facts.h"
 #include "reading/predicates.h"
 #include "reading/reading.h"
 #include "reading_charts.h"
@@ -154,6 +155,23 @@ TEST(RuleCases, EveryRuleHasItsSourceOrSaysWhatIsMissing) {
       EXPECT_TRUE((ch >= 'a' && ch <= 'z') || ch == '-') << r.id;
     }
   }
+}
+
+}  // namespace
+}  // namespace veltrane::reading
+
+namespace veltrane::reading {
+namespace {
+
+TEST(RuleCases, AFullReadingStopsAtItsCapacityAndSaysSo) {
+  Reading reading;
+  FindingSink sink(reading);
+  sink.Add(0, 0);   // no palace 0
+  sink.Add(0, 10);  // nor 10
+  EXPECT_EQ(reading.count, 0u);
+  for (std::size_t i = 0; i < kMaxFindings + 5; ++i) sink.Add(0, 1);
+  EXPECT_EQ(reading.count, kMaxFindings);
+  EXPECT_TRUE(reading.truncated);
 }
 
 }  // namespace
