@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "chart/plot_chart.h"
@@ -18,12 +19,38 @@ constexpr PalaceMask BitOf(int palace) { return static_cast<PalaceMask>(1u << (p
 // The five phases, in the order of their generation (木 → 火 → 土 → 金 → 水).
 enum class Phase : std::uint8_t { kWood, kFire, kEarth, kMetal, kWater };
 
-// The phase of a stem, star, gate, palace or branch.
-Phase PhaseOf(chart::Stem stem);
-Phase PhaseOf(chart::Star star);
-Phase PhaseOf(chart::Gate gate);
-Phase PhaseOfPalace(int palace);
-Phase PhaseOf(chart::Branch branch);
+namespace detail {
+inline constexpr std::array<Phase, chart::kStarCount> kStarPhases = {
+    Phase::kWater, Phase::kEarth, Phase::kWood,  Phase::kWood, Phase::kFire,
+    Phase::kEarth, Phase::kMetal, Phase::kMetal, Phase::kEarth};  // 蓬任冲辅英芮柱心禽
+inline constexpr std::array<Phase, chart::kRingSize> kGatePhases = {
+    Phase::kMetal, Phase::kWater, Phase::kEarth, Phase::kWood,
+    Phase::kWood,  Phase::kFire,  Phase::kEarth, Phase::kMetal};  // 开休生伤杜景死惊
+inline constexpr std::array<Phase, chart::kPalaceCount> kPalacePhases = {
+    Phase::kWater, Phase::kEarth, Phase::kWood,  Phase::kWood, Phase::kEarth,
+    Phase::kMetal, Phase::kMetal, Phase::kEarth, Phase::kFire};  // 坎坤震巽中乾兑艮离
+inline constexpr std::array<Phase, chart::kBranchCount> kBranchPhases = {
+    Phase::kWater, Phase::kEarth, Phase::kWood,  Phase::kWood,  Phase::kEarth, Phase::kFire,
+    Phase::kFire,  Phase::kEarth, Phase::kMetal, Phase::kMetal, Phase::kEarth, Phase::kWater};
+}  // namespace detail
+
+// The phase of a stem, star, gate, palace (1..9) or branch.
+constexpr Phase PhaseOf(chart::Stem stem) {
+  return static_cast<Phase>((static_cast<unsigned>(stem) - 1) / 2 % 5);
+}
+constexpr Phase PhaseOf(chart::Star star) {
+  return detail::kStarPhases[static_cast<std::size_t>(star) % chart::kStarCount];
+}
+constexpr Phase PhaseOf(chart::Gate gate) {
+  return detail::kGatePhases[static_cast<std::size_t>(gate) % chart::kRingSize];
+}
+constexpr Phase PhaseOfPalace(int palace) {
+  return detail::kPalacePhases[static_cast<std::size_t>(palace - 1) % chart::kPalaceCount];
+}
+constexpr Phase PhaseOf(chart::Branch branch) {
+  return detail::kBranchPhases[static_cast<std::size_t>(static_cast<int>(branch) - 1) %
+                               chart::kBranchCount];
+}
 
 // Whether a overcomes b (木克土, 土克水, 水克火, 火克金, 金克木).
 constexpr bool Overcomes(Phase a, Phase b) {
@@ -68,12 +95,32 @@ struct ChartFacts {
   chart::Branch month_branch = chart::Branch::kZi;
   Phase season = Phase::kWater;
 
+  ChartFacts() = default;
   explicit ChartFacts(const chart::Chart& c);
+  // Takes the year, month and day of `c`, a chart with the same plates and hour.
+  void SetPillars(const chart::Chart& c);
   // The stem a role asks for (kFixed gives `fixed`).
-  chart::Stem StemOf(StemRole role, chart::Stem fixed) const;
+  chart::Stem StemOf(StemRole role, chart::Stem fixed) const {
+    switch (role) {
+      case StemRole::kYear: return year_stem;
+      case StemRole::kMonth: return month_stem;
+      case StemRole::kDay: return day_stem;
+      case StemRole::kHour: return hour_stem;
+      case StemRole::kXunInstrument: return xun_instrument;
+      case StemRole::kAny:
+      case StemRole::kFixed: break;
+    }
+    return fixed;
+  }
   // Palaces whose heaven (or earth) stem fills the role; every palace for kAny.
-  PalaceMask HeavenMask(StemRole role, chart::Stem fixed) const;
-  PalaceMask EarthMask(StemRole role, chart::Stem fixed) const;
+  PalaceMask HeavenMask(StemRole role, chart::Stem fixed) const {
+    return role == StemRole::kAny ? PalaceMask{0x1FF}
+                                  : heaven_mask[static_cast<std::size_t>(StemOf(role, fixed))];
+  }
+  PalaceMask EarthMask(StemRole role, chart::Stem fixed) const {
+    return role == StemRole::kAny ? PalaceMask{0x1FF}
+                                  : earth_mask[static_cast<std::size_t>(StemOf(role, fixed))];
+  }
 };
 
 // Collects findings into a Reading, up to its capacity.
@@ -82,7 +129,8 @@ class FindingSink {
   explicit FindingSink(Reading& reading) : reading_(reading) {}
   void Add(std::uint16_t rule, int palace, std::uint8_t subject = 0, std::uint8_t value = 0,
            std::uint8_t extra = 0) {
-    if (palace < 1 || palace > chart::kPalaceCount) return;  // only palaces 1..9 are named
+    // Only palaces 1..9 are named, and no more findings than the reading holds.
+    if (static_cast<unsigned>(palace - 1) >= chart::kPalaceCount) return;
     if (reading_.count == kMaxFindings) {
       reading_.truncated = true;
       return;
@@ -92,8 +140,8 @@ class FindingSink {
   }
   // One finding per palace of a mask, in palace order.
   void AddEach(std::uint16_t rule, PalaceMask palaces) {
-    for (int p = 1; p <= chart::kPalaceCount; ++p) {
-      if (palaces & BitOf(p)) Add(rule, p);
+    for (unsigned m = palaces & 0x1FFu; m != 0; m &= m - 1) {
+      Add(rule, std::countr_zero(m) + 1);
     }
   }
 

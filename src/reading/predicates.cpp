@@ -1,6 +1,7 @@
 #include "reading/predicates.h"
 
 #include <array>
+#include <bit>
 
 #include "chart/plot_lookups.h"
 
@@ -44,7 +45,7 @@ constexpr std::array<int, chart::kPalaceCount> kHomeGate = {
 constexpr std::array<int, chart::kStemCount> kBirthBranch = {12, 7, 3, 10, 3, 10, 6, 1, 9, 4};
 
 // The state of a subject's phase in a season: 旺 0, 相 1, 休 2, 囚 3, 死 4.
-std::uint8_t SeasonState(Phase subject, Phase season) {
+constexpr std::uint8_t SeasonStateOf(Phase subject, Phase season) {
   if (subject == season) return 0;
   if (Generates(season, subject)) return 1;
   if (Generates(subject, season)) return 2;
@@ -54,12 +55,29 @@ std::uint8_t SeasonState(Phase subject, Phase season) {
 
 // The verse's scheme for stars: same phase 相, the month it generates 旺, the month that
 // generates it 废 (5), the month it overcomes 休, the month that overcomes it 囚.
-std::uint8_t StarState(Phase star, Phase season) {
+constexpr std::uint8_t StarStateOf(Phase star, Phase season) {
   if (star == season) return 1;
   if (Generates(star, season)) return 0;
   if (Generates(season, star)) return 5;
   if (Overcomes(star, season)) return 2;
   return 3;
+}
+
+// Both as tables by [subject phase][season].
+template <std::uint8_t (*State)(Phase, Phase)>
+constexpr std::array<std::array<std::uint8_t, 5>, 5> kStateTable = [] {
+  std::array<std::array<std::uint8_t, 5>, 5> t{};
+  for (std::size_t a = 0; a < 5; ++a) {
+    for (std::size_t b = 0; b < 5; ++b) t[a][b] = State(static_cast<Phase>(a), static_cast<Phase>(b));
+  }
+  return t;
+}();
+
+std::uint8_t SeasonState(Phase subject, Phase season) {
+  return kStateTable<SeasonStateOf>[static_cast<std::size_t>(subject)][static_cast<std::size_t>(season)];
+}
+std::uint8_t StarState(Phase star, Phase season) {
+  return kStateTable<StarStateOf>[static_cast<std::size_t>(star)][static_cast<std::size_t>(season)];
 }
 
 // Hour pillars (sixty-cycle numbers) of the sets HourSets names.
@@ -89,26 +107,51 @@ constexpr std::array<int, chart::kStemCount> kMisfortuneHours = {7,  18, 29, 40,
 
 }  // namespace
 
-int LifeStage(Stem stem, Branch branch) {
-  const int s = StemNumber(stem);
+namespace {
+
+constexpr int LifeStageOf(int s, int b) {
   const int birth = kBirthBranch[static_cast<std::size_t>((s - 1 + 10) % 10)];
-  const int b = static_cast<int>(branch);
   const int steps = s % 2 == 1 ? b - birth : birth - b;  // yang stems forward, yin backward
   return (steps % 12 + 12) % 12;
 }
 
-PalaceBranches BranchesOfPalace(int palace) {
-  switch (palace) {
-    case 1: return {{Branch::kZi, Branch::kZi}, 1};
-    case 2: return {{Branch::kWei, Branch::kShen}, 2};
-    case 3: return {{Branch::kMao, Branch::kMao}, 1};
-    case 4: return {{Branch::kChen, Branch::kSi}, 2};
-    case 6: return {{Branch::kXu, Branch::kHai}, 2};
-    case 7: return {{Branch::kYou, Branch::kYou}, 1};
-    case 8: return {{Branch::kChou, Branch::kYin}, 2};
-    case 9: return {{Branch::kWu, Branch::kWu}, 1};
-    default: return {};
+// The stage of each stem 1..10 at each branch 1..12 (index 0 unused).
+constexpr std::array<std::array<std::uint8_t, 13>, 11> kLifeStages = [] {
+  std::array<std::array<std::uint8_t, 13>, 11> t{};
+  for (int s = 1; s <= 10; ++s) {
+    for (int b = 1; b <= 12; ++b) {
+      t[static_cast<std::size_t>(s)][static_cast<std::size_t>(b)] =
+          static_cast<std::uint8_t>(LifeStageOf(s, b));
+    }
   }
+  return t;
+}();
+
+constexpr std::array<PalaceBranches, chart::kPalaceCount + 1> kPalaceBranches = {{
+    {},
+    {{Branch::kZi, Branch::kZi}, 1},
+    {{Branch::kWei, Branch::kShen}, 2},
+    {{Branch::kMao, Branch::kMao}, 1},
+    {{Branch::kChen, Branch::kSi}, 2},
+    {},
+    {{Branch::kXu, Branch::kHai}, 2},
+    {{Branch::kYou, Branch::kYou}, 1},
+    {{Branch::kChou, Branch::kYin}, 2},
+    {{Branch::kWu, Branch::kWu}, 1},
+}};
+
+}  // namespace
+
+int LifeStage(Stem stem, Branch branch) {
+  const auto s = static_cast<std::size_t>(stem);
+  const auto b = static_cast<std::size_t>(branch);
+  return s <= 10 && b <= 12 ? kLifeStages[s][b] : 0;
+}
+
+PalaceBranches BranchesOfPalace(int palace) {
+  return static_cast<unsigned>(palace) <= chart::kPalaceCount
+             ? kPalaceBranches[static_cast<std::size_t>(palace)]
+             : PalaceBranches{};
 }
 
 int PalaceOfBranch(Branch branch) {
@@ -116,12 +159,18 @@ int PalaceOfBranch(Branch branch) {
   return kPalaces[static_cast<std::size_t>((static_cast<int>(branch) - 1 + 12) % 12)];
 }
 
+void PairOver(const ChartFacts& f, const RuleParams& p, std::uint16_t rule, FindingSink& out) {
+  out.AddEach(rule, f.heaven_mask[static_cast<std::size_t>(p.heaven_stem)] &
+                        f.earth_mask[static_cast<std::size_t>(p.earth_stem)]);
+}
+
 void Conjunction(const ChartFacts& f, const RuleParams& p, std::uint16_t rule, FindingSink& out) {
   PalaceMask mask = f.HeavenMask(p.heaven, p.heaven_stem) & f.EarthMask(p.earth, p.earth_stem);
+  if (mask == 0) return;
   if (p.gates != 0) {
     PalaceMask gated = 0;
-    for (std::size_t g = 0; g < chart::kRingSize; ++g) {
-      if (p.gates & (1u << g)) gated |= f.gate_mask[g];
+    for (unsigned g = p.gates; g != 0; g &= g - 1) {
+      gated |= f.gate_mask[static_cast<std::size_t>(std::countr_zero(g))];
     }
     mask &= gated;
   }
@@ -253,12 +302,13 @@ void GatesStill(const ChartFacts& f, const RuleParams& p, std::uint16_t rule, Fi
 
 void GateAndPalace(const ChartFacts& f, const RuleParams& p, std::uint16_t rule,
                    FindingSink& out) {
+  const bool pressed = p.hours == 0;
   for (int palace = 1; palace <= chart::kPalaceCount; ++palace) {
     const auto& gate = f.chart->cells[static_cast<std::size_t>(palace - 1)].gate;
     if (!gate) continue;
     const Phase g = PhaseOf(*gate);
     const Phase h = PhaseOfPalace(palace);
-    if (p.hours == 0 ? Overcomes(g, h) : Overcomes(h, g)) {
+    if (pressed ? Overcomes(g, h) : Overcomes(h, g)) {
       out.Add(rule, palace, static_cast<std::uint8_t>(*gate));
     }
   }

@@ -13,6 +13,8 @@ namespace veltrane::reading {
 enum class SanqiTombs : std::uint16_t { kYiKun = 0, kYiQian = 1 };
 enum class HourSets : std::uint16_t { kTombSix = 0, kTombFive = 1, kJadeMaiden = 2 };
 
+// Heaven stem over earth stem, both fixed, in any palace.
+void PairOver(const ChartFacts&, const RuleParams&, std::uint16_t, FindingSink&);
 // Heaven stem, earth stem, gate, deity and palace all as the parameters ask.
 void Conjunction(const ChartFacts&, const RuleParams&, std::uint16_t, FindingSink&);
 // 悖格: heaven 丙 over the stem of any pillar.

@@ -1,5 +1,7 @@
-// Reading a chart: the findings of every rule its profile holds, in the rule table's order and
-// palace by palace. Pure and allocation-free: a Reading is a fixed-size value.
+// Reading a chart: the findings of every rule its profile holds, palace by palace, in the rule
+// table's order: first the rules that the plates and the hour fix, then the states of the
+// month's season, then the rules that read the year, month and day. A Reading is a fixed-size value; what the plates fix is worked out once
+// per plate (signed ju, hour pillar, host palace) and profile, and kept for the process.
 #pragma once
 
 #include <array>
@@ -31,11 +33,11 @@ std::optional<ReadingProfile> ProfileNamed(std::string_view name);
 
 // One finding: a rule holding in a palace (1..9), with the detail its rule's Detail reads.
 struct Finding {
-  std::uint16_t rule = 0;  // index into Rules()
-  std::uint8_t palace = 1;
-  std::uint8_t subject = 0;
-  std::uint8_t value = 0;
-  std::uint8_t extra = 0;
+  std::uint16_t rule;  // index into Rules()
+  std::uint8_t palace;
+  std::uint8_t subject;
+  std::uint8_t value;
+  std::uint8_t extra;
   const Rule& rule_row() const { return Rules()[rule]; }
   bool operator==(const Finding&) const = default;
 };
@@ -45,7 +47,7 @@ inline constexpr std::size_t kMaxFindings = 192;
 
 struct Reading {
   ReadingProfile profile;
-  std::array<Finding, kMaxFindings> items{};
+  std::array<Finding, kMaxFindings> items;  // the first `count` are the findings
   std::size_t count = 0;
   bool truncated = false;  // more findings held than kMaxFindings
 

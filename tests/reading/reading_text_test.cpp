@@ -53,3 +53,14 @@ TEST(ReadingText, JsonNamesTheProfileAndEachFindingsRuleInTableOrder) {
 
 }  // namespace
 }  // namespace veltrane::reading
+
+namespace veltrane::reading {
+namespace {
+
+TEST(ReadingText, EveryFindingFitsTheJsonBufferOfItsReading) {
+  // A finding's JSON is its id, a palace digit and a detail of at most 20 bytes in 48 more.
+  for (const Rule& r : Rules()) EXPECT_LE(r.id.size() + 48, 112u) << r.id;
+}
+
+}  // namespace
+}  // namespace veltrane::reading

@@ -36,7 +36,7 @@ std::set<Pair> PairsIn(const chart::Chart& c, int palace) {
 
 // A rule on a fixed pair with no other condition.
 bool IsPlainPair(const Rule& r) {
-  return r.predicate == nullptr || r.predicate == StemPairs ||
+  return r.predicate == nullptr || r.predicate == StemPairs || r.predicate == PairOver ||
          (r.predicate == Conjunction && r.params.heaven == StemRole::kFixed &&
           r.params.earth == StemRole::kFixed && r.params.gates == 0 && r.params.deity < 0 &&
           r.params.palaces == 0);
