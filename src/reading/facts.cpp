@@ -20,8 +20,7 @@ namespace {
 
 // The palace the host's star has come to; the host itself when no palace shows it.
 std::size_t HostStarIndex(const chart::Chart& c) {
-  const chart::Star host_star =
-      c.centre_host.number() == 8 ? chart::Star::kRen : chart::Star::kRui;
+  const chart::Star host_star = c.centre_host.number() == 8 ? chart::Star::kRen : chart::Star::kRui;
   for (std::size_t i = 0; i < chart::kPalaceCount; ++i) {
     if (c.cells[i].star == host_star) return i;
   }

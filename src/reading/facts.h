@@ -102,13 +102,19 @@ struct ChartFacts {
   // The stem a role asks for (kFixed gives `fixed`).
   chart::Stem StemOf(StemRole role, chart::Stem fixed) const {
     switch (role) {
-      case StemRole::kYear: return year_stem;
-      case StemRole::kMonth: return month_stem;
-      case StemRole::kDay: return day_stem;
-      case StemRole::kHour: return hour_stem;
-      case StemRole::kXunInstrument: return xun_instrument;
+      case StemRole::kYear:
+        return year_stem;
+      case StemRole::kMonth:
+        return month_stem;
+      case StemRole::kDay:
+        return day_stem;
+      case StemRole::kHour:
+        return hour_stem;
+      case StemRole::kXunInstrument:
+        return xun_instrument;
       case StemRole::kAny:
-      case StemRole::kFixed: break;
+      case StemRole::kFixed:
+        break;
     }
     return fixed;
   }
@@ -135,8 +141,8 @@ class FindingSink {
       reading_.truncated = true;
       return;
     }
-    reading_.items[reading_.count++] = Finding{rule, static_cast<std::uint8_t>(palace), subject,
-                                               value, extra};
+    reading_.items[reading_.count++] =
+        Finding{rule, static_cast<std::uint8_t>(palace), subject, value, extra};
   }
   // One finding per palace of a mask, in palace order.
   void AddEach(std::uint16_t rule, PalaceMask palaces) {

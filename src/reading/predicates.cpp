@@ -10,8 +10,8 @@ namespace {
 
 using chart::Branch;
 using chart::Gate;
-using chart::Stem;
 using chart::Star;
+using chart::Stem;
 
 constexpr PalaceMask kAllPalaces = 0x1FF;
 
@@ -32,14 +32,24 @@ int HourPalace(const ChartFacts& f) {
 }
 
 // The palace each star and gate calls home, by palace index (palace 5 has none).
-constexpr std::array<int, chart::kPalaceCount> kHomeStar = {
-    static_cast<int>(Star::kPeng), static_cast<int>(Star::kRui),  static_cast<int>(Star::kChong),
-    static_cast<int>(Star::kFu),   -1,                            static_cast<int>(Star::kXin),
-    static_cast<int>(Star::kZhu),  static_cast<int>(Star::kRen),  static_cast<int>(Star::kYing)};
-constexpr std::array<int, chart::kPalaceCount> kHomeGate = {
-    static_cast<int>(Gate::kRest),  static_cast<int>(Gate::kDeath), static_cast<int>(Gate::kHarm),
-    static_cast<int>(Gate::kBlock), -1,                              static_cast<int>(Gate::kOpen),
-    static_cast<int>(Gate::kFright), static_cast<int>(Gate::kLife), static_cast<int>(Gate::kView)};
+constexpr std::array<int, chart::kPalaceCount> kHomeStar = {static_cast<int>(Star::kPeng),
+                                                            static_cast<int>(Star::kRui),
+                                                            static_cast<int>(Star::kChong),
+                                                            static_cast<int>(Star::kFu),
+                                                            -1,
+                                                            static_cast<int>(Star::kXin),
+                                                            static_cast<int>(Star::kZhu),
+                                                            static_cast<int>(Star::kRen),
+                                                            static_cast<int>(Star::kYing)};
+constexpr std::array<int, chart::kPalaceCount> kHomeGate = {static_cast<int>(Gate::kRest),
+                                                            static_cast<int>(Gate::kDeath),
+                                                            static_cast<int>(Gate::kHarm),
+                                                            static_cast<int>(Gate::kBlock),
+                                                            -1,
+                                                            static_cast<int>(Gate::kOpen),
+                                                            static_cast<int>(Gate::kFright),
+                                                            static_cast<int>(Gate::kLife),
+                                                            static_cast<int>(Gate::kView)};
 
 // The 长生 branch of each stem 甲..癸 (index stem − 1).
 constexpr std::array<int, chart::kStemCount> kBirthBranch = {12, 7, 3, 10, 3, 10, 6, 1, 9, 4};
@@ -68,28 +78,34 @@ template <std::uint8_t (*State)(Phase, Phase)>
 constexpr std::array<std::array<std::uint8_t, 5>, 5> kStateTable = [] {
   std::array<std::array<std::uint8_t, 5>, 5> t{};
   for (std::size_t a = 0; a < 5; ++a) {
-    for (std::size_t b = 0; b < 5; ++b) t[a][b] = State(static_cast<Phase>(a), static_cast<Phase>(b));
+    for (std::size_t b = 0; b < 5; ++b)
+      t[a][b] = State(static_cast<Phase>(a), static_cast<Phase>(b));
   }
   return t;
 }();
 
 std::uint8_t SeasonState(Phase subject, Phase season) {
-  return kStateTable<SeasonStateOf>[static_cast<std::size_t>(subject)][static_cast<std::size_t>(season)];
+  return kStateTable<SeasonStateOf>[static_cast<std::size_t>(subject)]
+                                   [static_cast<std::size_t>(season)];
 }
 std::uint8_t StarState(Phase star, Phase season) {
   return kStateTable<StarStateOf>[static_cast<std::size_t>(star)][static_cast<std::size_t>(season)];
 }
 
 // Hour pillars (sixty-cycle numbers) of the sets HourSets names.
-constexpr std::array<int, 6> kTombSix = {23, 29, 14, 20, 35, 26};   // 丙戌 壬辰 丁丑 癸未 戊戌 己丑
-constexpr std::array<int, 6> kTombFive = {35, 29, 23, 20, 14, 0};   // 戊戌 壬辰 丙戌 癸未 丁丑
-constexpr std::array<int, 6> kJadeMaiden = {7, 16, 25, 34, 43, 52};  // 庚午 己卯 戊子 丁酉 丙午 乙卯
+constexpr std::array<int, 6> kTombSix = {23, 29, 14, 20, 35, 26};  // 丙戌 壬辰 丁丑 癸未 戊戌 己丑
+constexpr std::array<int, 6> kTombFive = {35, 29, 23, 20, 14, 0};  // 戊戌 壬辰 丙戌 癸未 丁丑
+constexpr std::array<int, 6> kJadeMaiden = {7,  16, 25,
+                                            34, 43, 52};  // 庚午 己卯 戊子 丁酉 丙午 乙卯
 
 constexpr const std::array<int, 6>& HourSet(std::uint16_t which) {
   switch (static_cast<HourSets>(which)) {
-    case HourSets::kTombFive: return kTombFive;
-    case HourSets::kJadeMaiden: return kJadeMaiden;
-    case HourSets::kTombSix: break;
+    case HourSets::kTombFive:
+      return kTombFive;
+    case HourSets::kJadeMaiden:
+      return kJadeMaiden;
+    case HourSets::kTombSix:
+      break;
   }
   return kTombSix;
 }
@@ -102,8 +118,8 @@ bool InSet(const std::array<int, 6>& set, int gan_zhi) {
 }
 
 // 五不遇时: the hour of each day stem 甲..癸.
-constexpr std::array<int, chart::kStemCount> kMisfortuneHours = {7,  18, 29, 40, 51,
-                                                                 2,  13, 34, 45, 56};
+constexpr std::array<int, chart::kStemCount> kMisfortuneHours = {7, 18, 29, 40, 51,
+                                                                 2, 13, 34, 45, 56};
 
 }  // namespace
 
@@ -259,8 +275,7 @@ void DutyGateOverDing(const ChartFacts& f, const RuleParams&, std::uint16_t rule
   }
 }
 
-void JadeMaidenHours(const ChartFacts& f, const RuleParams&, std::uint16_t rule,
-                     FindingSink& out) {
+void JadeMaidenHours(const ChartFacts& f, const RuleParams&, std::uint16_t rule, FindingSink& out) {
   if (!InSet(kJadeMaiden, f.chart->pillars.hour)) return;
   out.Add(rule, chart::NumberOf(f.chart->duty_gate_palace));
 }
@@ -300,8 +315,7 @@ void GatesStill(const ChartFacts& f, const RuleParams& p, std::uint16_t rule, Fi
   out.Add(rule, chart::NumberOf(f.chart->duty_gate_palace));
 }
 
-void GateAndPalace(const ChartFacts& f, const RuleParams& p, std::uint16_t rule,
-                   FindingSink& out) {
+void GateAndPalace(const ChartFacts& f, const RuleParams& p, std::uint16_t rule, FindingSink& out) {
   const bool pressed = p.hours == 0;
   for (int palace = 1; palace <= chart::kPalaceCount; ++palace) {
     const auto& gate = f.chart->cells[static_cast<std::size_t>(palace - 1)].gate;
@@ -366,14 +380,16 @@ void VoidBranches(const ChartFacts& f, const RuleParams& p, std::uint16_t rule, 
 void Horse(const ChartFacts& f, const RuleParams&, std::uint16_t rule, FindingSink& out) {
   // 申子辰 马在寅, 寅午戌 在申, 巳酉丑 在亥, 亥卯未 在巳.
   constexpr std::array<int, 4> kHorse = {3, 12, 9, 6};
-  const int branch = kHorse[static_cast<std::size_t>((static_cast<int>(f.chart->hour_branch) - 1) % 4)];
+  const int branch =
+      kHorse[static_cast<std::size_t>((static_cast<int>(f.chart->hour_branch) - 1) % 4)];
   out.Add(rule, f.chart->horse_palace.number(), static_cast<std::uint8_t>(branch));
 }
 
 void HiddenStems(const ChartFacts& f, const RuleParams&, std::uint16_t rule, FindingSink& out) {
   for (int palace = 1; palace <= chart::kPalaceCount; ++palace) {
     out.Add(rule, palace,
-            static_cast<std::uint8_t>(f.chart->cells[static_cast<std::size_t>(palace - 1)].hidden_stem));
+            static_cast<std::uint8_t>(
+                f.chart->cells[static_cast<std::size_t>(palace - 1)].hidden_stem));
   }
 }
 

@@ -16,8 +16,10 @@ constexpr std::array<ReadingProfile, 3> kProfiles = {{
 
 constexpr std::array<Dispute, 6> kDisputes = {{
     {"yunu-shoumen", "玉女守门",
-     "遁甲演義 reads 玉女守门 as 丁 meeting the duty gate (丁為玉女而㑹天乙直使之門), with a worked "
-     "example, and then lists the six hours at which that happens in 阳遁 (甲子用庚午 … 甲寅用乙卯). "
+     "遁甲演義 reads 玉女守门 as 丁 meeting the duty gate (丁為玉女而㑹天乙直使之門), with a "
+     "worked "
+     "example, and then lists the six hours at which that happens in 阳遁 (甲子用庚午 … "
+     "甲寅用乙卯). "
      "Plotters that follow the verse of 烟波钓叟歌 (三奇游六仪) read the six hours alone, whatever "
      "the gate. classic and tongzong follow the gate (yunu-shoumen); yanbo the six hours "
      "(yunu-shoumen-hours)."},
@@ -35,11 +37,13 @@ constexpr std::array<Dispute, 6> kDisputes = {{
      "yanbo follow 遁甲演義 (sanqi-rumu); tongzong reads 乙 in palace 6 (sanqi-rumu-qian), for "
      "which no line of a classical text was found."},
     {"shigan-rumu-hour", "时干入墓",
-     "烟波钓叟歌 names five hour pillars (戊戌 壬辰 丙戌 癸未 丁丑); 遁甲演義 explains each and adds "
+     "烟波钓叟歌 names five hour pillars (戊戌 壬辰 丙戌 癸未 丁丑); 遁甲演義 explains each and "
+     "adds "
      "己丑 (己屬隂土土墓在丑), six in all. classic and tongzong take the six (shigan-rumu-hour); "
      "yanbo the five (shigan-rumu-hour-five)."},
     {"wubuyu-shi", "五不遇时",
-     "遁甲演義 (葛洪曰) gives a table of ten hours, one per day stem. 烟波钓叟歌 states a rule, the "
+     "遁甲演義 (葛洪曰) gives a table of ten hours, one per day stem. 烟波钓叟歌 states a rule, "
+     "the "
      "hour stem overcoming the day stem of the same polarity, which gives twelve: the ten and also "
      "己日乙亥 and 庚日丙戌. classic and tongzong take the table (wubuyu-shi); yanbo the rule "
      "(wubuyu-shi-rule)."},

@@ -12,32 +12,46 @@ namespace veltrane::reading {
 
 std::string_view Text(RuleKind kind) {
   switch (kind) {
-    case RuleKind::kGood: return "吉格";
-    case RuleKind::kBad: return "凶格";
-    case RuleKind::kState: return "状态";
-    case RuleKind::kMark: return "标记";
+    case RuleKind::kGood:
+      return "吉格";
+    case RuleKind::kBad:
+      return "凶格";
+    case RuleKind::kState:
+      return "状态";
+    case RuleKind::kMark:
+      return "标记";
   }
   return "";
 }
 
 std::string_view Word(RuleKind kind) {
   switch (kind) {
-    case RuleKind::kGood: return "good";
-    case RuleKind::kBad: return "bad";
-    case RuleKind::kState: return "state";
-    case RuleKind::kMark: return "mark";
+    case RuleKind::kGood:
+      return "good";
+    case RuleKind::kBad:
+      return "bad";
+    case RuleKind::kState:
+      return "state";
+    case RuleKind::kMark:
+      return "mark";
   }
   return "";
 }
 
 std::string_view Word(Plates plates) {
   switch (plates) {
-    case Plates::kHeavenOverEarth: return "heaven-over-earth";
-    case Plates::kHeaven: return "heaven";
-    case Plates::kEarth: return "earth";
-    case Plates::kRing: return "ring";
-    case Plates::kHidden: return "hidden";
-    case Plates::kPalace: return "palace";
+    case Plates::kHeavenOverEarth:
+      return "heaven-over-earth";
+    case Plates::kHeaven:
+      return "heaven";
+    case Plates::kEarth:
+      return "earth";
+    case Plates::kRing:
+      return "ring";
+    case Plates::kHidden:
+      return "hidden";
+    case Plates::kPalace:
+      return "palace";
   }
   return "";
 }
@@ -78,7 +92,7 @@ struct Program {
   std::size_t season_count = 0;
   std::array<Step, kMaxSteps> pillar{};
   std::size_t pillar_count = 0;
-  std::vector<ProfileMask> profiles;   // by rule
+  std::vector<ProfileMask> profiles;  // by rule
 };
 
 const Program& TheProgram() {

@@ -1,7 +1,8 @@
 // Reading a chart: the findings of every rule its profile holds, palace by palace, in the rule
 // table's order: first the rules that the plates and the hour fix, then the states of the
-// month's season, then the rules that read the year, month and day. A Reading is a fixed-size value; what the plates fix is worked out once
-// per plate (signed ju, hour pillar, host palace) and profile, and kept for the process.
+// month's season, then the rules that read the year, month and day. A Reading is a fixed-size
+// value; what the plates fix is worked out once per plate (signed ju, hour pillar, host palace) and
+// profile, and kept for the process.
 #pragma once
 
 #include <array>

@@ -92,22 +92,30 @@ void AppendDetail(Out& out, Detail detail, const Finding& f) {
     out += value;
   };
   switch (detail) {
-    case Detail::kNone: return;
+    case Detail::kNone:
+      return;
     case Detail::kStarState:
       return pair(chart::Text(static_cast<chart::Star>(f.subject)), At(kSeasonStates, f.value));
     case Detail::kGateState:
       return pair(chart::Text(static_cast<chart::Gate>(f.subject)), At(kSeasonStates, f.value));
-    case Detail::kStemState: return pair(stem(), At(kSeasonStates, f.value));
-    case Detail::kGate: out += chart::Text(static_cast<chart::Gate>(f.subject)); return;
+    case Detail::kStemState:
+      return pair(stem(), At(kSeasonStates, f.value));
+    case Detail::kGate:
+      out += chart::Text(static_cast<chart::Gate>(f.subject));
+      return;
     case Detail::kChangsheng:
       pair(stem(), At(kLifeStages, f.value));
       out += " (";
       out += branch(f.extra);
       out += ')';
       return;
-    case Detail::kHiddenStem: out += stem(); return;
+    case Detail::kHiddenStem:
+      out += stem();
+      return;
     case Detail::kVoidBranch:
-    case Detail::kBranch: out += branch(f.subject); return;
+    case Detail::kBranch:
+      out += branch(f.subject);
+      return;
   }
 }
 
@@ -146,16 +154,23 @@ class DetailTails {
     const std::size_t s = f.subject;
     const std::size_t v = f.value;
     switch (detail) {
-      case Detail::kNone: return 0;
-      case Detail::kStarState: return s < 9 && v < 6 ? kStar + s * 6 + v : kCount;
-      case Detail::kGateState: return s < 8 && v < 6 ? kGateState + s * 6 + v : kCount;
-      case Detail::kStemState: return s < 11 && v < 6 ? kStem + s * 6 + v : kCount;
-      case Detail::kGate: return s < 8 ? kGate + s : kCount;
+      case Detail::kNone:
+        return 0;
+      case Detail::kStarState:
+        return s < 9 && v < 6 ? kStar + s * 6 + v : kCount;
+      case Detail::kGateState:
+        return s < 8 && v < 6 ? kGateState + s * 6 + v : kCount;
+      case Detail::kStemState:
+        return s < 11 && v < 6 ? kStem + s * 6 + v : kCount;
+      case Detail::kGate:
+        return s < 8 ? kGate + s : kCount;
       case Detail::kChangsheng:
         return s < 11 && v < 12 && f.extra < 13 ? kLife + (s * 12 + v) * 13 + f.extra : kCount;
-      case Detail::kHiddenStem: return s < 11 ? kHidden + s : kCount;
+      case Detail::kHiddenStem:
+        return s < 11 ? kHidden + s : kCount;
       case Detail::kVoidBranch:
-      case Detail::kBranch: return s < 13 ? kBranch + s : kCount;
+      case Detail::kBranch:
+        return s < 13 ? kBranch + s : kCount;
     }
     return kCount;
   }

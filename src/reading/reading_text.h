@@ -14,8 +14,7 @@ std::string FindingDetail(const Finding& finding);
 
 // Appends the findings, one line each ("  8宫 青龙返首 [qinglong-fanshou]"), under a heading
 // naming the profile, grouped 吉格 / 凶格 / 状态 / 标记; every line ends in `line_end`.
-void AppendReadingText(std::string& out, const Reading& reading,
-                       std::string_view line_end = "\n");
+void AppendReadingText(std::string& out, const Reading& reading, std::string_view line_end = "\n");
 
 // Appends the JSON object of a reading in a fixed order (names and kinds are the rule table's,
 // docs/reading.md gives them by id):

@@ -53,14 +53,13 @@ struct RuleParams {
   chart::Stem heaven_stem = chart::Stem::kJia;
   StemRole earth = StemRole::kAny;
   chart::Stem earth_stem = chart::Stem::kJia;
-  std::uint8_t gates = 0;        // bit per chart::Gate; 0 = any gate
-  std::int8_t deity = -1;        // chart::Deity, or −1 for any
-  std::uint16_t palaces = 0;     // bit per palace number; 0 = any palace
-  std::uint16_t hours = 0;       // an index into a predicate's own table
+  std::uint8_t gates = 0;     // bit per chart::Gate; 0 = any gate
+  std::int8_t deity = -1;     // chart::Deity, or −1 for any
+  std::uint16_t palaces = 0;  // bit per palace number; 0 = any palace
+  std::uint16_t hours = 0;    // an index into a predicate's own table
 };
 
-using Predicate = void (*)(const ChartFacts&, const RuleParams&, std::uint16_t rule,
-                           FindingSink&);
+using Predicate = void (*)(const ChartFacts&, const RuleParams&, std::uint16_t rule, FindingSink&);
 
 // How a finding's detail (its subject and value bytes) reads.
 enum class Detail : std::uint8_t {

@@ -15,7 +15,9 @@ using chart::Stem;
 namespace b = books;
 
 constexpr RuleParams Over(Stem heaven, Stem earth) {
-  return {.heaven = StemRole::kFixed, .heaven_stem = heaven, .earth = StemRole::kFixed,
+  return {.heaven = StemRole::kFixed,
+          .heaven_stem = heaven,
+          .earth = StemRole::kFixed,
           .earth_stem = earth};
 }
 constexpr RuleParams Over(Stem heaven, StemRole earth) {
@@ -24,8 +26,11 @@ constexpr RuleParams Over(Stem heaven, StemRole earth) {
 constexpr RuleParams Over(StemRole heaven, Stem earth) {
   return {.heaven = heaven, .earth = StemRole::kFixed, .earth_stem = earth};
 }
-constexpr std::uint8_t GateBit(Gate g) { return static_cast<std::uint8_t>(1u << static_cast<int>(g)); }
-constexpr std::uint8_t kLuckyGates = GateBit(Gate::kOpen) | GateBit(Gate::kRest) | GateBit(Gate::kLife);
+constexpr std::uint8_t GateBit(Gate g) {
+  return static_cast<std::uint8_t>(1u << static_cast<int>(g));
+}
+constexpr std::uint8_t kLuckyGates =
+    GateBit(Gate::kOpen) | GateBit(Gate::kRest) | GateBit(Gate::kLife);
 constexpr RuleParams With(RuleParams p, std::uint8_t gates, int deity = -1, int palace = 0) {
   p.gates = gates;
   p.deity = static_cast<std::int8_t>(deity);
@@ -391,9 +396,16 @@ constexpr auto kRules = [] {
   for (std::size_t i = 0; i < kPairs.size(); ++i) {
     const PairRow& p = kPairs[i];
     // The first pair row reads every palace's pair; the others are found through it.
-    rules[n++] = Rule{p.id, p.name, RuleKind::kMark, Plates::kHeavenOverEarth,
-                      "十干克应：天盘之干加地盘之干", {"", "", "", kPairNote}, kAll, "",
-                      i == 0 ? StemPairs : nullptr, Over(p.heaven, p.earth)};
+    rules[n++] = Rule{p.id,
+                      p.name,
+                      RuleKind::kMark,
+                      Plates::kHeavenOverEarth,
+                      "十干克应：天盘之干加地盘之干",
+                      {"", "", "", kPairNote},
+                      kAll,
+                      "",
+                      i == 0 ? StemPairs : nullptr,
+                      Over(p.heaven, p.earth)};
   }
   return rules;
 }();

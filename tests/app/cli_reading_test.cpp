@@ -64,8 +64,8 @@ TEST(ReadingOptions, JsonCarriesTheReadingUnderTheRunsProfile) {
   EXPECT_EQ(r["profile"], "tongzong");
   EXPECT_EQ(r["truncated"], false);
   ASSERT_FALSE(r["findings"].empty());
-  EXPECT_EQ(r["findings"][0], nlohmann::ordered_json::parse(
-                                  R"({"rule":"qinglong-fanshou","palace":8,"detail":""})"));
+  EXPECT_EQ(r["findings"][0],
+            nlohmann::ordered_json::parse(R"({"rule":"qinglong-fanshou","palace":8,"detail":""})"));
   for (const auto& f : r["findings"]) {
     bool known = false;
     for (const reading::Rule& rule : reading::Rules()) known |= rule.id == f["rule"];

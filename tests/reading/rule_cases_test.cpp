@@ -53,9 +53,9 @@ TEST(RuleCases, EveryRuleHoldsInSomeChartAndFailsInAnother) {
     }
   });
   // These describe every chart: each has stars, gates, stems, void branches, a horse.
-  const std::set<std::string> kEveryChart = {"xing-wangshuai",   "men-wangshuai", "gan-wangshuai",
-                                             "shier-changsheng", "ri-kongwang",   "shi-kongwang",
-                                             "yima",             "an-gan"};
+  const std::set<std::string> kEveryChart = {
+      "xing-wangshuai", "men-wangshuai", "gan-wangshuai", "shier-changsheng",
+      "ri-kongwang",    "shi-kongwang",  "yima",          "an-gan"};
   for (std::size_t i = 0; i < n; ++i) {
     const std::string id(Rules()[i].id);
     EXPECT_TRUE(held[i]) << id << " never holds";
@@ -91,12 +91,12 @@ TEST(RuleCases, StatesReadTheSeasonOfTheMonthPillar) {
 }
 
 TEST(RuleCases, LifeStagesRunForwardForYangStemsAndBackForYin) {
-  EXPECT_EQ(LifeStage(Stem::kJia, Branch::kHai), 0);   // 甲长生在亥
-  EXPECT_EQ(LifeStage(Stem::kJia, Branch::kMao), 4);   // 帝旺在卯
-  EXPECT_EQ(LifeStage(Stem::kYi, Branch::kWu), 0);     // 乙长生在午
-  EXPECT_EQ(LifeStage(Stem::kYi, Branch::kXu), 8);     // 乙墓在戌
-  EXPECT_EQ(LifeStage(Stem::kWu, Branch::kYin), 0);    // 戊同丙生于寅
-  EXPECT_EQ(LifeStage(Stem::kJi, Branch::kYou), 0);    // 己同丁生于酉
+  EXPECT_EQ(LifeStage(Stem::kJia, Branch::kHai), 0);  // 甲长生在亥
+  EXPECT_EQ(LifeStage(Stem::kJia, Branch::kMao), 4);  // 帝旺在卯
+  EXPECT_EQ(LifeStage(Stem::kYi, Branch::kWu), 0);    // 乙长生在午
+  EXPECT_EQ(LifeStage(Stem::kYi, Branch::kXu), 8);    // 乙墓在戌
+  EXPECT_EQ(LifeStage(Stem::kWu, Branch::kYin), 0);   // 戊同丙生于寅
+  EXPECT_EQ(LifeStage(Stem::kJi, Branch::kYou), 0);   // 己同丁生于酉
   // The six hour tombs of 遁甲演義.
   EXPECT_EQ(LifeStage(Stem::kBing, Branch::kXu), 8);
   EXPECT_EQ(LifeStage(Stem::kRen, Branch::kChen), 8);

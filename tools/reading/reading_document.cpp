@@ -156,8 +156,9 @@ void AppendDisputes(std::string& out) {
 
 void AppendExamples(std::string& out) {
   out += "## Worked examples\n\n";
-  out += "The tests check every worked example of 遁甲演義's second juan. These cannot come out "
-         "under the chart's conventions:\n\n";
+  out +=
+      "The tests check every worked example of 遁甲演義's second juan. These cannot come out "
+      "under the chart's conventions:\n\n";
   for (const WorkedExample& e : kWorkedExamples) {
     if (e.why_not.empty()) continue;
     out += "- ";

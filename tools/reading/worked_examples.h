@@ -24,8 +24,8 @@ struct WorkedExample {
   int hour;                  // the text's hour pillar
   std::string_view rule;
   int palace;
-  int year = 1;              // only 岁格 reads it
-  int month = 3;             // only 月格 reads it
+  int year = 1;   // only 岁格 reads it
+  int month = 3;  // only 月格 reads it
   // Why the example cannot come out under the chart's conventions; empty where it does.
   std::string_view why_not = {};
 };
