@@ -14,8 +14,8 @@
 #include "chart/method.h"
 #include "chart/plot_chart.h"
 #include "reading/reading_text.h"
-#include "runtime/platform/local_clock.h"
-#include "runtime/text/gbk.h"
+#include "platform/local_clock.h"
+#include "base/text/gbk.h"
 
 namespace veltrane::app {
 
