@@ -40,6 +40,10 @@ constexpr std::array<OptionRow, kOptionCount> kRows = {{
      "符头 day to the term's day", "zhirun_lead"},
     {kCompareMethods, "--compare-methods", "", "",
      "With a range: one JSON line per moment where the methods differ in yuan or ju"},
+    {kReading, "--reading", "", "",
+     "Follow the text table with the chart's reading (JSON always carries it)"},
+    {kProfile, "--profile", "classic|yanbo|tongzong", "classic",
+     "The reading's profile where the classical texts disagree"},
 }};
 
 // Each row stands at its id's place, so OptionOf is an index.

@@ -11,9 +11,9 @@ namespace veltrane::app {
 
 enum class OptionId : std::size_t {
   kJson, kEncoding, kFrom, kTo, kStepMinutes, kJobs, kTz, kLongitude, kSolarTime, kDayStart,
-  kCentrePalace, kNearMinutes, kNotes, kMethod, kZhirunLead, kCompareMethods,
+  kCentrePalace, kNearMinutes, kNotes, kMethod, kZhirunLead, kCompareMethods, kReading, kProfile,
 };
-inline constexpr std::size_t kOptionCount = 16;
+inline constexpr std::size_t kOptionCount = 18;
 
 struct OptionRow {
   OptionId id;

@@ -28,6 +28,7 @@ constexpr const char* kFooter =
     "  veltrane-chart --json 2001-12-27T04:00\n"
     "  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n"
     "  veltrane-chart --notes 2015-12-22 12:45\n"
+    "  veltrane-chart --reading --profile yanbo 2001-12-27 04:00\n"
     "  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n"
     "  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
     "      --jobs 2 > century.jsonl\n"
@@ -278,6 +279,24 @@ std::optional<Error> ReadMethod(const OptionValues& v, ChartRequest& request) {
   return std::nullopt;
 }
 
+// Whether the text table carries the reading, and the reading's profile.
+std::optional<Error> ReadReading(const OptionValues& v, ChartRequest& request) {
+  using enum OptionId;
+  request.reading = v.Flag(kReading);
+  if (request.reading && request.json) {
+    return Error{"--reading adds to the text table; JSON always carries \"reading\""};
+  }
+  if (!v.Given(kProfile)) return std::nullopt;
+  const std::optional<reading::ReadingProfile> profile = reading::ProfileNamed(v[kProfile]);
+  if (!profile) {
+    return Error{"--profile: unknown profile " + QuotedValue(v[kProfile]) +
+                 " (use classic, yanbo or tongzong)"};
+  }
+  if (!request.reading && !request.json) return Error{"--profile applies to --reading and --json"};
+  request.profile = *profile;
+  return std::nullopt;
+}
+
 // The threads of a range: the option's, or one per core.
 std::optional<Error> ReadJobs(const OptionValues& v, ChartRequest& request) {
   request.jobs = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
@@ -346,7 +365,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   request.zone = *zone;
   using Step = std::optional<Error> (*)(const OptionValues&, ChartRequest&);
   const bool ranged = values.Given(OptionId::kFrom) || values.Given(OptionId::kTo);
-  for (const Step step : {&ReadOutput, &ReadMethod, &ReadJobs, ranged ? &ReadRange : &ReadMoment}) {
+  for (const Step step : {&ReadOutput, &ReadMethod, &ReadReading, &ReadJobs,
+                           ranged ? &ReadRange : &ReadMoment}) {
     if (auto fault = step(values, request)) return Bad(fault->message);
   }
   return parsed;
