@@ -14,7 +14,7 @@ namespace {
 struct MethodEntry {
   std::string_view name;
   std::string_view text;
-  MethodJu (*compute)(const MethodInput&);
+  MethodJu (*compute)(const MethodInput&, const TermStart&);
 };
 
 // Indexed by ChartMethod.
@@ -51,6 +51,7 @@ MethodJu MethodJuOf(SolarTerm term, Yuan yuan) {
 Yuan YuanOfDayGanZhi(int day_ganzhi) {
   // The 上元 符头 甲子 (1), 己卯 (16), 甲午 (31), 己酉 (46) come every fifteen
   // days; each yuan lasts five.
+  if (day_ganzhi < 1 || day_ganzhi > kGanZhiCount) return Yuan::None;
   return static_cast<Yuan>((day_ganzhi - 1) % 15 / 5 + 1);
 }
 
@@ -61,10 +62,16 @@ bool IsMethodInputValid(const MethodInput& input) {
          input.day_ganzhi <= kGanZhiCount;
 }
 
-std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input) {
+std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input,
+                                        const TermStart& in_force) {
   const auto index = static_cast<std::size_t>(method);
   if (index >= kMethods.size() || !IsMethodInputValid(input)) return std::nullopt;
-  return kMethods[index].compute(input);
+  return kMethods[index].compute(input, in_force);
+}
+
+std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input) {
+  if (!IsMethodInputValid(input)) return std::nullopt;
+  return ComputeMethodJu(method, input, TermStartAt(input.moment));
 }
 
 }  // namespace veltrane::chart

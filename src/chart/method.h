@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "chart/method_terms.h"
 #include "chart/vocabulary.h"
 
 namespace veltrane::chart {
@@ -47,13 +48,20 @@ MethodJu MethodJuOf(SolarTerm term, Yuan yuan);
 
 // The yuan of a day pillar by its 符头 (the 甲 or 己 day that opens its five
 // days): 上元 for 甲子 己卯 甲午 己酉, 中元 for 己巳 甲申 己亥 甲寅, 下元 for the rest;
-// the same as the yuan day lists.
+// the same as the yuan day lists. Yuan::None for a number outside 1..60.
 Yuan YuanOfDayGanZhi(int day_ganzhi);
 
 // Whether an input lies within the methods' years with a day pillar 1..60.
 bool IsMethodInputValid(const MethodInput& input);
 
-// The term, yuan and ju of a chart by a method; nullopt for an invalid input.
+// The term, yuan and ju of a chart by a method, given the term in force at
+// input.moment (TermStartAt), which the plotting searches once per chart;
+// nullopt for an invalid input.
+std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input,
+                                        const TermStart& in_force);
+
+// The term, yuan and ju of a chart by a method, searching the term in force
+// itself; nullopt for an invalid input.
 std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input);
 
 }  // namespace veltrane::chart

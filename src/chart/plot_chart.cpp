@@ -1,6 +1,7 @@
 #include "chart/plot_chart.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -8,6 +9,7 @@
 #include "chart/box_items.h"
 #include "chart/chart_pillars.h"
 #include "chart/method.h"
+#include "chart/method_terms.h"
 #include "chart/plot_lookups.h"
 #include "chart/term_in_force.h"
 
@@ -237,19 +239,26 @@ void FillChart(const PlateModel& m, const Laying& laying, Chart& c) {
   }
 }
 
-// Takes the term, yuan and ju of a plotted chart from the options' method and lays the
-// plates again when the ju differs from the one they were laid for.
-void ApplyMethod(PlateModel& model, Chart& chart, const ChartOptions& options) {
-  const std::optional<MethodJu> by_method =
-      ComputeMethodJu(options.method, MethodInputOfChart(chart));
-  if (!by_method) return;
-  const bool same_ju = by_method->ju == chart.ju;
-  chart.term = by_method->term;
-  chart.yuan = by_method->yuan;
-  chart.ju = by_method->ju;
-  if (same_ju) return;
-  model.ResetChart();
-  PlotPlates(model, chart, options.centre_palace);
+// The method step of the plotting: the term in force is searched once, and
+// the options' method takes its term, yuan and ju from it. An input outside
+// the methods' years (which the clamped date never gives) keeps the term in
+// force and the day's yuan; a moment that is no number gives 大雪.
+void TakeMethodJu(Chart& c, const ChartOptions& options) {
+  const MethodInput input = MethodInputOfChart(c);
+  if (std::isnan(input.moment)) {
+    c.term = SolarTerm::kDaxue;
+    c.term_moment = input.moment;
+    c.yuan = YuanOfDayGanZhi(input.day_ganzhi);
+  } else {
+    const TermStart in_force = TermStartAt(input.moment);
+    const MethodJu ju = ComputeMethodJu(options.method, input, in_force)
+                            .value_or(MethodJuOf(SolarTermOfOrdinal(in_force.term),
+                                                 YuanOfDayGanZhi(input.day_ganzhi)));
+    c.term = ju.term;
+    c.term_moment = DateTimeOfLinear(in_force.moment);
+    c.yuan = ju.yuan;
+  }
+  c.ju = MethodJuOf(c.term, c.yuan).ju;
 }
 
 }  // namespace
@@ -299,13 +308,7 @@ Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOp
   c.pillars = pillars.pillars;
   c.solar_clock = pillars.solar_clock;
   c.moment = calendar::ComposeDateTime(d.year, d.month, d.day, d.hour, d.minute, 0);
-  const TermInForce term = FindTermInForce(c.moment);
-  c.term = term.term;
-  c.term_moment = term.start;
-  c.yuan = YuanOfDay(c.pillars.day);
-  c.ju = c.yuan == Yuan::None
-             ? 0
-             : kJuTable[static_cast<std::size_t>(c.yuan) - 1][static_cast<std::size_t>(c.term) - 1];
+  TakeMethodJu(c, options);
   PlotPlates(model, c, options.centre_palace);
   return c;
 }
@@ -316,9 +319,7 @@ MethodInput MethodInputOfChart(const Chart& chart) {
 
 Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options) {
   PlateModel model;
-  Chart chart = PlotChartOnModel(model, moment, options);
-  if (options.method != ChartMethod::kChaibu) ApplyMethod(model, chart, options);
-  return chart;
+  return PlotChartOnModel(model, moment, options);
 }
 
 }  // namespace veltrane::chart

@@ -60,5 +60,24 @@ TEST(MethodChartTest, PlatesKeepTheCentrePalaceOption) {
   EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, Palace::At<2>());
 }
 
+// The method is a step of the plotting itself: a model that plotted other
+// charts before gives the same method chart as a fresh one.
+TEST(MethodChartTest, PlottingOnAModelTakesTheMethod) {
+  PlateModel model;
+  for (const ChartMethod method : {ChartMethod::kZhirun, ChartMethod::kMaoshan}) {
+    ChartOptions options;
+    options.method = method;
+    for (const ChartMoment moment : {ChartMoment{2024, 12, 22, 12, 0}, ChartMoment{2024, 1, 2, 12, 0},
+                                     ChartMoment{1800, 1, 1, 0, 0}, ChartMoment{2999, 12, 31, 23, 0}}) {
+      PlotChartOnModel(model, {2015, 6, 1, 3, 0});
+      const Chart on_model = PlotChartOnModel(model, moment, options);
+      const Chart fresh = ComputeChart(moment, options);
+      EXPECT_EQ(on_model.ju, fresh.ju);
+      EXPECT_EQ(on_model.term_moment, fresh.term_moment);
+      EXPECT_EQ(on_model.cells, fresh.cells);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace veltrane::chart
