@@ -162,6 +162,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
                        "Print the program's version and exit");
 
   bool json = false;
+  bool svg = false;
   std::string encoding = "utf8";
   std::string from_text;
   std::string to_text;
@@ -176,6 +177,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   bool compare_methods = false;
 
   app.add_flag("--json", json, "Print JSON (one object per chart) instead of the text table");
+  app.add_flag("--svg", svg, "Print one chart as an SVG drawing instead of the text table");
   app.add_option("--encoding", encoding,
                  "Text output in utf8 (default) or as the raw gbk bytes of the clipboard")
       ->type_name("utf8|gbk");
@@ -269,6 +271,14 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   if (json && request.encoding == OutputEncoding::kGbk) {
     return Bad("--encoding gbk applies to the text table; JSON is always UTF-8");
   }
+  if (svg) {
+    if (json) return Bad("give either --json or --svg, not both");
+    if (request.encoding == OutputEncoding::kGbk) {
+      return Bad("--encoding gbk applies to the text table; SVG is always UTF-8");
+    }
+    if (notes) return Bad("--notes applies to the text table");
+  }
+  request.svg = svg;
 
   if (near_option->count() > 0) {
     if (near_minutes < 0 || near_minutes > kMaxNearMinutes) {

@@ -3,13 +3,13 @@
 // last plotting kept. 复制排盘 formats it.
 #pragma once
 
-#include "chart/chart_view.h"
+#include "views/chart_view.h"
 #include "runtime/memory.h"
 
 namespace veltrane::ui {
 
 // Reads the shown chart; a box with no selected item gives "".
-chart::ChartView ReadShownChart();
+views::ChartView ReadShownChart();
 
 // The centre text of a juText (GBK): 阳遁3局 gives 阳遁三局; "" or none gives 零.
 runtime::HeapText CentreText(const char* ju_text);
