@@ -86,8 +86,8 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
     } else if (request.svg) {
       text = views::FormatChartSvg(chart::ComputeChart(moment, request.options));
     } else {
-      text = ChartText(moment, request.encoding, request.notes, request.near_minutes,
-                       request.options);
+      text =
+          ChartText(moment, request.encoding, request.notes, request.near_minutes, request.options);
     }
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }

@@ -10,9 +10,7 @@ constexpr double kTolerance = 1e-7;
 
 }  // namespace
 
-MethodJu MaoshanJu(const MethodInput& input) {
-  return MaoshanJu(input, TermStartAt(input.moment));
-}
+MethodJu MaoshanJu(const MethodInput& input) { return MaoshanJu(input, TermStartAt(input.moment)); }
 
 MethodJu MaoshanJu(const MethodInput& input, const TermStart& in_force) {
   const double elapsed = input.moment - in_force.moment;

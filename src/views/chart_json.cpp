@@ -161,9 +161,8 @@ class LineBuffer {
  private:
   // Counts beyond 2^53 are no longer exact in a double.
   static constexpr double kLargestCount = 9007199254740992.0;
-  static constexpr std::array<int, 10> kPowersOfTen = {1,      10,      100,      1000,     10000,
-                                                       100000, 1000000, 10000000, 100000000,
-                                                       1000000000};
+  static constexpr std::array<int, 10> kPowersOfTen = {
+      1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 
   void Number(char* (*write)(char*, std::int64_t), std::int64_t value) {
     char* at = bytes_.Room(kMaxNumberChars);

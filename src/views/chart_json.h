@@ -15,11 +15,11 @@ namespace veltrane::views {
 
 // What every line of a run shares; its JSON texts are made once by the caller.
 struct JsonRun {
-  std::string_view version = "";           // written as "veltrane"; needs no escaping
-  std::string_view conventions = "{}";     // the "conventions" object
-  std::string_view zone = "\"UTC+8\"";     // the run's time zone as a JSON string
+  std::string_view version = "";        // written as "veltrane"; needs no escaping
+  std::string_view conventions = "{}";  // the "conventions" object
+  std::string_view zone = "\"UTC+8\"";  // the run's time zone as a JSON string
   chart::SolarTime solar_time = chart::SolarTime::kApparent;
-  int near_minutes = 10;                   // how near an edge must lie to be listed
+  int near_minutes = 10;  // how near an edge must lie to be listed
 };
 
 // The civil time a moment was given as, in the run's zone.

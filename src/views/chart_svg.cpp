@@ -47,7 +47,15 @@ constexpr Point kEarthAt = {144, 64};
 // The corner of each palace's boxes (palace p at index p − 1); the centre
 // palace has its own places.
 constexpr std::array<Point, kPalaceCount> kPalaceCorners = {{
-    {264, 352}, {504, 16}, {16, 168}, {16, 16}, {0, 0}, {504, 352}, {504, 168}, {16, 352}, {264, 16},
+    {264, 352},
+    {504, 16},
+    {16, 168},
+    {16, 16},
+    {0, 0},
+    {504, 352},
+    {504, 168},
+    {16, 352},
+    {264, 16},
 }};
 constexpr Point kCentreHidden = {264, 208};
 constexpr Point kCentreEarth = {392, 256};
@@ -127,8 +135,8 @@ class SvgWriter {
 
   // A box as the window shows a drop-down box: framed, its text in black.
   void Box(Point at, int width, std::string_view text, std::string_view css_class) {
-    out_ += "<rect x=\"" + std::to_string(at.x) + "\" y=\"" + std::to_string(at.y) +
-            "\" width=\"" + std::to_string(width) + "\" height=\"" + std::to_string(kBoxHeight) +
+    out_ += "<rect x=\"" + std::to_string(at.x) + "\" y=\"" + std::to_string(at.y) + "\" width=\"" +
+            std::to_string(width) + "\" height=\"" + std::to_string(kBoxHeight) +
             "\" fill=\"#ffffff\" stroke=\"#a0a0a0\"/>\n";
     Text({at.x + 4, at.y + 1}, text, kBlack, css_class);
   }
@@ -141,11 +149,20 @@ class SvgWriter {
   void AppendEscaped(std::string_view text) {
     for (char c : text) {
       switch (c) {
-        case '<': out_ += "&lt;"; break;
-        case '>': out_ += "&gt;"; break;
-        case '&': out_ += "&amp;"; break;
-        case '"': out_ += "&quot;"; break;
-        default: out_ += c;
+        case '<':
+          out_ += "&lt;";
+          break;
+        case '>':
+          out_ += "&gt;";
+          break;
+        case '&':
+          out_ += "&amp;";
+          break;
+        case '"':
+          out_ += "&quot;";
+          break;
+        default:
+          out_ += c;
       }
     }
   }
@@ -154,7 +171,9 @@ class SvgWriter {
 };
 
 // The digit of a number 0..9 ("0" outside), as the window's labels write it.
-std::string Digit(int n) { return std::string(1, static_cast<char>('0' + (n >= 0 && n <= 9 ? n : 0))); }
+std::string Digit(int n) {
+  return std::string(1, static_cast<char>('0' + (n >= 0 && n <= 9 ? n : 0)));
+}
 
 // 冬至:上元 阳遁1局, as the term label shows it.
 std::string TermText(const chart::Chart& c) {
@@ -162,7 +181,11 @@ std::string TermText(const chart::Chart& c) {
   std::string text(chart::Text(c.term));
   text += ':';
   if (yuan >= 1 && yuan <= chart::kYuanTexts.size()) text += chart::kYuanTexts[yuan - 1];
-  text.append(" ").append(chart::Text(c.dun())).append("遁").append(Digit(std::abs(c.ju))).append("局");
+  text.append(" ")
+      .append(chart::Text(c.dun()))
+      .append("遁")
+      .append(Digit(std::abs(c.ju)))
+      .append("局");
   return text;
 }
 
@@ -177,8 +200,9 @@ std::string DutyText(const chart::Chart& c) {
 }
 
 std::string_view XunText(const chart::Chart& c) {
-  return c.xun >= 0 && c.xun < chart::kXunCount ? chart::kXunHeads[static_cast<std::size_t>(c.xun)].text
-                                                 : std::string_view();
+  return c.xun >= 0 && c.xun < chart::kXunCount
+             ? chart::kXunHeads[static_cast<std::size_t>(c.xun)].text
+             : std::string_view();
 }
 
 // The corner of a palace's ring boxes; palace 5's markers go to its host's, palace 2.
@@ -189,8 +213,9 @@ Point CornerOf(int palace) {
 
 void Header(SvgWriter& svg, const ChartView& view) {
   const int top = kGridHeight + 8;
-  svg.Text({16, top}, "公历时间：" + view.year + "年" + view.month + "月" + view.day + "日" +
-                          view.hour + "时" + view.minute + "分",
+  svg.Text({16, top},
+           "公历时间：" + view.year + "年" + view.month + "月" + view.day + "日" + view.hour +
+               "时" + view.minute + "分",
            kGreen, "date", true);
   svg.Text({16, top + 24}, "干支：" + view.pillars, kGreen, "pillars", true);
 }
@@ -219,7 +244,8 @@ void Centre(SvgWriter& svg, const chart::Chart& chart, const ChartView& view) {
   svg.Box(kCentreEarth, kBoxWidth, c.earth, "earth");
   // 禽 and the centre stem travel with the centre star.
   for (int p = 1; p <= kPalaceCount; ++p) {
-    if (p == chart::kCentrePalace || view.palaces[static_cast<std::size_t>(p - 1)].star != view.centre_star) {
+    if (p == chart::kCentrePalace ||
+        view.palaces[static_cast<std::size_t>(p - 1)].star != view.centre_star) {
       continue;
     }
     const Point star = Plus(kPalaceCorners[static_cast<std::size_t>(p - 1)], kStarAt);

@@ -31,11 +31,11 @@ struct ChartView {
   std::string day;
   std::string hour;
   std::string minute;
-  std::string pillars;                           // e.g. 辛巳庚子甲子丙寅
+  std::string pillars;                                  // e.g. 辛巳庚子甲子丙寅
   std::array<PalaceView, chart::kPalaceCount> palaces;  // palace p at index p − 1
-  std::string centre;                            // dun and ju in words, e.g. 阳遁三局
-  std::array<int, 2> void_palaces = {0, 0};      // palaces marked ○ (0: none)
-  int horse_palace = 0;                          // palace marked 馬 (0: none)
+  std::string centre;                                   // dun and ju in words, e.g. 阳遁三局
+  std::array<int, 2> void_palaces = {0, 0};             // palaces marked ○ (0: none)
+  int horse_palace = 0;                                 // palace marked 馬 (0: none)
   // The star beside which 天禽 and the centre stem stand: the home star of
   // the palace that palace 5 counts as (天芮, or 天任 in 阳遁 under 艮坤).
   std::string centre_star = "天芮";

@@ -67,8 +67,9 @@ TEST(MethodChartTest, PlottingOnAModelTakesTheMethod) {
   for (const ChartMethod method : {ChartMethod::kZhirun, ChartMethod::kMaoshan}) {
     ChartOptions options;
     options.method = method;
-    for (const ChartMoment moment : {ChartMoment{2024, 12, 22, 12, 0}, ChartMoment{2024, 1, 2, 12, 0},
-                                     ChartMoment{1800, 1, 1, 0, 0}, ChartMoment{2999, 12, 31, 23, 0}}) {
+    for (const ChartMoment moment :
+         {ChartMoment{2024, 12, 22, 12, 0}, ChartMoment{2024, 1, 2, 12, 0},
+          ChartMoment{1800, 1, 1, 0, 0}, ChartMoment{2999, 12, 31, 23, 0}}) {
       PlotChartOnModel(model, {2015, 6, 1, 3, 0});
       const Chart on_model = PlotChartOnModel(model, moment, options);
       const Chart fresh = ComputeChart(moment, options);

@@ -23,7 +23,8 @@ std::string XmlFault(std::string_view xml) {
   while (i < xml.size()) {
     if (xml[i] == '&') {
       const std::size_t end = xml.find(';', i);
-      const std::string_view entity = xml.substr(i, end == std::string_view::npos ? 0 : end - i + 1);
+      const std::string_view entity =
+          xml.substr(i, end == std::string_view::npos ? 0 : end - i + 1);
       if (entity != "&lt;" && entity != "&gt;" && entity != "&amp;" && entity != "&quot;") {
         return "bare & at " + std::to_string(i);
       }
@@ -42,7 +43,8 @@ std::string XmlFault(std::string_view xml) {
     for (char c : tag) quotes += c == '"';
     if (quotes % 2 != 0) return "unbalanced quotes at " + std::to_string(i);
     if (tag.starts_with("/")) {
-      if (open.empty() || open.back() != tag.substr(1)) return "misnested </" + std::string(tag.substr(1));
+      if (open.empty() || open.back() != tag.substr(1))
+        return "misnested </" + std::string(tag.substr(1));
       open.pop_back();
     } else if (!tag.ends_with("/")) {
       open.emplace_back(tag.substr(0, tag.find_first_of(" \n")));
@@ -54,7 +56,8 @@ std::string XmlFault(std::string_view xml) {
 
 std::size_t Count(std::string_view text, std::string_view part) {
   std::size_t n = 0;
-  for (std::size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1)) ++n;
+  for (std::size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1))
+    ++n;
   return n;
 }
 
@@ -81,8 +84,8 @@ TEST(ChartSvg, WellFormedAndHoldsTheChartsTexts) {
     EXPECT_TRUE(svg.ends_with("</svg>\n"));
     for (const chart::Palace p : chart::kPalaces) {
       const PalaceView& cell = view.palaces[p.index()];
-      for (const std::string* text : {&cell.hidden, &cell.earth, &cell.star, &cell.gate,
-                                      &cell.deity, &cell.counter_deity}) {
+      for (const std::string* text :
+           {&cell.hidden, &cell.earth, &cell.star, &cell.gate, &cell.deity, &cell.counter_deity}) {
         if (!text->empty()) {
           EXPECT_NE(svg.find(">" + *text + "<"), std::string::npos) << *text;
         }
@@ -93,8 +96,10 @@ TEST(ChartSvg, WellFormedAndHoldsTheChartsTexts) {
     EXPECT_NE(svg.find(std::string(chart::Text(chart.term)) + ":"), std::string::npos);
     EXPECT_NE(svg.find("值符" + std::string(chart::Text(chart.duty_star)) + "落"),
               std::string::npos);
-    EXPECT_NE(svg.find(">" + std::string(chart::kXunHeads[static_cast<std::size_t>(chart.xun)].text) + "<"),
-              std::string::npos);
+    EXPECT_NE(
+        svg.find(">" + std::string(chart::kXunHeads[static_cast<std::size_t>(chart.xun)].text) +
+                 "<"),
+        std::string::npos);
     EXPECT_NE(svg.find("公历时间：" + view.year + "年"), std::string::npos);
     // Two void marks, one horse, one 禽 beside the centre star; nine captions.
     EXPECT_EQ(Count(svg, ">空<"), 2u);
