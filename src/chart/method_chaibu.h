@@ -12,6 +12,8 @@ namespace veltrane::chart {
 MethodJu ChaibuJu(const MethodInput& input);
 
 // The same, with the term in force at input.moment already found (TermStartAt).
-MethodJu ChaibuJu(const MethodInput& input, const TermStart& in_force);
+inline MethodJu ChaibuJu(const MethodInput& input, const TermStart& in_force) {
+  return MethodJuOf(SolarTermOfOrdinal(in_force.term), YuanOfDayGanZhi(input.day_ganzhi));
+}
 
 }  // namespace veltrane::chart

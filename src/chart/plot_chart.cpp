@@ -9,6 +9,7 @@
 #include "chart/box_items.h"
 #include "chart/chart_pillars.h"
 #include "chart/method.h"
+#include "chart/method_chaibu.h"
 #include "chart/method_terms.h"
 #include "chart/plot_lookups.h"
 #include "chart/term_in_force.h"
@@ -240,25 +241,28 @@ void FillChart(const PlateModel& m, const Laying& laying, Chart& c) {
 }
 
 // The method step of the plotting: the term in force is searched once, and
-// the options' method takes its term, yuan and ju from it. An input outside
-// the methods' years (which the clamped date never gives) keeps the term in
-// force and the day's yuan; a moment that is no number gives 大雪.
+// the options' method takes its term, yuan and ju from it. The window's rule,
+// 拆补, is taken without the method table's dispatch; it also stands for an
+// input outside the methods' years (which the clamped date never gives). A
+// moment that is no number gives 大雪.
 void TakeMethodJu(Chart& c, const ChartOptions& options) {
   const MethodInput input = MethodInputOfChart(c);
+  MethodJu ju;
   if (std::isnan(input.moment)) {
-    c.term = SolarTerm::kDaxue;
+    ju = MethodJuOf(SolarTerm::kDaxue, YuanOfDayGanZhi(input.day_ganzhi));
     c.term_moment = input.moment;
-    c.yuan = YuanOfDayGanZhi(input.day_ganzhi);
   } else {
     const TermStart in_force = TermStartAt(input.moment);
-    const MethodJu ju = ComputeMethodJu(options.method, input, in_force)
-                            .value_or(MethodJuOf(SolarTermOfOrdinal(in_force.term),
-                                                 YuanOfDayGanZhi(input.day_ganzhi)));
-    c.term = ju.term;
+    std::optional<MethodJu> by_method;
+    if (options.method != ChartMethod::kChaibu) {
+      by_method = ComputeMethodJu(options.method, input, in_force);
+    }
+    ju = by_method ? *by_method : ChaibuJu(input, in_force);
     c.term_moment = DateTimeOfLinear(in_force.moment);
-    c.yuan = ju.yuan;
   }
-  c.ju = MethodJuOf(c.term, c.yuan).ju;
+  c.term = ju.term;
+  c.yuan = ju.yuan;
+  c.ju = ju.ju;
 }
 
 }  // namespace
@@ -299,7 +303,12 @@ void PlotPlates(PlateModel& m, Chart& c, CentrePalace centre) {
   FillChart(m, laying, c);
 }
 
-Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOptions& options) {
+namespace {
+
+// The plotting of both entry points, kept inline in each so that
+// ComputeChart's fresh model costs no call.
+[[gnu::always_inline]] inline Chart PlotOn(PlateModel& model, const ChartMoment& date,
+                                           const ChartOptions& options) {
   Chart c;
   c.date = ClampChartMoment(date.year, date.month, date.day, date.hour, date.minute);
   const ChartMoment& d = c.date;
@@ -313,13 +322,19 @@ Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOp
   return c;
 }
 
+}  // namespace
+
+Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOptions& options) {
+  return PlotOn(model, date, options);
+}
+
 MethodInput MethodInputOfChart(const Chart& chart) {
   return MethodInput{NormalizeMoment(chart.moment), chart.pillars.day};
 }
 
 Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options) {
   PlateModel model;
-  return PlotChartOnModel(model, moment, options);
+  return PlotOn(model, moment, options);
 }
 
 }  // namespace veltrane::chart

@@ -146,23 +146,42 @@ class LineBuffer {
       Text(texts[N - 1]);
     }
   }
-  // A number 0..10^width − 1, zero-padded to `width` (at most 9) digits;
-  // a number outside that range is written in full.
-  void Padded(int value, int width) {
-    if (value < 0 || width > 9 || value >= kPowersOfTen[static_cast<std::size_t>(width)]) {
-      return Int(value);
+  // 2001-12-27T04:00, and with a second 0..59 ":05" after it, reserving the
+  // room once; a field beyond its width (which no chart has) is written in full.
+  void Moment(const ChartMoment& m, std::optional<int> second = std::nullopt) {
+    char* const start = bytes_.Room(kMaxMomentChars);
+    char* at = Padded(start, m.year, 4);
+    *at++ = '-';
+    at = Padded(at, m.month, 2);
+    *at++ = '-';
+    at = Padded(at, m.day, 2);
+    *at++ = 'T';
+    at = Padded(at, m.hour, 2);
+    *at++ = ':';
+    at = Padded(at, m.minute, 2);
+    if (second) {
+      *at++ = ':';
+      at = Padded(at, *second, 2);
     }
-    char* at = bytes_.Room(static_cast<std::size_t>(width));
-    for (int i = width - 1; i >= 0; --i, value /= 10) at[i] = static_cast<char>('0' + value % 10);
-    bytes_.Commit(static_cast<std::size_t>(width));
+    bytes_.Commit(static_cast<std::size_t>(at - start));
   }
   std::string_view View() const { return bytes_.View(); }
 
  private:
   // Counts beyond 2^53 are no longer exact in a double.
   static constexpr double kLargestCount = 9007199254740992.0;
-  static constexpr std::array<int, 10> kPowersOfTen = {
-      1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+  static constexpr std::array<int, 5> kPowersOfTen = {1, 10, 100, 1000, 10000};
+  static constexpr std::size_t kMaxMomentChars = 6 * kMaxNumberChars;
+
+  // A number 0..10^width − 1 (width ≤ 4) zero-padded to `width` digits, any
+  // other in full; returns the end.
+  static char* Padded(char* at, int value, int width) {
+    if (value < 0 || value >= kPowersOfTen[static_cast<std::size_t>(width)]) {
+      return WriteInt(at, value);
+    }
+    for (int i = width - 1; i >= 0; --i, value /= 10) at[i] = static_cast<char>('0' + value % 10);
+    return at + width;
+  }
 
   void Number(char* (*write)(char*, std::int64_t), std::int64_t value) {
     char* at = bytes_.Room(kMaxNumberChars);
@@ -227,29 +246,9 @@ void Lunar(LineBuffer& out, const std::optional<calendar::LunarDate>& lunar) {
 
 static_assert(NeedsNoEscape(chart::kDunTexts[0]) && NeedsNoEscape(chart::kDunTexts[1]));
 
-// 2001-12-27T04:00
-void MomentText(LineBuffer& out, const ChartMoment& m) {
-  out.Padded(m.year, 4);
-  out.Char('-');
-  out.Padded(m.month, 2);
-  out.Char('-');
-  out.Padded(m.day, 2);
-  out.Char('T');
-  out.Padded(m.hour, 2);
-  out.Char(':');
-  out.Padded(m.minute, 2);
-}
-
-// 2001-12-27T04:00:05
-void MomentWithSecond(LineBuffer& out, const ChartMoment& m, int second) {
-  MomentText(out, m);
-  out.Char(':');
-  out.Padded(second, 2);
-}
-
 void QuotedMoment(LineBuffer& out, const ChartMoment& m) {
   out.Char('"');
-  MomentText(out, m);
+  out.Moment(m);
   out.Char('"');
 }
 
@@ -283,7 +282,7 @@ void Clocks(LineBuffer& out, const ChartMoment& moment, const chart::Chart& char
     out.Raw(run.solar_time == chart::SolarTime::kMean ? "\"mean\"" : "\"apparent\"");
   }
   out.Raw(",\"time\":\"");
-  MomentWithSecond(out, clock.time, clock.second);
+  out.Moment(clock.time, clock.second);
   out.Raw("\",\"longitude_correction_seconds\":");
   out.Tenths(clock.longitude_correction_seconds);
   out.Raw(",\"equation_of_time_seconds\":");
@@ -295,7 +294,7 @@ void Clocks(LineBuffer& out, const ChartMoment& moment, const chart::Chart& char
 void Instant(LineBuffer& out, chart::ChartSeconds instant) {
   const chart::CivilSecond c = chart::CivilOfSeconds(instant);
   out.Char('"');
-  MomentWithSecond(out, ChartMoment{c.year, c.month, c.day, c.hour, c.minute}, c.second);
+  out.Moment(ChartMoment{c.year, c.month, c.day, c.hour, c.minute}, c.second);
   out.Raw("+08:00\"");
 }
 

@@ -25,10 +25,6 @@ char* Copy(char* out, const char* from, int n) {
 
 }  // namespace
 
-char* WriteInt(char* out, std::int64_t value) {
-  return std::to_chars(out, out + kMaxNumberChars, value).ptr;
-}
-
 char* WriteHundredths(char* out, std::int64_t hundredths) {
   if (hundredths == 0) {
     *out = '0';

@@ -2,6 +2,7 @@
 // (which some standard libraries, the browser's among them, do not have).
 #pragma once
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 
@@ -11,7 +12,9 @@ namespace veltrane::views {
 inline constexpr std::size_t kMaxNumberChars = 32;
 
 // Writes an int as std::to_chars does; returns the end.
-char* WriteInt(char* out, std::int64_t value);
+inline char* WriteInt(char* out, std::int64_t value) {
+  return std::to_chars(out, out + kMaxNumberChars, value).ptr;
+}
 
 // Writes a count of hundredths, k/100, as std::to_chars writes the nearest
 // double in its shortest form (fixed or scientific, whichever is shorter,

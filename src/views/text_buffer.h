@@ -22,52 +22,53 @@ class TextBuffer {
   // Appends bytes.
   void Append(std::string_view text) {
     if (text.empty()) return;
-    char* at = Room(text.size());
-    std::memcpy(at, text.data(), text.size());
-    size_ += text.size();
+    std::memcpy(Room(text.size()), text.data(), text.size());
+    end_ += text.size();
   }
 
   // Appends a literal, whose length is known at compile time.
   template <std::size_t N>
   void Append(const char (&literal)[N]) {
-    char* at = Room(N - 1);
-    std::memcpy(at, literal, N - 1);
-    size_ += N - 1;
+    std::memcpy(Room(N - 1), literal, N - 1);
+    end_ += N - 1;
   }
 
   // Appends one byte.
   void Push(char c) {
     *Room(1) = c;
-    ++size_;
+    ++end_;
   }
 
   // Returns a pointer to at least n writable bytes at the end; Commit(k)
   // then adds the k ≤ n bytes written there.
   char* Room(std::size_t n) {
-    if (capacity_ - size_ < n) Grow(n);
-    return data_ + size_;
+    if (static_cast<std::size_t>(limit_ - end_) < n) Grow(n);
+    return end_;
   }
-  void Commit(std::size_t n) { size_ += n; }
+  void Commit(std::size_t n) { end_ += n; }
 
-  std::string_view View() const { return {data_, size_}; }
-  std::size_t size() const { return size_; }
-  std::size_t capacity() const { return capacity_; }
+  std::string_view View() const { return {begin_, size()}; }
+  std::size_t size() const { return static_cast<std::size_t>(end_ - begin_); }
+  std::size_t capacity() const { return static_cast<std::size_t>(limit_ - begin_); }
 
  private:
-  void Grow(std::size_t n) {
-    const std::size_t wanted = std::max(capacity_ * 2, size_ + n);
+  // Out of the writers' way: a line rarely outgrows the inline room.
+  [[gnu::noinline]] void Grow(std::size_t n) {
+    const std::size_t size = this->size();
+    const std::size_t wanted = std::max(capacity() * 2, size + n);
     auto bigger = std::make_unique<char[]>(wanted);
-    std::memcpy(bigger.get(), data_, size_);
+    std::memcpy(bigger.get(), begin_, size);
     heap_ = std::move(bigger);
-    data_ = heap_.get();
-    capacity_ = wanted;
+    begin_ = heap_.get();
+    end_ = begin_ + size;
+    limit_ = begin_ + wanted;
   }
 
   char inline_[kInline];
   std::unique_ptr<char[]> heap_;
-  char* data_ = inline_;
-  std::size_t size_ = 0;
-  std::size_t capacity_ = kInline;
+  char* begin_ = inline_;
+  char* end_ = inline_;
+  char* limit_ = inline_ + kInline;
 };
 
 }  // namespace veltrane::views
