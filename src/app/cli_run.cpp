@@ -12,8 +12,8 @@
 #include "chart/boundary_notes.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
-#include "runtime/platform/local_clock.h"
-#include "runtime/text/gbk.h"
+#include "platform/local_clock.h"
+#include "base/text/gbk.h"
 #include "views/chart_svg.h"
 #include "views/chart_text.h"
 
