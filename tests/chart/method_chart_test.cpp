@@ -80,5 +80,15 @@ TEST(MethodChartTest, PlottingOnAModelTakesTheMethod) {
   }
 }
 
+// The yuan of a day pillar outside 1..60 is none, whose ju is 0.
+TEST(MethodChartTest, NoYuanOutsideTheSixtyDays) {
+  for (const int day : {0, -1, 61, 1000}) {
+    EXPECT_EQ(YuanOfDayGanZhi(day), Yuan::None) << day;
+    EXPECT_EQ(MethodJuOf(SolarTerm::kDongzhi, YuanOfDayGanZhi(day)).ju, 0) << day;
+  }
+  EXPECT_EQ(YuanOfDayGanZhi(1), Yuan::Upper);
+  EXPECT_EQ(YuanOfDayGanZhi(60), Yuan::Lower);
+}
+
 }  // namespace
 }  // namespace veltrane::chart

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -71,6 +72,20 @@ TEST(ChartJson, SolarClockCorrections) {
   EXPECT_EQ(json["solar_clock"]["kind"], "apparent");
   const double correction = json["solar_clock"]["longitude_correction_seconds"];
   EXPECT_NEAR(correction, (87.6 - 120.0) * 240.0, 0.05);
+}
+
+// Values no chart of the plotting has still give valid JSON: a clock
+// correction that is no finite number is null, and a year beyond four digits
+// is written in full.
+TEST(ChartJson, OutOfRangeValuesStayValidJson) {
+  Line line;
+  line.chart.solar_clock = chart::SolarClock{{12345, 1, 2, 3, 4}, 5, std::nan(""), HUGE_VAL};
+  line.moment = {12345, 1, 2, 3, 4};
+  const nlohmann::json json = nlohmann::json::parse(line.Json(JsonRun{"1"}));
+  EXPECT_TRUE(json["solar_clock"]["longitude_correction_seconds"].is_null());
+  EXPECT_TRUE(json["solar_clock"]["equation_of_time_seconds"].is_null());
+  EXPECT_EQ(json["solar_clock"]["time"], "12345-01-02T03:04:05");
+  EXPECT_EQ(json["date"], "12345-01-02T03:04");
 }
 
 }  // namespace
