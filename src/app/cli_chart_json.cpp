@@ -9,6 +9,7 @@
 #include "calendar/date_time.h"
 #include "calendar/lunar_tables.h"
 #include "chart/method.h"
+#include "reading/reading_text.h"
 #include "views/chart_json.h"
 
 namespace veltrane::app {
@@ -48,8 +49,8 @@ static_assert(NeedsNoEscapeInJson(kVersion));
 }  // namespace
 
 RunConventions::RunConventions(const chart::ChartOptions& options, std::string zone,
-                               int near_minutes)
-    : options_(options), zone_(std::move(zone)), near_minutes_(near_minutes) {
+                               int near_minutes, const reading::ReadingProfile& profile)
+    : options_(options), zone_(std::move(zone)), near_minutes_(near_minutes), profile_(profile) {
   zone_json_ = JsonString(zone_.empty() ? "UTC+8" : std::string_view(zone_));
   json_ = "{\"method\":" + JsonString(chart::ChartMethodName(options.method));
   json_ += ",\"day_start\":";
@@ -79,9 +80,16 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
                      const ZonedMoment* input) {
   const views::JsonRun run{kVersion, conventions.json(), conventions.zone_json(),
                            conventions.options().solar_time, conventions.near_minutes()};
-  if (input == nullptr) return views::AppendChartJson(line, moment, chart, lunar, boundaries, run);
-  const views::JsonInput given{input->local, input->offset_minutes, input->ambiguous};
-  views::AppendChartJson(line, moment, chart, lunar, boundaries, run, &given);
+  const views::JsonInput given =
+      input != nullptr ? views::JsonInput{input->local, input->offset_minutes, input->ambiguous}
+                       : views::JsonInput{};
+  views::AppendChartJson(line, moment, chart, lunar, boundaries, run,
+                         input != nullptr ? &given : nullptr);
+  // The reading joins the object before it closes.
+  line.pop_back();
+  line += ",\"reading\":";
+  reading::AppendReadingJson(line, reading::Read(chart, conventions.profile()));
+  line += '}';
 }
 
 const std::optional<calendar::LunarDate>& LunarDayCache::Of(const ChartMoment& m) {

@@ -12,6 +12,7 @@
 #include "chart/boundary_notes.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
+#include "reading/reading_text.h"
 #include "platform/local_clock.h"
 #include "base/text/gbk.h"
 #include "views/chart_svg.h"
@@ -48,7 +49,8 @@ void AppendMethodNote(std::string& text, chart::ChartMethod method) {
 }  // namespace
 
 std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool notes,
-                      int near_minutes, const chart::ChartOptions& options) {
+                      int near_minutes, const chart::ChartOptions& options,
+                      const reading::ReadingProfile* reading) {
   const chart::Chart chart = chart::ComputeChart(moment, options);
   std::string text = views::FormatChartText(views::ViewOfChart(chart));
   if (notes) {
@@ -56,11 +58,13 @@ std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool n
                                        near_minutes);
     AppendMethodNote(text, options.method);
   }
+  if (reading != nullptr) reading::AppendReadingText(text, reading::Read(chart, *reading), "\r\n");
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
 
 int RunChartRequest(const ChartRequest& request, std::FILE* out) {
-  const RunConventions conventions(request.options, request.zone, request.near_minutes);
+  const RunConventions conventions(request.options, request.zone, request.near_minutes,
+                                   request.profile);
   bool written = true;
   if (request.range && request.compare_methods) {
     written = WriteMethodComparison(*request.range, request.options, request.jobs, out);
@@ -86,8 +90,8 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
     } else if (request.svg) {
       text = views::FormatChartSvg(chart::ComputeChart(moment, request.options));
     } else {
-      text =
-          ChartText(moment, request.encoding, request.notes, request.near_minutes, request.options);
+      text = ChartText(moment, request.encoding, request.notes, request.near_minutes,
+                       request.options, request.reading ? &request.profile : nullptr);
     }
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
