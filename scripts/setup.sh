@@ -9,7 +9,7 @@ packages=(
   liberfa-dev libcli11-dev nlohmann-json3-dev tzdata
   qt6-base-dev libgl-dev
   fonts-wqy-microhei
-  xvfb xauth
+  xvfb xauth libxml2-utils
   dpkg-dev fakeroot librsvg2-bin gzip
   desktop-file-utils appstream lintian man-db
   g++-mingw-w64-x86-64-posix wine wine64

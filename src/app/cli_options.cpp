@@ -250,6 +250,14 @@ std::optional<Error> ReadOutput(const OptionValues& v, ChartRequest& request) {
   if (request.json && notes) {
     return Error{"--notes applies to the text table; JSON gives boundaries.near"};
   }
+  request.svg = v.Flag(kSvg);
+  if (request.svg) {
+    if (request.json) return Error{"give either --json or --svg, not both"};
+    if (request.encoding == OutputEncoding::kGbk) {
+      return Error{"--encoding gbk applies to the text table; SVG is always UTF-8"};
+    }
+    if (notes) return Error{"--notes applies to the text table"};
+  }
   request.near_minutes = *near;
   request.notes = notes;
   return std::nullopt;
