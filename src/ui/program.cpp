@@ -12,6 +12,7 @@
 #include "ui/main_window_ids.h"
 #include "ui/main_window_template.h"
 #include "ui/reading_regions.h"
+#include "ui/ring_menu.h"
 
 namespace veltrane::ui {
 
@@ -24,6 +25,7 @@ void StartProgram(std::span<const std::uint8_t> template_stream) {
   runtime::RegisterCommandLibrary(runtime::kCalendarLibraryNumber, calendar::CalendarLibrary());
   runtime::RegisterExitRoutine(&FreeKeptPlotting);
   runtime::SetReadingRegions(kMainWindow, MainWindowReadingRegions());
+  runtime::SetContextMenu(kMainWindow, RingMenu());
   runtime::LoadWindow(kMainWindow);
 }
 

@@ -1,7 +1,9 @@
 // The Qt platform under the conformance suite (offscreen): the user's actions
 // are Qt's own events and signals on the widgets behind the handles.
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -80,6 +82,43 @@ class QtDriver final : public PlatformDriver {
       if (focus == nullptr && top->isVisible()) focus = top->focusWidget();
     }
     if (focus != nullptr) QTest::keyClick(focus, Qt::Key_Tab);
+    test::Settle();
+  }
+
+  void PressEnter(bool keypad) override {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) return;
+    QTest::keyClick(focus, keypad ? Qt::Key_Enter : Qt::Key_Return,
+                    keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    test::Settle();
+  }
+
+  // A right click: the menu opens modal, and the entry is chosen with the keyboard.
+  void ChooseMenuEntry(Handle window, int index) override {
+    QWidget* top = platform_->WidgetOf(window);
+    if (top == nullptr || !top->isVisible()) return;
+    QTimer::singleShot(0, [index] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      const QList<QAction*> actions = menu->actions();
+      if (index >= 0 && index < actions.size() && actions[index]->isEnabled()) {
+        menu->setActiveAction(actions[index]);
+        QTest::keyClick(menu, Qt::Key_Return);
+      } else {
+        menu->close();
+      }
+    });
+    const QPoint at(4, 4);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, top->mapToGlobal(at));
+    QCoreApplication::sendEvent(top, &event);
+    test::Settle();
+  }
+
+  void PressShortcut(char key) override {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) return;
+    focus->window()->activateWindow();
+    QTest::keyClick(focus, static_cast<Qt::Key>(key), Qt::ControlModifier);
     test::Settle();
   }
 

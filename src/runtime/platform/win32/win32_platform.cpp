@@ -605,7 +605,13 @@ Handle Win32Platform::FocusedControl() {
 
 void Win32Platform::SetFocus(Handle handle) {
   const Entry* entry = Find(handle);
-  if (entry != nullptr && entry->focusable) ::SetFocus(entry->hwnd);
+  if (entry == nullptr || !entry->focusable) return;
+  ::SetFocus(entry->hwnd);
+  // A window not yet active gives this control the focus when it is activated.
+  if (Entry* window = Find(HandleOf(GetAncestor(entry->hwnd, GA_ROOT)));
+      window != nullptr && window->kind == Kind::kWindow) {
+    window->last_focus = entry->hwnd;
+  }
 }
 
 void Win32Platform::SetTabOrder(Handle window, const std::vector<Handle>& order) {
@@ -657,8 +663,15 @@ LRESULT Win32Platform::OnTopMessage(Handle handle, HWND hwnd, UINT message, WPAR
       sink_->OnWindowClosed(handle);  // the runtime destroys the window
       return 0;
     case WM_COMMAND:
-      if (lp != 0) OnCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
+      if (lp != 0) {
+        OnCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
+      } else if (LOWORD(wp) >= kMenuCommandBase) {
+        RunMenuEntry(handle, LOWORD(wp) - kMenuCommandBase);
+      }
       return 0;
+    case WM_CONTEXTMENU:
+      if (ShowContextMenu(handle, hwnd, lp)) return 0;
+      break;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lp);
       if (header->code == UDN_DELTAPOS) {
