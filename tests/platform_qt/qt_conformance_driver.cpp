@@ -77,16 +77,13 @@ class QtDriver final : public PlatformDriver {
   }
 
   void PressTab() override {
-    QWidget* focus = QApplication::focusWidget();
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (focus == nullptr && top->isVisible()) focus = top->focusWidget();
-    }
+    QWidget* focus = FocusWidget();
     if (focus != nullptr) QTest::keyClick(focus, Qt::Key_Tab);
     test::Settle();
   }
 
   void PressEnter(bool keypad) override {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = FocusWidget();
     if (focus == nullptr) return;
     QTest::keyClick(focus, keypad ? Qt::Key_Enter : Qt::Key_Return,
                     keypad ? Qt::KeypadModifier : Qt::NoModifier);
@@ -115,9 +112,12 @@ class QtDriver final : public PlatformDriver {
   }
 
   void PressShortcut(char key) override {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = FocusWidget();
     if (focus == nullptr) return;
-    focus->window()->activateWindow();
+    // Shortcuts reach the active window only.
+    QWidget* window = focus->window();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window, 1000)) QApplication::setActiveWindow(window);
     QTest::keyClick(focus, static_cast<Qt::Key>(key), Qt::ControlModifier);
     test::Settle();
   }
@@ -142,6 +142,16 @@ class QtDriver final : public PlatformDriver {
   std::vector<SeenBox> SeenMessageBoxes() override { return seen_; }
 
  private:
+  // The application's focus widget, else that of a shown window (offscreen
+  // windows are not always active).
+  static QWidget* FocusWidget() {
+    QWidget* focus = QApplication::focusWidget();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (focus == nullptr && top->isVisible()) focus = top->focusWidget();
+    }
+    return focus;
+  }
+
   std::unique_ptr<QtPlatform> platform_;
   std::unique_ptr<QTimer> timer_;
   int answer_ = 1;
