@@ -111,6 +111,14 @@ TEST(CommandLine, HelpDescribesEveryOption) {
   }
 }
 
+// A build without the zone database (the Windows one) does not offer --tz,
+// neither as an option nor in an example, but still answers it with a reason.
+TEST(CommandLine, HelpOffersZonesOnlyWhereTheBuildHasThem) {
+  const std::string help = Parse({"--help"}).text;
+  EXPECT_EQ(help.find("--tz") != std::string::npos, TimeZonesAvailable()) << help;
+  EXPECT_EQ(help.find("America/New_York") != std::string::npos, TimeZonesAvailable());
+}
+
 TEST(CommandLine, VersionNamesTheProgramAndItsVersion) {
   ParsedCommandLine p = Parse({"--version"});
   ASSERT_EQ(p.kind, Kind::kVersion);
