@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "runtime/platform/win32/dpi.h"
@@ -611,11 +612,24 @@ void Win32Platform::SetFocus(Handle handle) {
   if (Entry* window = Find(HandleOf(GetAncestor(entry->hwnd, GA_ROOT)));
       window != nullptr && window->kind == Kind::kWindow) {
     window->last_focus = entry->hwnd;
+    window->focus_by_activation = false;
   }
 }
 
 void Win32Platform::SetTabOrder(Handle window, const std::vector<Handle>& order) {
-  if (Entry* entry = FindOf(window, Kind::kWindow)) entry->tab_order = order;
+  Entry* entry = FindOf(window, Kind::kWindow);
+  if (entry == nullptr) return;
+  entry->tab_order = order;
+  // A focus that only the first activation chose goes to the order's first
+  // control, where the other platforms open too.
+  if (!std::exchange(entry->focus_by_activation, false)) return;
+  for (const Handle h : order) {
+    const Entry* c = Find(h);
+    if (c != nullptr && c->focusable && IsWindowVisible(c->hwnd) && IsWindowEnabled(c->hwnd)) {
+      SetFocus(h);
+      return;
+    }
+  }
 }
 
 void Win32Platform::SetFocusable(Handle control, bool focusable) {
@@ -711,9 +725,11 @@ LRESULT Win32Platform::OnTopMessage(Handle handle, HWND hwnd, UINT message, WPAR
         ::SetFocus(entry.last_focus);
         return 0;
       }
-      // The first activation focuses the first tab stop, as a dialog does.
+      // The first activation focuses the first tab stop, as a dialog does,
+      // until the runtime's tab order arrives (SetTabOrder).
       if (HWND first = GetNextDlgTabItem(hwnd, nullptr, FALSE); first != nullptr) {
         ::SetFocus(first);
+        entry.focus_by_activation = true;
         return 0;
       }
       break;

@@ -101,6 +101,7 @@ class Win32Platform final : public Platform {
     int dpi = 96;                   // a top-level window's monitor DPI
     bool shown_once = false;        // a top-level window
     HWND last_focus = nullptr;      // a top-level window: focus to give back on activation
+    bool focus_by_activation = false;  // a top-level window: its first activation chose the focus
     int max_length = 0;             // an edit box, in GBK bytes
     bool focusable = true;          // as the runtime's keyboard order decides
     bool tab_stop = false;          // had WS_TABSTOP before it was made unfocusable
