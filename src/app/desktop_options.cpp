@@ -37,22 +37,23 @@ bool NamesAPlatform(std::span<char* const> args) {
 }
 
 std::string DesktopHelpText() {
-  return std::string("Usage: veltrane [options]\n"
-                     "Opens the window that plots the Qimen Dunjia hour chart of the current hour.\n"
-                     "\n"
-                     "  -h, --help         print this help and exit\n"
-                     "  -v, --version      print the version and exit\n"
-                     "  -platform NAME     Qt's platform plugin: xcb, wayland or offscreen\n"
-                     "  -display DISPLAY   the X display to open\n"
-                     "Qt reads its other options, as QApplication documents them.\n"
-                     "\n"
-                     "Right-click the chart (or press the Menu key or Shift+F10 on it) to turn\n"
-                     "its rings; Ctrl+1 to Ctrl+8 turn them and Ctrl+0 resets the chart.\n"
-                     "\n"
-                     "Exit status: 0 when the window is closed, 3 when no display can be\n"
-                     "opened, 255 after a fatal error.\n"
-                     "The chart without a window: veltrane-chart --help.\n"
-                     "Version ") +
+  return std::string(
+             "Usage: veltrane [options]\n"
+             "Opens the window that plots the Qimen Dunjia hour chart of the current hour.\n"
+             "\n"
+             "  -h, --help         print this help and exit\n"
+             "  -v, --version      print the version and exit\n"
+             "  -platform NAME     Qt's platform plugin: xcb, wayland or offscreen\n"
+             "  -display DISPLAY   the X display to open\n"
+             "Qt reads its other options, as QApplication documents them.\n"
+             "\n"
+             "Right-click the chart (or press the Menu key or Shift+F10 on it) to turn\n"
+             "its rings; Ctrl+1 to Ctrl+8 turn them and Ctrl+0 resets the chart.\n"
+             "\n"
+             "Exit status: 0 when the window is closed, 3 when no display can be\n"
+             "opened, 255 after a fatal error.\n"
+             "The chart without a window: veltrane-chart --help.\n"
+             "Version ") +
          kVersion + "\n";
 }
 

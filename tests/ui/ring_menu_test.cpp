@@ -19,8 +19,8 @@ using platform::Key;
 constexpr platform::LocalTime kClock = {2001, 12, 27, 4, 7, 0, 0};
 
 constexpr ControlId kRingButtons[] = {
-    kStepGatesButton,       kStepStarsButton,    kStepDeitiesYinButton,
-    kStepDeitiesYangButton, kStepEarthYinButton, kStepEarthYangButton,
+    kStepGatesButton,       kStepStarsButton,      kStepDeitiesYinButton,
+    kStepDeitiesYangButton, kStepEarthYinButton,   kStepEarthYangButton,
     kStepHiddenYinButton,   kStepHiddenYangButton, kResetButton};
 
 class RingMenuTest : public ProgramFixture {
@@ -75,7 +75,9 @@ TEST_F(RingMenuTest, EachEntryAndShortcutDoesWhatItsButtonsClickDoes) {
   Start(kClock);
   ASSERT_EQ(platform_.ContextMenu(Window()).size(), 9u);
   const std::vector<std::string> untouched = Plates();
-  const auto entry = [this](int i) { return platform_.ContextMenu(Window())[static_cast<std::size_t>(i)]; };
+  const auto entry = [this](int i) {
+    return platform_.ContextMenu(Window())[static_cast<std::size_t>(i)];
+  };
   for (int i = 0; i < 9; ++i) {
     SCOPED_TRACE("entry " + std::to_string(i));
     // The button's click event, as the runtime raises it (按钮10 and 按钮11 are hidden).

@@ -14,8 +14,8 @@ namespace {
 
 std::wstring CaptionOf(HWND button) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(button, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(button, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -46,7 +46,8 @@ bool Win32Platform::ShowContextMenu(Handle window, HWND hwnd, LPARAM at) {
     const Entry* button = Find(item.button);
     if (button == nullptr) continue;
     std::wstring caption = CaptionOf(button->hwnd);
-    if (item.ctrl_key != 0) caption += std::wstring(L"\tCtrl+") + static_cast<wchar_t>(item.ctrl_key);
+    if (item.ctrl_key != 0)
+      caption += std::wstring(L"\tCtrl+") + static_cast<wchar_t>(item.ctrl_key);
     const UINT flags = MF_STRING | (IsWindowEnabled(button->hwnd) ? 0u : MF_GRAYED);
     AppendMenuW(menu, flags, kMenuCommandBase + i, caption.c_str());
   }
@@ -73,7 +74,8 @@ bool Win32Platform::TranslateShortcut(HWND root, const MSG& msg) {
   if (entry == nullptr) return false;
   // The virtual-key codes of digits and letters are their ASCII codes.
   for (std::size_t i = 0; i < entry->menu.size(); ++i) {
-    if (entry->menu[i].ctrl_key != 0 && static_cast<WPARAM>(entry->menu[i].ctrl_key) == msg.wParam) {
+    if (entry->menu[i].ctrl_key != 0 &&
+        static_cast<WPARAM>(entry->menu[i].ctrl_key) == msg.wParam) {
       RunMenuEntry(window, i);
       return true;
     }
