@@ -14,7 +14,7 @@ declare -A groups=(
          liberfa-dev libcli11-dev nlohmann-json3-dev libhowardhinnant-date-dev tzdata
          qt6-base-dev libgl-dev fonts-wqy-microhei"
   [test]="libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xauth
-          clang libclang-rt-14-dev"
+          clang libclang-rt-14-dev ccache"
   [package]="dpkg-dev fakeroot librsvg2-bin gzip desktop-file-utils appstream lintian man-db"
   [windows]="g++-mingw-w64-x86-64-posix wine wine64 googletest"
 )

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "runtime/form/form_runtime.h"
+#include "form/form_runtime.h"
 
 namespace veltrane::ui {
 
