@@ -3,6 +3,7 @@
 // does, and Enter presses the focused button.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -37,14 +38,17 @@ class RingMenuTest : public ProgramFixture {
     for (ControlId label : kCounterLabels) shown.push_back(Caption(label));
     return shown;
   }
-  // Starts afresh, turns the chart by `act` three times and gives what it shows.
+  // Starts a fresh program, turns the chart by `act` three times and gives what it shows.
   template <class Act>
   std::vector<std::string> AfterThree(Act act) {
     TearDown();
-    Start(kClock);
+    fresh_ = std::make_unique<Program>();
+    platform_.SetClock(kClock);
+    fresh_->Start();
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(act());
     return Plates();
   }
+  std::unique_ptr<Program> fresh_;
   platform::Handle Window() { return H(runtime::kWindowUnitId); }
   // The ring button behind a handle; 0 for none.
   ControlId RingButtonOf(platform::Handle h) {
