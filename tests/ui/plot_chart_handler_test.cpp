@@ -154,13 +154,13 @@ TEST_F(PlotChartTest, ATypedHourGivesOneChartWhateverTheClocksMinute) {
   platform_.SetClock({2020, 5, 1, 9, 51, 0, 0});
   ClickPlot();
   EXPECT_EQ(Snapshot(), at_16);
-  EXPECT_EQ(KeptPlottingResults().date.minute, 0);
+  EXPECT_EQ(program_.state().kept.date.minute, 0);
 
   // The same hour while it is the clock's own is the live chart.
   platform_.SetClock({2015, 12, 22, 12, 51, 0, 0});
   ClickPlot();
   EXPECT_EQ(Caption(kTermLabel), "冬至:中元 阳遁7局");
-  EXPECT_EQ(KeptPlottingResults().date.minute, 51);
+  EXPECT_EQ(program_.state().kept.date.minute, 51);
   // One hour off in any part of the date is not the clock's hour.
   for (const std::array<const char*, 4>& other :
        {std::array<const char*, 4>{"2016", "12", "22", "12"},
@@ -168,7 +168,7 @@ TEST_F(PlotChartTest, ATypedHourGivesOneChartWhateverTheClocksMinute) {
         std::array<const char*, 4>{"2015", "12", "21", "12"},
         std::array<const char*, 4>{"2015", "12", "22", "11"}}) {
     Plot(other[0], other[1], other[2], other[3]);
-    EXPECT_EQ(KeptPlottingResults().date.minute, 0) << other[1] << "-" << other[2];
+    EXPECT_EQ(program_.state().kept.date.minute, 0) << other[1] << "-" << other[2];
   }
 }
 
