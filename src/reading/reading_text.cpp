@@ -55,7 +55,7 @@ struct Slot {
   std::array<char, kSize> bytes{};
   std::size_t size = 0;
   explicit Slot(std::string_view text = {}) : size(std::min(text.size(), kSize)) {
-    std::memcpy(bytes.data(), text.data(), size);
+    if (size != 0) std::memcpy(bytes.data(), text.data(), size);  // an empty view may hold null
   }
 };
 
