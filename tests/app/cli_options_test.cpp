@@ -185,6 +185,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"2015-01-01", "10:00", "extra"}, "too many"}, BadLine{{"--bogus"}, "--bogus"},
         BadLine{{"--encoding", "latin1"}, "latin1"},
         BadLine{{"--json", "--encoding", "gbk"}, "JSON"},
+        // The drawing is one chart, in UTF-8, with nothing under it.
+        BadLine{{"--svg", "--json", "2001-12-27", "04:00"}, "not both"},
+        BadLine{{"--svg", "--encoding", "gbk", "2001-12-27", "04:00"}, "SVG is always UTF-8"},
+        BadLine{{"--svg", "--notes", "2001-12-27", "04:00"}, "--notes"},
+        BadLine{{"--svg", "--reading", "2001-12-27", "04:00"}, "--reading"},
+        BadLine{{"--svg", "--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00"}, "--json"},
         BadLine{{"--json", "--from", "2001-12-28T00:00", "--to", "2001-12-27T00:00"}, "before"},
         BadLine{{"--json", "--from", "2001-12-27T00:00"}, "--to"},
         BadLine{{"--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00"}, "--json"},
