@@ -9,12 +9,14 @@
 #include <cstring>
 #include <string_view>
 
+#include "app/cli_option_table.h"
 #include "app/version.h"
 #include "calendar/date_time.h"
 #include "calendar/lunar_tables.h"
 #include "chart/method.h"
 #include "chart/plot_lookups.h"
 #include "chart/vocabulary.h"
+#include "reading/reading_text.h"
 
 namespace veltrane::app {
 namespace {
@@ -375,27 +377,37 @@ void Boundaries(LineBuffer& out, const chart::ChartBoundaries& b, int near_minut
 }  // namespace
 
 RunConventions::RunConventions(const chart::ChartOptions& options, std::string zone,
-                               int near_minutes)
-    : options_(options), zone_(std::move(zone)), near_minutes_(near_minutes) {
+                               int near_minutes, const reading::ReadingProfile& profile)
+    : options_(options), zone_(std::move(zone)), near_minutes_(near_minutes), profile_(profile) {
   // tz names are short; a longer text is cut so that a chart's line keeps within its buffer.
   constexpr std::size_t kLongestZone = 64;
   zone_json_ =
       JsonString(zone_.empty() ? "UTC+8" : std::string_view(zone_).substr(0, kLongestZone));
-  json_ = "{\"method\":" + JsonString(chart::ChartMethodName(options.method));
-  json_ += ",\"day_start\":";
+  // The keys are the option table's, so each convention is named where its option is.
+  const auto key = [](OptionId id) {
+    return ",\"" + std::string(OptionOf(id).json_key) + "\":";
+  };
+  json_ = key(OptionId::kDayStart);
+  json_[0] = '{';
   json_ += kDayStartJson[options.day_start == chart::DayStart::kAt23 ? 1 : 0];
-  json_ += ",\"centre_palace\":";
+  json_ += key(OptionId::kCentrePalace);
   json_ += kCentrePalaceJson[options.centre_palace == chart::CentrePalace::kGenKun ? 1 : 0];
-  json_ += ",\"time_zone\":" + zone_json_ + ",\"longitude\":";
+  json_ += key(OptionId::kTz) + zone_json_ + key(OptionId::kLongitude);
   if (options.longitude) {
     char number[32];
     json_.append(number, std::to_chars(number, number + sizeof number, *options.longitude).ptr);
   } else {
     json_ += "null";
   }
-  json_ += ",\"solar_time\":";
+  json_ += key(OptionId::kSolarTime);
   json_ += kSolarTimeJson[options.solar_time == chart::SolarTime::kMean ? 1 : 0];
-  json_ += '}';
+  // The 置闰 reading is a convention of that method only.
+  const std::string zhirun_lead =
+      key(OptionId::kZhirunLead) + std::to_string(options.zhirun_lead_days) + "}";
+  json_without_method_ = json_ + zhirun_lead;
+  json_ += options.method == chart::ChartMethod::kZhirun ? zhirun_lead : "}";
+  json_.insert(1, key(OptionId::kMethod).substr(1) +
+                     JsonString(chart::ChartMethodName(options.method)) + ",");
 }
 
 const RunConventions& DefaultConventions() {
@@ -445,8 +457,11 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
   out.Raw(conventions.json());
   Clocks(out, moment, chart, conventions, input);
   Boundaries(out, boundaries, conventions.near_minutes());
-  out.Char('}');
   line += out.View();
+  // The reading can outgrow the line buffer, so it goes straight into the line.
+  line += ",\"reading\":";
+  reading::AppendReadingJson(line, reading::Read(chart, conventions.profile()));
+  line += '}';
 }
 
 const std::optional<calendar::LunarDate>& LunarDayCache::Of(const ChartMoment& m) {

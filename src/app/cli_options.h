@@ -7,17 +7,23 @@
 #include "app/cli_moment.h"
 #include "app/cli_zone.h"
 #include "chart/chart_options.h"
+#include "reading/reading.h"
 
 namespace veltrane::app {
 
 enum class OutputEncoding { kUtf8, kGbk };
+
+// The minutes between the moments of a range unless --step-minutes says, and
+// the most it takes.
+inline constexpr int kDefaultStepMinutes = 120;
+inline constexpr int kMaxStepMinutes = 2147483647;
 
 // Every moment from `from` to `to` inclusive, `step_minutes` apart (instants
 // in UTC+8, whatever zone they were typed in).
 struct ChartRange {
   ChartMoment from;
   ChartMoment to;
-  int step_minutes = 120;
+  int step_minutes = kDefaultStepMinutes;
 };
 
 // How close, by default, an edge must lie to a chart to count as near.
@@ -38,6 +44,9 @@ struct ChartRequest {
   int near_minutes = kDefaultNearMinutes;
   bool notes = false;  // the text table is followed by notes on the near edges and the method
   bool compare_methods = false;  // a range lists where the methods disagree
+  bool reading = false;  // the text table is followed by the chart's reading
+  // The profile the reading follows where the classical texts disagree (--profile).
+  reading::ReadingProfile profile = reading::ClassicProfile();
 };
 
 // The most threads --jobs takes.

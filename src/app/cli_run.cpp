@@ -9,31 +9,22 @@
 #include "app/cli_chart_json.h"
 #include "app/cli_compare_methods.h"
 #include "app/cli_range.h"
+#include "calendar/date_time.h"
 #include "chart/boundary_notes.h"
 #include "chart/chart_text.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
-#include "platform/local_clock.h"
+#include "reading/reading_text.h"
 #include "base/text/gbk.h"
 
 namespace veltrane::app {
 
-ChartMoment LocalNow() {
-  const platform::LocalTime now = platform::ReadLocalClock();
-  return ChartMoment{now.year, now.month, now.day, now.hour, now.minute};
-}
-
 ChartMoment ChinaNow() {
   namespace chrono = std::chrono;
-  const auto minutes =
-      chrono::floor<chrono::minutes>(chrono::system_clock::now()) + chrono::hours(8);
-  const auto days = chrono::floor<chrono::days>(minutes);
-  const chrono::year_month_day ymd{days};
-  const auto rest = (minutes - days).count();
-  return ChartMoment{static_cast<int>(ymd.year()),
-                     static_cast<int>(static_cast<unsigned>(ymd.month())),
-                     static_cast<int>(static_cast<unsigned>(ymd.day())),
-                     static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
+  const auto since_1970 = chrono::floor<chrono::minutes>(chrono::system_clock::now());
+  constexpr std::int64_t kChinaMinutes = 8 * 60;
+  return calendar::CivilDateTimeOfMinute(since_1970.time_since_epoch().count() +
+                                         calendar::kUnixEpochMinute + kChinaMinutes);
 }
 
 namespace {
@@ -47,7 +38,8 @@ void AppendMethodNote(std::string& text, chart::ChartMethod method) {
 }  // namespace
 
 std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool notes,
-                      int near_minutes, const chart::ChartOptions& options) {
+                      int near_minutes, const chart::ChartOptions& options,
+                      const reading::ReadingProfile* reading) {
   const chart::Chart chart = chart::ComputeChart(moment, options);
   std::string text = chart::FormatChartText(chart::ViewOfChart(chart));
   if (notes) {
@@ -55,20 +47,23 @@ std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool n
                                        near_minutes);
     AppendMethodNote(text, options.method);
   }
+  if (reading != nullptr) reading::AppendReadingText(text, reading::Read(chart, *reading), "\r\n");
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
 
 int RunChartRequest(const ChartRequest& request, std::FILE* out) {
-  const RunConventions conventions(request.options, request.zone, request.near_minutes);
+  const RunConventions conventions(request.options, request.zone, request.near_minutes,
+                                   request.profile);
   bool written = true;
   if (request.range && request.compare_methods) {
-    written = WriteMethodComparison(*request.range, request.options, request.jobs, out);
+    written = WriteMethodComparison(*request.range, conventions, request.jobs, out);
   } else if (request.range) {
     written = WriteRangeJson(*request.range, request.jobs, out, conventions);
   } else {
     std::optional<ZonedMoment> typed = request.typed;
     ChartMoment moment = request.moment.value_or(ChartMoment{});
-    if (!request.moment && request.zone.empty()) moment = LocalNow();
+    // Now is the current instant, whatever the machine's own zone: UTC+8 here.
+    if (!request.moment && request.zone.empty()) moment = ChinaNow();
     if (!request.moment && !request.zone.empty()) {
       // Now in the zone: the current instant, and its civil time there.
       auto now = LocalTimeInZone(request.zone, ChinaNow());
@@ -82,7 +77,8 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
     const std::string text = request.json
                                  ? ChartJsonLine(moment, conventions, typed ? &*typed : nullptr)
                                  : ChartText(moment, request.encoding, request.notes,
-                                             request.near_minutes, request.options);
+                                             request.near_minutes, request.options,
+                                             request.reading ? &request.profile : nullptr);
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
   // A failed write may only show when the buffer is flushed.
