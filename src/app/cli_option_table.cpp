@@ -45,6 +45,8 @@ constexpr std::array<OptionRow, kOptionCount> kRows = {{
      "Follow the text table with the chart's reading (JSON always carries it)"},
     {kProfile, "--profile", "classic|yanbo|tongzong", "classic",
      "The reading's profile where the classical texts disagree"},
+    {kLang, "--lang", "zh-Hans|zh-Hant|en", "zh-Hans",
+     "Script of the text table, --notes, --reading and --svg: 简体, 繁體 or English"},
 }};
 
 // Each row stands at its id's place, so OptionOf is an index.

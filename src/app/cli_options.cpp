@@ -33,6 +33,7 @@ constexpr struct {
     {"  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n", false},
     {"  veltrane-chart --notes 2015-12-22 12:45\n", false},
     {"  veltrane-chart --reading --profile yanbo 2001-12-27 04:00\n", false},
+    {"  veltrane-chart --lang en --notes --reading 2001-12-27 04:00\n", false},
     {"  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n",
      false},
     {"  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
@@ -334,6 +335,20 @@ std::optional<Error> ReadReading(const OptionValues& v, ChartRequest& request) {
   return std::nullopt;
 }
 
+// The script of the text table, the notes, the reading and the drawing.
+std::optional<Error> ReadLanguage(const OptionValues& v, ChartRequest& request) {
+  using enum OptionId;
+  const std::optional<chart::Script> script = chart::ScriptOfTag(v[kLang]);
+  if (!script) {
+    return Error{"--lang: unknown script " + QuotedValue(v[kLang]) + " (use zh-Hans, zh-Hant or en)"};
+  }
+  if (v.Given(kLang) && request.json) {
+    return Error{"--lang applies to the text table and --svg; JSON is the same in every script"};
+  }
+  request.script = *script;
+  return std::nullopt;
+}
+
 // The threads of a range: the option's, or one per core.
 std::optional<Error> ReadJobs(const OptionValues& v, ChartRequest& request) {
   request.jobs = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
@@ -402,7 +417,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   request.zone = *zone;
   using Step = std::optional<Error> (*)(const OptionValues&, ChartRequest&);
   const bool ranged = values.Given(OptionId::kFrom) || values.Given(OptionId::kTo);
-  for (const Step step : {&ReadOutput, &ReadMethod, &ReadReading, &ReadJobs,
+  for (const Step step : {&ReadOutput, &ReadMethod, &ReadReading, &ReadLanguage, &ReadJobs,
                            ranged ? &ReadRange : &ReadMoment}) {
     if (auto fault = step(values, request)) return Bad(fault->message);
   }

@@ -16,8 +16,9 @@ class FindingSink;
 // What a finding says of the chart: a good or bad 格, a state (旺衰, 长生) or a plain mark.
 enum class RuleKind : std::uint8_t { kGood, kBad, kState, kMark };
 
-// The kind's name as practitioners write it: 吉格, 凶格, 状态, 标记.
-std::string_view Text(RuleKind kind);
+// The kind's name as practitioners write it: 吉格, 凶格, 状态, 标记 (in 繁體 狀態,
+// 標記; in English Good patterns, Bad patterns, States, Marks).
+std::string_view Text(RuleKind kind, chart::Script script = chart::Script::kHans);
 // The kind's ASCII word for JSON: good, bad, state, mark.
 std::string_view Word(RuleKind kind);
 
@@ -76,7 +77,7 @@ enum class Detail : std::uint8_t {
 
 struct Rule {
   std::string_view id;    // stable ASCII id
-  std::string_view name;  // as practitioners write it (简体)
+  chart::ScriptTexts name;  // as practitioners write it, by script; English: pinyin (gloss)
   RuleKind kind;
   Plates plates;
   std::string_view line;  // the rule in one line
