@@ -64,21 +64,22 @@ constexpr std::array<Point, kPalaceCount> kPalaceCorners = {{
 constexpr Point kCentreHidden = {264, 208};
 constexpr Point kCentreEarth = {392, 256};
 
-// The palace captions, in the window's blue, by script.
+// The palace captions, in the window's blue, by script (English abbreviates the
+// directions to fit the window's width).
 struct Caption {
   Point at;
   chart::ScriptTexts text;
 };
 constexpr std::array<Caption, kPalaceCount> kCaptions = {{
-    {{328, 440}, {"坎一宫 正北方 为水", "坎一宮 正北方 為水", "Kan 1, north, water"}},
-    {{576, 104}, {"坤二宫 西南方 为土", "坤二宮 西南方 為土", "Kun 2, southwest, earth"}},
-    {{72, 256}, {"震三宫 东方 为雷 属木", "震三宮 東方 為雷 屬木", "Zhen 3, east, thunder, wood"}},
-    {{72, 104}, {"巽四宫 东南方 为风 属木", "巽四宮 東南方 為風 屬木", "Xun 4, southeast, wind, wood"}},
+    {{328, 440}, {"坎一宫 正北方 为水", "坎一宮 正北方 為水", "Kan 1 N water"}},
+    {{576, 104}, {"坤二宫 西南方 为土", "坤二宮 西南方 為土", "Kun 2 SW earth"}},
+    {{72, 256}, {"震三宫 东方 为雷 属木", "震三宮 東方 為雷 屬木", "Zhen 3 E thunder wood"}},
+    {{72, 104}, {"巽四宫 东南方 为风 属木", "巽四宮 東南方 為風 屬木", "Xun 4 SE wind wood"}},
     {{336, 264}, {"五中宫", "五中宮", "Centre 5"}},
-    {{576, 440}, {"乾六宫 西北方 为天 属金", "乾六宮 西北方 為天 屬金", "Qian 6, northwest, heaven, metal"}},
-    {{576, 256}, {"兑七宫 西方 为口 属金", "兌七宮 西方 為口 屬金", "Dui 7, west, mouth, metal"}},
-    {{72, 440}, {"艮八宫 东北方 为山 属土", "艮八宮 東北方 為山 屬土", "Gen 8, northeast, mountain, earth"}},
-    {{336, 104}, {"离九宫 南方 为火", "離九宮 南方 為火", "Li 9, south, fire"}},
+    {{576, 440}, {"乾六宫 西北方 为天 属金", "乾六宮 西北方 為天 屬金", "Qian 6 NW heaven metal"}},
+    {{576, 256}, {"兑七宫 西方 为口 属金", "兌七宮 西方 為口 屬金", "Dui 7 W mouth metal"}},
+    {{72, 440}, {"艮八宫 东北方 为山 属土", "艮八宮 東北方 為山 屬土", "Gen 8 NE mountain earth"}},
+    {{336, 104}, {"离九宫 南方 为火", "離九宮 南方 為火", "Li 9 S fire"}},
 }};
 
 // The drawing's font and marks in one script: 空 and 馬 left of a palace's
