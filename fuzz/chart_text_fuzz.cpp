@@ -30,14 +30,13 @@ std::vector<std::string> Fields(std::string_view bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::vector<std::string> fields =
-      Fields({reinterpret_cast<const char*>(data), size});
+  const std::vector<std::string> fields = Fields({reinterpret_cast<const char*>(data), size});
   std::size_t next = 0;
   const auto field = [&]() -> std::string { return next < fields.size() ? fields[next++] : ""; };
   views::ChartView view;
   for (views::PalaceView& p : view.palaces) {
-    for (std::string* f : {&p.hidden, &p.deity, &p.star, &p.heaven, &p.gate, &p.counter_deity,
-                           &p.earth}) {
+    for (std::string* f :
+         {&p.hidden, &p.deity, &p.star, &p.heaven, &p.gate, &p.counter_deity, &p.earth}) {
       *f = field();
     }
   }

@@ -13,19 +13,20 @@ using chart::Script;
 
 // The words and marks of the table in one script.
 struct TableWords {
-  std::string_view space;       // between the items of a line, and to pad it
-  std::string_view void_mark;   // after the deity of a void palace
-  std::string_view horse_mark;  // after that of the horse palace
-  bool mark_slots;              // a palace without a mark shows a space in its place
-  std::string_view qin;         // before the centre star where it carries 天禽: 禽芮
-  std::string_view star_head;   // the centre star's part that 禽 stands for
-  Ambiguous ambiguous;          // how box characters and ○ count
-  bool fixed_cells;             // the window's cells: six characters, never padded
+  std::string_view space;                // between the items of a line, and to pad it
+  std::string_view void_mark;            // after the deity of a void palace
+  std::string_view horse_mark;           // after that of the horse palace
+  bool mark_slots;                       // a palace without a mark shows a space in its place
+  std::string_view qin;                  // before the centre star where it carries 天禽: 禽芮
+  std::string_view star_head;            // the centre star's part that 禽 stands for
+  Ambiguous ambiguous;                   // how box characters and ○ count
+  bool fixed_cells;                      // the window's cells: six characters, never padded
   std::array<std::string_view, 6> date;  // 公历时间：Y年M月D日H时M分
-  std::string_view pillars;     // 干支：
+  std::string_view pillars;              // 干支：
 };
 
 // By Script.
+// clang-format off
 constexpr std::array<TableWords, chart::kScriptCount> kWords = {{
     {"　", "○", "馬", true, "禽", "天", Ambiguous::kWide, true,
      {"公历时间：", "年", "月", "日", "时", "分"}, "干支："},
@@ -34,6 +35,7 @@ constexpr std::array<TableWords, chart::kScriptCount> kWords = {{
     {" ", " Void", " Horse", false, "Qin/", "", Ambiguous::kNarrow, false,
      {"Time: ", "-", "-", " ", ":", ""}, "Pillars: "},
 }};
+// clang-format on
 
 const TableWords& WordsOf(Script script) {
   return kWords[static_cast<std::size_t>(script) % kWords.size()];
@@ -98,8 +100,12 @@ Cell RingCell(const ChartView& view, int p, const TableWords& w) {
     second.append(w.space).append(w.space).append(c.star);
   }
   second.append(w.space).append(c.heaven);
-  cell[2].text.append(c.counter_deity).append(w.space).append(c.gate).append(w.space).append(
-      c.earth);
+  cell[2]
+      .text.append(c.counter_deity)
+      .append(w.space)
+      .append(c.gate)
+      .append(w.space)
+      .append(c.earth);
   return cell;
 }
 
@@ -111,7 +117,8 @@ void AppendPadded(std::string& out, const CellLine& line, int width, const Table
   }
   const int missing = std::max(0, width - DisplayWidth(line.text, w.ambiguous));
   const int space_width = DisplayWidth(w.space, w.ambiguous);
-  const std::string pad = Repeat(w.space, missing / space_width) + Repeat(" ", missing % space_width);
+  const std::string pad =
+      Repeat(w.space, missing / space_width) + Repeat(" ", missing % space_width);
   if (line.right) out += pad;
   out += line.text;
   if (!line.right) out += pad;

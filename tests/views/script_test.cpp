@@ -76,7 +76,8 @@ TEST(ChartScripts, EveryGridLineHasOneWidth) {
         ASSERT_EQ(grid.size(), 13u) << text;
         for (const std::string& line : grid) {
           EXPECT_EQ(DisplayWidth(line, ambiguous), DisplayWidth(grid[0], ambiguous))
-              << chart::Tag(script) << "\n" << text;
+              << chart::Tag(script) << "\n"
+              << text;
         }
       }
     }
@@ -89,7 +90,8 @@ TEST(ChartScripts, EnglishHoldsNoChinese) {
   for (int hour = 0; hour < 24; hour += 3) {
     std::string text = TableAndReading({2024, 6, 21, hour, 0}, Script::kEn);
     for (const std::string_view box : {"┌", "┬", "┐", "├", "┼", "┤", "└", "┴", "┘", "│", "─"}) {
-      for (std::size_t pos; (pos = text.find(box)) != std::string::npos;) text.erase(pos, box.size());
+      for (std::size_t pos; (pos = text.find(box)) != std::string::npos;)
+        text.erase(pos, box.size());
     }
     for (const char c : text) {
       ASSERT_LT(static_cast<unsigned char>(c), 0x80u) << text;
