@@ -181,6 +181,18 @@ inline constexpr std::array<DeityTexts, kRingSize> kDeityScripts = {{
     {{{"白虎", "白虎", "Baihu"}, "Baihu (White Tiger)"}, {"白", "白", "Bai"}},
     {{{"玄武", "玄武", "Xuanwu"}, "Xuanwu (Black Tortoise)"}, {"玄", "玄", "Xuan"}},
 }};
+// The 简体 names and short names, by Deity, as the window's boxes list them.
+struct DeityHansTexts {
+  std::string_view name;
+  std::string_view short_name;
+};
+inline constexpr auto kDeityTexts = [] {
+  std::array<DeityHansTexts, kRingSize> texts{};
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    texts[i] = {kDeityScripts[i].name.text.hans, kDeityScripts[i].short_name.hans};
+  }
+  return texts;
+}();
 constexpr std::string_view Text(Deity d, Script script = Script::kHans) {
   const DeityTexts* row = detail::RowAt(kDeityScripts, static_cast<int>(d));
   return row != nullptr ? row->name.text.In(script) : std::string_view();

@@ -75,9 +75,21 @@ enum class Detail : std::uint8_t {
   kBranch,      // subject Branch
 };
 
+// A rule's name as practitioners write it, by script (English: pinyin and a short gloss). Where
+// one text is wanted, as in the JSON's documentation and the queries, it reads as the 简体 name.
+struct RuleName {
+  std::string_view hans;
+  std::string_view hant;
+  std::string_view en;
+  constexpr std::string_view In(chart::Script script) const {
+    return chart::ScriptTexts{hans, hant, en}.In(script);
+  }
+  constexpr operator std::string_view() const { return hans; }  // NOLINT: the 简体 name
+};
+
 struct Rule {
-  std::string_view id;    // stable ASCII id
-  chart::ScriptTexts name;  // as practitioners write it, by script; English: pinyin (gloss)
+  std::string_view id;  // stable ASCII id
+  RuleName name;
   RuleKind kind;
   Plates plates;
   std::string_view line;  // the rule in one line

@@ -295,7 +295,7 @@ constexpr std::array kNamedRules = {
 
 struct PairRow {
   std::string_view id;
-  chart::ScriptTexts name;
+  RuleName name;
   Stem heaven;
   Stem earth;
 };
