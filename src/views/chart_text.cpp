@@ -164,15 +164,15 @@ std::string FormatChartText(const ChartView& view, Script script) {
     cells[static_cast<std::size_t>(p - 1)] =
         p == chart::kCentrePalace ? CentreCell(view, w) : RingCell(view, p, w);
   }
-  // Each column as wide as its widest line.
-  std::array<int, 3> widths = {0, 0, 0};
-  for (std::size_t col = 0; col < widths.size(); ++col) {
+  // Each column as wide as its widest line; the window's are fixed.
+  std::array<int, 3> widths = {kWindowCellWidth, kWindowCellWidth, kWindowCellWidth};
+  for (std::size_t col = 0; col < widths.size() && !w.fixed_cells; ++col) {
+    widths[col] = 0;
     for (const auto& row : kCellRows) {
       for (const CellLine& line : cells[static_cast<std::size_t>(row[col] - 1)]) {
         widths[col] = std::max(widths[col], DisplayWidth(line.text, w.ambiguous));
       }
     }
-    if (w.fixed_cells) widths[col] = kWindowCellWidth;
   }
 
   std::string text;
