@@ -2,10 +2,10 @@
 // read from, and the answers when the folder or a file is missing or wrong.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -27,14 +27,14 @@ void WriteText(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-// A folder of its own under the temporary one, removed afterwards.
+// A folder of its own under the temporary one (other runs of the test may
+// share that), removed afterwards.
 class ZoneFolderTest : public testing::Test {
  protected:
   void SetUp() override {
-    static std::atomic<int> count{0};
     const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = fs::temp_directory_path() /
-              ("veltrane-zones-" + std::string(test->name()) + "-" + std::to_string(++count));
+    folder_ = fs::temp_directory_path() / ("veltrane-zones-" + std::string(test->name()) + "-" +
+                                           std::to_string(std::random_device{}()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
