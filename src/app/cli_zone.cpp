@@ -22,7 +22,8 @@ constexpr std::int64_t kChinaOffset = 8 * 3600;
 // The zones this build reads, each file read once; ranges look their zone up
 // from several threads.
 Result<std::shared_ptr<const TzifZone>> Locate(std::string_view name) {
-  static ZoneDatabase database(ZoneFolder());
+  static const ZoneSource source = ZoneFolder();
+  static ZoneDatabase database(source.folder, source.list_required);
   return database.Find(name);
 }
 

@@ -97,7 +97,8 @@ ZoneList ReadZoneList(std::string_view text) {
   return list;
 }
 
-ZoneDatabase::ZoneDatabase(std::filesystem::path folder) : folder_(std::move(folder)) {}
+ZoneDatabase::ZoneDatabase(std::filesystem::path folder, bool list_required)
+    : folder_(std::move(folder)), list_required_(list_required) {}
 
 Result<std::shared_ptr<const TzifZone>> ZoneDatabase::Find(std::string_view name) {
   if (!IsZoneNameShape(name)) return UnknownZone(name);
@@ -110,6 +111,10 @@ Result<std::shared_ptr<const TzifZone>> ZoneDatabase::Find(std::string_view name
     const FileBytes text = ReadFile(folder_ / "tzdata.zi", kLargestList);
     list_ = ReadZoneList(
         std::string_view(reinterpret_cast<const char*>(text.bytes.data()), text.bytes.size()));
+    if (list_.empty() && list_required_) {
+      return Error{"cannot read time zones: the folder " + PathText(folder_) +
+                   " has no list of zones (tzdata.zi)"};
+    }
     opened_ = true;
   }
   // Files beside the zones (localtime, posixrules, right/...) are not zones.

@@ -28,17 +28,19 @@ bool IsZoneNameShape(std::string_view name);
 class ZoneDatabase {
  public:
   // The zones of `folder`; nothing is read until a zone is asked for.
-  explicit ZoneDatabase(std::filesystem::path folder);
+  explicit ZoneDatabase(std::filesystem::path folder, bool list_required = false);
 
-  // The zone of a listed name (a folder without a list takes any name of
-  // zone form), read from its file once. A missing folder, an unknown name or
-  // a malformed file is an error. Safe to call from several threads.
+  // The zone of a listed name (a folder without a list, where allowed, takes
+  // any name of zone form), read from its file once. A missing folder or
+  // list, an unknown name or a malformed file is an error. Safe to call from
+  // several threads.
   Result<std::shared_ptr<const TzifZone>> Find(std::string_view name);
 
  private:
   Result<std::shared_ptr<const TzifZone>> Read(std::string_view name, const std::string& file);
 
   std::filesystem::path folder_;
+  bool list_required_;
   std::mutex mutex_;
   bool opened_ = false;
   ZoneList list_;

@@ -5,8 +5,15 @@
 
 namespace veltrane::app {
 
-// The folder of compiled zone files: TZDIR or the system's database on POSIX,
-// the zoneinfo folder beside the program on Windows.
-std::filesystem::path ZoneFolder();
+struct ZoneSource {
+  std::filesystem::path folder;
+  // Whether the folder's list (tzdata.zi) must be there: the folder shipped
+  // with the program always has it, while an older system's database may not.
+  bool list_required = false;
+};
+
+// The compiled zone files: TZDIR or the system's database on POSIX, the
+// zoneinfo folder beside the program on Windows.
+ZoneSource ZoneFolder();
 
 }  // namespace veltrane::app

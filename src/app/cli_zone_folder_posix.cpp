@@ -4,10 +4,11 @@
 
 namespace veltrane::app {
 
-std::filesystem::path ZoneFolder() {
+ZoneSource ZoneFolder() {
   const char* dir = std::getenv("TZDIR");
-  return dir != nullptr && *dir != '\0' ? std::filesystem::path(dir)
-                                        : std::filesystem::path("/usr/share/zoneinfo");
+  return {dir != nullptr && *dir != '\0' ? std::filesystem::path(dir)
+                                         : std::filesystem::path("/usr/share/zoneinfo"),
+          false};
 }
 
 }  // namespace veltrane::app

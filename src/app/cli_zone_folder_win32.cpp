@@ -1,7 +1,8 @@
 // Windows has no zone database of the IANA's kind, so the zip ships one in a
 // zoneinfo folder beside the programs. TZDIR is not read: a value meant for a
 // POSIX shell sharing the environment (Wine, MSYS) would name a folder that
-// does not exist here.
+// does not exist here. The list is required: without it any file name would
+// be opened, and on Windows names such as CON are devices, not files.
 #include <windows.h>
 
 #include <string>
@@ -30,10 +31,10 @@ std::filesystem::path ProgramPath() {
 
 }  // namespace
 
-std::filesystem::path ZoneFolder() {
+ZoneSource ZoneFolder() {
   const std::filesystem::path program = ProgramPath();
   const std::filesystem::path zones(L"zoneinfo");
-  return program.empty() ? zones : program.parent_path() / zones;
+  return {program.empty() ? zones : program.parent_path() / zones, true};
 }
 
 }  // namespace veltrane::app

@@ -98,8 +98,8 @@ TEST_F(ZoneFolderTest, NamesTheFolderWhenItIsMissing) {
 // A link is read from its zone's file, once for all its names; a listed name
 // without its file and an unlisted file are unknown; a malformed file is named.
 TEST_F(ZoneFolderTest, ReadsListedNamesFromTheirZonesFiles) {
-  const std::string shanghai = ReadText(ZoneFolder() / "Asia" / "Shanghai");
-  ASSERT_FALSE(shanghai.empty()) << (ZoneFolder() / "Asia" / "Shanghai");
+  const std::string shanghai = ReadText(ZoneFolder().folder / "Asia" / "Shanghai");
+  ASSERT_FALSE(shanghai.empty()) << (ZoneFolder().folder / "Asia" / "Shanghai");
   WriteText(
       folder_ / "tzdata.zi",
       "Z Asia/Shanghai 8 - CST\nL Asia/Shanghai PRC\nZ Asia/Absent 8 - X\nZ Bad/Zone 0 - X\n");
@@ -120,21 +120,26 @@ TEST_F(ZoneFolderTest, ReadsListedNamesFromTheirZonesFiles) {
             "cannot read the time zone 'Bad/Zone': not a compiled zone file");
 }
 
-// A folder without a list takes a file of any zone name, as older systems need.
-TEST_F(ZoneFolderTest, WithoutAListTakesAnyZoneFile) {
-  WriteText(folder_ / "Asia" / "Shanghai", ReadText(ZoneFolder() / "Asia" / "Shanghai"));
+// A folder without a list takes a file of any zone name, as older systems
+// need, unless the list is required (the folder shipped with the program).
+TEST_F(ZoneFolderTest, WithoutAListTakesAnyZoneFileUnlessTheListIsRequired) {
+  WriteText(folder_ / "Asia" / "Shanghai", ReadText(ZoneFolder().folder / "Asia" / "Shanghai"));
   ZoneDatabase zones(folder_);
   EXPECT_TRUE(zones.Find("Asia/Shanghai"));
   EXPECT_FALSE(zones.Find("Asia/Harbin"));
   EXPECT_FALSE(zones.Find("../Asia/Shanghai"));
+  const std::u8string path = folder_.u8string();
+  EXPECT_EQ(ZoneDatabase(folder_, true).Find("Asia/Shanghai").error().message,
+            "cannot read time zones: the folder " + std::string(path.begin(), path.end()) +
+                " has no list of zones (tzdata.zi)");
 }
 
 // Every name of this build's list is a zone it reads: on Windows, the folder
 // the zip ships holds a file for each zone and link of the build machine.
 TEST(ZoneFolderOfThisBuild, ReadsEveryListedName) {
-  const ZoneList list = ReadZoneList(ReadText(ZoneFolder() / "tzdata.zi"));
-  ASSERT_GT(list.size(), 500u) << ZoneFolder();
-  ZoneDatabase zones(ZoneFolder());
+  const ZoneList list = ReadZoneList(ReadText(ZoneFolder().folder / "tzdata.zi"));
+  ASSERT_GT(list.size(), 500u) << ZoneFolder().folder;
+  ZoneDatabase zones(ZoneFolder().folder, true);
   std::vector<std::string> unread;
   for (const auto& [name, file] : list) {
     if (!zones.Find(name)) unread.push_back(name);
