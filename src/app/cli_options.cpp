@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 #include <thread>
+#include <variant>
 #include <vector>
 
 #include "app/version.h"
@@ -35,6 +36,23 @@ constexpr const char* kFooter =
     "  veltrane-chart --day-start 0 --centre-palace gen-kun 2001-12-31 23:30\n"
     "  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n"
     "  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n"
+    "  veltrane-chart --find 'duty_gate=开门 and palace(1).heaven=丙' \\\n"
+    "      --from 2025-01-01T00:00 --to 2025-03-31T23:00 --away-from-edges 30\n"
+    "  veltrane-chart --find 'reading=青龙返首@3 or reading=feiniao-diexue' --count \\\n"
+    "      --from 1900-01-01T00:00 --to 1999-12-31T23:00\n"
+    "  veltrane-chart --find 'not (dun=阴 or hour_stem=甲) and ju=阳遁3局' \\\n"
+    "      --from 2024-01-01T00:00 --to 2024-12-31T23:00\n"
+    "\n"
+    "A query (--find) tests each chart of a range. Its tests are field=value:\n"
+    "  reading=ID-or-NAME[@PALACE]   a rule of the reading holds (in that palace)\n"
+    "  ju=阴遁七局 (阳遁3局, -7)  dun=阳|阴  term=冬至  yuan=上元\n"
+    "  duty_star=天蓬  duty_gate=开门  duty_gate_palace=1..9\n"
+    "  palace(N).gate|heaven|star|deity|earth=VALUE   (heaven and earth: the plates' stems)\n"
+    "  year|month|day|hour=甲子   hour_stem=甲 (the hour pillar's own stem)\n"
+    "joined by and, or, not and parentheses (not binds tightest, then and, then or).\n"
+    "Each hit is the chart's JSON object with \"matched\": the tests that made it true.\n"
+    "A query that cannot be read exits 2 naming the column where reading stopped.\n"
+    "See docs/search.md.\n"
     "\n"
     "Text output is the table that the window's 复制排盘 button puts on the clipboard\n"
     "(CR LF line ends). JSON output is UTF-8, one object per line; a range is printed\n"
@@ -177,6 +195,9 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   bool compare_methods = false;
   bool reading = false;
   std::string profile_text;
+  std::string find_text;
+  bool count = false;
+  int away_minutes = 0;
 
   app.add_flag("--json", json, "Print JSON (one object per chart) instead of the text table");
   app.add_option("--encoding", encoding,
@@ -233,6 +254,16 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
                "Follow the text table with the chart's reading (JSON always carries it)");
   CLI::Option* profile_option = app.add_option(
       "--profile", profile_text, "The reading's profile: classic (default), yanbo or tongzong");
+  CLI::Option* find_option =
+      app.add_option("--find", find_text,
+                     "Search the range for the charts that satisfy a query (JSON lines; see below)")
+          ->type_name("QUERY");
+  app.add_flag("--count", count,
+               "With --find: one JSON object with the number of hits per year, term and yuan");
+  CLI::Option* away_option =
+      app.add_option("--away-from-edges", away_minutes,
+                     "With --find: leave out hits within N minutes of a term, yuan or hour edge")
+          ->type_name("N");
   app.add_option("when", when, "Date and time of one chart (default: now)")
       ->type_name("YYYY-MM-DD HH:MM");
 
@@ -282,7 +313,9 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
       return Bad("--near-minutes: " + std::to_string(near_minutes) + " is outside 0.." +
                  std::to_string(kMaxNearMinutes));
     }
-    if (!json && !notes) return Bad("--near-minutes applies to --json and --notes");
+    if (!json && !notes && find_option->count() == 0) {
+      return Bad("--near-minutes applies to --json, --notes and --find");
+    }
   }
   if (json && notes) return Bad("--notes applies to the text table; JSON gives boundaries.near");
   request.near_minutes = near_minutes;
@@ -306,7 +339,9 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
       return Bad("--profile: unknown profile '" + profile_text +
                  "' (use classic, yanbo or tongzong)");
     }
-    if (!reading && !json) return Bad("--profile applies to --reading and --json");
+    if (!reading && !json && find_option->count() == 0) {
+      return Bad("--profile applies to --reading, --json and --find");
+    }
     request.profile = *profile;
   }
 
@@ -318,10 +353,31 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
           ? jobs
           : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
 
+  const bool finding = find_option->count() > 0;
+  if (finding) {
+    auto query = search::ParseQuery(find_text);
+    if (const auto* error = std::get_if<search::QueryError>(&query)) {
+      return Bad("--find: " + search::Describe(*error));
+    }
+    request.query = std::move(std::get<search::Query>(query));
+    if (compare_methods) return Bad("--find and --compare-methods are separate runs");
+    if (from->count() == 0 || to->count() == 0) return Bad("--find needs a range (--from and --to)");
+  }
+  if (count && !finding) return Bad("--count counts the hits of --find");
+  if (away_option->count() > 0) {
+    if (!finding) return Bad("--away-from-edges applies to --find");
+    if (away_minutes < 0 || away_minutes > kMaxNearMinutes) {
+      return Bad("--away-from-edges: " + std::to_string(away_minutes) + " is outside 0.." +
+                 std::to_string(kMaxNearMinutes));
+    }
+  }
+  request.count = count;
+  request.away_minutes = away_minutes;
+
   const bool ranged = from->count() > 0 || to->count() > 0;
   if (ranged) {
     if (from->count() == 0 || to->count() == 0) return Bad("a range needs both --from and --to");
-    if (!json) return Bad("--from/--to print JSON only; add --json");
+    if (!json && !finding) return Bad("--from/--to print JSON only; add --json");
     if (!when.empty()) return Bad("give either a date or --from/--to, not both");
     if (step_minutes < 1) {
       return Bad("--step-minutes: " + std::to_string(step_minutes) + " is not a positive number");

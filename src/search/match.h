@@ -1,0 +1,23 @@
+// Testing a chart (and its reading) against a compiled query.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "chart/plot_chart.h"
+#include "reading/reading.h"
+#include "search/query.h"
+
+namespace veltrane::search {
+
+// Whether `chart` with its `reading` satisfies `query`. The reading is looked at only when
+// query.needs_reading; it may be null otherwise.
+bool Matches(const Query& query, const chart::Chart& chart, const reading::Reading* reading);
+
+// What made a matching chart satisfy the query: the text of every test that holds and counts
+// toward the match (a test under not counts by failing, so none is given for it); a reading test
+// without a palace names the palaces it holds in ("reading=青龙返首@3").
+std::vector<std::string> Matched(const Query& query, const chart::Chart& chart,
+                                 const reading::Reading* reading);
+
+}  // namespace veltrane::search
