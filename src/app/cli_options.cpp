@@ -314,7 +314,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
                  std::to_string(kMaxNearMinutes));
     }
     if (!json && !notes && find_option->count() == 0) {
-      return Bad("--near-minutes applies to --json, --notes and --find");
+      return Bad("--near-minutes applies to --json and --notes (and --find)");
     }
   }
   if (json && notes) return Bad("--notes applies to the text table; JSON gives boundaries.near");
