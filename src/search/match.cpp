@@ -52,15 +52,16 @@ bool FindingHolds(const Node& node, const reading::Finding& finding) {
   return std::find(node.rules.begin(), node.rules.end(), finding.rule) != node.rules.end();
 }
 
-bool TestHolds(const Node& node, const Chart& chart, const reading::Reading* reading) {
+bool TestHolds(const Node& node, const Chart& chart, const ReadingSource& source) {
   if (node.field != Field::kReading) return FieldValue(node, chart) == node.value;
+  const reading::Reading* reading = source();
   if (reading == nullptr) return false;
   const auto findings = reading->findings();
   return std::any_of(findings.begin(), findings.end(),
                      [&node](const reading::Finding& f) { return FindingHolds(node, f); });
 }
 
-bool Holds(const Query& query, int index, const Chart& chart, const reading::Reading* reading) {
+bool Holds(const Query& query, int index, const Chart& chart, const ReadingSource& reading) {
   if (index < 0 || static_cast<std::size_t>(index) >= query.nodes.size()) return false;
   const Node& node = query.nodes[static_cast<std::size_t>(index)];
   switch (node.kind) {
@@ -74,7 +75,7 @@ bool Holds(const Query& query, int index, const Chart& chart, const reading::Rea
   return false;
 }
 
-void Collect(const Query& query, int index, const Chart& chart, const reading::Reading* reading,
+void Collect(const Query& query, int index, const Chart& chart, const ReadingSource& source,
              std::vector<std::string>& out) {
   if (index < 0 || static_cast<std::size_t>(index) >= query.nodes.size()) return;
   const Node& node = query.nodes[static_cast<std::size_t>(index)];
@@ -82,12 +83,13 @@ void Collect(const Query& query, int index, const Chart& chart, const reading::R
     case Node::Kind::kNot: return;
     case Node::Kind::kAnd:
     case Node::Kind::kOr:
-      Collect(query, node.left, chart, reading, out);
-      Collect(query, node.right, chart, reading, out);
+      Collect(query, node.left, chart, source, out);
+      Collect(query, node.right, chart, source, out);
       return;
     case Node::Kind::kTest: break;
   }
-  if (!TestHolds(node, chart, reading)) return;
+  if (!TestHolds(node, chart, source)) return;
+  const reading::Reading* reading = node.field == Field::kReading ? source() : nullptr;
   if (node.field != Field::kReading || node.palace != 0 || reading == nullptr) {
     out.push_back(node.text);
     return;
@@ -104,11 +106,22 @@ void Collect(const Query& query, int index, const Chart& chart, const reading::R
 }  // namespace
 
 bool Matches(const Query& query, const Chart& chart, const reading::Reading* reading) {
+  return Holds(query, query.root, chart, [reading] { return reading; });
+}
+
+bool Matches(const Query& query, const Chart& chart, const ReadingSource& reading) {
   return Holds(query, query.root, chart, reading);
 }
 
 std::vector<std::string> Matched(const Query& query, const Chart& chart,
                                  const reading::Reading* reading) {
+  std::vector<std::string> out;
+  Collect(query, query.root, chart, [reading] { return reading; }, out);
+  return out;
+}
+
+std::vector<std::string> Matched(const Query& query, const Chart& chart,
+                                 const ReadingSource& reading) {
   std::vector<std::string> out;
   Collect(query, query.root, chart, reading, out);
   return out;
