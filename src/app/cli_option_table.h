@@ -10,11 +10,11 @@
 namespace veltrane::app {
 
 enum class OptionId : std::size_t {
-  kJson, kEncoding, kFrom, kTo, kStepMinutes, kJobs, kTz, kLongitude, kSolarTime, kDayStart,
+  kJson, kSvg, kEncoding, kFrom, kTo, kStepMinutes, kJobs, kTz, kLongitude, kSolarTime, kDayStart,
   kCentrePalace, kNearMinutes, kNotes, kMethod, kZhirunLead, kCompareMethods, kReading, kProfile,
   kFind, kCount, kAwayFromEdges,
 };
-inline constexpr std::size_t kOptionCount = 21;
+inline constexpr std::size_t kOptionCount = 22;
 
 struct OptionRow {
   OptionId id;
