@@ -41,27 +41,27 @@ bool WriteSearch(const ChartRequest& request, std::FILE* out) {
                                    request.profile);
   const search::Searcher searcher(*request.query, request.options, request.profile);
   const int away = request.away_minutes;
+  // Whether a hit's chart lies within --away-from-edges of an edge: only a hit is plotted.
+  const auto near_an_edge = [&](const search::RangeHit& hit) {
+    if (away <= 0) return false;
+    const chart::Chart chart = chart::ComputeChart(hit.moment, request.options);
+    return NearAnEdge(chart::ComputeBoundaries(chart, request.options), away);
+  };
 
   if (request.count) {
     search::HitCounts counts;
     std::mutex counting;
-    const bool ok = WriteRangeInChunks(
-        range, request.jobs, out,
-        [&](std::int64_t first, std::int64_t end, std::string&) {
-          search::HitCounts chunk;
-          for (std::int64_t i = first; i < end; ++i) {
-            const ChartMoment moment = AddMinutes(range.from, i * range.step_minutes);
-            const auto hit = searcher.Test(moment);
-            if (!hit) continue;
-            if (NearAnEdge(chart::ComputeBoundaries(hit->chart, request.options), away)) continue;
-            chunk.Add(moment.year, hit->chart);
-          }
-          const std::lock_guard lock(counting);
-          counts.hits += chunk.hits;
-          for (const auto& [year, n] : chunk.per_year) counts.per_year[year] += n;
-          for (std::size_t t = 0; t < counts.per_term.size(); ++t) counts.per_term[t] += chunk.per_term[t];
-          for (std::size_t y = 0; y < counts.per_yuan.size(); ++y) counts.per_yuan[y] += chunk.per_yuan[y];
-        });
+    const bool ok = WriteRangeInChunks(range, request.jobs, out,
+                                       [&](std::int64_t first, std::int64_t end, std::string&) {
+                                         search::HitCounts chunk;
+                                         searcher.Scan(range.from, range.step_minutes, first, end,
+                                                       [&](const search::RangeHit& hit) {
+                                                         if (!near_an_edge(hit))
+                                                           chunk.Add(hit.moment.year, hit.keys);
+                                                       });
+                                         const std::lock_guard lock(counting);
+                                         counts.Merge(chunk);
+                                       });
     const std::string text = search::CountsJson(counts) + "\n";
     return ok && std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
@@ -69,22 +69,25 @@ bool WriteSearch(const ChartRequest& request, std::FILE* out) {
   return WriteRangeInChunks(
       range, request.jobs, out, [&](std::int64_t first, std::int64_t end, std::string& text) {
         LunarDayCache lunar;
-        for (std::int64_t i = first; i < end; ++i) {
-          const ChartMoment moment = AddMinutes(range.from, i * range.step_minutes);
-          const auto hit = searcher.Test(moment);
-          if (!hit) continue;
-          const chart::ChartBoundaries boundaries =
-              chart::ComputeBoundaries(hit->chart, request.options);
-          if (NearAnEdge(boundaries, away)) continue;
-          std::optional<ZonedMoment> typed;
-          if (!conventions.zone().empty()) {
-            if (auto local = LocalTimeInZone(conventions.zone(), moment)) typed = *local;
-          }
-          AppendChartJson(text, moment, hit->chart, lunar.Of(moment), boundaries, conventions,
-                          typed ? &*typed : nullptr);
-          AppendMatched(text, hit->matched);
-          text += '\n';
-        }
+        searcher.Scan(range.from, range.step_minutes, first, end,
+                      [&](const search::RangeHit& found) {
+                        // The hit's chart in full, and what in it matched.
+                        const auto hit = searcher.Test(found.moment);
+                        if (!hit) return;
+                        const chart::ChartBoundaries boundaries =
+                            chart::ComputeBoundaries(hit->chart, request.options);
+                        if (NearAnEdge(boundaries, away)) return;
+                        std::optional<ZonedMoment> typed;
+                        if (!conventions.zone().empty()) {
+                          if (auto local = LocalTimeInZone(conventions.zone(), found.moment)) {
+                            typed = *local;
+                          }
+                        }
+                        AppendChartJson(text, found.moment, hit->chart, lunar.Of(found.moment),
+                                        boundaries, conventions, typed ? &*typed : nullptr);
+                        AppendMatched(text, hit->matched);
+                        text += '\n';
+                      });
       });
 }
 

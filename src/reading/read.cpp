@@ -184,6 +184,17 @@ const PlateReading& PlateReadingOf(const chart::Chart& c, ProfileMask bit) {
 
 }  // namespace
 
+RuleReads ReadsOf(std::uint16_t rule) {
+  const std::span<const Rule> rules = Rules();
+  // A row without a predicate is found by the nearest row before it that has one (the pair
+  // rows by the first pair row).
+  std::size_t i = rule;
+  while (i < rules.size() && i > 0 && rules[i].predicate == nullptr) --i;
+  if (i >= rules.size() || rules[i].predicate == nullptr) return RuleReads::kPillars;
+  if (ReadsSeason(rules[i])) return RuleReads::kSeason;
+  return ReadsPillars(rules[i]) ? RuleReads::kPillars : RuleReads::kPlates;
+}
+
 Reading Read(const chart::Chart& chart, const ReadingProfile& profile) {
   const Program& program = TheProgram();
   const PlateReading& plate = PlateReadingOf(chart, profile.bit);

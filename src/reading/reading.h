@@ -55,6 +55,13 @@ struct Reading {
   std::span<const Finding> findings() const { return {items.data(), count}; }
 };
 
+// What a rule's findings read beyond the plates and the hour, which a chart's signed ju, hour
+// pillar and host palace fix: nothing more, the month's season too, or the year, month and day.
+enum class RuleReads : std::uint8_t { kPlates, kSeason, kPillars };
+
+// What rule `rule` (an index into Rules()) reads; kPillars for an index outside the table.
+RuleReads ReadsOf(std::uint16_t rule);
+
 // Reads a chart under a profile.
 Reading Read(const chart::Chart& chart, const ReadingProfile& profile = ClassicProfile());
 

@@ -11,6 +11,13 @@ void HitCounts::Add(int year, const chart::Chart& chart) {
   if (yuan >= 0 && yuan <= chart::kYuanCount) ++per_yuan[static_cast<std::size_t>(yuan)];
 }
 
+void HitCounts::Merge(const HitCounts& other) {
+  hits += other.hits;
+  for (const auto& [year, n] : other.per_year) per_year[year] += n;
+  for (std::size_t t = 0; t < per_term.size(); ++t) per_term[t] += other.per_term[t];
+  for (std::size_t y = 0; y < per_yuan.size(); ++y) per_yuan[y] += other.per_yuan[y];
+}
+
 std::string CountsJson(const HitCounts& counts) {
   std::string out = "{\"hits\":" + std::to_string(counts.hits) + ",\"per_year\":{";
   bool first = true;

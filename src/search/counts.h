@@ -16,8 +16,11 @@ struct HitCounts {
   std::array<std::int64_t, chart::kTermCount> per_term{};       // by SolarTerm − 1
   std::array<std::int64_t, chart::kYuanCount + 1> per_yuan{};   // by Yuan (0: none)
 
-  // Counts one hit: the chart of a moment in `year`.
+  // Counts one hit: the chart of a moment in `year` (its term and yuan are read).
   void Add(int year, const chart::Chart& chart);
+
+  // Adds the hits of another tally.
+  void Merge(const HitCounts& other);
 };
 
 // The tally as one JSON object (no line end):

@@ -105,6 +105,10 @@ void Collect(const Query& query, int index, const Chart& chart, const ReadingSou
 
 }  // namespace
 
+bool TestHolds(const Node& test, const Chart& chart, const reading::Reading* reading) {
+  return TestHolds(test, chart, [reading] { return reading; });
+}
+
 bool Matches(const Query& query, const Chart& chart, const reading::Reading* reading) {
   return Holds(query, query.root, chart, [reading] { return reading; });
 }

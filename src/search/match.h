@@ -14,6 +14,10 @@ namespace veltrane::search {
 // Gives the chart's reading when a test first asks for it (null: no reading).
 using ReadingSource = std::function<const reading::Reading*()>;
 
+// Whether one test (a node of kind kTest) holds in `chart` with its `reading` (null: no
+// reading, and a reading test fails).
+bool TestHolds(const Node& test, const chart::Chart& chart, const reading::Reading* reading);
+
 // Whether `chart` with its `reading` satisfies `query`. The reading is looked at only when
 // query.needs_reading; it may be null otherwise.
 bool Matches(const Query& query, const chart::Chart& chart, const reading::Reading* reading);
