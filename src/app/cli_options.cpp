@@ -65,6 +65,8 @@ constexpr const char* kFooterText =
     "  year|month|day|hour=甲子   hour_stem=甲 (the hour pillar's own stem)\n"
     "joined by and, or, not and parentheses (not binds tightest, then and, then or).\n"
     "Each hit is the chart's JSON object with \"matched\": the tests that made it true.\n"
+    "--count prints one object instead: {\"hits\", \"per_year\", \"per_term\", \"per_yuan\"}.\n"
+    "--away-from-edges N leaves out hits within N minutes of a term, yuan or hour edge.\n"
     "A query that cannot be read exits 2 naming the column where reading stopped.\n"
     "See docs/search.md.\n"
     "\n"

@@ -8,6 +8,7 @@
 #include "chart/chart_boundaries.h"
 #include "search/counts.h"
 #include "search/searcher.h"
+#include "views/chart_json.h"
 
 namespace veltrane::app {
 namespace {
@@ -15,22 +16,6 @@ namespace {
 // Whether any term, yuan or hour edge lies within `minutes` of the chart.
 bool NearAnEdge(const chart::ChartBoundaries& boundaries, int minutes) {
   return minutes > 0 && NearEdgesOf(boundaries, minutes).count > 0;
-}
-
-void AppendMatched(std::string& text, const std::vector<std::string>& matched) {
-  // The chart's object ends in '}': "matched" joins it as its last member.
-  if (!text.empty() && text.back() == '}') text.pop_back();
-  text += ",\"matched\":[";
-  for (std::size_t i = 0; i < matched.size(); ++i) {
-    if (i != 0) text += ',';
-    text += '"';
-    for (const char c : matched[i]) {
-      if (c == '"' || c == '\\') text += '\\';
-      text += c;
-    }
-    text += '"';
-  }
-  text += "]}";
 }
 
 }  // namespace
@@ -69,6 +54,7 @@ bool WriteSearch(const ChartRequest& request, std::FILE* out) {
   return WriteRangeInChunks(
       range, request.jobs, out, [&](std::int64_t first, std::int64_t end, std::string& text) {
         LunarDayCache lunar;
+        std::string matched;
         searcher.Scan(range.from, range.step_minutes, first, end,
                       [&](const search::RangeHit& found) {
                         // The hit's chart in full, and what in it matched.
@@ -83,9 +69,12 @@ bool WriteSearch(const ChartRequest& request, std::FILE* out) {
                             typed = *local;
                           }
                         }
+                        matched.clear();
+                        views::AppendJsonStrings(matched, hit->matched);
+                        const views::JsonMember member{"matched", matched};
                         AppendChartJson(text, found.moment, hit->chart, lunar.Of(found.moment),
-                                        boundaries, conventions, typed ? &*typed : nullptr);
-                        AppendMatched(text, hit->matched);
+                                        boundaries, conventions, typed ? &*typed : nullptr,
+                                        {&member, 1});
                         text += '\n';
                       });
       });

@@ -215,6 +215,31 @@ Reading Read(const chart::Chart& chart, const ReadingProfile& profile) {
   return reading;
 }
 
+std::span<const Finding> ReadPillarFindings(const chart::Chart& chart,
+                                            const ReadingProfile& profile, Reading& room,
+                                            std::span<const std::uint8_t> only) {
+  const Program& program = TheProgram();
+  const PlateReading& plate = PlateReadingOf(chart, profile.bit);
+  ChartFacts facts = plate.facts;
+  facts.SetPillars(chart);
+  const SeasonFindings& season = plate.seasons[static_cast<std::size_t>(facts.season) % kSeasons];
+  // The pillars' findings go where Read puts them, after the plates' and the season's.
+  const std::size_t first = plate.count + season.count;
+  room.profile = profile;
+  room.count = first;
+  room.truncated = plate.truncated;
+  FindingSink sink(room);
+  // A step gives at most nine findings (one per palace, or two void branches); where every
+  // step's could fit, skipping a step leaves the others' findings as they are.
+  const bool may_skip =
+      !only.empty() && first + program.pillar.size() * chart::kPalaceCount <= kMaxFindings;
+  for (const Step& s : program.pillar) {
+    if (may_skip && (s.rule >= only.size() || only[s.rule] == 0)) continue;
+    if (program.profiles[s.rule] & profile.bit) s.predicate(facts, *s.params, s.rule, sink);
+  }
+  return room.findings().subspan(first);
+}
+
 bool HasFinding(const Reading& reading, std::string_view rule_id, std::optional<int> palace) {
   for (const Finding& f : reading.findings()) {
     if (f.rule_row().id == rule_id && (!palace || *palace == f.palace)) return true;

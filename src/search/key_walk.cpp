@@ -15,9 +15,19 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
   return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
-// The two-hour branch a minute lies in, counted from the 子 hour of 1899-12-30.
+// Whole days that put every minute of the plotted years (and far beyond) after 0.
+constexpr std::int64_t kDaysBefore = 1'000'000;
+
+// The two-hour branch a minute lies in, counted from a 子 hour long before the plotted years.
 std::int64_t BranchNumber(std::int64_t minute) {
-  return FloorDiv(minute + kZiLeadMinutes, kMinutesPerBranch);
+  return (minute + kDaysBefore * kMinutesPerDay + kZiLeadMinutes) / kMinutesPerBranch;
+}
+
+// Whether two charts share every key but the day and hour pillars: the same year and month
+// pillars, the same term in force (by its moment) and the same term, yuan and ju of the method.
+bool SameBeyondTheDay(const chart::Chart& a, const chart::Chart& b) {
+  return a.pillars.year == b.pillars.year && a.pillars.month == b.pillars.month &&
+         a.term_moment == b.term_moment && a.term == b.term && a.yuan == b.yuan && a.ju == b.ju;
 }
 
 // Whether two charts share every key but the hour pillar.
@@ -46,11 +56,12 @@ chart::ChartMoment KeyWalk::MomentOf(std::int64_t index) const {
 }
 
 const chart::Chart& KeyWalk::KeysAt(std::int64_t index) {
-  if (index != known_index_) {
-    known_ = chart::ComputeChartKeys(MomentOf(index), options_);
-    known_index_ = index;
+  for (const Known& known : known_) {
+    if (known.index == index) return known.keys;
   }
-  return known_;
+  newest_ = 1 - newest_;
+  known_[newest_] = Known{index, chart::ComputeChartKeys(MomentOf(index), options_)};
+  return known_[newest_].keys;
 }
 
 std::int64_t KeyWalk::LastOfDay(std::int64_t index) const {
@@ -61,10 +72,22 @@ std::int64_t KeyWalk::LastOfDay(std::int64_t index) const {
 }
 
 KeyRun KeyWalk::RunFrom(std::int64_t index, std::int64_t end) {
-  KeyRun run{index, index, KeysAt(index), known_.pillars.hour};
+  KeyRun run{index, index, KeysAt(index), 0};
+  run.first_hour = run.keys.pillars.hour;
   if (each_moment_) return run;
-  std::int64_t last = std::min(LastOfDay(index), end - 1);
+  const std::int64_t day_last = LastOfDay(index);
+  std::int64_t last = std::min(day_last, end - 1);
   if (last == index) return run;
+  // Where the next day's first moment has the same keys beyond the day, none changed during
+  // this day: a key that changes within a day (a pillar or term at its instant, 茅山's yuan)
+  // does not come back by the next day. One computation then serves both days.
+  if (day_last + 1 < end) {
+    const chart::Chart& next = KeysAt(day_last + 1);
+    if (SameBeyondTheDay(next, run.keys) && next.pillars.hour == HourPillar(run, day_last + 1)) {
+      run.last = last;
+      return run;
+    }
+  }
   // The keys move forward only (pillars, terms and yuan never come back within a day), so
   // keys equal at both ends hold in between; otherwise the first change is found by halving.
   std::int64_t same = index;

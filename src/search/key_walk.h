@@ -5,6 +5,7 @@
 // found by halving; in between the hour pillar is counted on.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "chart/chart_moment.h"
@@ -50,8 +51,14 @@ class KeyWalk {
   // A longitude puts the day and hour edges on the local solar clock, whose equation of time
   // moves them from day to day: every moment's keys are then computed in full.
   bool each_moment_;
-  std::int64_t known_index_ = -1;  // the moment whose keys `known_` holds
-  chart::Chart known_;
+  // The keys of the two moments computed last (a day's next day and its last moment are often
+  // both asked for again), by moment number; −1 for none.
+  struct Known {
+    std::int64_t index = -1;
+    chart::Chart keys;
+  };
+  std::array<Known, 2> known_;
+  std::size_t newest_ = 0;
 };
 
 }  // namespace veltrane::search

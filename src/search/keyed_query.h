@@ -28,15 +28,19 @@ class KeyedQuery {
 
  private:
   // How a test is answered.
-  enum class Answer : std::uint8_t { kPlate, kKeys, kReading };
+  enum class Answer : std::uint8_t { kPlate, kKeys, kPillarFindings, kReading };
   struct TestPlan {
     Answer answer = Answer::kReading;
     std::size_t slot = 0;  // kPlate: its column in plate_bits_
+    // A reading test's rules: the least and greatest it names and, by rule from the least,
+    // whether it names it.
+    std::uint16_t first_rule = 0;
+    std::uint16_t last_rule = 0;
+    std::vector<std::uint8_t> names;
   };
   // The state of one moment's evaluation: its keys and, once needed, its chart and reading.
   struct Moment;
 
-  const chart::Chart& PlateOf(int ju, int hour) const;
   bool NodeHolds(int index, Moment& moment) const;
   bool TestHolds(const Node& node, const TestPlan& plan, Moment& moment) const;
 
@@ -47,6 +51,8 @@ class KeyedQuery {
   std::size_t plate_tests_ = 0;       // columns of plate_bits_
   std::vector<std::uint16_t>
       plate_bits_;  // by plate, then column: bit b−1 = holds in month branch b
+  std::vector<std::uint8_t> pillar_rules_;  // by rule: named by a test of the pillars' findings
+  std::vector<std::uint16_t> whole_;        // when the plates answer every test: the query's bits
 };
 
 }  // namespace veltrane::search
