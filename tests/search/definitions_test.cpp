@@ -1,10 +1,12 @@
 // Over 2000-2100 under the classic profile, the hits of three patterns are exactly the charts
-// their definitions name, worked out here from the pillars and the plates, not from the reading.
+// their definitions name, worked out here from the pillars and the plates, not from the reading,
+// whether each moment is tested or the range is walked by keys.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 #include <variant>
 
 #include "chart/vocabulary.h"
@@ -76,9 +78,15 @@ TEST(SearchDefinitions, HitsOfThreePatternsOverTwoCenturiesAreTheirDefinitions) 
   const Searcher fuyin = SearcherFor("reading=星伏吟");
   const Searcher tomb = SearcherFor("reading=时干入墓");
   std::array<std::int64_t, 3> hits{};
+  std::array<std::vector<std::int64_t>, 3> defined;  // moment numbers, as the walk counts them
+  std::int64_t index = 0;
   std::int64_t jia_or_instrument = 0;
   testing::ForEachHourBranch(2000, 2100, [&](const chart::ChartMoment& moment) {
     const Chart chart = chart::ComputeChart(moment);
+    if (FiveMisfortunes(chart)) defined[0].push_back(index);
+    if (StarsAtHome(chart)) defined[1].push_back(index);
+    if (HourInTomb(chart)) defined[2].push_back(index);
+    ++index;
     const auto a = misfortunes.Test(moment);
     const auto b = fuyin.Test(moment);
     const auto c = tomb.Test(moment);
@@ -101,6 +109,15 @@ TEST(SearchDefinitions, HitsOfThreePatternsOverTwoCenturiesAreTheirDefinitions) 
   EXPECT_GT(hits[0], 0);
   EXPECT_GT(hits[2], 0);
   EXPECT_GE(hits[1], jia_or_instrument);
+
+  // The walk by keys over the same hours (every branch's middle) finds the same charts.
+  const Searcher* searchers[] = {&misfortunes, &fuyin, &tomb};
+  for (std::size_t q = 0; q < 3; ++q) {
+    std::vector<std::int64_t> scanned;
+    searchers[q]->Scan({2000, 1, 1, 1, 30}, 120, 0, index,
+                       [&scanned](const RangeHit& hit) { scanned.push_back(hit.index); });
+    EXPECT_EQ(scanned, defined[q]) << q;
+  }
 }
 
 }  // namespace
