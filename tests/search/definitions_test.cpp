@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 #include <variant>
+#include <vector>
 
 #include "chart/vocabulary.h"
 #include "search/query.h"
