@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <atomic>
 #include <bit>
+#include <memory>
 #include <mutex>
 #include <span>
 #include <vector>
@@ -122,7 +123,6 @@ struct SeasonFindings {
 };
 
 struct PlateReading {
-  std::atomic<bool> ready{false};
   ChartFacts facts;
   std::array<Finding, kMaxPlateFindings> items{};
   std::size_t count = 0;
@@ -152,34 +152,34 @@ std::size_t PlateKey(const chart::Chart& c, ProfileMask bit) {
   return ((ju * 60 + hour) * 2 + (c.centre_host.number() == 8 ? 1 : 0)) * 3 + profile;
 }
 
+// The plate's findings, worked out the first time a key is asked for. The table
+// holds only pointers, so it costs nothing in the program's image and little in
+// memory until charts are read; each entry lives as long as the program.
 const PlateReading& PlateReadingOf(const chart::Chart& c, ProfileMask bit) {
-  static std::array<PlateReading, kPlateKeys> plates;
+  static std::array<std::atomic<const PlateReading*>, kPlateKeys> plates{};
   static std::mutex filling;
-  PlateReading& entry = plates[PlateKey(c, bit)];
-  if (entry.ready.load(std::memory_order_acquire)) return entry;
+  std::atomic<const PlateReading*>& slot = plates[PlateKey(c, bit)];
+  if (const PlateReading* ready = slot.load(std::memory_order_acquire)) return *ready;
   const Program& program = TheProgram();
+  auto entry = std::make_unique<PlateReading>();
   ChartFacts facts(c);
   const Reading found = RunSteps(program.plate, facts, program.profiles, bit);
-  std::array<Reading, kSeasons> seasons;
+  entry->count = std::min(found.count, kMaxPlateFindings);
+  std::copy_n(found.items.begin(), entry->count, entry->items.begin());
+  entry->truncated = found.truncated || found.count > kMaxPlateFindings;
   for (std::size_t s = 0; s < kSeasons; ++s) {
     facts.season = static_cast<Phase>(s);
-    seasons[s] = RunSteps(program.season, facts, program.profiles, bit);
+    const Reading seasonal = RunSteps(program.season, facts, program.profiles, bit);
+    SeasonFindings& kept = entry->seasons[s];
+    kept.count = std::min(seasonal.count, kMaxSeasonFindings);
+    std::copy_n(seasonal.items.begin(), kept.count, kept.items.begin());
+    entry->truncated = entry->truncated || seasonal.count > kMaxSeasonFindings;
   }
+  entry->facts = facts;
   const std::lock_guard<std::mutex> lock(filling);
-  if (!entry.ready.load(std::memory_order_relaxed)) {
-    entry.facts = facts;
-    entry.count = std::min(found.count, kMaxPlateFindings);
-    std::copy_n(found.items.begin(), entry.count, entry.items.begin());
-    entry.truncated = found.truncated || found.count > kMaxPlateFindings;
-    for (std::size_t s = 0; s < kSeasons; ++s) {
-      SeasonFindings& kept = entry.seasons[s];
-      kept.count = std::min(seasons[s].count, kMaxSeasonFindings);
-      std::copy_n(seasons[s].items.begin(), kept.count, kept.items.begin());
-      entry.truncated = entry.truncated || seasons[s].count > kMaxSeasonFindings;
-    }
-    entry.ready.store(true, std::memory_order_release);
-  }
-  return entry;
+  if (const PlateReading* ready = slot.load(std::memory_order_relaxed)) return *ready;
+  slot.store(entry.get(), std::memory_order_release);
+  return *entry.release();
 }
 
 }  // namespace
