@@ -183,6 +183,17 @@ const PlateReading& PlateReadingOf(const chart::Chart& c, ProfileMask bit) {
 
 }  // namespace
 
+RuleReads ReadsOf(std::uint16_t rule) {
+  const std::span<const Rule> rules = Rules();
+  // A row without a predicate is found by the nearest row before it that has one (the pair
+  // rows by the first pair row).
+  std::size_t i = rule;
+  while (i < rules.size() && i > 0 && rules[i].predicate == nullptr) --i;
+  if (i >= rules.size() || rules[i].predicate == nullptr) return RuleReads::kPillars;
+  if (ReadsSeason(rules[i])) return RuleReads::kSeason;
+  return ReadsPillars(rules[i]) ? RuleReads::kPillars : RuleReads::kPlates;
+}
+
 Reading Read(const chart::Chart& chart, const ReadingProfile& profile) {
   const Program& program = TheProgram();
   const PlateReading& plate = PlateReadingOf(chart, profile.bit);
@@ -201,6 +212,31 @@ Reading Read(const chart::Chart& chart, const ReadingProfile& profile) {
     if (program.profiles[s.rule] & profile.bit) s.predicate(facts, *s.params, s.rule, sink);
   }
   return reading;
+}
+
+std::span<const Finding> ReadPillarFindings(const chart::Chart& chart,
+                                            const ReadingProfile& profile, Reading& room,
+                                            std::span<const std::uint8_t> only) {
+  const Program& program = TheProgram();
+  const PlateReading& plate = PlateReadingOf(chart, profile.bit);
+  ChartFacts facts = plate.facts;
+  facts.SetPillars(chart);
+  const SeasonFindings& season = plate.seasons[static_cast<std::size_t>(facts.season) % kSeasons];
+  // The pillars' findings go where Read puts them, after the plates' and the season's.
+  const std::size_t first = plate.count + season.count;
+  room.profile = profile;
+  room.count = first;
+  room.truncated = plate.truncated;
+  FindingSink sink(room);
+  // A step gives at most nine findings (one per palace, or two void branches); where every
+  // step's could fit, skipping a step leaves the others' findings as they are.
+  const bool may_skip =
+      !only.empty() && first + program.pillar.size() * chart::kPalaceCount <= kMaxFindings;
+  for (const Step& s : program.pillar) {
+    if (may_skip && (s.rule >= only.size() || only[s.rule] == 0)) continue;
+    if (program.profiles[s.rule] & profile.bit) s.predicate(facts, *s.params, s.rule, sink);
+  }
+  return room.findings().subspan(first);
 }
 
 bool HasFinding(const Reading& reading, std::string_view rule_id, std::optional<int> palace) {
