@@ -23,6 +23,9 @@ ctest --test-dir build/ci --output-on-failure -j "$(nproc)"
 echo "== Debian package"
 scripts/check-package.sh build/ci
 
+echo "== web page (WebAssembly) in headless Chromium against build/ci's veltrane-chart"
+scripts/test-web.sh build/ci/src/app/veltrane-chart
+
 echo "== build (Windows, mingw-w64) and its zip"
 scripts/build-windows.sh build/windows -DVELTRANE_HOST_CHART="$PWD/build/ci/src/app/veltrane-chart"
 echo "== Windows tests under Wine"
