@@ -59,6 +59,9 @@ export function chartMoments(chartTool) {
                         '2999-12-31T23:59', '2999-12-31T22:59', '2999-12-22T00:00']) {
     for (const options of kOptionSets.slice(0, 5)) add(moment, options);
   }
+  // A civil time that the clocks pass twice takes the earlier instant.
+  add('2024-10-27T02:30', { zone: 'Europe/Berlin' });
+  add('2024-11-03T01:30', { zone: 'America/New_York', dayStart: '0' });
   // Every option set at moments spread over the years (a fixed sequence).
   let seed = 20261208;
   while (moments.length < 300) {

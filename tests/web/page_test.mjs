@@ -64,7 +64,8 @@ function readPage(moments) {
     return { palaces, pillars: $('pillars').textContent, term: $('term').textContent,
              yuan: $('yuan').textContent, ju: $('ju').textContent,
              dutyStar: $('duty-star').textContent, dutyGate: $('duty-gate').textContent,
-             text: window.veltranePage.shown().text };
+             text: window.veltranePage.shown().text, near: !$('near').hidden,
+             nearText: $('near').textContent };
   });
 }
 
@@ -121,7 +122,20 @@ async function main() {
       if (s.error) { check(false, `${label}: ${s.error}`); return; }
       comparePalaces(label, s, want[i].json);
       check(s.text === want[i].text, `${label}: text differs from veltrane-chart`);
+      // A near edge is noted, with its distance in minutes.
+      const near = want[i].json.boundaries.near;
+      check(s.near === near.length > 0, `${label}: near-edge note shown: ${s.near}`);
+      if (near.length) check(/\d+ ?分钟|正当/.test(s.nearText), `${label}: near-edge note ${s.nearText}`);
     });
+
+    // Bad input gets a clear answer and keeps the chart on show.
+    const refusals = await page.evaluate(readPage, [
+      { moment: '1799-12-31T12:00', options: {} },
+      { moment: '2024-03-31T02:30', options: { zone: 'Europe/Berlin' } },  // skipped by the clocks
+      { moment: '2024-03-31T12:00', options: { zone: 'Mars/Olympus' } },
+      { moment: '2024-03-31T12:00', options: { longitude: 200 } },
+    ]);
+    for (const r of refusals) check(r.error && r.error.length > 0, `no refusal: ${JSON.stringify(r).slice(0, 80)}`);
 
     // The copy button puts exactly the tool's text on the clipboard.
     for (const i of [0, 77, 160, 299]) {
