@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: a warnings-as-errors build with the
 # Qt platform (GUI tests offscreen, screenshot tests under Xvfb) and its Debian
-# package; the Windows programs cross-built once, their tests run under Wine;
+# package; the web page built for WebAssembly and checked in headless Chromium
+# against that build's veltrane-chart; the Windows programs cross-built once, their tests run under Wine;
 # the portable layers again under AddressSanitizer and UndefinedBehaviorSanitizer
 # (the 20,000-action monkey included); the desktop platform's own code under the
 # sanitizers running the desktop monkey; and every fuzz target for 30 seconds

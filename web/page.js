@@ -393,12 +393,12 @@
   }
 
   async function start() {
-    fillZones();
     $('tz').value = Intl.DateTimeFormat().resolvedOptions().timeZone || kChinaZone;
     const typed = applyQuery(location.search);
     core = await createVeltrane();
     if (typed) plot(); else setNow();
     performance.mark('veltrane-first-chart');
+    fillZones();
     for (const id of ['date', 'time', 'tz', 'method', 'day-start', 'centre-palace', 'longitude',
                       'solar-time', 'near-minutes']) {
       $(id).addEventListener('change', plot);
