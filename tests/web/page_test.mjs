@@ -137,6 +137,16 @@ async function main() {
     ]);
     for (const r of refusals) check(r.error && r.error.length > 0, `no refusal: ${JSON.stringify(r).slice(0, 80)}`);
 
+    // The hour buttons go to the start of the next and the previous hour.
+    await page.evaluate(readPage, [{ moment: '2026-12-07T21:40', options: {} }]);
+    const steps = [];
+    for (const id of ['#next-hour', '#next-hour', '#prev-hour', '#prev-hour', '#prev-hour']) {
+      await page.click(id);
+      steps.push(await page.evaluate(() => `${document.getElementById('date').value}T${document.getElementById('time').value}`));
+    }
+    check(steps.join(' ') === '2026-12-07T23:00 2026-12-08T01:00 2026-12-07T23:00 2026-12-07T21:00 2026-12-07T19:00',
+          `hour steps: ${steps.join(' ')}`);
+
     // The copy button puts exactly the tool's text on the clipboard.
     for (const i of [0, 77, 160, 299]) {
       await page.evaluate(readPage, [moments[i]]);
