@@ -64,7 +64,7 @@ function readPage(moments) {
     return { palaces, pillars: $('pillars').textContent, term: $('term').textContent,
              yuan: $('yuan').textContent, ju: $('ju').textContent,
              dutyStar: $('duty-star').textContent, dutyGate: $('duty-gate').textContent,
-             text: window.veltranePage.shown().text, near: !$('near').hidden,
+             text: window.veltranePage.shown().text, chart: window.veltranePage.shown().chart, near: !$('near').hidden,
              nearText: $('near').textContent };
   });
 }
@@ -122,6 +122,8 @@ async function main() {
       if (s.error) { check(false, `${label}: ${s.error}`); return; }
       comparePalaces(label, s, want[i].json);
       check(s.text === want[i].text, `${label}: text differs from veltrane-chart`);
+      const [got, expected] = [JSON.stringify(s.chart), JSON.stringify(want[i].json)];
+      check(got === expected, `${label}: JSON differs from veltrane-chart:\n  ${got}\n  ${expected}`);
       // A near edge is noted, with its distance in minutes.
       const near = want[i].json.boundaries.near;
       check(s.near === near.length > 0, `${label}: near-edge note shown: ${s.near}`);
