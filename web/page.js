@@ -100,6 +100,7 @@
       longitude: longitudeText === '' ? NaN : Number(longitudeText),
       solar: $('solar-time').value,
       near: $('near-minutes').value.trim() === '' ? 10 : Number($('near-minutes').value),
+      profile: $('profile').value,
     };
   }
 
@@ -122,6 +123,7 @@
       q.set('solar-time', f.solar);
     }
     if (f.near !== 10) q.set('near-minutes', String(f.near));
+    if (f.profile) q.set('profile', f.profile);
     return '?' + q.toString();
   }
 
@@ -131,7 +133,7 @@
     const fields = { date: 'date', time: 'time', tz: 'tz', method: 'method',
                      'day-start': 'day-start', 'centre-palace': 'centre-palace',
                      longitude: 'longitude', 'solar-time': 'solar-time',
-                     'near-minutes': 'near-minutes' };
+                     'near-minutes': 'near-minutes', profile: 'profile' };
     for (const [name, id] of Object.entries(fields)) {
       if (!q.has(name)) continue;
       const field = $(id);
@@ -258,7 +260,64 @@
     $('near').hidden = !near;
     const grid = $('palaces');
     grid.replaceChildren(...kLayout.map((n) => palaceCell(n, view)));
+    renderReading(answer.reading);
     $('chart').hidden = false;
+  }
+
+  // The findings beside the chart, grouped by kind; each opens to its source
+  // (book, chapter and the line quoted), by hover as well.
+  function renderReading(reading) {
+    $('reading').hidden = !reading;
+    $('reading').parentElement.classList.toggle('read', Boolean(reading));
+    if (!reading) return;
+    $('profile-name').textContent = reading.profile_text || reading.profile;
+    const groups = new Map();
+    for (const f of reading.findings) {
+      if (!groups.has(f.kind_text)) groups.set(f.kind_text, []);
+      groups.get(f.kind_text).push(f);
+    }
+    const blocks = [];
+    for (const [kind, findings] of groups) {
+      const list = document.createElement('ul');
+      list.className = `findings ${findings[0].kind}`;
+      for (const f of findings) {
+        const item = document.createElement('li');
+        const details = document.createElement('details');
+        const summary = document.createElement('summary');
+        summary.append(span('where', `${f.palace}宫`), span('name', f.name),
+                       span('detail', f.detail || ''));
+        const source = document.createElement('div');
+        source.className = 'source';
+        source.append(span('rule', f.rule_line || ''),
+                      span('quote', f.source.quote ? `「${f.source.quote}」` : ''),
+                      span('book', [f.source.book, f.source.chapter].filter(Boolean).join(' · ')),
+                      span('note', f.source.note || ''));
+        summary.title = source.textContent;
+        details.append(summary, source);
+        item.append(details);
+        list.append(item);
+      }
+      const heading = document.createElement('h3');
+      heading.textContent = kind;
+      blocks.push(heading, list);
+    }
+    if (reading.truncated) blocks.push(span('note', '……'));
+    $('findings').replaceChildren(...blocks);
+  }
+
+  // The profile choice, when the core reads charts.
+  function fillProfiles(profiles) {
+    if (!profiles || profiles.length === 0) return;
+    const select = $('profile');
+    const chosen = select.value;
+    select.replaceChildren(...profiles.map((p) => {
+      const o = document.createElement('option');
+      o.value = p.name;
+      o.textContent = p.description ? `${p.name}：${p.description}` : p.name;
+      return o;
+    }));
+    if (chosen) select.value = chosen;
+    $('profile-field').hidden = false;
   }
 
   // ---- copy, link and saving ----
@@ -394,13 +453,14 @@
 
   async function start() {
     $('tz').value = Intl.DateTimeFormat().resolvedOptions().timeZone || kChinaZone;
-    const typed = applyQuery(location.search);
     core = await createVeltrane();
+    if (core._veltrane_profiles) fillProfiles(JSON.parse(core.ccall('veltrane_profiles', 'string', [], [])));
+    const typed = applyQuery(location.search);
     if (typed) plot(); else setNow();
     performance.mark('veltrane-first-chart');
     fillZones();
     for (const id of ['date', 'time', 'tz', 'method', 'day-start', 'centre-palace', 'longitude',
-                      'solar-time', 'near-minutes']) {
+                      'solar-time', 'near-minutes', 'profile']) {
       $(id).addEventListener('change', plot);
     }
     $('when').addEventListener('submit', (e) => { e.preventDefault(); plot(); });

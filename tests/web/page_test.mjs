@@ -179,7 +179,8 @@ async function main() {
 
     // Keyboard: Tab reaches every control.
     const controls = await page.evaluate(() =>
-      [...document.querySelectorAll('input, select, button, a[href]')].map((e) => e.id));
+      [...document.querySelectorAll('input, select, button, a[href]')].filter((e) => e.checkVisibility())
+        .map((e) => e.id));
     const reached = new Set();
     await page.evaluate(() => document.activeElement && document.activeElement.blur());
     // Date and time fields take a Tab for each of their parts.
