@@ -339,8 +339,13 @@
     $('copied').textContent = done ? '已复制' : '复制失败';
   }
 
-  // The chart as an SVG drawing: the window's grid of palaces with their texts.
+  // The chart as an SVG drawing: the core's when it gives one, else the
+  // window's grid of palaces drawn here from the core's texts.
   function chartSvg() {
+    if (shown.svg) {
+      const size = (name) => Number((shown.svg.match(new RegExp(`<svg[^>]*\\s${name}="([0-9.]+)`)) || [])[1]);
+      return { svg: shown.svg, width: size('width'), height: size('height') };
+    }
     const view = shown.view;
     const W = 720, H = 560, cw = 240, ch = 170, top = 50;
     const esc = (t) => t.replace(/&/g, '&amp;').replace(/</g, '&lt;');
