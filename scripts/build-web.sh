@@ -20,7 +20,8 @@ out=dist/web
 rm -rf "$out"
 mkdir -p "$out"
 cp web/index.html web/style.css "$out/"
-# One JS file: the module's loader, then the page.
-cat "$dir/veltrane.js" web/page.js >"$out/veltrane.js"
+# One JS file: the module's loader, then the page's parts in the order they use each other.
+cat "$dir/veltrane.js" web/zone_time.js web/chart_drawing.js web/reading_panel.js web/page.js \
+  >"$out/veltrane.js"
 cp "$dir/veltrane.wasm" "$out/"
 echo "build-web: wrote $out ($(du -ck "$out"/* | tail -1 | cut -f1) KB)"
