@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "app/cli_chart_json.h"
-#include "chart/box_items.h"
 #include "chart/boundary_notes.h"
+#include "chart/box_items.h"
 #include "chart/chart_boundaries.h"
 #include "chart/chart_text.h"
 #include "chart/chart_view.h"

@@ -12,13 +12,13 @@ namespace veltrane::web {
 
 // What the page asks for: the instant (UTC+8) and how it was typed.
 struct PageRequest {
-  chart::ChartMoment moment;       // the instant in China Standard Time
-  chart::ChartOptions options;     // method, day start, centre palace, solar clock
-  std::string zone;                // IANA zone the date was typed in ("" = UTC+8)
-  chart::ChartMoment local;        // the typed civil time in that zone
-  int offset_minutes = 480;        // the zone's offset from UTC at that time
-  bool ambiguous = false;          // the typed time occurs twice in its zone
-  int near_minutes = 10;           // how close an edge must lie to be noted
+  chart::ChartMoment moment;    // the instant in China Standard Time
+  chart::ChartOptions options;  // method, day start, centre palace, solar clock
+  std::string zone;             // IANA zone the date was typed in ("" = UTC+8)
+  chart::ChartMoment local;     // the typed civil time in that zone
+  int offset_minutes = 480;     // the zone's offset from UTC at that time
+  bool ambiguous = false;       // the typed time occurs twice in its zone
+  int near_minutes = 10;        // how close an edge must lie to be noted
 };
 
 // The page's answer, one JSON object (UTF-8):

@@ -25,13 +25,13 @@ extern "C" {
 // Plots one chart and returns the page's JSON (see PageChartJson). `zone` is
 // "" for China Standard Time; a NaN longitude means none; codes out of their
 // ranges fall back to the window's convention.
-EMSCRIPTEN_KEEPALIVE const char* veltrane_chart(int year, int month, int day, int hour,
-                                                int minute, int method, int day_start_at_0,
-                                                int gen_kun, double longitude, int mean_solar,
-                                                const char* zone, int local_year,
-                                                int local_month, int local_day, int local_hour,
-                                                int local_minute, int offset_minutes,
-                                                int ambiguous, int near_minutes) {
+EMSCRIPTEN_KEEPALIVE const char* veltrane_chart(int year, int month, int day, int hour, int minute,
+                                                int method, int day_start_at_0, int gen_kun,
+                                                double longitude, int mean_solar, const char* zone,
+                                                int local_year, int local_month, int local_day,
+                                                int local_hour, int local_minute,
+                                                int offset_minutes, int ambiguous,
+                                                int near_minutes) {
   using namespace veltrane::chart;
   veltrane::web::PageRequest request;
   request.moment = MomentOf(year, month, day, hour, minute);

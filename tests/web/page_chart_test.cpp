@@ -29,8 +29,8 @@ template <typename Check>
 void ForEachMoment(Check check) {
   for (int i = 0; i < 1500; ++i) {
     const int year = 1800 + (i * 37) % 1200;
-    ChartMoment m = chart::ClampChartMoment(year, 1 + i % 12, 1 + (i * 7) % 31, (i * 7) % 24,
-                                            (i * 13) % 60);
+    ChartMoment m =
+        chart::ClampChartMoment(year, 1 + i % 12, 1 + (i * 7) % 31, (i * 7) % 24, (i * 13) % 60);
     PageRequest request = RequestAt(m);
     request.options.method = static_cast<chart::ChartMethod>(i % chart::kChartMethodCount);
     if (i % 4 == 1) request.options.day_start = chart::DayStart::kAtMidnight;
@@ -48,13 +48,15 @@ TEST(PageChart, GivesTheWindowsLabelsTheToolsTextAndJson) {
     EXPECT_EQ(answer["window"]["term"], runtime::Utf8FromGbk(ui::TermText(chart).c_str())) << at;
     EXPECT_EQ(answer["window"]["xun"], runtime::Utf8FromGbk(ui::XunText(chart))) << at;
     EXPECT_EQ(answer["window"]["duty"], runtime::Utf8FromGbk(ui::DutyText(chart).c_str())) << at;
-    EXPECT_EQ(answer["view"]["pillars"], runtime::Utf8FromGbk(ui::PillarsText(chart.pillars).c_str()))
+    EXPECT_EQ(answer["view"]["pillars"],
+              runtime::Utf8FromGbk(ui::PillarsText(chart.pillars).c_str()))
         << at;
     EXPECT_EQ(answer["text"], app::ChartText(request.moment, app::OutputEncoding::kUtf8, false,
                                              request.near_minutes, request.options))
         << at;
     const app::RunConventions conventions(request.options, {}, request.near_minutes);
-    EXPECT_EQ(answer["chart"], nlohmann::json::parse(app::ChartJsonLine(request.moment, conventions)))
+    EXPECT_EQ(answer["chart"],
+              nlohmann::json::parse(app::ChartJsonLine(request.moment, conventions)))
         << at;
   });
 }
@@ -80,7 +82,7 @@ TEST(PageChart, AnyZoneTextStaysInsideItsJsonString) {
   request.local = {2024, 6, 1, 6, 0};
   request.offset_minutes = 120;
   for (const std::string& zone : {std::string("Europe/Berlin"), std::string("a\"b\\c"),
-                                 std::string("\x01\n\x1f}"), std::string(300, 'z')}) {
+                                  std::string("\x01\n\x1f}"), std::string(300, 'z')}) {
     request.zone = zone;
     const auto answer = nlohmann::json::parse(PageChartJson(request));
     EXPECT_EQ(answer["chart"]["conventions"]["time_zone"], zone.substr(0, 64));
