@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "runtime/form/form_runtime.h"
-#include "runtime/platform/headless/headless_platform.h"
-#include "runtime/process.h"
+#include "form/form_runtime.h"
+#include "platform/headless/headless_platform.h"
+#include "form/process.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_template.h"
 #include "ui/plate_binding.h"

@@ -31,10 +31,10 @@ function(veltrane_add_test)
   gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60 ${props})
 endfunction()
 
-# The tests' child-process helper (tests/runtime/child_process.h): forked on
+# The tests' child-process helper (tests/support/child_process.h): forked on
 # POSIX, started afresh on Windows.
 if(WIN32)
-  set(VELTRANE_TEST_CHILD_PROCESS ${PROJECT_SOURCE_DIR}/tests/runtime/child_process_win32.cpp)
+  set(VELTRANE_TEST_CHILD_PROCESS ${PROJECT_SOURCE_DIR}/tests/support/child_process_win32.cpp)
 else()
-  set(VELTRANE_TEST_CHILD_PROCESS ${PROJECT_SOURCE_DIR}/tests/runtime/child_process_posix.cpp)
+  set(VELTRANE_TEST_CHILD_PROCESS ${PROJECT_SOURCE_DIR}/tests/support/child_process_posix.cpp)
 endif()

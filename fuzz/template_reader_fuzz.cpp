@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "runtime/template/window_template.h"
+#include "form/template/window_template.h"
 
 using namespace veltrane::runtime;
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/memory.h"
-#include "runtime/values/command.h"
-#include "runtime/values/command_args.h"
-#include "runtime/values/text_search.h"
+#include "base/memory.h"
+#include "form/values/command.h"
+#include "form/values/command_args.h"
+#include "form/values/text_search.h"
 
 using namespace veltrane::runtime;
 

@@ -14,6 +14,7 @@ packages=(
   desktop-file-utils appstream lintian man-db
   g++-mingw-w64-x86-64-posix wine wine64
   clang libclang-rt-14-dev
+  ccache
   emscripten chromium
 )
 

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/platform/platform.h"
-#include "runtime/template/window_template.h"
+#include "platform/platform.h"
+#include "form/template/window_template.h"
 
 namespace veltrane::testing_template {
 

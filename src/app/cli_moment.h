@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "chart/plot_chart.h"
-#include "runtime/result.h"
+#include "base/result.h"
 
 namespace veltrane::app {
 

@@ -13,8 +13,8 @@
 #include "chart/chart_text.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
-#include "runtime/platform/local_clock.h"
-#include "runtime/text/gbk.h"
+#include "platform/local_clock.h"
+#include "base/text/gbk.h"
 
 namespace veltrane::app {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/cli_moment.h"
-#include "runtime/result.h"
+#include "base/result.h"
 
 namespace veltrane::app {
 

@@ -1,11 +1,11 @@
 // The desktop program: the form runtime on the native platform of the system
 // it is built for (Win32 on Windows, Qt Widgets elsewhere).
-#include "runtime/platform/platform.h"
+#include "platform/platform.h"
 #include "ui/program.h"
 
 #ifdef _WIN32
 
-#include "runtime/platform/win32/win32_platform.h"
+#include "platform/win32/win32_platform.h"
 
 int main() {
   veltrane::platform::Win32Platform platform;
@@ -24,7 +24,7 @@ int main() {
 #include <utility>
 
 #include "app/version.h"
-#include "runtime/platform/qt/qt_platform.h"
+#include "platform/qt/qt_platform.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "chart/chart_text.h"
-#include "runtime/platform/platform.h"
-#include "runtime/text/gbk.h"
-#include "runtime/text/gbk_literal.h"
-#include "runtime/values/value_ops.h"
+#include "platform/platform.h"
+#include "base/text/gbk.h"
+#include "base/text/gbk_literal.h"
+#include "form/values/value_ops.h"
 #include "ui/shown_chart.h"
 
 namespace veltrane::ui {

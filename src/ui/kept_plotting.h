@@ -4,7 +4,7 @@
 #include <array>
 
 #include "chart/plot_chart.h"
-#include "runtime/memory.h"
+#include "base/memory.h"
 
 namespace veltrane::ui {
 

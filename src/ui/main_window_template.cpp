@@ -8,14 +8,14 @@
 #include <string_view>
 
 #include "chart/box_items.h"
-#include "runtime/controls/button_block.h"
-#include "runtime/controls/combo_box_block.h"
-#include "runtime/controls/edit_box_block.h"
-#include "runtime/controls/label_block.h"
-#include "runtime/controls/log_font.h"
-#include "runtime/controls/property_index.h"
-#include "runtime/controls/window_block.h"
-#include "runtime/text/gbk.h"
+#include "form/controls/button_block.h"
+#include "form/controls/combo_box_block.h"
+#include "form/controls/edit_box_block.h"
+#include "form/controls/label_block.h"
+#include "form/controls/log_font.h"
+#include "form/controls/property_index.h"
+#include "form/controls/window_block.h"
+#include "base/text/gbk.h"
 #include "ui/handlers.h"
 #include "ui/main_window_ids.h"
 

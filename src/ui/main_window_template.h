@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/template/window_template.h"
+#include "form/template/window_template.h"
 
 namespace veltrane::ui {
 

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "calendar/calendar_library.h"
-#include "runtime/form/form_runtime.h"
-#include "runtime/form/keyboard_order.h"
-#include "runtime/process.h"
-#include "runtime/values/command.h"
+#include "form/values/calendar_library.h"
+#include "form/form_runtime.h"
+#include "form/keyboard_order.h"
+#include "form/process.h"
+#include "form/values/command.h"
 #include "ui/handlers.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "runtime/controls/property_index.h"
-#include "runtime/form/form_runtime.h"
+#include "form/controls/property_index.h"
+#include "form/form_runtime.h"
 #include "ui/main_window_ids.h"
 
 namespace veltrane::ui {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "runtime/platform/platform.h"
+#include "platform/platform.h"
 
 namespace veltrane::ui {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "chart/chart_view.h"
-#include "runtime/memory.h"
+#include "base/memory.h"
 
 namespace veltrane::ui {
 

@@ -1,8 +1,8 @@
 #include "ui/start_up_handler.h"
 
-#include "runtime/controls/property_index.h"
-#include "runtime/form/form_runtime.h"
-#include "runtime/values/value_ops.h"
+#include "form/controls/property_index.h"
+#include "form/form_runtime.h"
+#include "form/values/value_ops.h"
 #include "ui/main_window_ids.h"
 #include "ui/plot_chart_handler.h"
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "chart/box_items.h"
-#include "runtime/text/gbk.h"
-#include "runtime/text/gbk_literal.h"
+#include "base/text/gbk.h"
+#include "base/text/gbk_literal.h"
 
 namespace veltrane::ui {
 namespace {

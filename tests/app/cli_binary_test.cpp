@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "app/version.h"
-#include "runtime/text/gbk.h"
+#include "base/text/gbk.h"
 #include "ui/copy_worked_chart.h"
 #include "window_fields.h"
 

@@ -16,7 +16,7 @@
 #include "calendar/solar_term_moment.h"
 #include "chart/box_items.h"
 #include "chart/term_in_force.h"
-#include "runtime/text/gbk.h"
+#include "base/text/gbk.h"
 #include "ui/window_texts.h"
 #include "worked_chart_palaces.h"
 

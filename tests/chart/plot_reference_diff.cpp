@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "chart/box_items.h"
-#include "runtime/text/gbk.h"
+#include "base/text/gbk.h"
 #include "ui/window_texts.h"
 
 namespace veltrane::chart::reference {

@@ -20,7 +20,7 @@
 #include "chart/vocabulary.h"
 #include "plot_reference.h"
 #include "plot_reference_diff.h"
-#include "runtime/text/gbk.h"
+#include "base/text/gbk.h"
 #include "ui/window_texts.h"
 #include "worked_chart_palaces.h"
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "monkey.h"
-#include "runtime/form/form_runtime.h"
-#include "runtime/platform/headless/headless_platform.h"
-#include "runtime/process.h"
+#include "form/form_runtime.h"
+#include "platform/headless/headless_platform.h"
+#include "form/process.h"
 #include "ui/kept_plotting.h"
 #include "ui/plate_binding.h"
 #include "ui/program.h"

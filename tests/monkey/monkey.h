@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/platform/platform.h"
+#include "platform/platform.h"
 #include "ui/main_window_ids.h"
 
 namespace veltrane::monkey {

@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "chart/box_items.h"
-#include "runtime/controls/property_index.h"
-#include "runtime/form/form_runtime.h"
-#include "runtime/text/gbk.h"
-#include "runtime/values/value_ops.h"
+#include "form/controls/property_index.h"
+#include "form/form_runtime.h"
+#include "base/text/gbk.h"
+#include "form/values/value_ops.h"
 #include "ui/main_window_ids.h"
 #include "ui/window_texts.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform_driver.h"
-#include "runtime/text/gbk.h"
+#include "base/text/gbk.h"
 
 namespace veltrane::platform::conformance {
 namespace {

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "platform_driver.h"
-#include "runtime/platform/headless/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 
 namespace veltrane::platform::conformance {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/platform/platform.h"
+#include "platform/platform.h"
 
 namespace veltrane::platform::conformance {
 

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "qt_test_support.h"
-#include "runtime/form/form_runtime.h"
-#include "runtime/platform/qt/label_widget.h"
-#include "runtime/template/window_template.h"
+#include "form/form_runtime.h"
+#include "platform/qt/label_widget.h"
+#include "form/template/window_template.h"
 #include "ui/main_window_ids.h"
 #include "ui/main_window_template.h"
 #include "ui/program.h"

@@ -10,8 +10,8 @@
 
 #include "../platform_conformance/platform_driver.h"
 #include "qt_test_support.h"
-#include "runtime/platform/qt/edit_control.h"
-#include "runtime/platform/qt/text_edge.h"
+#include "platform/qt/edit_control.h"
+#include "platform/qt/text_edge.h"
 
 namespace veltrane::platform::conformance {
 namespace {

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "qt_test_support.h"
-#include "runtime/platform/qt/label_widget.h"
+#include "platform/qt/label_widget.h"
 
 namespace veltrane::platform::test {
 namespace {

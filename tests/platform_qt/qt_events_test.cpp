@@ -7,8 +7,8 @@
 #include <QToolButton>
 
 #include "qt_test_support.h"
-#include "runtime/platform/qt/edit_control.h"
-#include "runtime/platform/qt/qt_platform.h"
+#include "platform/qt/edit_control.h"
+#include "platform/qt/qt_platform.h"
 
 namespace veltrane::platform::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <QRawFont>
 
 #include "qt_test_support.h"
-#include "runtime/platform/qt/look_mapping.h"
+#include "platform/qt/look_mapping.h"
 
 namespace veltrane::platform::test {
 namespace {

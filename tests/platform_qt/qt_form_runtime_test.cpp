@@ -12,16 +12,16 @@
 #include <QTimer>
 
 #include "qt_test_support.h"
-#include "runtime/controls/button_block.h"
-#include "runtime/controls/combo_box_block.h"
-#include "runtime/controls/edit_box_block.h"
-#include "runtime/controls/label_block.h"
-#include "runtime/controls/window_block.h"
-#include "runtime/form/form_runtime.h"
-#include "runtime/platform/qt/edit_control.h"
-#include "runtime/platform/qt/label_widget.h"
-#include "runtime/template/window_template.h"
-#include "runtime/values/value_ops.h"
+#include "form/controls/button_block.h"
+#include "form/controls/combo_box_block.h"
+#include "form/controls/edit_box_block.h"
+#include "form/controls/label_block.h"
+#include "form/controls/window_block.h"
+#include "form/form_runtime.h"
+#include "platform/qt/edit_control.h"
+#include "platform/qt/label_widget.h"
+#include "form/template/window_template.h"
+#include "form/values/value_ops.h"
 #include "template_unit.h"
 
 namespace veltrane::platform::test {

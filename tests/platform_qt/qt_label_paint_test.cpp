@@ -5,7 +5,7 @@
 #include <QPalette>
 
 #include "qt_test_support.h"
-#include "runtime/platform/qt/label_widget.h"
+#include "platform/qt/label_widget.h"
 
 namespace veltrane::platform::test {
 namespace {

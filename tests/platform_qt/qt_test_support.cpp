@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <cstdlib>
 
-#include "runtime/text/gbk.h"
+#include "base/text/gbk.h"
 
 namespace veltrane::platform::test {
 

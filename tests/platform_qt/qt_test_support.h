@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/platform/platform.h"
-#include "runtime/platform/qt/qt_platform.h"
+#include "platform/platform.h"
+#include "platform/qt/qt_platform.h"
 
 namespace veltrane::platform::test {
 

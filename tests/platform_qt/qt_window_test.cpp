@@ -5,8 +5,8 @@
 #include <QWidget>
 
 #include "qt_test_support.h"
-#include "runtime/controls/window_control.h"
-#include "runtime/platform/qt/look_mapping.h"
+#include "form/controls/window_control.h"
+#include "platform/qt/look_mapping.h"
 
 namespace veltrane::platform::test {
 namespace {

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "runtime/form/form_runtime.h"
-#include "runtime/platform/win32/win32_platform.h"
-#include "runtime/template/window_template.h"
-#include "runtime/text/gbk.h"
+#include "form/form_runtime.h"
+#include "platform/win32/win32_platform.h"
+#include "form/template/window_template.h"
+#include "base/text/gbk.h"
 #include "ui/copy_worked_chart.h"
 #include "ui/main_window_ids.h"
 #include "ui/main_window_template.h"

@@ -5,8 +5,8 @@
 #include <deque>
 
 #include "../platform_conformance/platform_driver.h"
-#include "runtime/platform/win32/wide_text.h"
-#include "runtime/platform/win32/win32_platform.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_platform.h"
 #include "win32_test_support.h"
 
 namespace veltrane::platform::conformance {

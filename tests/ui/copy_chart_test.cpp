@@ -8,8 +8,8 @@
 #include "chart/box_items.h"
 #include "copy_worked_chart.h"
 #include "program_fixture.h"
-#include "runtime/form/form_runtime.h"
-#include "runtime/text/gbk.h"
+#include "form/form_runtime.h"
+#include "base/text/gbk.h"
 #include "ui/main_window_ids.h"
 
 namespace veltrane::ui {

@@ -10,9 +10,9 @@
 
 #include "copy_table.h"
 #include "program_fixture.h"
-#include "runtime/child_process.h"
-#include "runtime/memory.h"
-#include "runtime/text/gbk.h"
+#include "support/child_process.h"
+#include "base/memory.h"
+#include "base/text/gbk.h"
 
 namespace veltrane::ui {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "chart/vocabulary.h"
 #include "program_fixture.h"
-#include "runtime/template/window_template.h"
+#include "form/template/window_template.h"
 #include "ui/main_window_ids.h"
 
 namespace veltrane::ui {

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "runtime/controls/button_block.h"
-#include "runtime/controls/combo_box_block.h"
-#include "runtime/controls/edit_box_block.h"
-#include "runtime/controls/label_block.h"
-#include "runtime/controls/log_font.h"
-#include "runtime/controls/window_block.h"
-#include "runtime/template/window_template.h"
-#include "runtime/text/gbk.h"
+#include "form/controls/button_block.h"
+#include "form/controls/combo_box_block.h"
+#include "form/controls/edit_box_block.h"
+#include "form/controls/label_block.h"
+#include "form/controls/log_font.h"
+#include "form/controls/window_block.h"
+#include "form/template/window_template.h"
+#include "base/text/gbk.h"
 #include "ui/copy_chart_handler.h"
 #include "ui/handlers.h"
 #include "ui/plot_chart_handler.h"

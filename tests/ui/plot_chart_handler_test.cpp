@@ -11,9 +11,9 @@
 
 #include "chart/box_items.h"
 #include "program_fixture.h"
-#include "runtime/controls/property_index.h"
-#include "runtime/form/form_runtime.h"
-#include "runtime/text/gbk.h"
+#include "form/controls/property_index.h"
+#include "form/form_runtime.h"
+#include "base/text/gbk.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"

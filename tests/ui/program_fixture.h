@@ -8,11 +8,11 @@
 #include <string_view>
 
 #include "chart/plate_model.h"
-#include "runtime/controls/property_index.h"
-#include "runtime/form/form_runtime.h"
-#include "runtime/platform/headless/headless_platform.h"
-#include "runtime/process.h"
-#include "runtime/text/gbk.h"
+#include "form/controls/property_index.h"
+#include "form/form_runtime.h"
+#include "platform/headless/headless_platform.h"
+#include "form/process.h"
+#include "base/text/gbk.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"

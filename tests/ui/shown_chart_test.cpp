@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "runtime/text/gbk.h"
+#include "base/text/gbk.h"
 #include "ui/shown_chart.h"
 
 namespace veltrane::ui {

@@ -7,8 +7,8 @@
 
 #include "app/cli_chart_json.h"
 #include "app/cli_run.h"
+#include "base/text/gbk.h"
 #include "chart/plot_chart.h"
-#include "runtime/text/gbk.h"
 #include "ui/window_texts.h"
 
 namespace veltrane::web {

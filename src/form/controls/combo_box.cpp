@@ -1,0 +1,216 @@
+#include "form/controls/combo_box.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "form/controls/text_span.h"
+
+namespace veltrane::runtime {
+
+Result<std::unique_ptr<Control>> ComboBox::Create(const CreateContext& context,
+                                                  std::span<const std::uint8_t> bytes) {
+  Result<ComboBoxBlock> block = ComboBoxBlock::Decode(bytes);
+  if (!block) return block.error();
+  auto combo = std::make_unique<ComboBox>(*context.type, *context.platform, std::move(*block));
+  combo->ClampStoredFields();
+  combo->SortIfNeeded();
+  platform::CreateParams params = context.params;
+  if (combo->block_.style != 0) params.rect.height = std::max(params.rect.height, kComboListHeight);
+  platform::Platform& p = *context.platform;
+  combo->set_handle(p.CreateComboBox(params, combo->Look()));
+  if (combo->handle() == 0) return Error{"the platform could not create a combo box"};
+  combo->Select(combo->block_.selection);
+  if (combo->Editable()) {
+    p.SetText(combo->handle(), combo->block_.content);
+    const TextSpan sel = ClampSpan(combo->block_.content.size(), combo->block_.selection_start,
+                                   combo->block_.selection_length);
+    p.SetTextSelection(combo->handle(), sel.start, sel.length);
+  }
+  return std::unique_ptr<Control>(std::move(combo));
+}
+
+platform::ComboLook ComboBox::Look() const {
+  platform::ComboLook look;
+  look.style = block_.style;
+  look.sorted = block_.sorted != 0;
+  look.extra_item_height = block_.extra_item_height;
+  look.text_colour = block_.text_colour;
+  look.background = block_.background;
+  look.font = ToPlatformFont(block_.font);
+  look.max_length = block_.max_length;
+  look.items = block_.items;
+  return look;
+}
+
+std::vector<std::uint8_t> ComboBox::Serialize() {
+  LiveSelection();
+  if (Editable()) LiveContent();
+  return block_.Encode();
+}
+
+std::optional<std::string_view> ComboBox::ItemText(int index) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= block_.items.size()) return std::nullopt;
+  return block_.items[static_cast<std::size_t>(index)];
+}
+
+int ComboBox::LiveSelection() {
+  block_.selection = platform().GetSelection(handle());
+  return block_.selection;
+}
+
+void ComboBox::Select(std::int64_t index) {
+  const auto last = static_cast<std::int64_t>(block_.items.size()) - 1;
+  block_.selection = static_cast<std::int32_t>(std::clamp<std::int64_t>(index, -1, last));
+  platform().SetSelection(handle(), block_.selection);
+}
+
+void ComboBox::SortIfNeeded() {
+  if (block_.sorted == 0 || block_.items.size() < 2) return;
+  std::vector<std::size_t> order(block_.items.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return block_.items[a] < block_.items[b]; });
+  std::vector<std::string> items;
+  std::vector<std::uint32_t> data;
+  for (std::size_t i : order) {
+    items.push_back(std::move(block_.items[i]));
+    if (i < block_.item_data.size()) data.push_back(block_.item_data[i]);
+  }
+  block_.items = std::move(items);
+  if (data.size() == block_.items.size()) block_.item_data = std::move(data);
+}
+
+const std::string& ComboBox::LiveContent() {
+  block_.content = platform().GetText(handle());
+  return block_.content;
+}
+
+Control::Field ComboBox::FieldOf(int index) {
+  switch (index + kFirstTypeProperty) {
+    case kComboStyle:
+      return &block_.style;
+    case kComboContent:
+      return &block_.content;
+    case kComboMaxLength:
+      return &block_.max_length;
+    case kComboSelectionStart:
+      return &block_.selection_start;
+    case kComboSelectionLength:
+      return &block_.selection_length;
+    case kComboSorted:
+      return &block_.sorted;
+    case kComboExtraItemHeight:
+      return &block_.extra_item_height;
+    case kComboTextColour:
+      return &block_.text_colour;
+    case kComboBackground:
+      return &block_.background;
+    case kComboFont:
+      return &block_.font;
+    case kComboSelection:
+      return &block_.selection;
+    case kComboDataSource:
+      return &block_.data_source;
+    case kComboDataColumn:
+      return &block_.data_column;
+    case 24:
+      return &block_.property24;
+    default:
+      return {};  // the selected text and the two lists are computed
+  }
+}
+
+bool ComboBox::GetLive(int index, PropertyValue& out) {
+  switch (index + kFirstTypeProperty) {
+    case kComboSelection:
+      out.number = LiveSelection();
+      return true;
+    case kComboContent:
+      // A drop-down list has no edit field: it shows the selected item.
+      if (Editable()) {
+        out.text = LiveContent();
+      } else {
+        out.text = ItemText(LiveSelection()).value_or(std::string_view());
+      }
+      return true;
+    case kComboSelectedText: {
+      if (!Editable()) return true;
+      out.text = SelectedPart(LiveContent(), block_.selection_start, block_.selection_length);
+      return true;
+    }
+    case kComboItems:
+      scratch_bytes_ = EncodeTextList(block_.items);
+      out.bytes = scratch_bytes_;
+      return true;
+    case kComboItemData:
+      scratch_bytes_ = EncodeItemData(block_.item_data);
+      out.bytes = scratch_bytes_;
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::optional<SetEffect> ComboBox::SetLive(int index, const PropertyValue& value) {
+  platform::Platform& p = platform();
+  switch (index + kFirstTypeProperty) {
+    case kComboSelection:
+      Select(value.number);
+      return SetEffect::None;
+    case kComboContent:
+      block_.content.assign(value.text);
+      if (Editable()) p.SetText(handle(), block_.content);
+      return SetEffect::None;
+    case kComboSelectedText: {
+      if (!Editable()) return SetEffect::None;
+      std::string text = LiveContent();
+      ReplaceSelectedPart(text, block_.selection_start, block_.selection_length, value.text);
+      block_.content = std::move(text);
+      p.SetText(handle(), block_.content);
+      return SetEffect::None;
+    }
+    case kComboSelectionStart:
+    case kComboSelectionLength: {
+      const std::int32_t v = Info(index)->Clamp(value.number);
+      (index + kFirstTypeProperty == kComboSelectionStart ? block_.selection_start
+                                                          : block_.selection_length) = v;
+      if (Editable()) {
+        const TextSpan sel =
+            ClampSpan(LiveContent().size(), block_.selection_start, block_.selection_length);
+        p.SetTextSelection(handle(), sel.start, sel.length);
+      }
+      return SetEffect::None;
+    }
+    case kComboItems: {
+      Result<std::vector<std::string>> items = DecodeTextList(value.bytes);
+      if (!items) return SetEffect::None;  // a malformed list changes nothing
+      block_.items = std::move(*items);
+      block_.item_data.clear();
+      SortIfNeeded();
+      ApplyLook();
+      Select(-1);
+      return SetEffect::None;
+    }
+    case kComboItemData: {
+      Result<std::vector<std::uint32_t>> data = DecodeItemData(value.bytes);
+      if (data) block_.item_data = std::move(*data);
+      return SetEffect::None;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+bool ComboBox::FixedAtCreation(int index) const {
+  const PropertyIndex p = index + kFirstTypeProperty;
+  return p == kComboStyle || p == kComboSorted;
+}
+
+void ComboBox::ApplyLook() {
+  // Re-applying the look keeps the items and the selection as they are.
+  const int selection = LiveSelection();
+  platform().SetComboLook(handle(), Look());
+  platform().SetSelection(handle(), selection);
+}
+
+}  // namespace veltrane::runtime
