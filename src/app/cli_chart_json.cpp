@@ -15,6 +15,7 @@
 #include "chart/method.h"
 #include "chart/plot_lookups.h"
 #include "chart/vocabulary.h"
+#include "reading/reading_text.h"
 
 namespace veltrane::app {
 namespace {
@@ -375,8 +376,8 @@ void Boundaries(LineBuffer& out, const chart::ChartBoundaries& b, int near_minut
 }  // namespace
 
 RunConventions::RunConventions(const chart::ChartOptions& options, std::string zone,
-                               int near_minutes)
-    : options_(options), zone_(std::move(zone)), near_minutes_(near_minutes) {
+                               int near_minutes, const reading::ReadingProfile& profile)
+    : options_(options), zone_(std::move(zone)), near_minutes_(near_minutes), profile_(profile) {
   // tz names are short; a longer text is cut so that a chart's line keeps within its buffer.
   constexpr std::size_t kLongestZone = 64;
   zone_json_ =
@@ -445,8 +446,11 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
   out.Raw(conventions.json());
   Clocks(out, moment, chart, conventions, input);
   Boundaries(out, boundaries, conventions.near_minutes());
-  out.Char('}');
   line += out.View();
+  // The reading can outgrow the line buffer, so it goes straight into the line.
+  line += ",\"reading\":";
+  reading::AppendReadingJson(line, reading::Read(chart, conventions.profile()));
+  line += '}';
 }
 
 const std::optional<calendar::LunarDate>& LunarDayCache::Of(const ChartMoment& m) {

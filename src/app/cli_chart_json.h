@@ -11,6 +11,7 @@
 #include "calendar/lunar_date.h"
 #include "chart/chart_boundaries.h"
 #include "chart/plot_chart.h"
+#include "reading/reading.h"
 
 namespace veltrane::app {
 
@@ -20,10 +21,13 @@ namespace veltrane::app {
 class RunConventions {
  public:
   explicit RunConventions(const chart::ChartOptions& options = {}, std::string zone = {},
-                          int near_minutes = kDefaultNearMinutes);
+                          int near_minutes = kDefaultNearMinutes,
+                          const reading::ReadingProfile& profile = reading::ClassicProfile());
   const chart::ChartOptions& options() const { return options_; }
   const std::string& zone() const { return zone_; }
   int near_minutes() const { return near_minutes_; }
+  // The profile every chart's "reading" follows.
+  const reading::ReadingProfile& profile() const { return profile_; }
   // {"method","day_start","centre_palace","time_zone","longitude","solar_time"}
   const std::string& json() const { return json_; }
   // The zone as a JSON string: "UTC+8" without a zone.
@@ -33,6 +37,7 @@ class RunConventions {
   chart::ChartOptions options_;
   std::string zone_;
   int near_minutes_ = kDefaultNearMinutes;
+  reading::ReadingProfile profile_;
   std::string json_;
   std::string zone_json_;
 };
@@ -59,6 +64,8 @@ const RunConventions& DefaultConventions();
 //   {"term": {"name", "start", "source": "table"|"formula"}, "next_term": {…},
 //    "yuan": {"head", "start", "next_head", "next"}, "hour": {"branch", "start", "end"},
 //    "near": [{"edge", "minutes"}], "term_uncertainty_seconds"}
+// "reading", the last member, is the chart's reading under the run's profile:
+//   {"profile", "findings": [{"rule", "palace", "detail"}], "truncated"}
 void AppendChartJson(std::string& out, const ChartMoment& moment, const chart::Chart& chart,
                      const std::optional<calendar::LunarDate>& lunar,
                      const chart::ChartBoundaries& boundaries,

@@ -26,6 +26,7 @@ constexpr const char* kFooter =
     "  veltrane-chart --json 2001-12-27T04:00\n"
     "  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n"
     "  veltrane-chart --notes 2015-12-22 12:45\n"
+    "  veltrane-chart --reading --profile yanbo 2001-12-27 04:00\n"
     "  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n"
     "  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
     "      --jobs 2 > century.jsonl\n"
@@ -174,6 +175,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   OptionTexts texts;
   std::string method_text;
   bool compare_methods = false;
+  bool reading = false;
+  std::string profile_text;
 
   app.add_flag("--json", json, "Print JSON (one object per chart) instead of the text table");
   app.add_option("--encoding", encoding,
@@ -226,6 +229,10 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
           ->type_name("chaibu|zhirun|maoshan");
   app.add_flag("--compare-methods", compare_methods,
                "With a range: one JSON line per moment where the methods differ in yuan or ju");
+  app.add_flag("--reading", reading,
+               "Follow the text table with the chart's reading (JSON always carries it)");
+  CLI::Option* profile_option = app.add_option(
+      "--profile", profile_text, "The reading's profile: classic (default), yanbo or tongzong");
   app.add_option("when", when, "Date and time of one chart (default: now)")
       ->type_name("YYYY-MM-DD HH:MM");
 
@@ -290,6 +297,18 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     request.options.method = *method;
   }
   request.compare_methods = compare_methods;
+
+  if (reading && json) return Bad("--reading adds to the text table; JSON always carries \"reading\"");
+  request.reading = reading;
+  if (profile_option->count() > 0) {
+    const std::optional<reading::ReadingProfile> profile = reading::ProfileNamed(profile_text);
+    if (!profile) {
+      return Bad("--profile: unknown profile '" + profile_text +
+                 "' (use classic, yanbo or tongzong)");
+    }
+    if (!reading && !json) return Bad("--profile applies to --reading and --json");
+    request.profile = *profile;
+  }
 
   if (jobs_option->count() > 0 && (jobs < 1 || jobs > kMaxJobs)) {
     return Bad("--jobs: " + std::to_string(jobs) + " is outside 1.." + std::to_string(kMaxJobs));

@@ -7,6 +7,7 @@
 #include "app/cli_moment.h"
 #include "app/cli_zone.h"
 #include "chart/chart_options.h"
+#include "reading/reading.h"
 
 namespace veltrane::app {
 
@@ -38,6 +39,9 @@ struct ChartRequest {
   int near_minutes = kDefaultNearMinutes;
   bool notes = false;  // the text table is followed by notes on the near edges and the method
   bool compare_methods = false;  // a range lists where the methods disagree
+  bool reading = false;  // the text table is followed by the chart's reading
+  // The profile the reading follows where the classical texts disagree (--profile).
+  reading::ReadingProfile profile = reading::ClassicProfile();
 };
 
 // The most threads --jobs takes.

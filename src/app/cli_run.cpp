@@ -13,6 +13,7 @@
 #include "chart/chart_text.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
+#include "reading/reading_text.h"
 #include "platform/local_clock.h"
 #include "base/text/gbk.h"
 
@@ -47,7 +48,8 @@ void AppendMethodNote(std::string& text, chart::ChartMethod method) {
 }  // namespace
 
 std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool notes,
-                      int near_minutes, const chart::ChartOptions& options) {
+                      int near_minutes, const chart::ChartOptions& options,
+                      const reading::ReadingProfile* reading) {
   const chart::Chart chart = chart::ComputeChart(moment, options);
   std::string text = chart::FormatChartText(chart::ViewOfChart(chart));
   if (notes) {
@@ -55,11 +57,13 @@ std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool n
                                        near_minutes);
     AppendMethodNote(text, options.method);
   }
+  if (reading != nullptr) reading::AppendReadingText(text, reading::Read(chart, *reading), "\r\n");
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
 
 int RunChartRequest(const ChartRequest& request, std::FILE* out) {
-  const RunConventions conventions(request.options, request.zone, request.near_minutes);
+  const RunConventions conventions(request.options, request.zone, request.near_minutes,
+                                   request.profile);
   bool written = true;
   if (request.range && request.compare_methods) {
     written = WriteMethodComparison(*request.range, request.options, request.jobs, out);
@@ -82,7 +86,8 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
     const std::string text = request.json
                                  ? ChartJsonLine(moment, conventions, typed ? &*typed : nullptr)
                                  : ChartText(moment, request.encoding, request.notes,
-                                             request.near_minutes, request.options);
+                                             request.near_minutes, request.options,
+                                             request.reading ? &request.profile : nullptr);
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
   // A failed write may only show when the buffer is flushed.

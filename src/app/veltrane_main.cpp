@@ -11,7 +11,8 @@ int main() {
   veltrane::platform::Win32Platform platform;
   veltrane::platform::InstallPlatform(&platform);
   // Runs until the window is closed, then ends the process through the exit routines.
-  veltrane::ui::RunProgram();
+  veltrane::ui::Program program;
+  program.Run();
 }
 
 #else
@@ -65,7 +66,8 @@ int main(int argc, char** argv) {
   veltrane::platform::QtPlatform platform(std::move(app));
   veltrane::platform::InstallPlatform(&platform);
   // Runs until the window is closed, then ends the process through the exit routines.
-  veltrane::ui::RunProgram();
+  veltrane::ui::Program program;
+  program.Run();
 }
 
 #endif

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -18,7 +19,9 @@ namespace veltrane::runtime {
 
 using WindowId = std::uint32_t;
 using ControlId = std::uint32_t;  // a unit's UnitId; the window itself is kWindowUnitId
-using HandlerFn = void (*)();
+// A handler of the program; it carries what it works on (the program hands its
+// state to its handlers when it binds them).
+using HandlerFn = std::function<void()>;
 
 // --- Start-up and the run ------------------------------------------------------
 

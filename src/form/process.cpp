@@ -22,7 +22,7 @@ ExitState& State() {
 }  // namespace
 
 void RegisterExitRoutine(ExitRoutine routine) {
-  if (routine != nullptr) State().routines.push_back(routine);
+  if (routine != nullptr) State().routines.push_back(std::move(routine));
 }
 
 void ClearExitRoutines() { State().routines.clear(); }
@@ -43,7 +43,7 @@ void ExitProgram(int code) {
     // registers another or the list is cleared meanwhile.
     std::vector<ExitRoutine> routines;
     routines.swap(state.routines);
-    for (ExitRoutine routine : routines) routine();
+    for (const ExitRoutine& routine : routines) routine();
   }
   platform::CurrentPlatform().EndProcess(code);
   std::abort();  // a platform's EndProcess never returns

@@ -2,9 +2,11 @@
 // road out that runs them.
 #pragma once
 
+#include <functional>
+
 namespace veltrane::runtime {
 
-using ExitRoutine = void (*)();
+using ExitRoutine = std::function<void()>;
 
 // Adds a routine that ExitProgram runs, in order of registration.
 void RegisterExitRoutine(ExitRoutine routine);

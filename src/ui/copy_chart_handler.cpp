@@ -19,9 +19,9 @@ constexpr std::int32_t kErrorBoxStyle = platform::kMessageBoxIconError;
 
 }  // namespace
 
-void CopyChartText() {
+void CopyChartText(WindowState& state) {
   // One formatter for every view of a chart; the clipboard takes GBK.
-  const std::string text = runtime::GbkFromUtf8(chart::FormatChartText(ReadShownChart()));
+  const std::string text = runtime::GbkFromUtf8(chart::FormatChartText(ReadShownChart(state.kept)));
   // Setting replaces what the clipboard held, so a copy that fails leaves it
   // as it was; success is said only when the clipboard took the text.
   if (ops::SetClipboardText(text.c_str())) {

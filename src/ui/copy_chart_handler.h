@@ -2,8 +2,10 @@
 // table (按钮9 "复制排盘").
 #pragma once
 
+#include "ui/window_state.h"
+
 namespace veltrane::ui {
 
-void CopyChartText();
+void CopyChartText(WindowState& state);
 
 }  // namespace veltrane::ui

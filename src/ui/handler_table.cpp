@@ -10,7 +10,7 @@ namespace veltrane::ui {
 namespace {
 
 // In the order of Handler.
-constexpr std::array<HandlerFn, kHandlerCount> kHandlers = {
+constexpr std::array<WindowHandler, kHandlerCount> kHandlers = {
     &OnMainWindowCreated, &PlotChart,       &CopyChartText, &ResetChart,
     &StepEarthYin,        &StepEarthYang,   &StepStars,     &StepGates,
     &StepDeitiesYin,      &StepDeitiesYang, &StepHiddenYin, &StepHiddenYang,
@@ -18,6 +18,14 @@ constexpr std::array<HandlerFn, kHandlerCount> kHandlers = {
 
 }  // namespace
 
-std::span<const HandlerFn> HandlerTable() { return kHandlers; }
+std::span<const WindowHandler> WindowHandlers() { return kHandlers; }
+
+std::array<runtime::HandlerFn, kHandlerCount> HandlerTable(WindowState& state) {
+  std::array<runtime::HandlerFn, kHandlerCount> bound;
+  for (std::size_t i = 0; i < kHandlers.size(); ++i) {
+    bound[i] = [handler = kHandlers[i], &state] { handler(state); };
+  }
+  return bound;
+}
 
 }  // namespace veltrane::ui

@@ -1,10 +1,14 @@
 // The program's event handlers, numbered: the window template stores these
 // numbers as its HandlerRefs and the form runtime calls handler n through
-// entry n of HandlerTable().
+// entry n of HandlerTable(state), each bound to the window's state.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
+
+#include "form/form_runtime.h"
+#include "ui/window_state.h"
 
 namespace veltrane::ui {
 
@@ -24,10 +28,15 @@ enum class Handler : std::int32_t {
 };
 inline constexpr int kHandlerCount = 12;
 
-using HandlerFn = void (*)();
+// A handler routine of the main window, given the window's state.
+using WindowHandler = void (*)(WindowState& state);
 
 // The handler routines, indexed by Handler.
-std::span<const HandlerFn> HandlerTable();
+std::span<const WindowHandler> WindowHandlers();
+
+// The handler routines bound to `state`, indexed by Handler, for InitRuntime;
+// `state` must outlive the runtime's use of them.
+std::array<runtime::HandlerFn, kHandlerCount> HandlerTable(WindowState& state);
 
 // Handler number n as the template stores it.
 constexpr std::int32_t HandlerRef(Handler h) { return static_cast<std::int32_t>(h); }

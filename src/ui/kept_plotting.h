@@ -19,10 +19,4 @@ struct KeptPlotting {
   int duty_star_palace = 0;
 };
 
-// The program's kept plotting results.
-KeptPlotting& KeptPlottingResults();
-
-// The program's exit routine: frees the kept plotting texts.
-void FreeKeptPlotting();
-
 }  // namespace veltrane::ui

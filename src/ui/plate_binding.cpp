@@ -85,13 +85,8 @@ void StoreFamily(const PlateModel& m, const PlateModel& loaded, const BoxFamily<
 
 }  // namespace
 
-chart::RingCounters& RingCounterState() {
-  static chart::RingCounters counters;
-  return counters;
-}
-
-void LoadPlateModel(PlateModel& model, PlateParts parts) {
-  model.counters = RingCounterState();
+void LoadPlateModel(PlateModel& model, PlateParts parts, const chart::RingCounters& counters) {
+  model.counters = counters;
   for (const auto& f : kStemFamilies) {
     if (parts & f.part) LoadFamily(model, f);
   }
@@ -118,7 +113,8 @@ void LoadCentreMarkers(CentreMarkers& markers, PlateParts parts) {
 
 }  // namespace
 
-void StorePlateModel(const PlateModel& model, const PlateModel& loaded, PlateParts parts) {
+void StorePlateModel(const PlateModel& model, const PlateModel& loaded, PlateParts parts,
+                     chart::RingCounters& counters) {
   for (const auto& f : kRingFamilies) {
     if (parts & f.part) StoreFamily(model, loaded, f);
   }
@@ -130,7 +126,7 @@ void StorePlateModel(const PlateModel& model, const PlateModel& loaded, PlatePar
       WriteLabelNumber(kCounterLabels[i], model.counter_labels[i]);
     }
   }
-  RingCounterState() = model.counters;
+  counters = model.counters;
 }
 
 namespace {
@@ -149,24 +145,25 @@ void StoreCentreMarkers(const CentreMarkers& markers, const CentreMarkers& loade
 
 }  // namespace
 
-PlateSession::PlateSession(PlateParts parts) : parts_(parts) {
-  LoadPlateModel(model_, parts_);
+PlateSession::PlateSession(PlateParts parts, chart::RingCounters& counters)
+    : parts_(parts), counters_(counters) {
+  LoadPlateModel(model_, parts_, counters_);
   LoadCentreMarkers(markers_, parts_);
   shown_ = model_;
   shown_markers_ = markers_;
 }
 
 void PlateSession::Commit() {
-  StorePlateModel(model_, shown_, parts_);
+  StorePlateModel(model_, shown_, parts_, counters_);
   StoreCentreMarkers(markers_, shown_markers_, parts_);
   shown_ = model_;
   shown_markers_ = markers_;
 }
 
-void RunRingOpOnWindow(chart::RingOp op) {
+void RunRingOpOnWindow(chart::RingOp op, chart::RingCounters& counters) {
   const CentreOffsets* offsets = CentreOffsetsOf(op);
   const PlateParts centre = offsets != nullptr ? kCentreMarkersPart | kStarBoxesPart : 0;
-  PlateSession session(chart::PartsOf(op) | centre);
+  PlateSession session(chart::PartsOf(op) | centre, counters);
   chart::RunRingOp(session.model(), op);
   if (offsets != nullptr) PlaceCentreStem(session.model(), session.markers(), *offsets);
   session.Commit();

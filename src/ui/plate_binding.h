@@ -1,6 +1,6 @@
 // Binds the plate model to the main window: loads a model from the boxes and
 // labels it needs, and writes back only what an operation changed. The five
-// ring counters live here, for the whole run.
+// ring counters are the caller's (the window's state).
 #pragma once
 
 #include "chart/plate_model.h"
@@ -15,25 +15,23 @@ inline constexpr chart::PlateParts kAllWindowPlateParts =
     chart::kAllPlateParts | kCentreMarkersPart | kStarBoxesPart;
 static_assert((chart::kAllPlateParts & (kCentreMarkersPart | kStarBoxesPart)) == 0);
 
-// The module-level ring counters (all 0 at start).
-chart::RingCounters& RingCounterState();
-
 // Fills the given parts of model from the main window, and its counters from
-// RingCounterState(). Parts not named keep what model held.
-void LoadPlateModel(chart::PlateModel& model, chart::PlateParts parts);
+// `counters`. Parts not named keep what model held.
+void LoadPlateModel(chart::PlateModel& model, chart::PlateParts parts,
+                    const chart::RingCounters& counters);
 
 // Writes into the main window every box, label and position of the given
 // parts where model differs from loaded (what the window showed), and stores
-// model's counters in RingCounterState().
+// model's counters in `counters`.
 void StorePlateModel(const chart::PlateModel& model, const chart::PlateModel& loaded,
-                     chart::PlateParts parts);
+                     chart::PlateParts parts, chart::RingCounters& counters);
 
 // A model (and, for kCentreMarkersPart and kStarBoxesPart, the centre
-// markers) loaded from the window on construction; Commit writes back what
-// changed since the load or the previous Commit.
+// markers) loaded from the window and the counters on construction; Commit
+// writes back what changed since the load or the previous Commit.
 class PlateSession {
  public:
-  explicit PlateSession(chart::PlateParts parts);
+  PlateSession(chart::PlateParts parts, chart::RingCounters& counters);
 
   chart::PlateModel& model() { return model_; }
   const chart::PlateModel& model() const { return model_; }
@@ -44,13 +42,15 @@ class PlateSession {
 
  private:
   chart::PlateParts parts_;
+  chart::RingCounters& counters_;
   chart::PlateModel model_;
   chart::PlateModel shown_;  // what the window shows
   CentreMarkers markers_;
   CentreMarkers shown_markers_;
 };
 
-// Runs one ring operation on the window: load its parts, run, write back.
-void RunRingOpOnWindow(chart::RingOp op);
+// Runs one ring operation on the window with the given counters: load its
+// parts, run, write back.
+void RunRingOpOnWindow(chart::RingOp op, chart::RingCounters& counters);
 
 }  // namespace veltrane::ui

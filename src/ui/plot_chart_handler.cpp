@@ -109,8 +109,7 @@ void Keep(HeapText& kept, std::string_view gbk_text) {
 }
 
 // The results that the copy and the next plotting read.
-void KeepResults(const chart::Chart& chart) {
-  KeptPlotting& kept = KeptPlottingResults();
+void KeepResults(const chart::Chart& chart, KeptPlotting& kept) {
   Keep(kept.ju_text, JuText(chart).view());
   Keep(kept.duty_gate_name, GateText(chart::ItemOf(chart.duty_gate)));
   Keep(kept.duty_star_name, StarText(chart::ItemOf(chart.duty_star)));
@@ -123,8 +122,8 @@ void KeepResults(const chart::Chart& chart) {
 
 }  // namespace
 
-void PlotChart() {
-  PlateSession plates(kAllWindowPlateParts);
+void PlotChart(WindowState& state) {
+  PlateSession plates(kAllWindowPlateParts, state.ring_counters);
   chart::ChartMoment date = ClampDateBoxes();
   // One clock reading serves the pillars and the chart moment alike.
   date.minute = ops::MinuteOf(ops::Now());
@@ -132,7 +131,7 @@ void PlotChart() {
   PlaceCentreStemAfterPlotting(plates.model(), plates.markers());
   plates.Commit();
   WriteSummary(chart);
-  KeepResults(chart);
+  KeepResults(chart, state.kept);
 }
 
 }  // namespace veltrane::ui

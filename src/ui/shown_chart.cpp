@@ -34,8 +34,7 @@ HeapText CentreText(const char* ju_text) {
   return HeapText::Copy(std::string(left.view()) + numeral.c_str() + right.c_str());
 }
 
-chart::ChartView ReadShownChart() {
-  const KeptPlotting& kept = KeptPlottingResults();
+chart::ChartView ReadShownChart(const KeptPlotting& kept) {
   chart::ChartView view;
   // The header names the moment the last plotting was for, not date boxes
   // edited since, so it always describes the chart below it.

@@ -5,11 +5,13 @@
 
 #include "chart/chart_view.h"
 #include "base/memory.h"
+#include "ui/kept_plotting.h"
 
 namespace veltrane::ui {
 
-// Reads the shown chart; a box with no selected item gives "".
-chart::ChartView ReadShownChart();
+// Reads the shown chart with the results the last plotting kept; a box with no
+// selected item gives "".
+chart::ChartView ReadShownChart(const KeptPlotting& kept);
 
 // The centre text of a juText (GBK): 阳遁3局 gives 阳遁三局; "" or none gives 零.
 runtime::HeapText CentreText(const char* ju_text);

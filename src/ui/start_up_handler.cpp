@@ -8,7 +8,7 @@
 
 namespace veltrane::ui {
 
-void OnMainWindowCreated() {
+void OnMainWindowCreated(WindowState& state) {
   // One clock reading for all four boxes, so they cannot straddle a change of day.
   const double now = runtime::ops::Now();
   const struct {
@@ -25,7 +25,7 @@ void OnMainWindowCreated() {
     runtime::WriteText(kMainWindow, part.box, runtime::kEditContent, text.c_str());
   }
 
-  PlotChart();
+  PlotChart(state);
 }
 
 }  // namespace veltrane::ui

@@ -2,8 +2,10 @@
 // hour into the date boxes and plots the first chart.
 #pragma once
 
+#include "ui/window_state.h"
+
 namespace veltrane::ui {
 
-void OnMainWindowCreated();
+void OnMainWindowCreated(WindowState& state);
 
 }  // namespace veltrane::ui

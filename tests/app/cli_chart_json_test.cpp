@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include <nlohmann/json.hpp>
 
 namespace veltrane::app {
@@ -28,7 +30,9 @@ TEST(ChartJson, AFieldWithNoItemIsNull) {
 TEST(ChartJson, BoundariesCloseTheObject) {
   const nlohmann::ordered_json json =
       nlohmann::ordered_json::parse(ChartJsonLine({2015, 12, 22, 12, 45}));
-  ASSERT_EQ(json.back(), json["boundaries"]);  // the last member: the window's fields come first
+  // The window's fields come first; the boundaries and then the reading close the object.
+  ASSERT_EQ(std::prev(json.end(), 2).value(), json["boundaries"]);
+  ASSERT_EQ(json.back(), json["reading"]);
   const nlohmann::json want = nlohmann::json::parse(R"({
     "term":{"name":"大雪","start":"2015-12-07T18:53:13+08:00","source":"table"},
     "next_term":{"name":"冬至","start":"2015-12-22T12:47:48+08:00","source":"table"},

@@ -105,7 +105,7 @@ TEST_F(WindowAgreement, TheToolPrintsWhatTheWindowShowsAndCopies) {
       ADD_FAILURE() << "copied text differs at " << when;
       ++differences;
     }
-    const std::string shown = ShownChartJson(m).dump() + "\n";
+    const std::string shown = ShownChartJson(m, program_.state().kept).dump() + "\n";
     const std::string printed = WindowFields(ChartJsonLine(m));
     if (shown != printed) {
       ADD_FAILURE() << "JSON differs at " << when << "\nwindow: " << shown << "tool:   " << printed;

@@ -124,8 +124,7 @@ void AddWindowConventions(ordered_json& chart, const ChartMoment& moment) {
                           {"equation_of_time_seconds", 0.0}};
 }
 
-ordered_json ShownChartJson(const ChartMoment& moment) {
-  const ui::KeptPlotting& kept = ui::KeptPlottingResults();
+ordered_json ShownChartJson(const ChartMoment& moment, const ui::KeptPlotting& kept) {
   const TermLabelParts term = SplitTermLabel(ShownText(ui::kTermLabel, runtime::kLabelCaption));
 
   ordered_json chart = ordered_json::object();

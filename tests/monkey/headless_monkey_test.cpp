@@ -42,7 +42,8 @@ TEST(Monkey, RandomUserLeavesTheWindowSound) {
   platform::HeadlessPlatform platform;
   platform::InstallPlatform(&platform);
   platform.SetClock({2001, 12, 27, 4, 20, 0, 0});
-  ui::StartProgram();
+  ui::Program program;
+  program.Start();
   HeadlessHands hands(platform);
   const std::string failure = RunMonkeyAndEndProgram(hands, "VELTRANE_MONKEY_ACTIONS", 20000);
   if (!failure.empty()) ADD_FAILURE() << failure;

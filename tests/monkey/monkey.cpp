@@ -361,9 +361,7 @@ std::string RunMonkeyAndEndProgram(Hands& hands, const char* actions_variable,
   const std::int64_t actions = NumberFromEnvironment(actions_variable, default_actions);
   std::string failure = RunMonkey(hands, seed, actions);
   runtime::ShutdownRuntimeForTests();
-  ui::FreeKeptPlotting();
   runtime::ClearExitRoutines();
-  ui::RingCounterState() = {};
   return failure;
 }
 

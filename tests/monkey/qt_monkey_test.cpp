@@ -97,7 +97,8 @@ TEST(QtMonkey, RandomUserLeavesTheDesktopWindowSound) {
   platform::test::TestApplication();
   MonkeyQtPlatform platform;
   platform::InstallPlatform(&platform);
-  ui::StartProgram();
+  ui::Program program;
+  program.Start();
   QtHands hands(platform);
   const std::string failure = RunMonkeyAndEndProgram(hands, "VELTRANE_QT_MONKEY_ACTIONS", 3000);
   if (!failure.empty()) ADD_FAILURE() << failure;

@@ -35,7 +35,8 @@ class MainWindowScreenshot : public ::testing::Test {
     TestApplication();
     platform_ = new QtPlatform();
     InstallPlatform(platform_);
-    ui::StartProgram();
+    program_ = new ui::Program();
+    program_->Start();
     window_ = platform_->WidgetOf(runtime::NativeHandleOf(ui::kMainWindow, runtime::kWindowUnitId));
     ASSERT_NE(window_, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_, 5000));
@@ -62,6 +63,7 @@ class MainWindowScreenshot : public ::testing::Test {
   }
 
   static inline QtPlatform* platform_ = nullptr;
+  static inline ui::Program* program_ = nullptr;  // kept for the whole suite, as the platform is
   static inline QWidget* window_ = nullptr;
   static inline QImage shot_;
   static inline QPoint client_origin_;

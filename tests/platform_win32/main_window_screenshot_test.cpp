@@ -29,7 +29,8 @@ class MainWindowScreenshot : public ::testing::Test {
   static void SetUpTestSuite() {
     platform_ = new Win32Platform();
     InstallPlatform(platform_);
-    ui::StartProgram();
+    program_ = new ui::Program();
+    program_->Start();
     window_ = platform_->WindowOf(Native(runtime::kWindowUnitId));
     ASSERT_NE(window_, nullptr);
     SetForegroundWindow(window_);
@@ -74,6 +75,7 @@ class MainWindowScreenshot : public ::testing::Test {
   static std::vector<runtime::UnitDescription> Units() { return ui::MainWindowDescription().units; }
 
   static inline Win32Platform* platform_ = nullptr;
+  static inline ui::Program* program_ = nullptr;  // kept for the whole suite, as the platform is
   static inline HWND window_ = nullptr;
   static inline RECT frame_{};
   static inline Capture shot_;

@@ -54,7 +54,8 @@ void StartPlotAndCopy(std::int64_t fail_at, bool boxes_fail = false) {
   });
   runtime::RegisterExitRoutine(&NoteExitRoutine);
   runtime::FailAllocationForTests(fail_at);
-  StartProgram();
+  static Program program;
+  program.Start();
   platform.Click(runtime::NativeHandleOf(kMainWindow, kPlotButton));
   platform.Click(runtime::NativeHandleOf(kMainWindow, kCopyButton));
   RecordInChild("allocations " + std::to_string(runtime::AllocationCountForTests()));

@@ -447,9 +447,9 @@ TEST_F(MainWindowTemplateTest, UnitIdsAreUnique) {
 
 // The handler numbers of the template reach the routines they name.
 TEST(HandlerTable, EveryNumberReachesItsRoutine) {
-  const std::span<const HandlerFn> table = HandlerTable();
+  const std::span<const WindowHandler> table = WindowHandlers();
   ASSERT_EQ(table.size(), static_cast<std::size_t>(kHandlerCount));
-  const std::pair<Handler, HandlerFn> expected[] = {
+  const std::pair<Handler, WindowHandler> expected[] = {
       {Handler::OnMainWindowCreated, &OnMainWindowCreated},
       {Handler::PlotChart, &PlotChart},
       {Handler::CopyChartText, &CopyChartText},

@@ -38,9 +38,8 @@ class MainWindowTest : public ProgramFixture {
   void SetUp() override {
     platform::InstallPlatform(&platform_);
     platform_.SetEchoMessageBoxes(true);
-    RingCounterState() = {};
     // The window as its template creates it: no first plotting.
-    const std::span<const HandlerFn> table = HandlerTable();
+    const auto table = HandlerTable(program_.state());
     handlers_.assign(table.begin(), table.end());
     handlers_[HandlerRef(Handler::OnMainWindowCreated)] = nullptr;
     template_ = MainWindowTemplate();
@@ -70,7 +69,7 @@ class MainWindowTest : public ProgramFixture {
     }
   }
 
-  std::vector<HandlerFn> handlers_;
+  std::vector<runtime::HandlerFn> handlers_;
   std::vector<std::uint8_t> template_;
 };
 
@@ -194,7 +193,7 @@ TEST_F(MainWindowTest, ResetButtonSetsTheHomeArrangementAndMovesTheCentreMarkers
   // The counter labels keep their numbers; the hidden counter goes on.
   EXPECT_EQ(Caption(kLabel15), "1");
   EXPECT_EQ(Caption(kLabel20), "1");
-  EXPECT_EQ(RingCounterState(), (chart::RingCounters{0, 1, 0, 0, 0}));
+  EXPECT_EQ(program_.state().ring_counters, (chart::RingCounters{0, 1, 0, 0, 0}));
   Click(kButton11);
   EXPECT_EQ(Caption(kLabel20), "2");
 }
@@ -218,7 +217,7 @@ TEST_F(MainWindowTest, EachTurningButtonShowsItsFirstArrangement) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.family);
-    RingCounterState() = {};
+    program_.state().ring_counters = {};
     Click(kButton7);
     Click(c.button);
     const std::string family = c.family;
@@ -301,11 +300,11 @@ TEST_F(MainWindowTest, WindowFollowsTheModelThroughRandomClicks) {
     }
     const int op = static_cast<int>(random() % chart::kRingOpCount);
     chart::PlateModel expected;
-    LoadPlateModel(expected, chart::kAllPlateParts);
+    LoadPlateModel(expected, chart::kAllPlateParts, program_.state().ring_counters);
     chart::RunRingOp(expected, static_cast<chart::RingOp>(op));
     Click(buttons[op]);
     chart::PlateModel shown;
-    LoadPlateModel(shown, chart::kAllPlateParts);
+    LoadPlateModel(shown, chart::kAllPlateParts, program_.state().ring_counters);
     ASSERT_EQ(shown, expected) << "round " << round << " op " << op;
   }
 }

@@ -102,7 +102,7 @@ constexpr platform::LocalTime kWorkedClock = {2001, 12, 27, 4, 20, 0, 0};
 TEST_F(PlotChartTest, StartUpPlotsTheWorkedChartForItsClock) {
   Start(kWorkedClock);
   ExpectWorkedChart();
-  const KeptPlotting& kept = KeptPlottingResults();
+  const KeptPlotting& kept = program_.state().kept;
   EXPECT_EQ(runtime::Utf8FromGbk(kept.ju_text.view()), "阳遁1局");
   EXPECT_EQ(kept.void_palaces, (std::array<int, 2>{6, 6}));
   EXPECT_EQ(kept.horse_palace, 2);
@@ -130,7 +130,7 @@ TEST_F(PlotChartTest, CounterLabelsShowTheLastStepOfEachRing) {
   EXPECT_EQ(Caption(kCounterLabels[3]), "4");
   ClickPlot();  // from hidden arrangement 4 the hidden stems go round to 4 again
   EXPECT_EQ(Caption(kCounterLabels[3]), "4");
-  EXPECT_EQ(RingCounterState().hidden, 4);
+  EXPECT_EQ(program_.state().ring_counters.hidden, 4);
 }
 
 TEST_F(PlotChartTest, TheMinuteIsTheClocksAndDecidesAtLiChun) {

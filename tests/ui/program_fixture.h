@@ -27,15 +27,13 @@ class ProgramFixture : public testing::Test {
   void Start(const platform::LocalTime& clock) {
     platform::InstallPlatform(&platform_);
     platform_.SetClock(clock);
-    StartProgram();
+    program_.Start();
   }
-  // Ends the runtime and forgets what the run left behind: the kept results,
-  // the exit routines and the ring counters.
+  // Ends the runtime and forgets the exit routines; the program and its state
+  // are the fixture's own and go with it.
   void TearDown() override {
     runtime::ShutdownRuntimeForTests();
-    FreeKeptPlotting();
     runtime::ClearExitRoutines();
-    RingCounterState() = {};
   }
 
   // The native handle of a control of the main window.
@@ -59,6 +57,7 @@ class ProgramFixture : public testing::Test {
   }
 
   platform::HeadlessPlatform platform_;
+  Program program_;
 
  private:
   std::string Utf8(ControlId control, runtime::PropertyIndex property) {

@@ -1,6 +1,6 @@
 // The program's entry on the headless platform: the start-up plots the hour
 // the clock reads, 自动排盘 re-plots what the date boxes say, and closing the
-// window ends the run with exit code 0 after FreeKeptPlotting.
+// window ends the run with exit code 0 after the kept texts are freed.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -31,10 +31,10 @@ class ProgramTest : public ProgramFixture {
     EXPECT_EQ(Caption(kTermLabel), runtime::Utf8FromGbk(TermText(want).view()));
     EXPECT_EQ(Caption(kXunLabel), runtime::Utf8FromGbk(XunText(want)));
     EXPECT_EQ(Caption(kDutyLabel), runtime::Utf8FromGbk(DutyText(want).view()));
-    EXPECT_EQ(KeptPlottingResults().ju_text.view(), JuText(want).view());
-    EXPECT_EQ(KeptPlottingResults().void_palaces,
+    EXPECT_EQ(program_.state().kept.ju_text.view(), JuText(want).view());
+    EXPECT_EQ(program_.state().kept.void_palaces,
               (std::array<int, 2>{want.void_palaces[0].number(), want.void_palaces[1].number()}));
-    EXPECT_EQ(KeptPlottingResults().horse_palace, want.horse_palace.number());
+    EXPECT_EQ(program_.state().kept.horse_palace, want.horse_palace.number());
     using chart::ItemOf;
     for (const chart::Palace palace : chart::kPalaces) {
       const chart::PalaceCell& cell = want.cell(palace);
@@ -92,9 +92,12 @@ TEST_F(ProgramTest, PlotButtonPlotsTheTypedDateWithTheClocksMinute) {
   ExpectWindowShows({2020, 7, 15, 13, 33});
 }
 
-// Runs in the death-test child after FreeKeptPlotting: says what it left.
+// The death-test child's program, which its exit routine looks at.
+Program* child_program = nullptr;
+
+// Runs in the death-test child after the program's own exit routine: says what it left.
 void ReportKeptResults() {
-  const bool freed = KeptPlottingResults().ju_text.is_null();
+  const bool freed = child_program->state().kept.ju_text.is_null();
   std::fprintf(stderr, freed ? "kept results freed\n" : "kept results left\n");
 }
 
@@ -103,16 +106,18 @@ TEST(ProgramRunDeathTest, ClosingTheWindowEndsWithExitCodeZeroAfterFreeKeptPlott
       {
         platform::HeadlessPlatform headless;
         platform::InstallPlatform(&headless);
+        Program program;
+        child_program = &program;
         headless.SetClock({2001, 12, 27, 4, 10, 0, 0});
-        headless.Post([&headless] {
-          runtime::RegisterExitRoutine(&ReportKeptResults);  // runs after FreeKeptPlotting
+        headless.Post([&headless, &program] {
+          runtime::RegisterExitRoutine(&ReportKeptResults);  // runs after the program's own
           headless.Click(runtime::NativeHandleOf(kMainWindow, kCopyButton));
-          if (headless.ClipboardHasText() && !KeptPlottingResults().ju_text.is_null()) {
+          if (headless.ClipboardHasText() && !program.state().kept.ju_text.is_null()) {
             std::fprintf(stderr, "copied\n");
           }
           headless.CloseWindow(runtime::NativeHandleOf(kMainWindow, runtime::kWindowUnitId));
         });
-        RunProgram();
+        program.Run();
       },
       testing::ExitedWithCode(0), "copied\nkept results freed\n");
 }

@@ -1,0 +1,227 @@
+#include <algorithm>
+#include <atomic>
+#include <bit>
+#include <mutex>
+#include <vector>
+
+#include "reading/facts.h"
+#include "reading/predicates.h"
+#include "reading/reading.h"
+
+namespace veltrane::reading {
+
+std::string_view Text(RuleKind kind) {
+  switch (kind) {
+    case RuleKind::kGood:
+      return "吉格";
+    case RuleKind::kBad:
+      return "凶格";
+    case RuleKind::kState:
+      return "状态";
+    case RuleKind::kMark:
+      return "标记";
+  }
+  return "";
+}
+
+std::string_view Word(RuleKind kind) {
+  switch (kind) {
+    case RuleKind::kGood:
+      return "good";
+    case RuleKind::kBad:
+      return "bad";
+    case RuleKind::kState:
+      return "state";
+    case RuleKind::kMark:
+      return "mark";
+  }
+  return "";
+}
+
+std::string_view Word(Plates plates) {
+  switch (plates) {
+    case Plates::kHeavenOverEarth:
+      return "heaven-over-earth";
+    case Plates::kHeaven:
+      return "heaven";
+    case Plates::kEarth:
+      return "earth";
+    case Plates::kRing:
+      return "ring";
+    case Plates::kHidden:
+      return "hidden";
+    case Plates::kPalace:
+      return "palace";
+  }
+  return "";
+}
+
+namespace {
+
+// The predicates that read the year, month or day: everything else is fixed by the plates and
+// the hour, which a chart's signed ju, hour pillar and host palace fix.
+bool ReadsSeason(const Rule& r) {
+  return r.predicate == StarSeason || r.predicate == GateSeason || r.predicate == StemSeason;
+}
+
+bool ReadsPillars(const Rule& r) {
+  const auto pillar = [](StemRole role) {
+    return role == StemRole::kYear || role == StemRole::kMonth || role == StemRole::kDay;
+  };
+  if (r.predicate == Conjunction) return pillar(r.params.heaven) || pillar(r.params.earth);
+  if (r.predicate == VoidBranches) return r.params.hours == 0;
+  return r.predicate == StemOverAnyPillar || r.predicate == FiveMisfortuneTable ||
+         r.predicate == FiveMisfortuneRule;
+}
+
+// One rule as Read runs it.
+struct Step {
+  Predicate predicate;
+  const RuleParams* params;
+  std::uint16_t rule;
+};
+
+inline constexpr std::size_t kMaxSteps = 96;
+
+// The rows with a predicate, split into those the plates fix and those that read the pillars,
+// each in table order, and the profiles of every row.
+struct Program {
+  std::array<Step, kMaxSteps> plate{};
+  std::size_t plate_count = 0;
+  std::array<Step, kMaxSteps> season{};
+  std::size_t season_count = 0;
+  std::array<Step, kMaxSteps> pillar{};
+  std::size_t pillar_count = 0;
+  std::vector<ProfileMask> profiles;  // by rule
+};
+
+const Program& TheProgram() {
+  static const Program kProgram = [] {
+    Program p;
+    const std::span<const Rule> rules = Rules();
+    p.profiles.resize(rules.size());
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+      const Rule& r = rules[i];
+      p.profiles[i] = r.profiles;
+      if (r.predicate == nullptr) continue;  // a pair row, found through the first pair row
+      const Step step{r.predicate, &r.params, static_cast<std::uint16_t>(i)};
+      if (ReadsSeason(r)) {
+        if (p.season_count < kMaxSteps) p.season[p.season_count++] = step;
+      } else if (ReadsPillars(r)) {
+        if (p.pillar_count < kMaxSteps) p.pillar[p.pillar_count++] = step;
+      } else if (p.plate_count < kMaxSteps) {
+        p.plate[p.plate_count++] = step;
+      }
+    }
+    return p;
+  }();
+  return kProgram;
+}
+
+// What the plates and the hour give under one profile, made once per plate and profile and
+// kept: a range meets each plate many times.
+inline constexpr std::size_t kMaxPlateFindings = 128;
+
+inline constexpr std::size_t kSeasons = 5;
+inline constexpr std::size_t kMaxSeasonFindings = 40;
+
+// The states of the stars, gates and stems are fixed by the plates and the month's phase.
+struct SeasonFindings {
+  std::array<Finding, kMaxSeasonFindings> items{};
+  std::size_t count = 0;
+};
+
+struct PlateReading {
+  std::atomic<bool> ready{false};
+  ChartFacts facts;
+  std::array<Finding, kMaxPlateFindings> items{};
+  std::size_t count = 0;
+  bool truncated = false;
+  std::array<SeasonFindings, kSeasons> seasons{};
+};
+
+// Runs steps into a fresh list of findings.
+template <std::size_t N>
+Reading RunSteps(const std::array<Step, N>& steps, std::size_t count, const ChartFacts& facts,
+                 const std::vector<ProfileMask>& profiles, ProfileMask bit) {
+  Reading found;
+  found.count = 0;
+  FindingSink sink(found);
+  for (std::size_t i = 0; i < count; ++i) {
+    const Step& s = steps[i];
+    if (profiles[s.rule] & bit) s.predicate(facts, *s.params, s.rule, sink);
+  }
+  return found;
+}
+
+// Signed ju −9..9, hour pillar 1..60, host palace 2 or 8, and the profile's bit 0..2.
+inline constexpr std::size_t kPlateKeys = 19 * 60 * 2 * 3;
+
+std::size_t PlateKey(const chart::Chart& c, ProfileMask bit) {
+  const auto ju = static_cast<std::size_t>(std::clamp(c.ju, -9, 9) + 9);
+  const auto hour = static_cast<std::size_t>((c.pillars.hour - 1 + 60) % 60);
+  const auto profile = static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(bit)) % 3);
+  return ((ju * 60 + hour) * 2 + (c.centre_host.number() == 8 ? 1 : 0)) * 3 + profile;
+}
+
+const PlateReading& PlateReadingOf(const chart::Chart& c, ProfileMask bit) {
+  static std::array<PlateReading, kPlateKeys> plates;
+  static std::mutex filling;
+  PlateReading& entry = plates[PlateKey(c, bit)];
+  if (entry.ready.load(std::memory_order_acquire)) return entry;
+  const Program& program = TheProgram();
+  ChartFacts facts(c);
+  const Reading found = RunSteps(program.plate, program.plate_count, facts, program.profiles, bit);
+  std::array<Reading, kSeasons> seasons;
+  for (std::size_t s = 0; s < kSeasons; ++s) {
+    facts.season = static_cast<Phase>(s);
+    seasons[s] = RunSteps(program.season, program.season_count, facts, program.profiles, bit);
+  }
+  const std::lock_guard<std::mutex> lock(filling);
+  if (!entry.ready.load(std::memory_order_relaxed)) {
+    entry.facts = facts;
+    entry.count = std::min(found.count, kMaxPlateFindings);
+    std::copy_n(found.items.begin(), entry.count, entry.items.begin());
+    entry.truncated = found.truncated || found.count > kMaxPlateFindings;
+    for (std::size_t s = 0; s < kSeasons; ++s) {
+      SeasonFindings& kept = entry.seasons[s];
+      kept.count = std::min(seasons[s].count, kMaxSeasonFindings);
+      std::copy_n(seasons[s].items.begin(), kept.count, kept.items.begin());
+      entry.truncated = entry.truncated || seasons[s].count > kMaxSeasonFindings;
+    }
+    entry.ready.store(true, std::memory_order_release);
+  }
+  return entry;
+}
+
+}  // namespace
+
+Reading Read(const chart::Chart& chart, const ReadingProfile& profile) {
+  const Program& program = TheProgram();
+  const PlateReading& plate = PlateReadingOf(chart, profile.bit);
+  ChartFacts facts = plate.facts;
+  facts.SetPillars(chart);
+  Reading reading;
+  reading.profile = profile;
+  reading.count = plate.count;
+  reading.truncated = plate.truncated;
+  std::copy_n(plate.items.begin(), plate.count, reading.items.begin());
+  const SeasonFindings& season = plate.seasons[static_cast<std::size_t>(facts.season) % kSeasons];
+  std::copy_n(season.items.begin(), season.count, reading.items.begin() + reading.count);
+  reading.count += season.count;
+  FindingSink sink(reading);
+  for (std::size_t i = 0; i < program.pillar_count; ++i) {
+    const Step& s = program.pillar[i];
+    if (program.profiles[s.rule] & profile.bit) s.predicate(facts, *s.params, s.rule, sink);
+  }
+  return reading;
+}
+
+bool HasFinding(const Reading& reading, std::string_view rule_id, std::optional<int> palace) {
+  for (const Finding& f : reading.findings()) {
+    if (f.rule_row().id == rule_id && (!palace || *palace == f.palace)) return true;
+  }
+  return false;
+}
+
+}  // namespace veltrane::reading

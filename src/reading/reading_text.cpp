@@ -1,0 +1,280 @@
+#include "reading/reading_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "chart/vocabulary.h"
+
+namespace veltrane::reading {
+namespace {
+
+constexpr std::array<std::string_view, 6> kSeasonStates = {"旺", "相", "休", "囚", "死", "废"};
+constexpr std::array<std::string_view, 12> kLifeStages = {
+    "长生", "沐浴", "冠带", "临官", "帝旺", "衰", "病", "死", "墓", "绝", "胎", "养"};
+constexpr std::array<RuleKind, 4> kGroups = {RuleKind::kGood, RuleKind::kBad, RuleKind::kState,
+                                             RuleKind::kMark};
+
+std::string_view At(std::span<const std::string_view> texts, int i) {
+  return i >= 0 && static_cast<std::size_t>(i) < texts.size() ? texts[static_cast<std::size_t>(i)]
+                                                              : std::string_view("?");
+}
+
+// Appends `text` as a JSON string; the rule table's texts need no escapes, but a reading is
+// written as JSON whatever it holds.
+void AppendJsonString(std::string& out, std::string_view text) {
+  out += '"';
+  for (char ch : text) {
+    if (ch == '"' || ch == '\\') {
+      out += '\\';
+      out += ch;
+    } else if (static_cast<unsigned char>(ch) < 0x20) {
+      constexpr std::string_view kHex = "0123456789abcdef";
+      out += "\\u00";
+      out += kHex[static_cast<unsigned char>(ch) >> 4];
+      out += kHex[static_cast<unsigned char>(ch) & 0xF];
+    } else {
+      out += ch;
+    }
+  }
+  out += '"';
+}
+
+}  // namespace
+
+// A fixed buffer for one reading's JSON: a reading holds at most kMaxFindings findings and
+// each is shorter than kMaxFindingBytes (the reading tests keep every rule id short enough).
+constexpr std::size_t kMaxFindingBytes = 112;
+
+// A short text in a fixed slot, so that putting it is one fixed-size copy.
+struct Slot {
+  static constexpr std::size_t kSize = 64;
+  std::array<char, kSize> bytes{};
+  std::size_t size = 0;
+  explicit Slot(std::string_view text = {}) : size(std::min(text.size(), kSize)) {
+    std::memcpy(bytes.data(), text.data(), size);
+  }
+};
+
+class JsonBuffer {
+ public:
+  void Put(const Slot& slot) {
+    std::memcpy(end_, slot.bytes.data(), Slot::kSize);  // the buffer keeps a slot's room spare
+    end_ += slot.size;
+  }
+  JsonBuffer& operator+=(std::string_view text) {
+    std::memcpy(end_, text.data(), text.size());
+    end_ += text.size();
+    return *this;
+  }
+  JsonBuffer& operator+=(char c) {
+    *end_++ = c;
+    return *this;
+  }
+  void Clear() { end_ = bytes_; }
+  std::string_view View() const { return {bytes_, static_cast<std::size_t>(end_ - bytes_)}; }
+
+ private:
+  char bytes_[kMaxFindings * kMaxFindingBytes + 2 * Slot::kSize];
+  char* end_ = bytes_;
+};
+
+template <typename Out>
+void AppendDetail(Out& out, Detail detail, const Finding& f) {
+  const auto stem = [&] { return chart::Text(static_cast<chart::Stem>(f.subject)); };
+  const auto branch = [](int b) { return chart::Text(static_cast<chart::Branch>(b)); };
+  const auto pair = [&](std::string_view subject, std::string_view value) {
+    out += subject;
+    out += ' ';
+    out += value;
+  };
+  switch (detail) {
+    case Detail::kNone:
+      return;
+    case Detail::kStarState:
+      return pair(chart::Text(static_cast<chart::Star>(f.subject)), At(kSeasonStates, f.value));
+    case Detail::kGateState:
+      return pair(chart::Text(static_cast<chart::Gate>(f.subject)), At(kSeasonStates, f.value));
+    case Detail::kStemState:
+      return pair(stem(), At(kSeasonStates, f.value));
+    case Detail::kGate:
+      out += chart::Text(static_cast<chart::Gate>(f.subject));
+      return;
+    case Detail::kChangsheng:
+      pair(stem(), At(kLifeStages, f.value));
+      out += " (";
+      out += branch(f.extra);
+      out += ')';
+      return;
+    case Detail::kHiddenStem:
+      out += stem();
+      return;
+    case Detail::kVoidBranch:
+    case Detail::kBranch:
+      out += branch(f.subject);
+      return;
+  }
+}
+
+template <typename Out>
+void AppendDetail(Out& out, const Finding& f) {
+  AppendDetail(out, f.rule_row().detail, f);
+}
+
+// The end of a finding's JSON, `,"detail":"…"}`, for every detail a finding can have, made
+// once: a range writes some seventy findings an hour.
+class DetailTails {
+ public:
+  DetailTails() {
+    for (std::size_t i = 0; i < kCount; ++i) {
+      const auto [detail, finding] = Of(i);
+      std::string tail = ",\"detail\":\"";
+      AppendDetail(tail, detail, finding);  // stems, stars, gates and branches: nothing to escape
+      tail += "\"}";
+      tails_[i] = Slot(tail);
+    }
+  }
+  const Slot& Tail(Detail detail, const Finding& f) const {
+    const std::size_t i = IndexOf(detail, f);
+    return i < kCount ? tails_[i] : tails_[0];
+  }
+
+ private:
+  // Index ranges: none, star states, gate states, stem states, gates, 长生 stages, hidden
+  // stems, branches.
+  static constexpr std::size_t kStar = 1, kGateState = kStar + 9 * 6, kStem = kGateState + 8 * 6,
+                               kGate = kStem + 11 * 6, kLife = kGate + 8,
+                               kHidden = kLife + 11 * 12 * 13, kBranch = kHidden + 11,
+                               kCount = kBranch + 13;
+
+  static std::size_t IndexOf(Detail detail, const Finding& f) {
+    const std::size_t s = f.subject;
+    const std::size_t v = f.value;
+    switch (detail) {
+      case Detail::kNone:
+        return 0;
+      case Detail::kStarState:
+        return s < 9 && v < 6 ? kStar + s * 6 + v : kCount;
+      case Detail::kGateState:
+        return s < 8 && v < 6 ? kGateState + s * 6 + v : kCount;
+      case Detail::kStemState:
+        return s < 11 && v < 6 ? kStem + s * 6 + v : kCount;
+      case Detail::kGate:
+        return s < 8 ? kGate + s : kCount;
+      case Detail::kChangsheng:
+        return s < 11 && v < 12 && f.extra < 13 ? kLife + (s * 12 + v) * 13 + f.extra : kCount;
+      case Detail::kHiddenStem:
+        return s < 11 ? kHidden + s : kCount;
+      case Detail::kVoidBranch:
+      case Detail::kBranch:
+        return s < 13 ? kBranch + s : kCount;
+    }
+    return kCount;
+  }
+
+  static std::pair<Detail, Finding> Of(std::size_t i) {
+    const auto finding = [](std::size_t subject, std::size_t value, std::size_t extra = 0) {
+      return Finding{0, 1, static_cast<std::uint8_t>(subject), static_cast<std::uint8_t>(value),
+                     static_cast<std::uint8_t>(extra)};
+    };
+    if (i >= kBranch) return {Detail::kBranch, finding(i - kBranch, 0)};
+    if (i >= kHidden) return {Detail::kHiddenStem, finding(i - kHidden, 0)};
+    if (i >= kLife) {
+      const std::size_t k = i - kLife;
+      return {Detail::kChangsheng, finding(k / 13 / 12, k / 13 % 12, k % 13)};
+    }
+    if (i >= kGate) return {Detail::kGate, finding(i - kGate, 0)};
+    if (i >= kStem) return {Detail::kStemState, finding((i - kStem) / 6, (i - kStem) % 6)};
+    if (i >= kGateState) {
+      return {Detail::kGateState, finding((i - kGateState) / 6, (i - kGateState) % 6)};
+    }
+    if (i >= kStar) return {Detail::kStarState, finding((i - kStar) / 6, (i - kStar) % 6)};
+    return {Detail::kNone, finding(0, 0)};
+  }
+
+  std::array<Slot, kCount> tails_;
+};
+
+std::string FindingDetail(const Finding& f) {
+  std::string s;
+  AppendDetail(s, f);
+  return s;
+}
+
+void AppendReadingText(std::string& out, const Reading& reading, std::string_view line_end) {
+  out += "格局 (";
+  out += reading.profile.name;
+  out += ')';
+  out += line_end;
+  for (RuleKind kind : kGroups) {
+    bool heading = false;
+    for (const Finding& f : reading.findings()) {
+      const Rule& rule = f.rule_row();
+      if (rule.kind != kind) continue;
+      if (!heading) {
+        out += Text(kind);
+        out += line_end;
+        heading = true;
+      }
+      out += "  ";
+      out += static_cast<char>('0' + f.palace);
+      out += "宫 ";
+      out += rule.name;
+      if (rule.detail != Detail::kNone) {
+        out += ' ';
+        AppendDetail(out, f);
+      }
+      out += " [";
+      out += rule.id;
+      out += ']';
+      out += line_end;
+    }
+  }
+  if (reading.truncated) {
+    out += "(more findings than a reading holds)";
+    out += line_end;
+  }
+}
+
+void AppendReadingJson(std::string& out, const Reading& reading) {
+  // Each rule's {"rule":"id","palace": and detail kind made once: a range writes a reading per
+  // hour.
+  static const DetailTails kTails;
+  static const std::vector<Detail> kDetails = [] {
+    std::vector<Detail> details;
+    for (const Rule& rule : Rules()) details.push_back(rule.detail);
+    return details;
+  }();
+  static const std::vector<Slot> kOpenings = [] {
+    std::vector<Slot> openings;
+    for (const Rule& rule : Rules()) {
+      std::string s = "{\"rule\":";
+      AppendJsonString(s, rule.id);
+      s += ",\"palace\":";
+      openings.emplace_back(s);
+    }
+    return openings;
+  }();
+  out += "{\"profile\":\"";
+  out += reading.profile.name;  // a profile's name is an ASCII word
+  out += "\",\"findings\":[";
+  thread_local JsonBuffer json;
+  json.Clear();
+  bool first = true;
+  for (const Finding& f : reading.findings()) {
+    if (!first) json += ',';
+    first = false;
+    json.Put(kOpenings[f.rule]);
+    json += static_cast<char>('0' + f.palace);
+    json.Put(kTails.Tail(kDetails[f.rule], f));
+  }
+  out += json.View();
+  out += "],\"truncated\":";
+  out += reading.truncated ? "true" : "false";
+  out += '}';
+}
+
+}  // namespace veltrane::reading

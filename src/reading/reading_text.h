@@ -1,0 +1,24 @@
+// A reading as text lines under the chart's text table and as the JSON of "reading". These
+// belong with the other views of a chart and move there with them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "reading/reading.h"
+
+namespace veltrane::reading {
+
+// The detail of a finding in words: "天蓬 旺", "乙 墓 (戌)", "丙", "戌"; "" when it has none.
+std::string FindingDetail(const Finding& finding);
+
+// Appends the findings, one line each ("  8宫 青龙返首 [qinglong-fanshou]"), under a heading
+// naming the profile, grouped 吉格 / 凶格 / 状态 / 标记; every line ends in `line_end`.
+void AppendReadingText(std::string& out, const Reading& reading, std::string_view line_end = "\n");
+
+// Appends the JSON object of a reading in a fixed order (names and kinds are the rule table's,
+// docs/reading.md gives them by id):
+//   {"profile", "findings": [{"rule", "palace", "detail"}], "truncated"}
+void AppendReadingJson(std::string& out, const Reading& reading);
+
+}  // namespace veltrane::reading

@@ -1,0 +1,66 @@
+// The reading's text lines and JSON: groups in order, each line with its palace and rule id,
+// the JSON's members in a fixed order.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "reading/reading.h"
+#include "reading/reading_text.h"
+#include "reading_charts.h"
+
+namespace veltrane::reading {
+namespace {
+
+// 陽遁一局甲巳日丙寅時: 青龙返首 in palace 8 (遁甲演義, 卷二 青龍回首).
+const chart::Chart& WorkedChart() {
+  static const chart::Chart c = testing::ChartOf(1, GanZhi(3, 3), 1, GanZhi(3, 3));
+  return c;
+}
+
+TEST(ReadingText, LinesAreGroupedAndNameTheirPalaceAndRule) {
+  std::string text;
+  AppendReadingText(text, Read(WorkedChart()), "\r\n");
+  EXPECT_TRUE(text.starts_with("格局 (classic)\r\n吉格\r\n")) << text;
+  EXPECT_NE(text.find("\r\n  8宫 青龙返首 [qinglong-fanshou]\r\n"), std::string::npos) << text;
+  const std::size_t good = text.find("吉格\r\n");
+  const std::size_t bad = text.find("凶格\r\n");
+  const std::size_t states = text.find("状态\r\n");
+  const std::size_t marks = text.find("标记\r\n");
+  EXPECT_LT(good, states);
+  EXPECT_LT(states, marks);
+  EXPECT_TRUE(bad == std::string::npos || (good < bad && bad < states));
+  EXPECT_NE(text.find("宫 九星旺相 天"), std::string::npos);
+  EXPECT_EQ(text.find('\n', text.size() - 1), text.size() - 1);
+}
+
+TEST(ReadingText, JsonNamesTheProfileAndEachFindingsRuleInTableOrder) {
+  std::string json;
+  const Reading reading = Read(WorkedChart(), *ProfileNamed("yanbo"));
+  AppendReadingJson(json, reading);
+  EXPECT_TRUE(json.starts_with(
+      "{\"profile\":\"yanbo\",\"findings\":[{\"rule\":\"qinglong-fanshou\",\"palace\":8,"
+      "\"detail\":\"\"}"))
+      << json;
+  EXPECT_TRUE(json.ends_with("],\"truncated\":false}"));
+  std::size_t count = 0;
+  for (std::size_t at = json.find("{\"rule\":"); at != std::string::npos;
+       at = json.find("{\"rule\":", at + 1)) {
+    ++count;
+  }
+  EXPECT_EQ(count, reading.count);
+  EXPECT_NE(json.find("\"rule\":\"shier-changsheng\",\"palace\":"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace veltrane::reading
+
+namespace veltrane::reading {
+namespace {
+
+TEST(ReadingText, EveryFindingFitsTheJsonBufferOfItsReading) {
+  // A finding's JSON is its id, a palace digit and a detail of at most 20 bytes in 48 more.
+  for (const Rule& r : Rules()) EXPECT_LE(r.id.size() + 48, 112u) << r.id;
+}
+
+}  // namespace
+}  // namespace veltrane::reading
