@@ -108,11 +108,11 @@
     const text = core.ccall('veltrane_chart', 'string',
         ['number', 'number', 'number', 'number', 'number', 'number', 'number', 'number',
          'number', 'number', 'string', 'number', 'number', 'number', 'number', 'number',
-         'number', 'number', 'number'],
+         'number', 'number', 'number', 'string'],
         [c.year, c.month, c.day, c.hour, c.minute, kMethods.indexOf(f.method),
          f.dayStart === '0' ? 1 : 0, f.centre === 'gen-kun' ? 1 : 0, f.longitude,
          f.solar === 'mean' ? 1 : 0, f.zone, l.year, l.month, l.day, l.hour, l.minute,
-         instant.offset, instant.ambiguous ? 1 : 0, f.near]);
+         instant.offset, instant.ambiguous ? 1 : 0, f.near, f.profile]);
     const answer = JSON.parse(text);
     if (answer.error) { showError(answer.error); return false; }
     showError('');

@@ -14,6 +14,8 @@
 #include "chart/chart_view.h"
 #include "chart/plot_chart.h"
 #include "chart/vocabulary.h"
+#include "reading/reading.h"
+#include "reading/reading_text.h"
 
 namespace veltrane::web {
 namespace {
@@ -123,6 +125,40 @@ void AppendView(std::string& out, const ChartView& view) {
   out += "]}";
 }
 
+// The findings with their rules' names, kinds and sources, for the panel.
+void AppendReading(std::string& out, const reading::Reading& read) {
+  out += "{";
+  AppendField(out, "profile", read.profile.name);
+  out += ",\"findings\":[";
+  bool first = true;
+  for (const reading::Finding& finding : read.findings()) {
+    const reading::Rule& rule = finding.rule_row();
+    out += first ? "{" : ",{";
+    first = false;
+    AppendField(out, "rule", rule.id);
+    out += ',';
+    AppendField(out, "name", rule.name);
+    out += ',';
+    AppendField(out, "kind", reading::Word(rule.kind));
+    out += ',';
+    AppendField(out, "kind_text", reading::Text(rule.kind));
+    out += ",\"palace\":" + std::to_string(finding.palace) + ",";
+    AppendField(out, "detail", reading::FindingDetail(finding));
+    out += ',';
+    AppendField(out, "line", rule.line);
+    out += ",\"source\":{";
+    AppendField(out, "book", rule.source.book);
+    out += ',';
+    AppendField(out, "chapter", rule.source.chapter);
+    out += ',';
+    AppendField(out, "quote", rule.source.quote);
+    out += ',';
+    AppendField(out, "note", rule.source.note);
+    out += "}}";
+  }
+  out += read.truncated ? "],\"truncated\":true}" : "],\"truncated\":false}";
+}
+
 bool IsPlottable(const ChartMoment& m) {
   return ClampChartMoment(m.year, m.month, m.day, m.hour, m.minute) == m;
 }
@@ -157,8 +193,23 @@ std::string PageChartJson(const PageRequest& request) {
   AppendWindowTexts(out, chart);
   out += ",\"view\":";
   AppendView(out, view);
+  const std::optional<reading::ReadingProfile> profile = reading::ProfileNamed(request.profile);
+  out += ",\"reading\":";
+  AppendReading(out, reading::Read(chart, profile.value_or(reading::ClassicProfile())));
   out += '}';
   return out;
+}
+
+std::string ProfilesJson() {
+  std::string out = "[";
+  for (const reading::ReadingProfile& profile : reading::Profiles()) {
+    out += out.size() > 1 ? ",{" : "{";
+    AppendField(out, "name", profile.name);
+    out += ',';
+    AppendField(out, "description", profile.description);
+    out += '}';
+  }
+  return out + "]";
 }
 
 }  // namespace veltrane::web

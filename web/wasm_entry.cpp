@@ -30,8 +30,8 @@ EMSCRIPTEN_KEEPALIVE const char* veltrane_chart(int year, int month, int day, in
                                                 double longitude, int mean_solar, const char* zone,
                                                 int local_year, int local_month, int local_day,
                                                 int local_hour, int local_minute,
-                                                int offset_minutes, int ambiguous,
-                                                int near_minutes) {
+                                                int offset_minutes, int ambiguous, int near_minutes,
+                                                const char* profile) {
   using namespace veltrane::chart;
   veltrane::web::PageRequest request;
   request.moment = MomentOf(year, month, day, hour, minute);
@@ -49,7 +49,14 @@ EMSCRIPTEN_KEEPALIVE const char* veltrane_chart(int year, int month, int day, in
   request.offset_minutes = offset_minutes;
   request.ambiguous = ambiguous != 0;
   request.near_minutes = near_minutes >= 0 && near_minutes <= 1440 ? near_minutes : 10;
+  request.profile = profile ? profile : "";
   Answer() = veltrane::web::PageChartJson(request);
+  return Answer().c_str();
+}
+
+// The reading profiles as JSON (see ProfilesJson).
+EMSCRIPTEN_KEEPALIVE const char* veltrane_profiles() {
+  Answer() = veltrane::web::ProfilesJson();
   return Answer().c_str();
 }
 

@@ -28,7 +28,7 @@ const kOptionSets = [
 // The term starts (UTC+8, to the minute) met in a year, from the tool's boundaries.
 function termStarts(chartTool, year, step = 1440) {
   const out = execFileSync(chartTool, ['--json', '--from', `${year}-01-01T00:00`,
-    '--to', `${year}-12-31T00:00`, '--step-minutes', String(step)], { encoding: 'utf8' });
+    '--to', `${year}-12-31T00:00`, '--step-minutes', String(step)], { encoding: 'utf8', maxBuffer: 1 << 28 });
   const starts = new Set();
   for (const line of out.trim().split('\n')) {
     starts.add(JSON.parse(line).boundaries.term.start.slice(0, 16));

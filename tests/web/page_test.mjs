@@ -28,7 +28,7 @@ async function expectations(moments) {
   const worker = async () => {
     for (let i = next++; i < moments.length; i = next++) {
       const args = toolArguments(moments[i]);
-      const json = await run(chartTool, ['--json', ...args], { encoding: 'utf8' });
+      const json = await run(chartTool, ['--json', ...args], { encoding: 'utf8', maxBuffer: 1 << 24 });
       const text = await run(chartTool, args, { encoding: 'utf8' });
       out[i] = { json: JSON.parse(json.stdout), text: text.stdout };
     }
@@ -184,7 +184,8 @@ async function main() {
     const reached = new Set();
     await page.evaluate(() => document.activeElement && document.activeElement.blur());
     // Date and time fields take a Tab for each of their parts.
-    for (let i = 0; i < controls.length * 4 && reached.size <= controls.length; ++i) {
+    // The findings' summaries take a Tab each as well.
+    for (let i = 0; i < 600 && reached.size <= controls.length; ++i) {
       await page.keyboard.press('Tab');
       reached.add(await page.evaluate(() => document.activeElement.id));
     }
