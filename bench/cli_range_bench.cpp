@@ -125,7 +125,7 @@ void BM_CompareMethodsRange(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    if (!app::WriteMethodComparison(range, {}, static_cast<int>(state.range(0)), sink)) {
+    if (!app::WriteMethodComparison(range, app::DefaultConventions(), static_cast<int>(state.range(0)), sink)) {
       state.SkipWithError("write failed");
     }
   }

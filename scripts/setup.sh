@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  liberfa-dev libcli11-dev nlohmann-json3-dev libhowardhinnant-date-dev tzdata
+  liberfa-dev libcli11-dev nlohmann-json3-dev tzdata
   qt6-base-dev libgl-dev
   fonts-wqy-microhei
   xvfb xauth

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "app/cli_option_table.h"
 #include "app/version.h"
 #include "calendar/date_time.h"
 #include "calendar/lunar_tables.h"
@@ -382,21 +383,31 @@ RunConventions::RunConventions(const chart::ChartOptions& options, std::string z
   constexpr std::size_t kLongestZone = 64;
   zone_json_ =
       JsonString(zone_.empty() ? "UTC+8" : std::string_view(zone_).substr(0, kLongestZone));
-  json_ = "{\"method\":" + JsonString(chart::ChartMethodName(options.method));
-  json_ += ",\"day_start\":";
+  // The keys are the option table's, so each convention is named where its option is.
+  const auto key = [](OptionId id) {
+    return ",\"" + std::string(OptionOf(id).json_key) + "\":";
+  };
+  json_ = key(OptionId::kDayStart);
+  json_[0] = '{';
   json_ += kDayStartJson[options.day_start == chart::DayStart::kAt23 ? 1 : 0];
-  json_ += ",\"centre_palace\":";
+  json_ += key(OptionId::kCentrePalace);
   json_ += kCentrePalaceJson[options.centre_palace == chart::CentrePalace::kGenKun ? 1 : 0];
-  json_ += ",\"time_zone\":" + zone_json_ + ",\"longitude\":";
+  json_ += key(OptionId::kTz) + zone_json_ + key(OptionId::kLongitude);
   if (options.longitude) {
     char number[32];
     json_.append(number, std::to_chars(number, number + sizeof number, *options.longitude).ptr);
   } else {
     json_ += "null";
   }
-  json_ += ",\"solar_time\":";
+  json_ += key(OptionId::kSolarTime);
   json_ += kSolarTimeJson[options.solar_time == chart::SolarTime::kMean ? 1 : 0];
-  json_ += '}';
+  // The 置闰 reading is a convention of that method only.
+  const std::string zhirun_lead =
+      key(OptionId::kZhirunLead) + std::to_string(options.zhirun_lead_days) + "}";
+  json_without_method_ = json_ + zhirun_lead;
+  json_ += options.method == chart::ChartMethod::kZhirun ? zhirun_lead : "}";
+  json_.insert(1, key(OptionId::kMethod).substr(1) +
+                     JsonString(chart::ChartMethodName(options.method)) + ",");
 }
 
 const RunConventions& DefaultConventions() {

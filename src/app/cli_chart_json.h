@@ -30,6 +30,8 @@ class RunConventions {
   const reading::ReadingProfile& profile() const { return profile_; }
   // {"method","day_start","centre_palace","time_zone","longitude","solar_time"}
   const std::string& json() const { return json_; }
+  // The same without "method", for lines that compare every method.
+  const std::string& json_without_method() const { return json_without_method_; }
   // The zone as a JSON string: "UTC+8" without a zone.
   const std::string& zone_json() const { return zone_json_; }
 
@@ -39,6 +41,7 @@ class RunConventions {
   int near_minutes_ = kDefaultNearMinutes;
   reading::ReadingProfile profile_;
   std::string json_;
+  std::string json_without_method_;
   std::string zone_json_;
 };
 

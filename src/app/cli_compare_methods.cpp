@@ -26,11 +26,12 @@ void AppendMethodJu(std::string& out, const chart::MethodJu& ju) {
 }  // namespace
 
 void AppendMethodComparison(std::string& out, const ChartMoment& moment,
-                            const chart::ChartOptions& options) {
+                            const RunConventions& conventions) {
+  const chart::ChartOptions& options = conventions.options();
   chart::ChartOptions window_method = options;
   window_method.method = chart::ChartMethod::kChaibu;
   const chart::MethodInput input =
-      chart::MethodInputOfChart(chart::ComputeChart(moment, window_method));
+      chart::MethodInputOfChart(chart::ComputeChart(moment, window_method), options);
   MethodResults results;
   bool agree = true;
   for (std::size_t m = 0; m < results.size(); ++m) {
@@ -51,16 +52,17 @@ void AppendMethodComparison(std::string& out, const ChartMoment& moment,
     out.append("\":");
     AppendMethodJu(out, results[m]);
   }
-  out.append("}}\n");
+  out.append("},\"conventions\":").append(conventions.json_without_method()).append("}\n");
 }
 
-bool WriteMethodComparison(const ChartRange& range, const chart::ChartOptions& options, int jobs,
+bool WriteMethodComparison(const ChartRange& range, const RunConventions& conventions, int jobs,
                            std::FILE* out) {
   return WriteRangeInChunks(
       range, jobs, out,
-      [&range, &options](std::int64_t first, std::int64_t end, std::string& text) {
+      [&range, &conventions](std::int64_t first, std::int64_t end, std::string& text) {
         for (std::int64_t i = first; i < end; ++i) {
-          AppendMethodComparison(text, AddMinutes(range.from, i * range.step_minutes), options);
+          AppendMethodComparison(text, AddMinutes(range.from, i * range.step_minutes),
+                                 conventions);
         }
       });
 }

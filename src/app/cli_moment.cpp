@@ -1,13 +1,14 @@
 #include "app/cli_moment.h"
 
 #include <charconv>
-#include <chrono>
 #include <cstdio>
+
+#include "app/cli_value.h"
+#include "calendar/date_time.h"
 
 namespace veltrane::app {
 namespace {
 
-namespace chrono = std::chrono;
 
 constexpr std::string_view kExpected = "expected YYYY-MM-DD HH:MM";
 
@@ -30,22 +31,12 @@ bool Expect(std::string_view text, std::size_t& pos, std::string_view separators
   return true;
 }
 
-chrono::sys_days DaysOf(const ChartMoment& m) {
-  return chrono::sys_days(chrono::year(m.year) / m.month / m.day);
-}
-
-std::int64_t MinutesSinceEpoch(const ChartMoment& m) {
-  return static_cast<std::int64_t>(DaysOf(m).time_since_epoch().count()) * 1440 + m.hour * 60 +
-         m.minute;
-}
-
 Error Wrong(std::string message) { return Error{std::move(message)}; }
 
 }  // namespace
 
 Result<ChartMoment> ParseChartMoment(std::string_view text) {
-  std::string quoted = "'";
-  quoted.append(text).append("'");
+  const std::string quoted = QuotedValue(text);
   ChartMoment m;
   std::size_t pos = 0;
   if (!ReadNumber(text, pos, 4, 4, m.year) || !Expect(text, pos, "-") ||
@@ -91,22 +82,11 @@ Result<ChartMoment> ParseChartMoment(std::string_view text) {
 }
 
 ChartMoment AddMinutes(const ChartMoment& moment, std::int64_t minutes) {
-  std::int64_t total = MinutesSinceEpoch(moment) + minutes;
-  std::int64_t days = total / 1440;
-  std::int64_t rest = total % 1440;
-  if (rest < 0) {
-    rest += 1440;
-    --days;
-  }
-  const chrono::year_month_day ymd{chrono::sys_days(chrono::days(days))};
-  return ChartMoment{static_cast<int>(ymd.year()),
-                     static_cast<int>(static_cast<unsigned>(ymd.month())),
-                     static_cast<int>(static_cast<unsigned>(ymd.day())),
-                     static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
+  return calendar::CivilDateTimeOfMinute(calendar::MinuteNumberOf(moment) + minutes);
 }
 
 std::int64_t MinutesBetween(const ChartMoment& from, const ChartMoment& to) {
-  return MinutesSinceEpoch(to) - MinutesSinceEpoch(from);
+  return calendar::MinuteNumberOf(to) - calendar::MinuteNumberOf(from);
 }
 
 std::string FormatChartMoment(const ChartMoment& m) {

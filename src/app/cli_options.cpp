@@ -3,13 +3,14 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <cmath>
 #include <optional>
 #include <string_view>
 #include <thread>
+#include <variant>
 #include <vector>
 
+#include "app/cli_option_table.h"
+#include "app/cli_value.h"
 #include "app/version.h"
 #include "chart/method.h"
 
@@ -18,7 +19,8 @@ namespace {
 
 constexpr const char* kDescription =
     "Plots a Qimen Dunjia hour chart exactly as the Veltrane window would show it.\n"
-    "Without a date it plots the current local time.";
+    "Without a date it plots the current instant, in China Standard Time (UTC+8)\n"
+    "or in the zone of --tz.";
 
 constexpr const char* kFooter =
     "Examples:\n"
@@ -101,39 +103,18 @@ constexpr std::array<std::pair<std::string_view, chart::CentrePalace>, 2> kCentr
 constexpr std::array<std::pair<std::string_view, chart::SolarTime>, 2> kSolarTimes = {
     {{"apparent", chart::SolarTime::kApparent}, {"mean", chart::SolarTime::kMean}}};
 
-// The chart options of the command line, or what is wrong with them.
-struct OptionTexts {
-  std::string day_start = "23";
-  std::string centre_palace = "kun";
-  std::string solar_time = "apparent";
-  double longitude = 0;
-  bool longitude_given = false;
-  bool solar_time_given = false;
-};
+// What the command line gave for each option of the table: its text (the
+// default when not given) and whether it was given; and the date words.
+struct OptionValues {
+  std::array<std::string, kOptionCount> text;
+  std::array<bool, kOptionCount> flag{};
+  std::array<bool, kOptionCount> given{};
+  std::vector<std::string> when;
 
-Result<chart::ChartOptions> ChartOptionsOf(const OptionTexts& t) {
-  chart::ChartOptions options;
-  const auto day_start = Choice(t.day_start, kDayStarts);
-  if (!day_start) return Error{"--day-start: '" + t.day_start + "' is neither 23 nor 0"};
-  options.day_start = *day_start;
-  const auto centre = Choice(t.centre_palace, kCentrePalaces);
-  if (!centre)
-    return Error{"--centre-palace: '" + t.centre_palace + "' is neither kun nor gen-kun"};
-  options.centre_palace = *centre;
-  const auto solar = Choice(t.solar_time, kSolarTimes);
-  if (!solar) return Error{"--solar-time: '" + t.solar_time + "' is neither apparent nor mean"};
-  if (t.solar_time_given && !t.longitude_given) return Error{"--solar-time needs --longitude"};
-  options.solar_time = *solar;
-  if (t.longitude_given) {
-    if (!std::isfinite(t.longitude) || t.longitude < -180.0 || t.longitude > 180.0) {
-      char number[32];
-      const auto end = std::to_chars(number, number + sizeof number, t.longitude).ptr;
-      return Error{"--longitude: " + std::string(number, end) + " is outside -180..180"};
-    }
-    options.longitude = t.longitude;
-  }
-  return options;
-}
+  const std::string& operator[](OptionId id) const { return text[static_cast<std::size_t>(id)]; }
+  bool Given(OptionId id) const { return given[static_cast<std::size_t>(id)]; }
+  bool Flag(OptionId id) const { return flag[static_cast<std::size_t>(id)]; }
+};
 
 // CLI11 takes "--json=" as the switch set and "--step-minutes=" as no value
 // at all, so an option written with "=" is checked before it parses: a switch
@@ -153,89 +134,39 @@ std::optional<std::string> AssignedValueFault(CLI::App& app, int argc, const cha
   return std::nullopt;
 }
 
-}  // namespace
+// The help line of a row: its help and, when it has one, its default.
+std::string HelpOf(const OptionRow& row) {
+  std::string help(row.help);
+  if (!row.default_value.empty()) help.append(" (default ").append(row.default_value).append(")");
+  return help;
+}
 
-ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
+// Declares every option of the table on `app`, storing into `values`.
+void DeclareOptions(CLI::App& app, OptionValues& values) {
+  for (const OptionRow& row : OptionTable()) {
+    const auto i = static_cast<std::size_t>(row.id);
+    values.text[i] = std::string(row.default_value);
+    if (row.values.empty()) {
+      app.add_flag(std::string(row.word), values.flag[i], HelpOf(row));
+    } else {
+      app.add_option(std::string(row.word), values.text[i], HelpOf(row))
+          ->type_name(std::string(row.values));
+    }
+  }
+  app.add_option("when", values.when, "Date and time of one chart (default: now)")
+      ->type_name("YYYY-MM-DD HH:MM");
+}
+
+// Reads argv into the options' values; a help or version request, or a fault
+// of form, ends the parse with its answer.
+std::variant<OptionValues, ParsedCommandLine> ReadArguments(int argc, const char* const* argv) {
   CLI::App app{kDescription, "veltrane-chart"};
   app.footer(kFooter);
   app.get_formatter()->column_width(34);
   app.set_version_flag("--version", std::string("veltrane-chart ") + kVersion,
                        "Print the program's version and exit");
-
-  bool json = false;
-  std::string encoding = "utf8";
-  std::string from_text;
-  std::string to_text;
-  int step_minutes = 120;
-  int jobs = 0;
-  int near_minutes = kDefaultNearMinutes;
-  bool notes = false;
-  std::vector<std::string> when;
-  std::string zone;
-  OptionTexts texts;
-  std::string method_text;
-  bool compare_methods = false;
-  bool reading = false;
-  std::string profile_text;
-
-  app.add_flag("--json", json, "Print JSON (one object per chart) instead of the text table");
-  app.add_option("--encoding", encoding,
-                 "Text output in utf8 (default) or as the raw gbk bytes of the clipboard")
-      ->type_name("utf8|gbk");
-  CLI::Option* from = app.add_option("--from", from_text, "First moment of a range (needs --json)")
-                          ->type_name("YYYY-MM-DDTHH:MM");
-  CLI::Option* to = app.add_option("--to", to_text, "Last moment of a range, inclusive")
-                        ->type_name("YYYY-MM-DDTHH:MM");
-  CLI::Option* step = app.add_option("--step-minutes", step_minutes,
-                                     "Minutes between the moments of a range (default 120)")
-                          ->type_name("N");
-  CLI::Option* jobs_option =
-      app.add_option("--jobs", jobs, "Threads that plot a range (default: one per core)")
-          ->type_name("N");
-  CLI::Option* zone_option =
-      app.add_option("--tz", zone,
-                     "The dates are civil times in this IANA zone, daylight saving included "
-                     "(default: China Standard Time, UTC+8)")
-          ->type_name("ZONE");
-  CLI::Option* longitude =
-      app.add_option("--longitude", texts.longitude,
-                     "Read the day and hour pillars from the local solar time at this "
-                     "longitude, degrees east (-180..180)")
-          ->type_name("DEG");
-  CLI::Option* solar_time =
-      app.add_option("--solar-time", texts.solar_time,
-                     "The solar clock of --longitude: apparent (default, with the equation of "
-                     "time) or mean")
-          ->type_name("apparent|mean");
-  app.add_option("--day-start", texts.day_start,
-                 "Hour the day pillar changes: 23 (default) or 0 (23:00-23:59 keeps its day "
-                 "and takes the next day's zi hour)")
-      ->type_name("23|0");
-  app.add_option("--centre-palace", texts.centre_palace,
-                 "Palace 5 counts as palace 2 (kun, default) or as palace 8 in yang dun and "
-                 "2 in yin dun (gen-kun)")
-      ->type_name("kun|gen-kun");
-  CLI::Option* near_option =
-      app.add_option("--near-minutes", near_minutes,
-                     "Minutes from a term, yuan or hour edge that count as near (default 10)")
-          ->type_name("N");
-  app.add_flag("--notes", notes,
-               "Notes under the text table on the term, yuan and hour edges near the chart, "
-               "and on the method when it is not 拆补");
-  CLI::Option* method_option =
-      app.add_option("--method", method_text,
-                     "How the ju is set: chaibu (拆补, the window's; default), zhirun (置闰), "
-                     "maoshan (茅山)")
-          ->type_name("chaibu|zhirun|maoshan");
-  app.add_flag("--compare-methods", compare_methods,
-               "With a range: one JSON line per moment where the methods differ in yuan or ju");
-  app.add_flag("--reading", reading,
-               "Follow the text table with the chart's reading (JSON always carries it)");
-  CLI::Option* profile_option = app.add_option(
-      "--profile", profile_text, "The reading's profile: classic (default), yanbo or tongzong");
-  app.add_option("when", when, "Date and time of one chart (default: now)")
-      ->type_name("YYYY-MM-DD HH:MM");
-
+  OptionValues values;
+  DeclareOptions(app, values);
   if (auto fault = AssignedValueFault(app, argc, argv)) return Bad(*fault);
   try {
     app.parse(argc, argv);
@@ -252,107 +183,191 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   } catch (const CLI::ParseError& e) {
     return Bad(e.what());
   }
+  for (const OptionRow& row : OptionTable()) {
+    const auto i = static_cast<std::size_t>(row.id);
+    values.given[i] = app.get_option(std::string(row.word))->count() > 0;
+  }
+  return values;
+}
+
+// The chart's conventions: day start, centre palace, solar clock and longitude.
+Result<chart::ChartOptions> ReadChartOptions(const OptionValues& v) {
+  using enum OptionId;
+  chart::ChartOptions options;
+  const auto day_start = Choice(v[kDayStart], kDayStarts);
+  if (!day_start) return Error{"--day-start: " + QuotedValue(v[kDayStart]) + " is neither 23 nor 0"};
+  options.day_start = *day_start;
+  const auto centre = Choice(v[kCentrePalace], kCentrePalaces);
+  if (!centre) {
+    return Error{"--centre-palace: " + QuotedValue(v[kCentrePalace]) + " is neither kun nor gen-kun"};
+  }
+  options.centre_palace = *centre;
+  const auto solar = Choice(v[kSolarTime], kSolarTimes);
+  if (!solar) {
+    return Error{"--solar-time: " + QuotedValue(v[kSolarTime]) + " is neither apparent nor mean"};
+  }
+  if (v.Given(kSolarTime) && !v.Given(kLongitude)) return Error{"--solar-time needs --longitude"};
+  options.solar_time = *solar;
+  if (v.Given(kLongitude)) {
+    const auto longitude = ParseDecimalNumber("--longitude", v[kLongitude], -180.0, 180.0);
+    if (!longitude) return longitude.error();
+    options.longitude = *longitude;
+  }
+  return options;
+}
+
+// The zone the dates are typed in, checked now so that a chart of the
+// current time finds it too.
+Result<std::string> ReadZone(const OptionValues& v) {
+  if (!v.Given(OptionId::kTz)) return std::string();
+  if (auto known = LocalTimeInZone(v[OptionId::kTz], ChartMoment{}); !known) {
+    return Error{"--tz: " + known.error().message};
+  }
+  return v[OptionId::kTz];
+}
+
+// JSON or text, its encoding, the notes and how near an edge counts.
+std::optional<Error> ReadOutput(const OptionValues& v, ChartRequest& request) {
+  using enum OptionId;
+  request.json = v.Flag(kJson);
+  if (v[kEncoding] == "gbk") {
+    request.encoding = OutputEncoding::kGbk;
+  } else if (v[kEncoding] != "utf8") {
+    return Error{"--encoding: unknown encoding " + QuotedValue(v[kEncoding]) + " (use utf8 or gbk)"};
+  }
+  if (request.json && request.encoding == OutputEncoding::kGbk) {
+    return Error{"--encoding gbk applies to the text table; JSON is always UTF-8"};
+  }
+  const bool notes = v.Flag(kNotes);
+  const auto near = ParseWholeNumber("--near-minutes", v[kNearMinutes], 0, kMaxNearMinutes);
+  if (!near) return near.error();
+  if (v.Given(kNearMinutes)) {
+    if (!request.json && !notes) return Error{"--near-minutes applies to --json and --notes"};
+    if (v.Flag(kCompareMethods)) {
+      return Error{"--near-minutes does not apply to --compare-methods"};
+    }
+  }
+  if (request.json && notes) {
+    return Error{"--notes applies to the text table; JSON gives boundaries.near"};
+  }
+  request.near_minutes = *near;
+  request.notes = notes;
+  return std::nullopt;
+}
+
+// The method and its 置闰 reading, or the comparison of every method.
+std::optional<Error> ReadMethod(const OptionValues& v, ChartRequest& request) {
+  using enum OptionId;
+  const bool compare = v.Flag(kCompareMethods);
+  const std::optional<chart::ChartMethod> method = chart::ChartMethodOfName(v[kMethod]);
+  if (!method) {
+    return Error{"--method: unknown method " + QuotedValue(v[kMethod]) +
+                 " (use chaibu, zhirun or maoshan)"};
+  }
+  if (v.Given(kMethod) && compare) {
+    return Error{"--compare-methods compares every method; leave out --method"};
+  }
+  request.options.method = *method;
+  request.compare_methods = compare;
+  const auto lead = ParseWholeNumber("--zhirun-lead", v[kZhirunLead],
+                                     chart::kFewestZhirunLeadDays, chart::kMostZhirunLeadDays);
+  if (!lead) return lead.error();
+  if (v.Given(kZhirunLead) && *method != chart::ChartMethod::kZhirun && !compare) {
+    return Error{"--zhirun-lead applies to --method zhirun and --compare-methods"};
+  }
+  request.options.zhirun_lead_days = *lead;
+  return std::nullopt;
+}
+
+// Whether the text table carries the reading, and the reading's profile.
+std::optional<Error> ReadReading(const OptionValues& v, ChartRequest& request) {
+  using enum OptionId;
+  request.reading = v.Flag(kReading);
+  if (request.reading && request.json) {
+    return Error{"--reading adds to the text table; JSON always carries \"reading\""};
+  }
+  if (!v.Given(kProfile)) return std::nullopt;
+  const std::optional<reading::ReadingProfile> profile = reading::ProfileNamed(v[kProfile]);
+  if (!profile) {
+    return Error{"--profile: unknown profile " + QuotedValue(v[kProfile]) +
+                 " (use classic, yanbo or tongzong)"};
+  }
+  if (!request.reading && !request.json) return Error{"--profile applies to --reading and --json"};
+  request.profile = *profile;
+  return std::nullopt;
+}
+
+// The threads of a range: the option's, or one per core.
+std::optional<Error> ReadJobs(const OptionValues& v, ChartRequest& request) {
+  request.jobs = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
+  if (!v.Given(OptionId::kJobs)) return std::nullopt;
+  const auto jobs = ParseWholeNumber("--jobs", v[OptionId::kJobs], 1, kMaxJobs);
+  if (!jobs) return jobs.error();
+  request.jobs = *jobs;
+  return std::nullopt;
+}
+
+// --from, --to and --step-minutes as a range of instants in UTC+8.
+std::optional<Error> ReadRange(const OptionValues& v, ChartRequest& request) {
+  using enum OptionId;
+  if (!v.Given(kFrom) || !v.Given(kTo)) return Error{"a range needs both --from and --to"};
+  if (!request.json) return Error{"--from/--to print JSON only; add --json"};
+  if (!v.when.empty()) return Error{"give either a date or --from/--to, not both"};
+  const auto step = ParseWholeNumber("--step-minutes", v[kStepMinutes], 1, kMaxStepMinutes);
+  if (!step) return step.error();
+  auto first = MomentOption("--from", v[kFrom]);
+  if (!first) return first.error();
+  auto last = MomentOption("--to", v[kTo]);
+  if (!last) return last.error();
+  const auto from_instant = Resolve(request.zone, *first);
+  if (!from_instant) return Error{"--from: " + from_instant.error().message};
+  const auto to_instant = Resolve(request.zone, *last);
+  if (!to_instant) return Error{"--to: " + to_instant.error().message};
+  if (MinutesBetween(from_instant->china, to_instant->china) < 0) {
+    return Error{"--to " + v[kTo] + " is before --from " + v[kFrom]};
+  }
+  request.range = ChartRange{from_instant->china, to_instant->china, *step};
+  return std::nullopt;
+}
+
+// The date of one chart, when one is given (now otherwise).
+std::optional<Error> ReadMoment(const OptionValues& v, ChartRequest& request) {
+  using enum OptionId;
+  if (v.Given(kStepMinutes)) return Error{"--step-minutes needs a range (--from and --to)"};
+  if (v.Flag(kCompareMethods)) return Error{"--compare-methods needs a range (--from and --to)"};
+  if (v.when.size() > 2) return Error{"too many arguments: expected YYYY-MM-DD HH:MM"};
+  if (v.when.empty()) return std::nullopt;
+  std::string text = v.when[0];
+  if (v.when.size() == 2) text += " " + v.when[1];
+  auto moment = ParseChartMoment(text);
+  if (!moment) return moment.error();
+  const auto instant = Resolve(request.zone, *moment);
+  if (!instant) return instant.error();
+  request.moment = instant->china;
+  if (!request.zone.empty()) request.typed = *instant;
+  return std::nullopt;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
+  auto read = ReadArguments(argc, argv);
+  if (auto* answer = std::get_if<ParsedCommandLine>(&read)) return std::move(*answer);
+  const OptionValues& values = std::get<OptionValues>(read);
 
   ParsedCommandLine parsed;
   ChartRequest& request = parsed.request;
-  request.json = json;
-  texts.longitude_given = longitude->count() > 0;
-  texts.solar_time_given = solar_time->count() > 0;
-  auto options = ChartOptionsOf(texts);
+  auto options = ReadChartOptions(values);
   if (!options) return Bad(options.error().message);
   request.options = *options;
-  if (zone_option->count() > 0) {
-    // The zone is checked now, so that a chart of the current time finds it too.
-    if (auto known = LocalTimeInZone(zone, ChartMoment{}); !known) {
-      return Bad("--tz: " + known.error().message);
-    }
-    request.zone = zone;
-  }
-  if (encoding == "gbk") {
-    request.encoding = OutputEncoding::kGbk;
-  } else if (encoding != "utf8") {
-    return Bad("--encoding: unknown encoding '" + encoding + "' (use utf8 or gbk)");
-  }
-  if (json && request.encoding == OutputEncoding::kGbk) {
-    return Bad("--encoding gbk applies to the text table; JSON is always UTF-8");
-  }
-
-  if (near_option->count() > 0) {
-    if (near_minutes < 0 || near_minutes > kMaxNearMinutes) {
-      return Bad("--near-minutes: " + std::to_string(near_minutes) + " is outside 0.." +
-                 std::to_string(kMaxNearMinutes));
-    }
-    if (!json && !notes) return Bad("--near-minutes applies to --json and --notes");
-  }
-  if (json && notes) return Bad("--notes applies to the text table; JSON gives boundaries.near");
-  request.near_minutes = near_minutes;
-  request.notes = notes;
-
-  if (method_option->count() > 0) {
-    const std::optional<chart::ChartMethod> method = chart::ChartMethodOfName(method_text);
-    if (!method) {
-      return Bad("--method: unknown method '" + method_text + "' (use chaibu, zhirun or maoshan)");
-    }
-    if (compare_methods) return Bad("--compare-methods compares every method; leave out --method");
-    request.options.method = *method;
-  }
-  request.compare_methods = compare_methods;
-
-  if (reading && json) return Bad("--reading adds to the text table; JSON always carries \"reading\"");
-  request.reading = reading;
-  if (profile_option->count() > 0) {
-    const std::optional<reading::ReadingProfile> profile = reading::ProfileNamed(profile_text);
-    if (!profile) {
-      return Bad("--profile: unknown profile '" + profile_text +
-                 "' (use classic, yanbo or tongzong)");
-    }
-    if (!reading && !json) return Bad("--profile applies to --reading and --json");
-    request.profile = *profile;
-  }
-
-  if (jobs_option->count() > 0 && (jobs < 1 || jobs > kMaxJobs)) {
-    return Bad("--jobs: " + std::to_string(jobs) + " is outside 1.." + std::to_string(kMaxJobs));
-  }
-  request.jobs =
-      jobs_option->count() > 0
-          ? jobs
-          : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
-
-  const bool ranged = from->count() > 0 || to->count() > 0;
-  if (ranged) {
-    if (from->count() == 0 || to->count() == 0) return Bad("a range needs both --from and --to");
-    if (!json) return Bad("--from/--to print JSON only; add --json");
-    if (!when.empty()) return Bad("give either a date or --from/--to, not both");
-    if (step_minutes < 1) {
-      return Bad("--step-minutes: " + std::to_string(step_minutes) + " is not a positive number");
-    }
-    auto first = MomentOption("--from", from_text);
-    if (!first) return Bad(first.error().message);
-    auto last = MomentOption("--to", to_text);
-    if (!last) return Bad(last.error().message);
-    const auto from_instant = Resolve(request.zone, *first);
-    if (!from_instant) return Bad("--from: " + from_instant.error().message);
-    const auto to_instant = Resolve(request.zone, *last);
-    if (!to_instant) return Bad("--to: " + to_instant.error().message);
-    if (MinutesBetween(from_instant->china, to_instant->china) < 0) {
-      return Bad("--to " + to_text + " is before --from " + from_text);
-    }
-    request.range = ChartRange{from_instant->china, to_instant->china, step_minutes};
-    return parsed;
-  }
-  if (step->count() > 0) return Bad("--step-minutes needs a range (--from and --to)");
-  if (compare_methods) return Bad("--compare-methods needs a range (--from and --to)");
-
-  if (when.size() > 2) return Bad("too many arguments: expected YYYY-MM-DD HH:MM");
-  if (!when.empty()) {
-    std::string text = when[0];
-    if (when.size() == 2) text += " " + when[1];
-    auto moment = ParseChartMoment(text);
-    if (!moment) return Bad(moment.error().message);
-    const auto instant = Resolve(request.zone, *moment);
-    if (!instant) return Bad(instant.error().message);
-    request.moment = instant->china;
-    if (!request.zone.empty()) request.typed = *instant;
+  auto zone = ReadZone(values);
+  if (!zone) return Bad(zone.error().message);
+  request.zone = *zone;
+  using Step = std::optional<Error> (*)(const OptionValues&, ChartRequest&);
+  const bool ranged = values.Given(OptionId::kFrom) || values.Given(OptionId::kTo);
+  for (const Step step : {&ReadOutput, &ReadMethod, &ReadReading, &ReadJobs,
+                           ranged ? &ReadRange : &ReadMoment}) {
+    if (auto fault = step(values, request)) return Bad(fault->message);
   }
   return parsed;
 }

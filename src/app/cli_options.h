@@ -13,12 +13,17 @@ namespace veltrane::app {
 
 enum class OutputEncoding { kUtf8, kGbk };
 
+// The minutes between the moments of a range unless --step-minutes says, and
+// the most it takes.
+inline constexpr int kDefaultStepMinutes = 120;
+inline constexpr int kMaxStepMinutes = 2147483647;
+
 // Every moment from `from` to `to` inclusive, `step_minutes` apart (instants
 // in UTC+8, whatever zone they were typed in).
 struct ChartRange {
   ChartMoment from;
   ChartMoment to;
-  int step_minutes = 120;
+  int step_minutes = kDefaultStepMinutes;
 };
 
 // How close, by default, an edge must lie to a chart to count as near.

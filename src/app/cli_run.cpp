@@ -9,32 +9,22 @@
 #include "app/cli_chart_json.h"
 #include "app/cli_compare_methods.h"
 #include "app/cli_range.h"
+#include "calendar/date_time.h"
 #include "chart/boundary_notes.h"
 #include "chart/chart_text.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
 #include "reading/reading_text.h"
-#include "platform/local_clock.h"
 #include "base/text/gbk.h"
 
 namespace veltrane::app {
 
-ChartMoment LocalNow() {
-  const platform::LocalTime now = platform::ReadLocalClock();
-  return ChartMoment{now.year, now.month, now.day, now.hour, now.minute};
-}
-
 ChartMoment ChinaNow() {
   namespace chrono = std::chrono;
-  const auto minutes =
-      chrono::floor<chrono::minutes>(chrono::system_clock::now()) + chrono::hours(8);
-  const auto days = chrono::floor<chrono::days>(minutes);
-  const chrono::year_month_day ymd{days};
-  const auto rest = (minutes - days).count();
-  return ChartMoment{static_cast<int>(ymd.year()),
-                     static_cast<int>(static_cast<unsigned>(ymd.month())),
-                     static_cast<int>(static_cast<unsigned>(ymd.day())),
-                     static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
+  const auto since_1970 = chrono::floor<chrono::minutes>(chrono::system_clock::now());
+  constexpr std::int64_t kChinaMinutes = 8 * 60;
+  return calendar::CivilDateTimeOfMinute(since_1970.time_since_epoch().count() +
+                                         calendar::kUnixEpochMinute + kChinaMinutes);
 }
 
 namespace {
@@ -66,13 +56,14 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
                                    request.profile);
   bool written = true;
   if (request.range && request.compare_methods) {
-    written = WriteMethodComparison(*request.range, request.options, request.jobs, out);
+    written = WriteMethodComparison(*request.range, conventions, request.jobs, out);
   } else if (request.range) {
     written = WriteRangeJson(*request.range, request.jobs, out, conventions);
   } else {
     std::optional<ZonedMoment> typed = request.typed;
     ChartMoment moment = request.moment.value_or(ChartMoment{});
-    if (!request.moment && request.zone.empty()) moment = LocalNow();
+    // Now is the current instant, whatever the machine's own zone: UTC+8 here.
+    if (!request.moment && request.zone.empty()) moment = ChinaNow();
     if (!request.moment && !request.zone.empty()) {
       // Now in the zone: the current instant, and its civil time there.
       auto now = LocalTimeInZone(request.zone, ChinaNow());

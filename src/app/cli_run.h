@@ -11,9 +11,6 @@
 
 namespace veltrane::app {
 
-// The current local time, to the minute.
-ChartMoment LocalNow();
-
 // The current instant in China Standard Time, to the minute.
 ChartMoment ChinaNow();
 

@@ -65,4 +65,15 @@ CivilDate SplitDateTime(double t) {
   return DateOfDayNumber(static_cast<int>(day));
 }
 
+std::int64_t MinuteNumberOf(const CivilDateTime& t) {
+  return std::int64_t{DayNumberOfDate(t.year, t.month, t.day)} * 1440 + t.hour * 60 + t.minute;
+}
+
+CivilDateTime CivilDateTimeOfMinute(std::int64_t minute_number) {
+  const std::int64_t day = (minute_number >= 0 ? minute_number : minute_number - 1439) / 1440;
+  const auto rest = static_cast<int>(minute_number - day * 1440);
+  const CivilDate date = DateOfDayNumber(static_cast<int>(day));
+  return CivilDateTime{date.year, date.month, date.day, rest / 60, rest % 60};
+}
+
 }  // namespace veltrane::calendar

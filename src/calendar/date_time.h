@@ -8,6 +8,8 @@
 // Time (UTC+8).
 #pragma once
 
+#include <cstdint>
+
 namespace veltrane::calendar {
 
 // 0100-01-01 00:00:00, the lowest valid DateTime (the fallback for bad input).
@@ -50,5 +52,26 @@ int DayNumberOfDate(int year, int month, int day);
 
 // The proleptic Gregorian date of a day number (days from 1899-12-30).
 CivilDate DateOfDayNumber(int day_number);
+
+// A civil date and time to the minute, proleptic Gregorian, in no particular
+// zone: the one such type of the program (a chart's moment is one).
+struct CivilDateTime {
+  int year = 2000;
+  int month = 1;
+  int day = 1;
+  int hour = 0;    // 0..23
+  int minute = 0;  // 0..59
+  bool operator==(const CivilDateTime&) const = default;
+};
+
+// Minutes from 1899-12-30 00:00 to a civil date and time, on the day count of
+// DayNumberOfDate (fields taken arithmetically, as there).
+std::int64_t MinuteNumberOf(const CivilDateTime& t);
+
+// The civil date and time of a minute number (minutes from 1899-12-30 00:00).
+CivilDateTime CivilDateTimeOfMinute(std::int64_t minute_number);
+
+// Minute numbers of 1970-01-01 00:00, to reckon with clocks that count from it.
+inline constexpr std::int64_t kUnixEpochMinute = 25569LL * 1440;
 
 }  // namespace veltrane::calendar

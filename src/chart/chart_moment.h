@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "calendar/date_time.h"
+
 namespace veltrane::chart {
 
 // The years a chart can be plotted for.
@@ -11,14 +13,7 @@ inline constexpr int kFirstPlotYear = 1800;
 inline constexpr int kLastPlotYear = 2999;
 
 // The civil date and time a chart is plotted for, China Standard Time.
-struct ChartMoment {
-  int year = 2000;
-  int month = 1;
-  int day = 1;
-  int hour = 0;    // 0..23
-  int minute = 0;  // 0..59
-  bool operator==(const ChartMoment&) const = default;
-};
+using ChartMoment = calendar::CivilDateTime;
 
 // The parts of a moment in the order they are clamped: the day's range
 // depends on the year and month before it.

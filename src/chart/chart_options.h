@@ -29,6 +29,8 @@ struct ChartOptions {
   std::optional<double> longitude;
   SolarTime solar_time = SolarTime::kApparent;
   ChartMethod method = ChartMethod::kChaibu;
+  // Under 置闰: the lead in days at which 芒种 or 大雪 repeats (8..10).
+  int zhirun_lead_days = kDefaultZhirunLeadDays;
   bool operator==(const ChartOptions&) const = default;
 };
 

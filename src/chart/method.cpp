@@ -58,7 +58,8 @@ bool IsMethodInputValid(const MethodInput& input) {
   static const double first = calendar::DayNumberOfDate(kMethodFirstYear, 1, 1);
   static const double end = calendar::DayNumberOfDate(kMethodLastYear + 1, 1, 1);
   return input.moment >= first && input.moment < end && input.day_ganzhi >= 1 &&
-         input.day_ganzhi <= kGanZhiCount;
+         input.day_ganzhi <= kGanZhiCount && input.zhirun_lead_days >= kFewestZhirunLeadDays &&
+         input.zhirun_lead_days <= kMostZhirunLeadDays;
 }
 
 std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input) {

@@ -28,10 +28,18 @@ std::optional<ChartMethod> ChartMethodOfName(std::string_view name);
 inline constexpr int kMethodFirstYear = 1800;
 inline constexpr int kMethodLastYear = 2999;
 
+// The lead in days (符头 day to term day) at which 置闰 repeats 芒种 or 大雪,
+// unless a chart says otherwise, and the readings a chart may choose.
+inline constexpr int kDefaultZhirunLeadDays = 10;
+inline constexpr int kFewestZhirunLeadDays = 8;
+inline constexpr int kMostZhirunLeadDays = 10;
+
 // What a method reads of a chart: the moment and the day pillar.
 struct MethodInput {
   double moment = 0;   // linear day count since 1899-12-30 (NormalizeMoment form), UTC+8
   int day_ganzhi = 1;  // the day pillar, 1 = 甲子 .. 60 = 癸亥
+  bool day_from_midnight = false;  // the day pillar changes at midnight, not at 23:00
+  int zhirun_lead_days = kDefaultZhirunLeadDays;  // 8..10: the lead at which 置闰 repeats
 };
 
 // What a method gives: the term whose ju is used, the yuan and the ju.

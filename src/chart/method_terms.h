@@ -48,8 +48,9 @@ struct TermStart {
 TermStart TermStartAt(double linear_moment);
 
 // The day a moment belongs to as a day number (days since 1899-12-30), the
-// day changing at 23:00 as the day pillar does.
-int ChartDayOfMoment(double linear_moment);
+// day changing at 23:00 as the day pillar does, or at midnight when
+// `from_midnight` (the day pillar under that day start).
+int ChartDayOfMoment(double linear_moment, bool from_midnight = false);
 
 // The sexagenary number 1..60 (甲子 = 1) of a day number.
 int GanZhiOfDayNumber(int day_number);

@@ -1,7 +1,8 @@
 // 置闰 (zhirun): fifteen-day periods, each opened by a 上元 符头 day (甲子, 己卯,
 // 甲午, 己酉), take the terms one after another; the period of 芒种 or 大雪 is
-// repeated (闰局) when its 符头 comes ten days or more before the term.
-// docs/methods.md gives the rule and its sources.
+// repeated (闰局) when its 符头 comes ten days or more before the term (or
+// eight or nine, the other readings of the classical cases).
+// docs/methods.md gives the rule, its sources and the dated cases.
 #pragma once
 
 #include <optional>
@@ -12,8 +13,9 @@
 
 namespace veltrane::chart {
 
-// A 芒种 or 大雪 period whose 符头 leads its term by this many days or more is repeated.
-inline constexpr int kIntercalaryLeadDays = 10;
+// A 芒种 or 大雪 period whose 符头 leads its term by this many days or more is
+// repeated, unless a chart chooses another reading (MethodInput::zhirun_lead_days).
+inline constexpr int kIntercalaryLeadDays = kDefaultZhirunLeadDays;
 
 // The year whose 冬至 anchors the walk over the methods' years.
 inline constexpr int kZhirunAnchorYear = kMethodFirstYear - 1;
@@ -27,12 +29,21 @@ struct ZhirunPeriod {
   friend bool operator==(const ZhirunPeriod&, const ZhirunPeriod&) = default;
 };
 
-// The period that holds a day (the day pillar's day); nullopt before the 冬至
-// period of kZhirunAnchorYear or after the first day of kMethodLastYear + 1.
-std::optional<ZhirunPeriod> ZhirunPeriodOfDay(int day_number);
+// Whether the period after one of `slot` (the calendar's 1..24), `lead_days`
+// ahead of its term, repeats it: only after 芒种 or 大雪, never after a
+// repetition, and only at a lead of `threshold` days or more.
+bool ZhirunRepeatsAfter(int slot, int lead_days, bool intercalary,
+                        int threshold = kIntercalaryLeadDays);
+
+// The period that holds a day (the day pillar's day), term days counted from
+// 23:00 or, when `from_midnight`, from midnight as that day is, repeating at
+// `threshold` (kFewestZhirunLeadDays..kMostZhirunLeadDays); nullopt before the
+// 冬至 period of kZhirunAnchorYear or after the first day of kMethodLastYear + 1.
+std::optional<ZhirunPeriod> ZhirunPeriodOfDay(int day_number, bool from_midnight = false,
+                                              int threshold = kIntercalaryLeadDays);
 
 // Every intercalary period whose first day falls in the Gregorian years
-// first_year..last_year, in order (within the methods' years).
+// first_year..last_year, in order (within the methods' years; days from 23:00).
 std::vector<ZhirunPeriod> ZhirunIntercalaryPeriods(int first_year, int last_year);
 
 // The intercalary periods of a walk that starts at the 冬至 of anchor_year

@@ -241,7 +241,7 @@ void FillChart(const PlateModel& m, const Laying& laying, Chart& c) {
 // plates again when the ju differs from the one they were laid for.
 void ApplyMethod(PlateModel& model, Chart& chart, const ChartOptions& options) {
   const std::optional<MethodJu> by_method =
-      ComputeMethodJu(options.method, MethodInputOfChart(chart));
+      ComputeMethodJu(options.method, MethodInputOfChart(chart, options));
   if (!by_method) return;
   const bool same_ju = by_method->ju == chart.ju;
   chart.term = by_method->term;
@@ -310,8 +310,9 @@ Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOp
   return c;
 }
 
-MethodInput MethodInputOfChart(const Chart& chart) {
-  return MethodInput{NormalizeMoment(chart.moment), chart.pillars.day};
+MethodInput MethodInputOfChart(const Chart& chart, const ChartOptions& options) {
+  return MethodInput{NormalizeMoment(chart.moment), chart.pillars.day,
+                     options.day_start == DayStart::kAtMidnight, options.zhirun_lead_days};
 }
 
 Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options) {

@@ -71,8 +71,9 @@ struct Chart {
 Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date,
                        const ChartOptions& options = {});
 
-// What the chart-setting methods read of a plotted chart: its moment and day pillar.
-MethodInput MethodInputOfChart(const Chart& chart);
+// What the chart-setting methods read of a chart plotted under `options`:
+// its moment, its day pillar and when that pillar's day starts.
+MethodInput MethodInputOfChart(const Chart& chart, const ChartOptions& options = {});
 
 // The chart of a moment without any window, clamped as the window clamps its
 // boxes. With a method other than 拆补 the term, yuan and ju are the method's.

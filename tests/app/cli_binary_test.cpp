@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -220,6 +221,55 @@ TEST(ChartTool, CompareMethodsListsTheMomentsWhereTheyDisagree) {
         "zhirun":{"term":"惊蛰","yuan":"上元","dun":"阳","ju":1},
         "maoshan":{"term":"雨水","yuan":"下元","dun":"阳","ju":3}})"));
   }
+}
+
+// The comparison names the conventions its charts were plotted under, as a
+// chart's JSON does, and refuses an option it would ignore.
+TEST(ChartTool, CompareMethodsNamesItsConventions) {
+  const ToolRun run =
+      RunTool({"--json", "--compare-methods", "--day-start", "0", "--longitude", "87.6", "--from",
+               "2024-03-05T08:00", "--to", "2024-03-05T10:00", "--step-minutes", "60"});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_FALSE(lines.empty()) << run.out;
+  for (const std::string& line : lines) {
+    EXPECT_EQ(nlohmann::json::parse(line)["conventions"], nlohmann::json::parse(R"({
+        "day_start":0,"centre_palace":"kun","time_zone":"UTC+8","longitude":87.6,
+        "solar_time":"apparent","zhirun_lead":10})"));
+  }
+  const ToolRun refused =
+      RunTool({"--json", "--compare-methods", "--near-minutes", "5", "--from", "2024-03-05T08:00",
+               "--to", "2024-03-05T10:00"});
+  EXPECT_EQ(refused.exit_code, 2);
+  EXPECT_EQ(refused.err, "veltrane-chart: --near-minutes does not apply to --compare-methods\n");
+}
+
+// Without a date the chart is of the current instant shown in UTC+8, not the
+// machine's wall clock read as if it were China's.
+TEST(ChartTool, NowIsTheCurrentInstantWhateverTheMachinesZone) {
+  const char* kept = std::getenv("TZ");
+  const std::string previous = kept != nullptr ? kept : "";
+  setenv("TZ", "America/New_York", 1);
+  namespace chrono = std::chrono;
+  const auto before = chrono::floor<chrono::minutes>(chrono::system_clock::now()) + chrono::hours(8);
+  const ToolRun run = RunTool({"--json"});
+  const auto after = chrono::floor<chrono::minutes>(chrono::system_clock::now()) + chrono::hours(8);
+  if (kept != nullptr) setenv("TZ", previous.c_str(), 1); else unsetenv("TZ");
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const nlohmann::json chart = nlohmann::json::parse(run.out);
+  const auto text = [](chrono::sys_time<chrono::minutes> t) {
+    const auto day = chrono::floor<chrono::days>(t);
+    const chrono::year_month_day ymd{day};
+    const chrono::hh_mm_ss hms{t - day};
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02uT%02d:%02d", static_cast<int>(ymd.year()),
+                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()),
+                  static_cast<int>(hms.hours().count()), static_cast<int>(hms.minutes().count()));
+    return std::string(buffer);
+  };
+  const std::string date = chart["date"];
+  EXPECT_TRUE(date == text(before) || date == text(after)) << date << " vs " << text(before);
+  EXPECT_EQ(chart["conventions"]["time_zone"], "UTC+8");
 }
 
 TEST(ChartTool, LunarIsNullOutsideTheLunarTables) {

@@ -1,8 +1,12 @@
+#include "app/cli_option_table.h"
 #include "app/cli_options.h"
 
 #include "app/version.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 #include <string>
 #include <vector>
@@ -106,8 +110,35 @@ TEST(CommandLine, HelpDescribesEveryOption) {
   ASSERT_EQ(p.kind, Kind::kHelp);
   for (const char* option :
        {"--json", "--encoding", "--from", "--to", "--step-minutes", "--near-minutes", "--notes",
-        "--method", "chaibu|zhirun|maoshan", "--compare-methods", "--help", "YYYY-MM-DD HH:MM"}) {
+        "--method", "chaibu|zhirun|maoshan", "--zhirun-lead", "--compare-methods", "--help",
+        "YYYY-MM-DD HH:MM"}) {
     EXPECT_NE(p.text.find(option), std::string::npos) << option;
+  }
+}
+
+// The option table is the one list of options: --help and the manual page
+// give every row's word, --help its values and default.
+TEST(CommandLine, HelpAndTheManualPageFollowTheOptionTable) {
+  const std::string help = Parse({"--help"}).text;
+  std::ifstream file(VELTRANE_MANUAL_PAGE);
+  const std::string manual{std::istreambuf_iterator<char>(file), {}};
+  ASSERT_FALSE(manual.empty()) << VELTRANE_MANUAL_PAGE;
+  const auto roff = [](std::string_view text) {
+    std::string escaped;
+    for (const char c : text) escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+    return escaped;
+  };
+  for (const OptionRow& row : OptionTable()) {
+    EXPECT_NE(help.find(row.word), std::string::npos) << row.word;
+    EXPECT_NE(help.find(row.values), std::string::npos) << row.word;
+    if (!row.default_value.empty()) {
+      EXPECT_NE(help.find("(default " + std::string(row.default_value) + ")"), std::string::npos)
+          << row.word;
+    }
+    // An entry of its own: ".B \-\-json", ".BI \-\-jobs " N"", ".BR \-\-tz ...".
+    const bool entry = manual.find("\n.B " + roff(row.word)) != std::string::npos ||
+                       manual.find("\n.BI " + roff(row.word)) != std::string::npos;
+    EXPECT_TRUE(entry) << row.word;
   }
 }
 
@@ -180,6 +211,57 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"--json", "--from", "2001-12-27T00:00", "--to", "2001-12-28T00:00", "2001-12-27",
                  "04:00"},
                 "not both"}));
+
+// Every number is read in its documented form only, and a refusal quotes the
+// value as typed, escaped, in one line.
+TEST(CommandLine, NumbersAreReadAsWrittenOrRefusedWithTheFormExpected) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"--longitude", ""}, "--longitude: expected a decimal number -180..180, got ''"},
+      {{"--longitude", "0x78"}, "--longitude: expected a decimal number -180..180, got '0x78'"},
+      {{"--longitude", "120 "}, "--longitude: expected a decimal number -180..180, got '120 '"},
+      {{"--longitude", "NaN"}, "--longitude: expected a decimal number -180..180, got 'NaN'"},
+      {{"--longitude", "1e2"}, "--longitude: expected a decimal number -180..180, got '1e2'"},
+      {{"--longitude", "+120"}, "--longitude: expected a decimal number -180..180, got '+120'"},
+      {{"--longitude", "120."}, "--longitude: expected a decimal number -180..180, got '120.'"},
+      {{"--longitude", "180.5"}, "--longitude: 180.5 is outside -180..180"},
+      {{"--json", "--near-minutes", ""}, "--near-minutes: expected a whole number 0..1440, got ''"},
+      {{"--json", "--near-minutes", "999999999999"}, "--near-minutes: 999999999999 is outside 0..1440"},
+      {{"--json", "--near-minutes", "5.0"}, "--near-minutes: expected a whole number 0..1440, got '5.0'"},
+      {{"--json", "--jobs", "+3"}, "--jobs: expected a whole number 1..256, got '+3'"},
+      {{"--json", "--jobs", "\x1b[2J"}, "--jobs: expected a whole number 1..256, got '\\x1b[2J'"},
+      {{"--json", "--jobs", "\x1b"}, "--jobs: expected a whole number 1..256, got '\\x1b'"},
+      {{"--tz", "localtime"}, "--tz: unknown time zone 'localtime'"},
+      {{"--tz", "Asia/Shanghai\x01"}, "--tz: unknown time zone 'Asia/Shanghai\\x01'"},
+  };
+  for (const auto& [args, line] : cases) {
+    std::vector<std::string> full = args;
+    full.insert(full.end(), {"2024-01-01", "00:00"});
+    const ParsedCommandLine p = Parse(full);
+    EXPECT_EQ(p.kind, Kind::kBadArguments) << line;
+    EXPECT_EQ(p.text, line);
+  }
+  for (const auto& [args, line] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{"--method", "zhirun", "--zhirun-lead", "11"}, "--zhirun-lead: 11 is outside 8..10"},
+           {{"--method", "zhirun", "--zhirun-lead", "nine"},
+            "--zhirun-lead: expected a whole number 8..10, got 'nine'"},
+           {{"--zhirun-lead", "9"},
+            "--zhirun-lead applies to --method zhirun and --compare-methods"}}) {
+    std::vector<std::string> full = args;
+    full.insert(full.end(), {"2024-01-01", "00:00"});
+    EXPECT_EQ(Parse(full).text, line);
+  }
+  const ParsedCommandLine lead =
+      Parse({"--method", "zhirun", "--zhirun-lead", "8", "2024-01-01", "00:00"});
+  ASSERT_EQ(lead.kind, Kind::kRun) << lead.text;
+  EXPECT_EQ(lead.request.options.zhirun_lead_days, 8);
+  const ParsedCommandLine west = Parse({"--longitude", "-75.25", "2024-01-01", "00:00"});
+  ASSERT_EQ(west.kind, Kind::kRun) << west.text;
+  EXPECT_EQ(west.request.options.longitude, -75.25);
+  const ParsedCommandLine leading_zero =
+      Parse({"--json", "--near-minutes", "007", "2024-01-01", "00:00"});
+  ASSERT_EQ(leading_zero.kind, Kind::kRun) << leading_zero.text;
+  EXPECT_EQ(leading_zero.request.near_minutes, 7);
+}
 
 }  // namespace
 }  // namespace veltrane::app

@@ -152,5 +152,22 @@ TEST(ComposeSplitTest, EveryTimeOfDayStaysOnItsDateOnBothSidesOfTheEpoch) {
   }
 }
 
+// The minute count the command line reckons instants with: its zero, the
+// clock epoch, a minute either side of midnight before 1899-12-30, and a
+// round trip from 1800 to 3000 across month and leap-year ends.
+TEST(MinuteNumberTest, CountsMinutesOnTheDayCountBothWays) {
+  EXPECT_EQ(MinuteNumberOf({1899, 12, 30, 0, 0}), 0);
+  EXPECT_EQ(MinuteNumberOf({1970, 1, 1, 0, 0}), kUnixEpochMinute);
+  EXPECT_EQ(CivilDateTimeOfMinute(-1), (CivilDateTime{1899, 12, 29, 23, 59}));
+  EXPECT_EQ(CivilDateTimeOfMinute(-1440), (CivilDateTime{1899, 12, 29, 0, 0}));
+  EXPECT_EQ(CivilDateTimeOfMinute(MinuteNumberOf({2024, 2, 28, 23, 59}) + 1),
+            (CivilDateTime{2024, 2, 29, 0, 0}));
+  const std::int64_t first = MinuteNumberOf({1800, 1, 1, 0, 0});
+  const std::int64_t end = MinuteNumberOf({3000, 1, 1, 0, 0});
+  for (std::int64_t m = first; m < end; m += 7919 * 61) {
+    ASSERT_EQ(MinuteNumberOf(CivilDateTimeOfMinute(m)), m) << m;
+  }
+}
+
 }  // namespace
 }  // namespace veltrane::calendar

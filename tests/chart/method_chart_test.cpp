@@ -60,5 +60,26 @@ TEST(MethodChartTest, PlatesKeepTheCentrePalaceOption) {
   EXPECT_EQ(ComputeChart({2024, 12, 22, 12, 0}, options).centre_host, Palace::At<2>());
 }
 
+// 23:30 on 25 December 2024, the last day of the 闰局 of 大雪: by default the
+// day pillar is already the 26th (甲子), which opens 冬至 上元; under a day
+// that starts at midnight it is still the 25th, the 下元 of the repetition.
+// The period walk counts term days the same way in each case.
+TEST(MethodChartTest, ZhirunFollowsTheDayStartInItsWalkAndItsLookup) {
+  ChartOptions options;
+  options.method = ChartMethod::kZhirun;
+  const Chart at_23 = ComputeChart({2024, 12, 25, 23, 30}, options);
+  EXPECT_EQ(at_23.term, SolarTerm::kDongzhi);
+  EXPECT_EQ(at_23.yuan, Yuan::Upper);
+  EXPECT_EQ(at_23.ju, 1);
+  options.day_start = DayStart::kAtMidnight;
+  const Chart at_midnight = ComputeChart({2024, 12, 25, 23, 30}, options);
+  EXPECT_EQ(at_midnight.term, SolarTerm::kDaxue);
+  EXPECT_EQ(at_midnight.yuan, Yuan::Lower);
+  EXPECT_EQ(at_midnight.ju, -1);
+  const MethodInput input = MethodInputOfChart(at_midnight, options);
+  EXPECT_TRUE(input.day_from_midnight);
+  EXPECT_EQ(input.zhirun_lead_days, kDefaultZhirunLeadDays);
+}
+
 }  // namespace
 }  // namespace veltrane::chart

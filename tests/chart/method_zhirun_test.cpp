@@ -145,5 +145,37 @@ TEST(ZhirunTableTest, DocumentListsEveryIntercalaryPeriod) {
       << "regenerate with veltrane_intercalary_table";
 }
 
+// 芒种 2059 falls in the last hour of 5 June. Counted from 23:00 its day is
+// the 6th, ten days after the 符头 of 27 May, and 芒种 repeats from 11 June;
+// counted from midnight it is the 5th, nine days, and 11 June opens 夏至. Each
+// day start walks with its own days, as the chart's day is looked up in them.
+TEST(ZhirunTest, TheWalkCountsTermDaysAsTheDayStartDoes) {
+  const auto at_23 = ZhirunPeriodOfDay(Day(2059, 6, 11), false);
+  const auto at_midnight = ZhirunPeriodOfDay(Day(2059, 6, 11), true);
+  ASSERT_TRUE(at_23 && at_midnight);
+  EXPECT_TRUE(at_23->intercalary);
+  EXPECT_EQ(SolarTermOfOrdinal(at_23->term), SolarTerm::kMangzhong);
+  EXPECT_FALSE(at_midnight->intercalary);
+  EXPECT_EQ(SolarTermOfOrdinal(at_midnight->term), SolarTerm::kXiazhi);
+  EXPECT_EQ(ZhirunPeriodOfDay(Day(2059, 5, 27), false)->lead_days, 10);
+  EXPECT_EQ(ZhirunPeriodOfDay(Day(2059, 5, 27), true)->lead_days, 9);
+  // 大雪 2024 falls at 23:17 on 6 December too, but eleven or ten days after
+  // its 符头 it repeats either way: the walks differ only in the lead.
+  const auto daxue_23 = ZhirunPeriodOfDay(Day(2024, 12, 20), false);
+  const auto daxue_midnight = ZhirunPeriodOfDay(Day(2024, 12, 20), true);
+  EXPECT_EQ(daxue_23->term, daxue_midnight->term);
+  EXPECT_TRUE(daxue_23->intercalary && daxue_midnight->intercalary);
+  EXPECT_EQ(daxue_23->lead_days, daxue_midnight->lead_days + 1);
+}
+
+// The readings of the threshold move repetitions: at nine days 芒种 1996
+// repeats (lead ten would wait for 大雪), at eight 芒种 1990.
+TEST(ZhirunTest, TheThresholdReadingsMoveRepetitions) {
+  EXPECT_FALSE(ZhirunPeriodOfDay(Day(1996, 6, 12), false, 10)->intercalary);
+  EXPECT_TRUE(ZhirunPeriodOfDay(Day(1996, 6, 12), false, 9)->intercalary);
+  EXPECT_FALSE(ZhirunPeriodOfDay(Day(1990, 6, 14), false, 9)->intercalary);
+  EXPECT_TRUE(ZhirunPeriodOfDay(Day(1990, 6, 14), false, 8)->intercalary);
+}
+
 }  // namespace
 }  // namespace veltrane::chart
