@@ -10,7 +10,7 @@
 #include "app/cli_range.h"
 #include "app/cli_zone.h"
 #include "bench_dates.h"
-#include "chart/chart_text.h"
+#include "views/chart_text.h"
 #include "chart/plot_chart.h"
 
 namespace veltrane::bench {
@@ -40,7 +40,7 @@ BENCHMARK(BM_ChartJson);
 void BM_ChartText(benchmark::State& state) {
   const chart::Chart chart = chart::ComputeChart(BenchDates()[7].date);
   for (auto _ : state) {
-    std::string text = chart::FormatChartText(chart::ViewOfChart(chart));
+    std::string text = views::FormatChartText(views::ViewOfChart(chart));
     benchmark::DoNotOptimize(text.data());
   }
 }

@@ -10,7 +10,7 @@ dir=${1:-build/web}
 # Debian's emscripten runs its tools on the machine's Node with Debian's modules.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 if ! command -v emcmake >/dev/null; then
-  scripts/setup.sh
+  scripts/setup.sh run web
 fi
 
 emcmake cmake -S web -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRANE_WERROR=ON >/dev/null

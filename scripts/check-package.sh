@@ -36,6 +36,12 @@ if ! lintian --fail-on error "$deb" >"$work/lintian.txt" 2>&1; then
   fail "lintian reports errors"
 fi
 
+# Built as Debian builds its packages: fortified, stack-protected, PIE, full RELRO.
+hardening=$(lintian --display-info \
+  --tags hardening-no-fortify-functions,hardening-no-bindnow,hardening-no-relro,hardening-no-pie \
+  "$deb" 2>/dev/null || true)
+[[ -z $hardening ]] || fail "programs lack hardening: $hardening"
+
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop entry is not valid"

@@ -1,25 +1,40 @@
 #!/usr/bin/env bash
-# Installs every Debian package Veltrane needs to build, test and run.
+# Installs the Debian packages Veltrane needs for what is asked, all of them
+# when nothing is named:
+#   scripts/setup.sh [run] [test] [package] [web] [windows]
+#     run      build and run the window and the command-line tool
+#     test     the tests, benchmarks and fuzz targets on Linux
+#     package  the Debian package and its checks
+#     web      the web page's WebAssembly build and its browser tests
+#     windows  the Windows cross build and Wine to run it
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
-  liberfa-dev libcli11-dev nlohmann-json3-dev tzdata
-  qt6-base-dev libgl-dev
-  fonts-wqy-microhei
-  xvfb xauth
-  dpkg-dev fakeroot librsvg2-bin gzip
-  desktop-file-utils appstream lintian man-db
-  g++-mingw-w64-x86-64-posix wine wine64
-  clang libclang-rt-14-dev
-  ccache
-  emscripten chromium
+declare -A groups=(
+  [run]="build-essential cmake ninja-build pkg-config
+         liberfa-dev libcli11-dev nlohmann-json3-dev tzdata
+         qt6-base-dev libgl-dev fonts-wqy-microhei"
+  [test]="libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xauth libxml2-utils
+          clang libclang-rt-14-dev ccache"
+  [package]="dpkg-dev fakeroot librsvg2-bin gzip desktop-file-utils appstream lintian man-db"
+  [web]="emscripten chromium"
+  [windows]="g++-mingw-w64-x86-64-posix wine wine64 googletest"
 )
 
+wanted=("$@")
+if ((${#wanted[@]} == 0)); then
+  wanted=(run test package web windows)
+fi
+packages=()
+for group in "${wanted[@]}"; do
+  [[ -n ${groups[$group]+set} ]] || { echo "setup: no group $group (run, test, package, web, windows)" >&2; exit 2; }
+  # The run group under every other: each builds the programs.
+  read -r -a more <<<"${groups[run]} ${groups[$group]}"
+  packages+=("${more[@]}")
+done
+
 missing=()
-for p in "${packages[@]}"; do
+for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$p")
   fi

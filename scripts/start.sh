@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, and starts Veltrane. Without a display, or with
-# one that cannot be opened, it prints the current hour's chart with the
-# command-line tool instead.
+# Installs what running Veltrane needs, builds the two programs (only what
+# changed since the last start) and opens the window. Without a display, or
+# when the window cannot open on it, it prints the current hour's chart with
+# the command-line tool instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
-scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release -DVELTRANE_QT=ON -DVELTRANE_TESTS=OFF
+scripts/setup.sh run
+build=build/release
+if [[ ! -f $build/build.ninja ]]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRANE_QT=ON \
+    -DVELTRANE_TESTS=OFF >/dev/null
+fi
+cmake --build "$build" --target veltrane veltrane-chart
 
-# veltrane exits with status 3 when the display it is given cannot be opened.
-if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" || -n "${QT_QPA_PLATFORM:-}" ]]; then
   status=0
-  build/release/src/app/veltrane || status=$?
-  if [[ $status -ne 3 ]]; then
+  "$build/src/app/veltrane" "$@" || status=$?
+  # 3: the display cannot be opened; 134: Qt aborted, its platform plugin
+  # missing or refusing (as QT_QPA_PLATFORM=wayland does without Wayland).
+  if [[ $status -ne 3 && $status -ne 134 ]]; then
     exit "$status"
   fi
-  echo "The display ${DISPLAY:-${WAYLAND_DISPLAY}} cannot be opened; printing the current hour's chart with veltrane-chart instead."
+  echo "The window cannot open here; printing the current hour's chart with veltrane-chart instead."
 else
   echo "No display found; printing the current hour's chart with veltrane-chart instead."
 fi
-exec build/release/src/app/veltrane-chart
+exec "$build/src/app/veltrane-chart"

@@ -1,5 +1,5 @@
-// A computed chart as one JSON object (UTF-8, one line), written straight into
-// a buffer so that long ranges are not held up by building documents.
+// The JSON lines of veltrane-chart: the run's conventions, the lunar date and
+// the boundaries worked out for each chart, written by the views' JSON writer.
 #pragma once
 
 #include <optional>

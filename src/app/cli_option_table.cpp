@@ -9,6 +9,7 @@ using enum OptionId;
 
 constexpr std::array<OptionRow, kOptionCount> kRows = {{
     {kJson, "--json", "", "", "Print JSON (one object per chart) instead of the text table"},
+    {kSvg, "--svg", "", "", "Print one chart as an SVG drawing instead of the text table"},
     {kEncoding, "--encoding", "utf8|gbk", "utf8",
      "Text output in utf8 or as the raw gbk bytes of the clipboard"},
     {kFrom, "--from", "YYYY-MM-DDTHH:MM", "", "First moment of a range (needs --json)"},

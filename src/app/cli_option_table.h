@@ -10,10 +10,10 @@
 namespace veltrane::app {
 
 enum class OptionId : std::size_t {
-  kJson, kEncoding, kFrom, kTo, kStepMinutes, kJobs, kTz, kLongitude, kSolarTime, kDayStart,
+  kJson, kSvg, kEncoding, kFrom, kTo, kStepMinutes, kJobs, kTz, kLongitude, kSolarTime, kDayStart,
   kCentrePalace, kNearMinutes, kNotes, kMethod, kZhirunLead, kCompareMethods, kReading, kProfile,
 };
-inline constexpr std::size_t kOptionCount = 18;
+inline constexpr std::size_t kOptionCount = 19;
 
 struct OptionRow {
   OptionId id;

@@ -20,33 +20,58 @@ namespace {
 constexpr const char* kDescription =
     "Plots a Qimen Dunjia hour chart exactly as the Veltrane window would show it.\n"
     "Without a date it plots the current instant, in China Standard Time (UTC+8)\n"
-    "or in the zone of --tz.";
+    "unless a zone is named.";
 
-constexpr const char* kFooter =
-    "Examples:\n"
-    "  veltrane-chart 2001-12-27 04:00\n"
-    "  veltrane-chart --json 2001-12-27T04:00\n"
-    "  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n"
-    "  veltrane-chart --notes 2015-12-22 12:45\n"
-    "  veltrane-chart --reading --profile yanbo 2001-12-27 04:00\n"
-    "  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n"
-    "  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
-    "      --jobs 2 > century.jsonl\n"
-    "  veltrane-chart --tz America/New_York 2024-11-03 01:30\n"
-    "  veltrane-chart --longitude 87.6 --json 2024-06-21T12:00\n"
-    "  veltrane-chart --day-start 0 --centre-palace gen-kun 2001-12-31 23:30\n"
-    "  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n"
-    "  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n"
+// The help's examples; those marked need the tz database, which not every build has.
+constexpr struct {
+  const char* line;
+  bool needs_zones;
+} kExamples[] = {
+    {"  veltrane-chart 2001-12-27 04:00\n", false},
+    {"  veltrane-chart --json 2001-12-27T04:00\n", false},
+    {"  veltrane-chart --svg 2001-12-27 04:00 > chart.svg\n", false},
+    {"  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n", false},
+    {"  veltrane-chart --notes 2015-12-22 12:45\n", false},
+    {"  veltrane-chart --reading --profile yanbo 2001-12-27 04:00\n", false},
+    {"  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n",
+     false},
+    {"  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
+     "      --jobs 2 > century.jsonl\n",
+     false},
+    {"  veltrane-chart --tz America/New_York 2024-11-03 01:30\n", true},
+    {"  veltrane-chart --longitude 87.6 --json 2024-06-21T12:00\n", false},
+    {"  veltrane-chart --day-start 0 --centre-palace gen-kun 2001-12-31 23:30\n", false},
+    {"  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n", false},
+    {"  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
+     false},
+};
+
+constexpr const char* kFooterText =
     "\n"
     "Text output is the table that the window's 复制排盘 button puts on the clipboard\n"
     "(CR LF line ends). JSON output is UTF-8, one object per line; a range is printed\n"
     "in moment order whatever the number of jobs. Years run from 1800 to 2999.\n"
     "Without options a chart is the window's; each option changes one convention,\n"
-    "and the JSON names them all under \"conventions\". A range under --tz steps\n"
-    "through instants; its --from and --to are civil times in the zone.\n"
-    "Every JSON object ends with \"boundaries\": the terms, yuan and hour branch the\n"
-    "chart lies between (UTC+8, to the second) and which of their edges are near.\n"
+    "and the JSON names them all under \"conventions\".\n";
+constexpr const char* kZoneRanges =
+    "A range under --tz steps through instants; its --from and --to are civil times\n"
+    "in the zone.\n";
+constexpr const char* kFooterEnd =
+    "Every JSON object carries \"boundaries\": the terms, yuan and hour branch the\n"
+    "chart lies between (UTC+8, to the second) and which of their edges are near;\n"
+    "it ends with \"reading\", the chart's findings under the profile.\n"
     "Exit status: 0 on success, 1 when the output cannot be written, 2 for bad arguments.";
+
+// The help's footer: only what this build can do is offered.
+std::string Footer() {
+  std::string footer = "Examples:\n";
+  for (const auto& e : kExamples) {
+    if (!e.needs_zones || TimeZonesAvailable()) footer += e.line;
+  }
+  footer += kFooterText;
+  if (TimeZonesAvailable()) footer += kZoneRanges;
+  return footer + kFooterEnd;
+}
 
 ParsedCommandLine Bad(std::string message) {
   // Keep the complaint on one line whatever the parser wrote.
@@ -149,8 +174,11 @@ void DeclareOptions(CLI::App& app, OptionValues& values) {
     if (row.values.empty()) {
       app.add_flag(std::string(row.word), values.flag[i], HelpOf(row));
     } else {
-      app.add_option(std::string(row.word), values.text[i], HelpOf(row))
-          ->type_name(std::string(row.values));
+      CLI::Option* option = app.add_option(std::string(row.word), values.text[i], HelpOf(row))
+                                ->type_name(std::string(row.values));
+      // A build without the zone database still takes --tz, to refuse it with a reason,
+      // but does not offer it.
+      if (row.id == OptionId::kTz && !TimeZonesAvailable()) option->group("");
     }
   }
   app.add_option("when", values.when, "Date and time of one chart (default: now)")
@@ -161,7 +189,7 @@ void DeclareOptions(CLI::App& app, OptionValues& values) {
 // of form, ends the parse with its answer.
 std::variant<OptionValues, ParsedCommandLine> ReadArguments(int argc, const char* const* argv) {
   CLI::App app{kDescription, "veltrane-chart"};
-  app.footer(kFooter);
+  app.footer(Footer());
   app.get_formatter()->column_width(34);
   app.set_version_flag("--version", std::string("veltrane-chart ") + kVersion,
                        "Print the program's version and exit");
@@ -249,6 +277,14 @@ std::optional<Error> ReadOutput(const OptionValues& v, ChartRequest& request) {
   }
   if (request.json && notes) {
     return Error{"--notes applies to the text table; JSON gives boundaries.near"};
+  }
+  request.svg = v.Flag(kSvg);
+  if (request.svg) {
+    if (request.json) return Error{"give either --json or --svg, not both"};
+    if (request.encoding == OutputEncoding::kGbk) {
+      return Error{"--encoding gbk applies to the text table; SVG is always UTF-8"};
+    }
+    if (notes) return Error{"--notes applies to the text table"};
   }
   request.near_minutes = *near;
   request.notes = notes;

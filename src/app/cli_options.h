@@ -31,6 +31,7 @@ inline constexpr int kDefaultNearMinutes = 10;
 
 struct ChartRequest {
   bool json = false;
+  bool svg = false;  // one chart as an SVG drawing
   OutputEncoding encoding = OutputEncoding::kUtf8;
   std::optional<ChartMoment> moment;  // one chart (UTC+8); none = the current time
   std::optional<ChartRange> range;    // a JSON stream instead of one chart

@@ -11,11 +11,12 @@
 #include "app/cli_range.h"
 #include "calendar/date_time.h"
 #include "chart/boundary_notes.h"
-#include "chart/chart_text.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
 #include "reading/reading_text.h"
 #include "base/text/gbk.h"
+#include "views/chart_svg.h"
+#include "views/chart_text.h"
 
 namespace veltrane::app {
 
@@ -41,7 +42,7 @@ std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool n
                       int near_minutes, const chart::ChartOptions& options,
                       const reading::ReadingProfile* reading) {
   const chart::Chart chart = chart::ComputeChart(moment, options);
-  std::string text = chart::FormatChartText(chart::ViewOfChart(chart));
+  std::string text = views::FormatChartText(views::ViewOfChart(chart));
   if (notes) {
     text += chart::FormatBoundaryNotes(chart, options, chart::ComputeBoundaries(chart, options),
                                        near_minutes);
@@ -74,11 +75,15 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
       typed = *now;
       moment = now->china;
     }
-    const std::string text = request.json
-                                 ? ChartJsonLine(moment, conventions, typed ? &*typed : nullptr)
-                                 : ChartText(moment, request.encoding, request.notes,
-                                             request.near_minutes, request.options,
-                                             request.reading ? &request.profile : nullptr);
+    std::string text;
+    if (request.json) {
+      text = ChartJsonLine(moment, conventions, typed ? &*typed : nullptr);
+    } else if (request.svg) {
+      text = views::FormatChartSvg(chart::ComputeChart(moment, request.options));
+    } else {
+      text = ChartText(moment, request.encoding, request.notes, request.near_minutes,
+                       request.options, request.reading ? &request.profile : nullptr);
+    }
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }
   // A failed write may only show when the buffer is flushed.

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string_view>
 
-#include "chart/chart_view.h"
 #include "chart/pillars.h"
 #include "chart/vocabulary.h"
 

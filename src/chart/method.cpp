@@ -1,9 +1,8 @@
 #include "chart/method.h"
 
 #include <array>
-#include <cmath>
+#include <chrono>
 
-#include "calendar/date_time.h"
 #include "chart/method_chaibu.h"
 #include "chart/method_maoshan.h"
 #include "chart/method_zhirun.h"
@@ -14,7 +13,7 @@ namespace {
 struct MethodEntry {
   std::string_view name;
   std::string_view text;
-  MethodJu (*compute)(const MethodInput&);
+  MethodJu (*compute)(const MethodInput&, const TermStart&);
 };
 
 // Indexed by ChartMethod.
@@ -23,6 +22,12 @@ constexpr std::array<MethodEntry, kChartMethodCount> kMethods = {{
     {"zhirun", "置闰法", ZhirunJu},
     {"maoshan", "茅山法", MaoshanJu},
 }};
+
+// Days since 1899-12-30, the day count of the calendar's date module.
+constexpr int DayNumberOf(std::chrono::year_month_day date) {
+  constexpr std::chrono::sys_days kDayZero = std::chrono::year{1899} / 12 / 30;
+  return static_cast<int>((std::chrono::sys_days(date) - kDayZero).count());
+}
 
 }  // namespace
 
@@ -41,31 +46,24 @@ std::optional<ChartMethod> ChartMethodOfName(std::string_view name) {
   return std::nullopt;
 }
 
-MethodJu MethodJuOf(SolarTerm term, Yuan yuan) {
-  const auto y = static_cast<std::size_t>(yuan) - 1;  // None wraps past the table
-  const auto t = static_cast<std::size_t>(term) - 1;
-  const int ju = y < kJuTable.size() && t < kJuTable[0].size() ? kJuTable[y][t] : 0;
-  return MethodJu{term, yuan, ju};
-}
-
-Yuan YuanOfDayGanZhi(int day_ganzhi) {
-  // The 上元 符头 甲子 (1), 己卯 (16), 甲午 (31), 己酉 (46) come every fifteen
-  // days; each yuan lasts five.
-  return static_cast<Yuan>((day_ganzhi - 1) % 15 / 5 + 1);
-}
-
 bool IsMethodInputValid(const MethodInput& input) {
-  static const double first = calendar::DayNumberOfDate(kMethodFirstYear, 1, 1);
-  static const double end = calendar::DayNumberOfDate(kMethodLastYear + 1, 1, 1);
+  constexpr double first = DayNumberOf(std::chrono::year{kMethodFirstYear} / 1 / 1);
+  constexpr double end = DayNumberOf(std::chrono::year{kMethodLastYear + 1} / 1 / 1);
   return input.moment >= first && input.moment < end && input.day_ganzhi >= 1 &&
          input.day_ganzhi <= kGanZhiCount && input.zhirun_lead_days >= kFewestZhirunLeadDays &&
          input.zhirun_lead_days <= kMostZhirunLeadDays;
 }
 
-std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input) {
+std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input,
+                                        const TermStart& in_force) {
   const auto index = static_cast<std::size_t>(method);
   if (index >= kMethods.size() || !IsMethodInputValid(input)) return std::nullopt;
-  return kMethods[index].compute(input);
+  return kMethods[index].compute(input, in_force);
+}
+
+std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input) {
+  if (!IsMethodInputValid(input)) return std::nullopt;
+  return ComputeMethodJu(method, input, TermStartAt(input.moment));
 }
 
 }  // namespace veltrane::chart

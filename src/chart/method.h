@@ -3,9 +3,12 @@
 // and 茅山 (maoshan) are the alternatives. docs/methods.md gives each rule.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
+#include "chart/method_terms.h"
 #include "chart/vocabulary.h"
 
 namespace veltrane::chart {
@@ -51,17 +54,48 @@ struct MethodJu {
 };
 
 // The ju of a term and yuan from the ju table; 0 for Yuan::None.
-MethodJu MethodJuOf(SolarTerm term, Yuan yuan);
+constexpr MethodJu MethodJuOf(SolarTerm term, Yuan yuan) {
+  const auto y = static_cast<std::size_t>(yuan) - 1;  // None wraps past the table
+  const auto t = static_cast<std::size_t>(term) - 1;
+  const int ju = y < kJuTable.size() && t < kJuTable[0].size() ? kJuTable[y][t] : 0;
+  return MethodJu{term, yuan, ju};
+}
 
 // The yuan of a day pillar by its 符头 (the 甲 or 己 day that opens its five
 // days): 上元 for 甲子 己卯 甲午 己酉, 中元 for 己巳 甲申 己亥 甲寅, 下元 for the rest;
-// the same as the yuan day lists.
-Yuan YuanOfDayGanZhi(int day_ganzhi);
+// the same as the yuan day lists. Yuan::None for a number outside 1..60.
+constexpr Yuan YuanOfDayGanZhi(int day_ganzhi);
+
+namespace detail {
+
+// The yuan of each day pillar, index 0 for none: the 上元 符头 甲子 (1), 己卯
+// (16), 甲午 (31), 己酉 (46) come every fifteen days, and each yuan lasts five.
+inline constexpr std::array<Yuan, kGanZhiCount + 1> kYuanOfDay = [] {
+  std::array<Yuan, kGanZhiCount + 1> yuan{};
+  for (int n = 1; n <= kGanZhiCount; ++n) {
+    yuan[static_cast<std::size_t>(n)] = static_cast<Yuan>((n - 1) % 15 / 5 + 1);
+  }
+  return yuan;
+}();
+
+}  // namespace detail
+
+constexpr Yuan YuanOfDayGanZhi(int day_ganzhi) {
+  const auto n = static_cast<std::size_t>(day_ganzhi);
+  return n < detail::kYuanOfDay.size() ? detail::kYuanOfDay[n] : Yuan::None;
+}
 
 // Whether an input lies within the methods' years with a day pillar 1..60.
 bool IsMethodInputValid(const MethodInput& input);
 
-// The term, yuan and ju of a chart by a method; nullopt for an invalid input.
+// The term, yuan and ju of a chart by a method, given the term in force at
+// input.moment (TermStartAt), which the plotting searches once per chart;
+// nullopt for an invalid input.
+std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input,
+                                        const TermStart& in_force);
+
+// The term, yuan and ju of a chart by a method, searching the term in force
+// itself; nullopt for an invalid input.
 std::optional<MethodJu> ComputeMethodJu(ChartMethod method, const MethodInput& input);
 
 }  // namespace veltrane::chart

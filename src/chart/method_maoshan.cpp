@@ -10,16 +10,17 @@ constexpr double kTolerance = 1e-7;
 
 }  // namespace
 
-MethodJu MaoshanJu(const MethodInput& input) {
-  const TermOrdinal k = TermInForceAt(input.moment);
-  const double elapsed = input.moment - TermOrdinalMoment(k);
+MethodJu MaoshanJu(const MethodInput& input) { return MaoshanJu(input, TermStartAt(input.moment)); }
+
+MethodJu MaoshanJu(const MethodInput& input, const TermStart& in_force) {
+  const double elapsed = input.moment - in_force.moment;
   Yuan yuan = Yuan::Upper;
   if (elapsed - kMaoshanLowerDays >= -kTolerance) {
     yuan = Yuan::Lower;
   } else if (elapsed - kMaoshanMiddleDays >= -kTolerance) {
     yuan = Yuan::Middle;
   }
-  return MethodJuOf(SolarTermOfOrdinal(k), yuan);
+  return MethodJuOf(SolarTermOfOrdinal(in_force.term), yuan);
 }
 
 }  // namespace veltrane::chart

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chart/method.h"
+#include "chart/method_terms.h"
 
 namespace veltrane::chart {
 
@@ -14,5 +15,8 @@ inline constexpr double kMaoshanLowerDays = 10;
 // The term in force, the yuan by the days since its moment and their ju; the
 // input must be valid (IsMethodInputValid).
 MethodJu MaoshanJu(const MethodInput& input);
+
+// The same, with the term in force at input.moment already found (TermStartAt).
+MethodJu MaoshanJu(const MethodInput& input, const TermStart& in_force);
 
 }  // namespace veltrane::chart

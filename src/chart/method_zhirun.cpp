@@ -115,12 +115,14 @@ std::vector<ZhirunPeriod> WalkZhirunIntercalaryPeriods(int anchor_year, int end_
                               FirstDayOfPeriod(walk.last_index + 1));
 }
 
-MethodJu ZhirunJu(const MethodInput& input) {
+MethodJu ZhirunJu(const MethodInput& input) { return ZhirunJu(input, TermStartAt(input.moment)); }
+
+MethodJu ZhirunJu(const MethodInput& input, const TermStart& in_force) {
   const int day = DayNumberOfChartDay(input.moment, input.day_ganzhi).value_or(0);
   const std::optional<ZhirunPeriod> period =
       ZhirunPeriodOfDay(day, input.day_from_midnight, input.zhirun_lead_days);
   // A valid input always lies in the walk; the term in force stands in otherwise.
-  const TermOrdinal term = period ? period->term : TermInForceAt(input.moment);
+  const TermOrdinal term = period ? period->term : in_force.term;
   return MethodJuOf(SolarTermOfOrdinal(term), YuanOfDayGanZhi(input.day_ganzhi));
 }
 

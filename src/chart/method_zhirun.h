@@ -55,4 +55,7 @@ std::vector<ZhirunPeriod> WalkZhirunIntercalaryPeriods(int anchor_year, int end_
 // (IsMethodInputValid).
 MethodJu ZhirunJu(const MethodInput& input);
 
+// The same, with the term in force at input.moment already found (TermStartAt).
+MethodJu ZhirunJu(const MethodInput& input, const TermStart& in_force);
+
 }  // namespace veltrane::chart

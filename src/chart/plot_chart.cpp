@@ -1,6 +1,7 @@
 #include "chart/plot_chart.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -8,6 +9,8 @@
 #include "chart/box_items.h"
 #include "chart/chart_pillars.h"
 #include "chart/method.h"
+#include "chart/method_chaibu.h"
+#include "chart/method_terms.h"
 #include "chart/plot_lookups.h"
 #include "chart/term_in_force.h"
 
@@ -237,19 +240,29 @@ void FillChart(const PlateModel& m, const Laying& laying, Chart& c) {
   }
 }
 
-// Takes the term, yuan and ju of a plotted chart from the options' method and lays the
-// plates again when the ju differs from the one they were laid for.
-void ApplyMethod(PlateModel& model, Chart& chart, const ChartOptions& options) {
-  const std::optional<MethodJu> by_method =
-      ComputeMethodJu(options.method, MethodInputOfChart(chart, options));
-  if (!by_method) return;
-  const bool same_ju = by_method->ju == chart.ju;
-  chart.term = by_method->term;
-  chart.yuan = by_method->yuan;
-  chart.ju = by_method->ju;
-  if (same_ju) return;
-  model.ResetChart();
-  PlotPlates(model, chart, options.centre_palace);
+// The method step of the plotting: the term in force is searched once, and
+// the options' method takes its term, yuan and ju from it. The window's rule,
+// 拆补, is taken without the method table's dispatch; it also stands for an
+// input outside the methods' years (which the clamped date never gives). A
+// moment that is no number gives 大雪.
+void TakeMethodJu(Chart& c, const ChartOptions& options) {
+  const MethodInput input = MethodInputOfChart(c, options);
+  MethodJu ju;
+  if (std::isnan(input.moment)) {
+    ju = MethodJuOf(SolarTerm::kDaxue, YuanOfDayGanZhi(input.day_ganzhi));
+    c.term_moment = input.moment;
+  } else {
+    const TermStart in_force = TermStartAt(input.moment);
+    std::optional<MethodJu> by_method;
+    if (options.method != ChartMethod::kChaibu) {
+      by_method = ComputeMethodJu(options.method, input, in_force);
+    }
+    ju = by_method ? *by_method : ChaibuJu(input, in_force);
+    c.term_moment = DateTimeOfLinear(in_force.moment);
+  }
+  c.term = ju.term;
+  c.yuan = ju.yuan;
+  c.ju = ju.ju;
 }
 
 }  // namespace
@@ -290,7 +303,12 @@ void PlotPlates(PlateModel& m, Chart& c, CentrePalace centre) {
   FillChart(m, laying, c);
 }
 
-Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOptions& options) {
+namespace {
+
+// The plotting of both entry points, kept inline in each so that
+// ComputeChart's fresh model costs no call.
+[[gnu::always_inline]] inline Chart PlotOn(PlateModel& model, const ChartMoment& date,
+                                           const ChartOptions& options) {
   Chart c;
   c.date = ClampChartMoment(date.year, date.month, date.day, date.hour, date.minute);
   const ChartMoment& d = c.date;
@@ -299,15 +317,15 @@ Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOp
   c.pillars = pillars.pillars;
   c.solar_clock = pillars.solar_clock;
   c.moment = calendar::ComposeDateTime(d.year, d.month, d.day, d.hour, d.minute, 0);
-  const TermInForce term = FindTermInForce(c.moment);
-  c.term = term.term;
-  c.term_moment = term.start;
-  c.yuan = YuanOfDay(c.pillars.day);
-  c.ju = c.yuan == Yuan::None
-             ? 0
-             : kJuTable[static_cast<std::size_t>(c.yuan) - 1][static_cast<std::size_t>(c.term) - 1];
+  TakeMethodJu(c, options);
   PlotPlates(model, c, options.centre_palace);
   return c;
+}
+
+}  // namespace
+
+Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date, const ChartOptions& options) {
+  return PlotOn(model, date, options);
 }
 
 MethodInput MethodInputOfChart(const Chart& chart, const ChartOptions& options) {
@@ -317,9 +335,7 @@ MethodInput MethodInputOfChart(const Chart& chart, const ChartOptions& options) 
 
 Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options) {
   PlateModel model;
-  Chart chart = PlotChartOnModel(model, moment, options);
-  if (options.method != ChartMethod::kChaibu) ApplyMethod(model, chart, options);
-  return chart;
+  return PlotOn(model, moment, options);
 }
 
 }  // namespace veltrane::chart

@@ -64,10 +64,12 @@ struct Chart {
 };
 
 // Plots the chart of a clamped date on a plate model under `options` (the
-// window passes none): resets the plates, computes pillars, term, yuan and
-// ju, lays every ring with its stop tests and fills every field. The model keeps the hidden-stem
-// counter and the counter-deity boxes of the previous plotting, which the result does not depend
-// on. A date outside the clamped ranges is clamped first.
+// window passes none): resets the plates, computes the pillars, searches the
+// term in force once, takes the method's term, yuan and ju, lays every ring
+// once with its stop tests and fills every field. The model keeps the
+// hidden-stem counter and the counter-deity boxes of the previous plotting,
+// which the result does not depend on. A date outside the clamped ranges is
+// clamped first.
 Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date,
                        const ChartOptions& options = {});
 
@@ -76,7 +78,7 @@ Chart PlotChartOnModel(PlateModel& model, const ChartMoment& date,
 MethodInput MethodInputOfChart(const Chart& chart, const ChartOptions& options = {});
 
 // The chart of a moment without any window, clamped as the window clamps its
-// boxes. With a method other than 拆补 the term, yuan and ju are the method's.
+// boxes, on a fresh plate model. The term, yuan and ju are the options' method's.
 Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options = {});
 
 // Lays the plates for chart.ju and chart.pillars.hour on a reset model (the

@@ -55,8 +55,4 @@ constexpr int InstrumentOfStem(int stem) {
   return stem >= 1 && stem <= kStemCount ? ItemOf(static_cast<Stem>(stem)) : -1;
 }
 
-// The yuan whose day list holds a sixty-cycle day (the first of 上元, 中元,
-// 下元 that does).
-Yuan YuanOfDay(int gan_zhi);
-
 }  // namespace veltrane::chart

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "form/controls/event_numbers.h"
 #include "form/controls/property_index.h"
@@ -114,6 +115,19 @@ std::optional<EventSource> CurrentEventSource();
 // follows the event-sharing chain and calls the handler, if any. Nothing
 // happens while a fatal report runs or dispatch is suspended.
 void RaiseEvent(WindowId window, ControlId unit, EventNumber event, std::int32_t argument = 0);
+
+// --- Context menu ------------------------------------------------------------
+
+// One entry of a window's context menu: a button of the window, shown with
+// its caption, and its shortcut with Ctrl ('0'..'9' or 'A'..'Z'; 0 = none).
+struct MenuItem {
+  ControlId button = 0;
+  char ctrl_key = 0;
+};
+
+// Gives the window a context menu whose entries raise their buttons' click
+// events, kept across loads; a button not in the window is fatal, naming it.
+void SetContextMenu(WindowId window, std::vector<MenuItem> items);
 
 // --- Tests -----------------------------------------------------------------------
 

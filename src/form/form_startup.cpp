@@ -154,6 +154,7 @@ void LoadWindow(WindowId id) {
   if (focus != 0) p.SetFocus(focus);
   window->loaded = true;
   form::ApplyKeyboardOrder(*window);
+  form::ApplyContextMenu(*window);
 }
 
 bool IsWindowLoaded(WindowId id) {

@@ -31,6 +31,7 @@ struct WindowState {
   std::vector<std::pair<std::uint32_t, int>> index_of_id;
   bool loaded = false;                          // all nine load steps done
   std::vector<platform::Rect> reading_regions;  // see SetReadingRegions
+  std::vector<MenuItem> context_menu;           // see SetContextMenu
   bool keyboard_order_stale = false;            // a move or show waits for the running handler
   bool ever_loaded = false;                     // the first working copy was made
 
@@ -78,6 +79,8 @@ void ApplyKeyboardOrder(WindowState& window);
 void KeyboardLayoutChanged(WindowState& window);
 // Applies the orders that waited for a handler to end.
 void ApplyStaleKeyboardOrders();
+// Hands the window's context menu to the platform (a live window only).
+void ApplyContextMenu(WindowState& window);
 
 // The runtime's answer to the platform's notifications.
 platform::EventSink& Sink();

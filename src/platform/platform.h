@@ -129,6 +129,13 @@ struct LocalTime {
   int millisecond = 0;
 };
 
+// One entry of a window's context menu; it stands for a button of the window.
+struct MenuEntry {
+  Handle button = 0;
+  char ctrl_key = 0;  // shortcut with Ctrl: '0'..'9' or 'A'..'Z'; 0 = none
+  bool operator==(const MenuEntry&) const = default;
+};
+
 // What the platform reports back; implemented by the form runtime.
 class EventSink {
  public:
@@ -212,6 +219,13 @@ class Platform {
   virtual void SetTabOrder(Handle window, const std::vector<Handle>& order) = 0;
   // False: the control never takes the keyboard focus (Tab, click, program); true: as its kind.
   virtual void SetFocusable(Handle control, bool focusable) = 0;
+  // Gives a top-level window a context menu (right click in the window, the
+  // Menu key, Shift+F10) listing its entries in order, each captioned as its
+  // button is at the time and showing its shortcut. Choosing an entry, or
+  // pressing its shortcut anywhere in the window, reports OnButtonClicked for
+  // its button while that button is live and enabled (shown or not). An empty
+  // list removes the menu and the shortcuts.
+  virtual void SetContextMenu(Handle window, const std::vector<MenuEntry>& entries) = 0;
   virtual Size ScreenSize() = 0;
   // The primary screen's area open to windows (no task bars), in screen coordinates.
   virtual Rect WorkArea() { return Rect{0, 0, ScreenSize().width, ScreenSize().height}; }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "chart/chart_text.h"
+#include "views/chart_text.h"
 #include "platform/platform.h"
 #include "base/text/gbk.h"
 #include "base/text/gbk_literal.h"
@@ -21,7 +21,7 @@ constexpr std::int32_t kErrorBoxStyle = platform::kMessageBoxIconError;
 
 void CopyChartText(WindowState& state) {
   // One formatter for every view of a chart; the clipboard takes GBK.
-  const std::string text = runtime::GbkFromUtf8(chart::FormatChartText(ReadShownChart(state.kept)));
+  const std::string text = runtime::GbkFromUtf8(views::FormatChartText(ReadShownChart(state.kept)));
   // Setting replaces what the clipboard held, so a copy that fails leaves it
   // as it was; success is said only when the clipboard took the text.
   if (ops::SetClipboardText(text.c_str())) {

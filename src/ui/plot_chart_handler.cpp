@@ -120,13 +120,22 @@ void KeepResults(const chart::Chart& chart, KeptPlotting& kept) {
   kept.duty_star_palace = chart.duty_star_palace.number();
 }
 
+// The minute to plot: the clock's while the boxes show the clock's own date
+// and hour (the live chart), else 0, so that a typed hour always gives one
+// chart whatever the minute of the click.
+int PlottedMinute(const chart::ChartMoment& date, double now) {
+  const bool live = date.year == ops::YearOf(now) && date.month == ops::MonthOf(now) &&
+                    date.day == ops::DayOf(now) && date.hour == ops::HourOf(now);
+  return live ? ops::MinuteOf(now) : 0;
+}
+
 }  // namespace
 
 void PlotChart(WindowState& state) {
   PlateSession plates(kAllWindowPlateParts, state.ring_counters);
   chart::ChartMoment date = ClampDateBoxes();
   // One clock reading serves the pillars and the chart moment alike.
-  date.minute = ops::MinuteOf(ops::Now());
+  date.minute = PlottedMinute(date, ops::Now());
   const chart::Chart chart = chart::PlotChartOnModel(plates.model(), date);
   PlaceCentreStemAfterPlotting(plates.model(), plates.markers());
   plates.Commit();

@@ -9,6 +9,7 @@
 #include "ui/main_window_ids.h"
 #include "ui/main_window_template.h"
 #include "ui/reading_regions.h"
+#include "ui/ring_menu.h"
 
 namespace veltrane::ui {
 
@@ -26,6 +27,7 @@ void Program::Start() {
   // The kept texts go back to the heap on the way out, as every heap text does.
   runtime::RegisterExitRoutine([this] { state_.kept = KeptPlotting(); });
   runtime::SetReadingRegions(kMainWindow, MainWindowReadingRegions());
+  runtime::SetContextMenu(kMainWindow, RingMenu());
   runtime::LoadWindow(kMainWindow);
 }
 

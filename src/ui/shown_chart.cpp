@@ -34,8 +34,8 @@ HeapText CentreText(const char* ju_text) {
   return HeapText::Copy(std::string(left.view()) + numeral.c_str() + right.c_str());
 }
 
-chart::ChartView ReadShownChart(const KeptPlotting& kept) {
-  chart::ChartView view;
+views::ChartView ReadShownChart(const KeptPlotting& kept) {
+  views::ChartView view;
   // The header names the moment the last plotting was for, not date boxes
   // edited since, so it always describes the chart below it.
   view.year = std::to_string(kept.date.year);
@@ -46,7 +46,7 @@ chart::ChartView ReadShownChart(const KeptPlotting& kept) {
   const HeapText pillars = runtime::ReadText(kMainWindow, kPillarsBox, runtime::kEditContent);
   view.pillars = runtime::Utf8FromGbk(pillars.view());
   for (int p = 1; p <= chart::kPalaceCount; ++p) {
-    chart::PalaceView& cell = view.palaces[static_cast<std::size_t>(p - 1)];
+    views::PalaceView& cell = view.palaces[static_cast<std::size_t>(p - 1)];
     cell.hidden = ShownItem(kHiddenStemBoxes[p - 1]);
     cell.heaven = ShownItem(kHeavenStemBoxes[p - 1]);
     cell.earth = ShownItem(kEarthStemBoxes[p - 1]);

@@ -3,7 +3,7 @@
 // last plotting kept. 复制排盘 formats it.
 #pragma once
 
-#include "chart/chart_view.h"
+#include "views/chart_view.h"
 #include "base/memory.h"
 #include "ui/kept_plotting.h"
 
@@ -11,7 +11,7 @@ namespace veltrane::ui {
 
 // Reads the shown chart with the results the last plotting kept; a box with no
 // selected item gives "".
-chart::ChartView ReadShownChart(const KeptPlotting& kept);
+views::ChartView ReadShownChart(const KeptPlotting& kept);
 
 // The centre text of a juText (GBK): 阳遁3局 gives 阳遁三局; "" or none gives 零.
 runtime::HeapText CentreText(const char* ju_text);

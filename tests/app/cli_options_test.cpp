@@ -129,6 +129,9 @@ TEST(CommandLine, HelpAndTheManualPageFollowTheOptionTable) {
     return escaped;
   };
   for (const OptionRow& row : OptionTable()) {
+    const bool offered = row.id != OptionId::kTz || TimeZonesAvailable();
+    EXPECT_EQ(help.find(row.word) != std::string::npos, offered) << row.word;
+    if (!offered) continue;
     EXPECT_NE(help.find(row.word), std::string::npos) << row.word;
     EXPECT_NE(help.find(row.values), std::string::npos) << row.word;
     if (!row.default_value.empty()) {
@@ -140,6 +143,14 @@ TEST(CommandLine, HelpAndTheManualPageFollowTheOptionTable) {
                        manual.find("\n.BI " + roff(row.word)) != std::string::npos;
     EXPECT_TRUE(entry) << row.word;
   }
+}
+
+// A build without the zone database (the Windows one) does not offer --tz,
+// neither as an option nor in an example, but still answers it with a reason.
+TEST(CommandLine, HelpOffersZonesOnlyWhereTheBuildHasThem) {
+  const std::string help = Parse({"--help"}).text;
+  EXPECT_EQ(help.find("--tz") != std::string::npos, TimeZonesAvailable()) << help;
+  EXPECT_EQ(help.find("America/New_York") != std::string::npos, TimeZonesAvailable());
 }
 
 TEST(CommandLine, VersionNamesTheProgramAndItsVersion) {

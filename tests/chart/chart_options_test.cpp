@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "chart/chart_text.h"
-#include "chart/chart_view.h"
+#include "views/chart_text.h"
+#include "views/chart_view.h"
 #include "chart/plot_chart.h"
 
 namespace veltrane::chart {
@@ -69,7 +69,7 @@ TEST(ChartOptionsTest, GenKunHostsTheCentreInPalace8InYangDun) {
   EXPECT_EQ(gen.duty_gate, Gate::kLife);
   EXPECT_EQ(gen.duty_gate_palace, Palace::At<6>());
   EXPECT_EQ(gen.duty_star, Star::kRen);
-  const std::string text = FormatChartText(ViewOfChart(gen));
+  const std::string text = views::FormatChartText(views::ViewOfChart(gen));
   EXPECT_NE(text.find("戊　禽任　辛"), std::string::npos) << text;
   EXPECT_EQ(text.find("禽芮"), std::string::npos) << text;
 
@@ -94,7 +94,7 @@ TEST(ChartOptionsTest, GenKunKeepsPalace2InYinDun) {
   ASSERT_EQ(kun.cell(kCentre).earth_stem, Stem::kWu);
   EXPECT_EQ(gen.cells, kun.cells);
   EXPECT_EQ(gen.duty_gate_palace, kun.duty_gate_palace);
-  EXPECT_EQ(FormatChartText(ViewOfChart(gen)), FormatChartText(ViewOfChart(kun)));
+  EXPECT_EQ(views::FormatChartText(views::ViewOfChart(gen)), views::FormatChartText(views::ViewOfChart(kun)));
 }
 
 // At 0° the mean clock runs 8 h behind UTC+8: 2001-12-27 04:00 is 12-26

@@ -81,5 +81,35 @@ TEST(MethodChartTest, ZhirunFollowsTheDayStartInItsWalkAndItsLookup) {
   EXPECT_EQ(input.zhirun_lead_days, kDefaultZhirunLeadDays);
 }
 
+// The method is a step of the plotting itself: a model that plotted other
+// charts before gives the same method chart as a fresh one.
+TEST(MethodChartTest, PlottingOnAModelTakesTheMethod) {
+  PlateModel model;
+  for (const ChartMethod method : {ChartMethod::kZhirun, ChartMethod::kMaoshan}) {
+    ChartOptions options;
+    options.method = method;
+    for (const ChartMoment moment :
+         {ChartMoment{2024, 12, 22, 12, 0}, ChartMoment{2024, 1, 2, 12, 0},
+          ChartMoment{1800, 1, 1, 0, 0}, ChartMoment{2999, 12, 31, 23, 0}}) {
+      PlotChartOnModel(model, {2015, 6, 1, 3, 0});
+      const Chart on_model = PlotChartOnModel(model, moment, options);
+      const Chart fresh = ComputeChart(moment, options);
+      EXPECT_EQ(on_model.ju, fresh.ju);
+      EXPECT_EQ(on_model.term_moment, fresh.term_moment);
+      EXPECT_EQ(on_model.cells, fresh.cells);
+    }
+  }
+}
+
+// The yuan of a day pillar outside 1..60 is none, whose ju is 0.
+TEST(MethodChartTest, NoYuanOutsideTheSixtyDays) {
+  for (const int day : {0, -1, 61, 1000}) {
+    EXPECT_EQ(YuanOfDayGanZhi(day), Yuan::None) << day;
+    EXPECT_EQ(MethodJuOf(SolarTerm::kDongzhi, YuanOfDayGanZhi(day)).ju, 0) << day;
+  }
+  EXPECT_EQ(YuanOfDayGanZhi(1), Yuan::Upper);
+  EXPECT_EQ(YuanOfDayGanZhi(60), Yuan::Lower);
+}
+
 }  // namespace
 }  // namespace veltrane::chart

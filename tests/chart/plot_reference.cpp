@@ -139,7 +139,7 @@ struct Offsets {
   int marker_left, marker_top, stem_left, stem_top;
 };
 constexpr Offsets kResetOffsets = {-30, 0, 80, -30};
-constexpr Offsets kStarStepOffsets = {135, -35, 72, -30};
+constexpr Offsets kStarStepOffsets = {130, -35, 72, -30};  // clear of the red rule
 
 void PlaceCentreStem(Boxes& b, const Offsets& o) {
   for (int k : {1, 8, 7, 6, 2, 5, 4, 3}) {

@@ -183,24 +183,29 @@ class Monkey {
   }
 
   std::string Plot() {
-    const int before = platform::CurrentPlatform().Now().minute;
+    const platform::LocalTime before = platform::CurrentPlatform().Now();
     Note("click 按钮8");
     if (!hands_.Click(ui::kPlotButton)) return "自动排盘 could not be clicked";
-    const int after = platform::CurrentPlatform().Now().minute;
+    const platform::LocalTime after = platform::CurrentPlatform().Now();
     if (std::string box = UnexpectedBox(); !box.empty()) return box;
-    // The clock may turn a minute during the click: either minute will do.
+    // The clock may turn a minute during the click: either reading will do.
     std::string failure;
-    for (int minute : {before, after}) {
-      failure = PlottedChartMismatch(minute);
+    for (const platform::LocalTime& clock : {before, after}) {
+      failure = PlottedChartMismatch(clock);
       if (failure.empty()) return {};
     }
     return failure;
   }
 
-  std::string PlottedChartMismatch(int minute) {
-    const ShownDate shown = ReadShownDate(minute);
+  // The clock's minute plots the clock's own hour; any other hour is plotted at its start.
+  std::string PlottedChartMismatch(const platform::LocalTime& clock) {
+    ShownDate shown = ReadShownDate(0);
     if (!shown.ok) return "a date box holds no number after plotting";
-    const chart::ChartMoment& d = shown.date;
+    chart::ChartMoment& d = shown.date;
+    if (d.year == clock.year && d.month == clock.month && d.day == clock.day &&
+        d.hour == clock.hour) {
+      d.minute = clock.minute;
+    }
     if (!(chart::ClampChartMoment(d.year, d.month, d.day, d.hour, d.minute) == d)) {
       return "the date boxes show a date the plotting does not take";
     }

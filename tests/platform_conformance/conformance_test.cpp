@@ -277,6 +277,54 @@ TEST_F(PlatformConformance, FocusGoesWhereItIsSetAndTabFollowsTheStackingOrder) 
   EXPECT_EQ(p().FocusedControl(), button);
 }
 
+TEST_F(PlatformConformance, EnterAndTheKeypadsEnterPressTheFocusedButton) {
+  const Handle button = p().CreateButton(At(8, 8, 80, 32, true), ButtonLook{});
+  const Handle edit = Edit(At(8, 48, 60, 24, true));
+  Show({button, edit});
+  for (const bool keypad : {false, true}) {
+    p().SetFocus(button);
+    driver_->Settle();
+    driver_->PressEnter(keypad);
+  }
+  p().SetFocus(edit);
+  driver_->Settle();
+  driver_->PressEnter(false);  // not a button: nothing is clicked
+  EXPECT_EQ(sink_.Of(Reported::kClicked).size(), 2u);
+}
+
+TEST_F(PlatformConformance, ContextMenuEntriesAndShortcutsClickTheirEnabledButtons) {
+  ButtonLook look;
+  look.caption = GbkFromUtf8("转八门");
+  const Handle gates = p().CreateButton(At(8, 8, 80, 32), look);
+  look.caption = GbkFromUtf8("重置排盘");
+  // Outside the client area, out of the mouse's reach: the menu still reaches it.
+  const Handle reset = p().CreateButton(At(-300, 8, 80, 32), look);
+  const Handle edit = Edit(At(8, 48, 60, 24, true));
+  Show({gates, reset, edit});
+  p().SetContextMenu(window_, {{gates, '1'}, {reset, '0'}});
+  p().SetFocus(edit);
+  driver_->Settle();
+
+  const auto clicked = [this] {
+    std::vector<Handle> handles;
+    for (const Reported& r : sink_.Of(Reported::kClicked)) handles.push_back(r.handle);
+    return handles;
+  };
+  driver_->ChooseMenuEntry(window_, 1);
+  EXPECT_EQ(clicked(), std::vector<Handle>{reset}) << "the menu's second entry";
+  driver_->PressShortcut('1');
+  driver_->PressShortcut('9');  // no entry has it
+  EXPECT_EQ(clicked(), (std::vector<Handle>{reset, gates})) << "Ctrl+1";
+  p().SetEnabled(reset, false);
+  driver_->ChooseMenuEntry(window_, 1);
+  driver_->PressShortcut('0');
+  p().SetContextMenu(window_, {});
+  driver_->PressShortcut('1');
+  driver_->Settle();
+  EXPECT_EQ(clicked(), (std::vector<Handle>{reset, gates})) << "a disabled button, no menu";
+  EXPECT_EQ(p().GetText(edit), "");  // the shortcut typed nothing
+}
+
 TEST_F(PlatformConformance, TheClipboardHoldsGbkText) {
   const std::string text = GbkFromUtf8("┌──┐\r\n│阳遁│\r\n");
   ASSERT_TRUE(p().SetClipboardText(text));

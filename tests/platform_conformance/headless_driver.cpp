@@ -36,6 +36,12 @@ class HeadlessDriver final : public PlatformDriver {
     }
   }
 
+  void PressEnter(bool) override { platform_.PressKey(Key::Enter); }
+  void ChooseMenuEntry(Handle window, int index) override {
+    platform_.ChooseMenuEntry(window, index);
+  }
+  void PressShortcut(char key) override { platform_.PressShortcut(key); }
+
   void AnswerMessageBoxes(int answer) override { platform_.SetMessageBoxAnswer(answer); }
   std::vector<SeenBox> SeenMessageBoxes() override {
     std::vector<SeenBox> seen;

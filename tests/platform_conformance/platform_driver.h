@@ -39,6 +39,12 @@ class PlatformDriver {
   virtual bool CloseWindow(Handle window) = 0;
   // The Tab key pressed in the window that has the focus.
   virtual void PressTab() = 0;
+  // Enter (or the keypad's Enter) pressed on the focused control.
+  virtual void PressEnter(bool keypad) = 0;
+  // The user opens a shown window's context menu (right click) and chooses entry `index`.
+  virtual void ChooseMenuEntry(Handle window, int index) = 0;
+  // Ctrl + `key` ('0'..'9', 'A'..'Z') pressed in the window that has the focus.
+  virtual void PressShortcut(char key) = 0;
 
   // Every message box shown from now on is recorded and answered with `answer`.
   virtual void AnswerMessageBoxes(int answer) = 0;

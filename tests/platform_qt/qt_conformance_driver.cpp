@@ -1,7 +1,9 @@
 // The Qt platform under the conformance suite (offscreen): the user's actions
 // are Qt's own events and signals on the widgets behind the handles.
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -75,11 +77,48 @@ class QtDriver final : public PlatformDriver {
   }
 
   void PressTab() override {
-    QWidget* focus = QApplication::focusWidget();
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (focus == nullptr && top->isVisible()) focus = top->focusWidget();
-    }
+    QWidget* focus = FocusWidget();
     if (focus != nullptr) QTest::keyClick(focus, Qt::Key_Tab);
+    test::Settle();
+  }
+
+  void PressEnter(bool keypad) override {
+    QWidget* focus = FocusWidget();
+    if (focus == nullptr) return;
+    QTest::keyClick(focus, keypad ? Qt::Key_Enter : Qt::Key_Return,
+                    keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    test::Settle();
+  }
+
+  // A right click: the menu opens modal, and the entry is chosen with the keyboard.
+  void ChooseMenuEntry(Handle window, int index) override {
+    QWidget* top = platform_->WidgetOf(window);
+    if (top == nullptr || !top->isVisible()) return;
+    QTimer::singleShot(0, [index] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      const QList<QAction*> actions = menu->actions();
+      if (index >= 0 && index < actions.size() && actions[index]->isEnabled()) {
+        menu->setActiveAction(actions[index]);
+        QTest::keyClick(menu, Qt::Key_Return);
+      } else {
+        menu->close();
+      }
+    });
+    const QPoint at(4, 4);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, top->mapToGlobal(at));
+    QCoreApplication::sendEvent(top, &event);
+    test::Settle();
+  }
+
+  void PressShortcut(char key) override {
+    QWidget* focus = FocusWidget();
+    if (focus == nullptr) return;
+    // Shortcuts reach the active window only.
+    QWidget* window = focus->window();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window, 1000)) QApplication::setActiveWindow(window);
+    QTest::keyClick(focus, static_cast<Qt::Key>(key), Qt::ControlModifier);
     test::Settle();
   }
 
@@ -103,6 +142,16 @@ class QtDriver final : public PlatformDriver {
   std::vector<SeenBox> SeenMessageBoxes() override { return seen_; }
 
  private:
+  // The application's focus widget, else that of a shown window (offscreen
+  // windows are not always active).
+  static QWidget* FocusWidget() {
+    QWidget* focus = QApplication::focusWidget();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (focus == nullptr && top->isVisible()) focus = top->focusWidget();
+    }
+    return focus;
+  }
+
   std::unique_ptr<QtPlatform> platform_;
   std::unique_ptr<QTimer> timer_;
   int answer_ = 1;

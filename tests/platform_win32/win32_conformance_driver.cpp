@@ -92,6 +92,41 @@ class Win32Driver final : public PlatformDriver {
     Settle();
   }
 
+  void PressEnter(bool keypad) override {
+    HWND focus = GetFocus();
+    if (focus == nullptr) return;
+    // The keypad's Enter is VK_RETURN with the extended-key bit.
+    const LPARAM extended = keypad ? (1 << 24) : 0;
+    PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1 | extended);
+    PostMessageW(focus, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001u) | extended);
+    Settle();
+  }
+
+  // What choosing an entry of the open menu sends: its command from a menu.
+  void ChooseMenuEntry(Handle window, int index) override {
+    HWND hwnd = platform_.WindowOf(window);
+    if (hwnd == nullptr || !IsWindowVisible(hwnd) || index < 0) return;
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(0xE000 + index, 0), 0);
+    Settle();
+  }
+
+  // The key with Ctrl held, as the thread's keyboard state shows it.
+  void PressShortcut(char key) override {
+    HWND focus = GetFocus();
+    if (focus == nullptr) return;
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    const BYTE control = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(focus, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+    Settle();
+    keys[VK_CONTROL] = control;
+    SetKeyboardState(keys);
+    PostMessageW(focus, WM_KEYUP, static_cast<WPARAM>(key), static_cast<LPARAM>(0xC0000001u));
+    Settle();
+  }
+
   void AnswerMessageBoxes(int answer) override {
     Collect();
     answerer_ = std::make_unique<test::MessageBoxAnswerer>(answer);

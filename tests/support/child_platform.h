@@ -51,6 +51,7 @@ class ChildPlatform final : public platform::Platform {
   void SetFocus(Handle) override {}
   void SetTabOrder(Handle, const std::vector<Handle>&) override {}
   void SetFocusable(Handle, bool) override {}
+  void SetContextMenu(Handle, const std::vector<platform::MenuEntry>&) override {}
   platform::Size ScreenSize() override { return {1024, 768}; }
   void RunMessageLoop() override {}
   void QuitMessageLoop() override {}

@@ -27,7 +27,7 @@ TEST(PlaceCentreStem, BesideTianRuiAfterResetAndAfterAStarStep) {
   m.StepStars();
   PlaceCentreStem(m, markers, *CentreOffsetsOf(chart::RingOp::StepStars));
   // 天芮 now in 星5 (336, 48).
-  EXPECT_EQ(markers.marker, (ControlPoint{336 + 135, 48 - 35}));
+  EXPECT_EQ(markers.marker, (ControlPoint{336 + 130, 48 - 35}));
   EXPECT_EQ(markers.stem, (ControlPoint{336 + 72, 48 - 30}));
   EXPECT_EQ(CentreOffsetsOf(chart::RingOp::StepGates), nullptr);
 }

@@ -106,14 +106,15 @@ TEST_F(CopyChartTest, HeaderNamesTheLastPlottingNotTheBoxesEditedSince) {
   // The minute 0 is written as one digit.
   EXPECT_EQ(Copied(), WorkedChartText(0));
 
-  // A cleared hour box is plotted as hour 0, and the header says so.
+  // A cleared hour box is plotted as hour 0, and the header says so; a date
+  // other than the clock's is plotted at the start of its hour.
   Type(kYearBox, "2001");
   Type(kDayBox, "27");
   Type(kHourBox, "");
   ASSERT_TRUE(platform_.Click(H(kPlotButton)));
   ClickCopy();
   const std::string copied = Copied();
-  EXPECT_EQ(copied.substr(0, copied.find("干支")), "\r\n公历时间：2001年12月27日0时45分\r\n\r\n");
+  EXPECT_EQ(copied.substr(0, copied.find("干支")), "\r\n公历时间：2001年12月27日0时0分\r\n\r\n");
 }
 
 TEST_F(CopyChartTest, BoxWithoutSelectionGivesANarrowerCellAndNoCrash) {

@@ -268,7 +268,13 @@ TEST_F(MainWindowTest, StarButtonCarriesHeavenStemsAndMovesTheCentreMarkers) {
   // 乙 of palace 1 is now in 天干支6, the hand-set 戊 in 天干支8; 天干支5 keeps 壬.
   EXPECT_EQ(Shown(kHeavenStemBoxes), "己 庚 癸 戊 壬 乙 辛 戊 丙");
   // 天芮 in 星5 (336, 48).
-  EXPECT_EQ(Where(kLabel22), (ControlPoint{336 + 135, 48 - 35}));
+  EXPECT_EQ(Where(kLabel22), (ControlPoint{336 + 130, 48 - 35}));
+  // The 禽 mark keeps clear of the bar of the red rule beside it (标签4, its
+  // 56 px "|" about 7 px wide around the label's middle).
+  const int rule_middle = runtime::ReadInt(kMainWindow, 0x16010005, runtime::kLeft) +
+                          runtime::ReadInt(kMainWindow, 0x16010005, runtime::kWidth) / 2;
+  EXPECT_LE(Where(kLabel22).left + runtime::ReadInt(kMainWindow, kLabel22, runtime::kWidth),
+            rule_middle - 3);
   EXPECT_EQ(Where(kCentreStemBox), (ControlPoint{336 + 72, 48 - 30}));
   Click(kButton2);
   EXPECT_EQ(runtime::Utf8FromGbk(*runtime::ComboItemText(kMainWindow, kHeavenStemBoxes[0],

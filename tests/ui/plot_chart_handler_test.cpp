@@ -90,7 +90,7 @@ class PlotChartTest : public ProgramFixture {
     EXPECT_EQ(Where(kVoidMarkerLabel1), (ControlPoint{516, 352}));
     EXPECT_EQ(Where(kVoidMarkerLabel2), (ControlPoint{516, 352}));
     EXPECT_EQ(Where(kHorseMarkerLabel), (ControlPoint{546, 16}));
-    EXPECT_EQ(Where(kCentreMarkerLabel), (ControlPoint{711, 165}));
+    EXPECT_EQ(Where(kCentreMarkerLabel), (ControlPoint{706, 165}));
     EXPECT_EQ(Where(kCentreStemBox), (ControlPoint{648, 170}));
   }
 };
@@ -141,6 +141,35 @@ TEST_F(PlotChartTest, TheMinuteIsTheClocksAndDecidesAtLiChun) {
   platform_.SetClock({2015, 2, 4, 11, 59, 0, 0});
   ClickPlot();
   EXPECT_EQ(Edit(kPillarsBox), "乙未戊寅辛亥甲午");
+}
+
+TEST_F(PlotChartTest, ATypedHourGivesOneChartWhateverTheClocksMinute) {
+  // The winter solstice of 2015 fell at 12:47:48: a past 12时 is plotted at
+  // its start, so clicks at minutes 16 and 51 of another day agree.
+  Start(kWorkedClock);
+  platform_.SetClock({2020, 5, 1, 9, 16, 0, 0});
+  Plot("2015", "12", "22", "12");
+  const Shown at_16 = Snapshot();
+  EXPECT_EQ(Caption(kTermLabel), "大雪:中元 阴遁7局");
+  platform_.SetClock({2020, 5, 1, 9, 51, 0, 0});
+  ClickPlot();
+  EXPECT_EQ(Snapshot(), at_16);
+  EXPECT_EQ(program_.state().kept.date.minute, 0);
+
+  // The same hour while it is the clock's own is the live chart.
+  platform_.SetClock({2015, 12, 22, 12, 51, 0, 0});
+  ClickPlot();
+  EXPECT_EQ(Caption(kTermLabel), "冬至:中元 阳遁7局");
+  EXPECT_EQ(program_.state().kept.date.minute, 51);
+  // One hour off in any part of the date is not the clock's hour.
+  for (const std::array<const char*, 4>& other :
+       {std::array<const char*, 4>{"2016", "12", "22", "12"},
+        std::array<const char*, 4>{"2015", "11", "22", "12"},
+        std::array<const char*, 4>{"2015", "12", "21", "12"},
+        std::array<const char*, 4>{"2015", "12", "22", "11"}}) {
+    Plot(other[0], other[1], other[2], other[3]);
+    EXPECT_EQ(program_.state().kept.date.minute, 0) << other[1] << "-" << other[2];
+  }
 }
 
 // --- Clamping the date boxes -----------------------------------------------------------

@@ -332,6 +332,24 @@ std::vector<Handle> HeadlessPlatform::TabOrder(Handle window) const {
   return {};
 }
 
+void HeadlessPlatform::SetContextMenu(Handle window, const std::vector<MenuEntry>& entries) {
+  if (LiveOf(window, ControlKind::Window) == nullptr) return;
+  for (auto& [owner, menu] : menus_) {
+    if (owner == window) {
+      menu = entries;
+      return;
+    }
+  }
+  menus_.emplace_back(window, entries);
+}
+
+std::vector<MenuEntry> HeadlessPlatform::ContextMenu(Handle window) const {
+  for (const auto& [owner, menu] : menus_) {
+    if (owner == window) return menu;
+  }
+  return {};
+}
+
 // --- Playing the user -----------------------------------------------------------
 
 bool HeadlessPlatform::Click(Handle button) {
@@ -457,11 +475,37 @@ bool HeadlessPlatform::PressKey(Key key) {
   if (c == nullptr) return false;
   switch (key) {
     case Key::Space:
+    case Key::Enter:
       return c->kind == ControlKind::Button && Click(focus_);
     case Key::Up:
       return c->kind == ControlKind::Edit && PressSpin(focus_, +1);
     case Key::Down:
       return c->kind == ControlKind::Edit && PressSpin(focus_, -1);
+  }
+  return false;
+}
+
+bool HeadlessPlatform::RunMenuEntry(const MenuEntry& entry) {
+  const HeadlessControl* button = LiveOf(entry.button, ControlKind::Button);
+  if (button == nullptr || !button->enabled) return false;
+  if (sink_ != nullptr) sink_->OnButtonClicked(entry.button);
+  return true;
+}
+
+bool HeadlessPlatform::ChooseMenuEntry(Handle window, int index) {
+  const HeadlessControl* w = LiveOf(window, ControlKind::Window);
+  if (w == nullptr || !w->visible) return false;
+  const std::vector<MenuEntry> menu = ContextMenu(window);
+  if (index < 0 || static_cast<std::size_t>(index) >= menu.size()) return false;
+  return RunMenuEntry(menu[static_cast<std::size_t>(index)]);
+}
+
+bool HeadlessPlatform::PressShortcut(char key) {
+  const HeadlessControl* focused = Live(focus_);
+  if (focused == nullptr || key == 0) return false;
+  const Handle window = focused->kind == ControlKind::Window ? focus_ : focused->parent;
+  for (const MenuEntry& entry : ContextMenu(window)) {
+    if (entry.ctrl_key == key) return RunMenuEntry(entry);
   }
   return false;
 }

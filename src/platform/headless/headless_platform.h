@@ -19,7 +19,7 @@ namespace veltrane::platform {
 enum class ControlKind { Window, Label, Edit, Button, ComboBox };
 
 // Keys that PressKey plays.
-enum class Key { Space, Up, Down };
+enum class Key { Space, Enter, Up, Down };
 
 // One native window or control as the platform keeps it.
 struct HeadlessControl {
@@ -86,9 +86,17 @@ class HeadlessPlatform final : public Platform {
   // focused control's window in its tab order that is live, visible, enabled
   // and focusable, wrapping around. False when no control takes it.
   bool PressTab(bool backwards = false);
-  // A key pressed on the focused control: Space clicks a button; Up and Down
-  // press a spin edit box's arrows. False when the key does nothing there.
+  // A key pressed on the focused control: Space and Enter click a button; Up
+  // and Down press a spin edit box's arrows. False when the key does nothing there.
   bool PressKey(Key key);
+  // The window's context menu as the runtime set it.
+  std::vector<MenuEntry> ContextMenu(Handle window) const;
+  // The user opens a shown window's context menu and chooses entry `index`;
+  // false when there is no such entry or its button is gone or disabled.
+  bool ChooseMenuEntry(Handle window, int index);
+  // Ctrl + `key` pressed in the window that has the focus; false when no
+  // entry of its context menu has that shortcut or its button cannot be clicked.
+  bool PressShortcut(char key);
   // The window's tab order as the runtime set it.
   std::vector<Handle> TabOrder(Handle window) const;
 
@@ -151,6 +159,7 @@ class HeadlessPlatform final : public Platform {
   void SetFocus(Handle handle) override;
   void SetTabOrder(Handle window, const std::vector<Handle>& order) override;
   void SetFocusable(Handle control, bool focusable) override;
+  void SetContextMenu(Handle window, const std::vector<MenuEntry>& entries) override;
   Size ScreenSize() override { return screen_; }
   Rect WorkArea() override {
     return work_area_ ? *work_area_ : Rect{0, 0, screen_.width, screen_.height};
@@ -171,6 +180,7 @@ class HeadlessPlatform final : public Platform {
  private:
   HeadlessControl* Live(Handle handle);
   HeadlessControl* LiveOf(Handle handle, ControlKind kind);
+  bool RunMenuEntry(const MenuEntry& entry);
   Handle Make(ControlKind kind, const CreateParams& params);
   std::vector<Handle>& StackOf(Handle parent);
 
@@ -181,6 +191,7 @@ class HeadlessPlatform final : public Platform {
   Size screen_{1920, 1080};
   std::optional<Rect> work_area_;
   std::vector<std::pair<Handle, std::vector<Handle>>> tab_orders_;  // per window
+  std::vector<std::pair<Handle, std::vector<MenuEntry>>> menus_;    // per window
   std::vector<MessageBoxRecord> message_boxes_;
   std::function<int(const MessageBoxRecord&)> responder_;
   int answer_ = 1;

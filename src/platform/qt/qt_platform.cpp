@@ -1,5 +1,6 @@
 #include "platform/qt/qt_platform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "platform/qt/edit_control.h"
 #include "platform/qt/label_widget.h"
 #include "platform/qt/look_mapping.h"
+#include "platform/qt/push_button.h"
 #include "platform/qt/text_edge.h"
 #include "platform/qt/top_window.h"
 
@@ -188,7 +190,7 @@ void QtPlatform::SetEditRect(Handle handle, const Rect& rect) {
 Handle QtPlatform::CreateButton(const CreateParams& params, const ButtonLook& look) {
   QWidget* parent = ParentFor(params);
   if (parent == nullptr) return 0;
-  auto* button = new QPushButton(parent);
+  auto* button = new qt::PushButton(parent);
   ApplyButtonLook(button, look);
   SetUpChild(button, params, true);
   const Handle handle = Register(Kind::kButton, button);
@@ -476,6 +478,36 @@ void QtPlatform::SetFocusable(Handle control, bool focusable) {
   } else if (focusable && w->focusPolicy() == Qt::NoFocus) {
     w->setFocusPolicy(entry.own_focus_policy);
   }
+}
+
+void QtPlatform::SetContextMenu(Handle window, const std::vector<MenuEntry>& entries) {
+  auto* top = As<TopWindow>(window, Kind::kWindow);
+  if (top == nullptr) return;
+  for (QAction* action : top->actions()) {
+    top->removeAction(action);
+    delete action;
+  }
+  for (const MenuEntry& entry : entries) {
+    auto* action = new QAction(top);
+    action->setData(entry.button);
+    if (entry.ctrl_key != 0) {
+      action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(entry.ctrl_key)));
+      action->setShortcutContext(Qt::WindowShortcut);
+    }
+    QObject::connect(action, &QAction::triggered, top, [this, button = entry.button] {
+      auto* w = As<QPushButton>(button, Kind::kButton);
+      if (w != nullptr && w->isEnabled() && sink_ != nullptr) sink_->OnButtonClicked(button);
+    });
+    top->addAction(action);
+  }
+  // Each entry is captioned as its button is when the menu opens.
+  top->before_menu = [this, top] {
+    for (QAction* action : top->actions()) {
+      const auto* w = As<QPushButton>(action->data().value<Handle>(), Kind::kButton);
+      action->setText(w != nullptr ? w->text() : QString());
+      action->setEnabled(w != nullptr && w->isEnabled());
+    }
+  };
 }
 
 Size QtPlatform::ScreenSize() {

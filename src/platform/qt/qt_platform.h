@@ -69,6 +69,7 @@ class QtPlatform : public Platform {
   void SetFocus(Handle handle) override;
   void SetTabOrder(Handle window, const std::vector<Handle>& order) override;
   void SetFocusable(Handle control, bool focusable) override;
+  void SetContextMenu(Handle window, const std::vector<MenuEntry>& entries) override;
   Size ScreenSize() override;
   Rect WorkArea() override;
 

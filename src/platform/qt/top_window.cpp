@@ -1,7 +1,10 @@
 #include "platform/qt/top_window.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPalette>
+#include <QShortcut>
 #include <algorithm>
 
 #include "platform/qt/look_mapping.h"
@@ -37,6 +40,15 @@ TopWindow::TopWindow() : QWidget(nullptr) {
   setAttribute(Qt::WA_QuitOnClose, false);  // the runtime decides when the program ends
   setAutoFillBackground(true);
   setFont(DefaultUiFont());
+  // Shift+F10 opens the context menu from the keyboard, as on Windows (the
+  // Menu key reaches contextMenuEvent by itself).
+  auto* menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+  QObject::connect(menu_key, &QShortcut::activated, this, [this] {
+    const QWidget* focus = focusWidget();
+    const QPoint at = focus != nullptr ? focus->mapTo(this, QPoint(0, focus->height())) : QPoint();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+    contextMenuEvent(&event);
+  });
 }
 
 void TopWindow::ApplyLook(const WindowLook& look) {
@@ -121,6 +133,15 @@ void TopWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+}
+
+void TopWindow::contextMenuEvent(QContextMenuEvent* event) {
+  if (actions().isEmpty()) {
+    QWidget::contextMenuEvent(event);
+    return;
+  }
+  if (before_menu) before_menu();
+  QMenu::exec(actions(), event->globalPos(), nullptr, this);
 }
 
 void TopWindow::moveEvent(QMoveEvent* event) {

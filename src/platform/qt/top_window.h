@@ -30,9 +30,12 @@ class TopWindow : public QWidget {
   std::function<bool()> on_close;
   std::function<void()> on_moved;
   std::function<void()> on_resized;
+  // Runs before the context menu (the window's actions) opens.
+  std::function<void()> before_menu;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/dpi.h"
@@ -605,11 +606,30 @@ Handle Win32Platform::FocusedControl() {
 
 void Win32Platform::SetFocus(Handle handle) {
   const Entry* entry = Find(handle);
-  if (entry != nullptr && entry->focusable) ::SetFocus(entry->hwnd);
+  if (entry == nullptr || !entry->focusable) return;
+  ::SetFocus(entry->hwnd);
+  // A window not yet active gives this control the focus when it is activated.
+  if (Entry* window = Find(HandleOf(GetAncestor(entry->hwnd, GA_ROOT)));
+      window != nullptr && window->kind == Kind::kWindow) {
+    window->last_focus = entry->hwnd;
+    window->focus_by_activation = false;
+  }
 }
 
 void Win32Platform::SetTabOrder(Handle window, const std::vector<Handle>& order) {
-  if (Entry* entry = FindOf(window, Kind::kWindow)) entry->tab_order = order;
+  Entry* entry = FindOf(window, Kind::kWindow);
+  if (entry == nullptr) return;
+  entry->tab_order = order;
+  // A focus that only the first activation chose goes to the order's first
+  // control, where the other platforms open too.
+  if (!std::exchange(entry->focus_by_activation, false)) return;
+  for (const Handle h : order) {
+    const Entry* c = Find(h);
+    if (c != nullptr && c->focusable && IsWindowVisible(c->hwnd) && IsWindowEnabled(c->hwnd)) {
+      SetFocus(h);
+      return;
+    }
+  }
 }
 
 void Win32Platform::SetFocusable(Handle control, bool focusable) {
@@ -657,8 +677,15 @@ LRESULT Win32Platform::OnTopMessage(Handle handle, HWND hwnd, UINT message, WPAR
       sink_->OnWindowClosed(handle);  // the runtime destroys the window
       return 0;
     case WM_COMMAND:
-      if (lp != 0) OnCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
+      if (lp != 0) {
+        OnCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
+      } else if (LOWORD(wp) >= kMenuCommandBase) {
+        RunMenuEntry(handle, LOWORD(wp) - kMenuCommandBase);
+      }
       return 0;
+    case WM_CONTEXTMENU:
+      if (ShowContextMenu(handle, hwnd, lp)) return 0;
+      break;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lp);
       if (header->code == UDN_DELTAPOS) {
@@ -698,9 +725,11 @@ LRESULT Win32Platform::OnTopMessage(Handle handle, HWND hwnd, UINT message, WPAR
         ::SetFocus(entry.last_focus);
         return 0;
       }
-      // The first activation focuses the first tab stop, as a dialog does.
+      // The first activation focuses the first tab stop, as a dialog does,
+      // until the runtime's tab order arrives (SetTabOrder).
       if (HWND first = GetNextDlgTabItem(hwnd, nullptr, FALSE); first != nullptr) {
         ::SetFocus(first);
+        entry.focus_by_activation = true;
         return 0;
       }
       break;

@@ -60,6 +60,7 @@ class Win32Platform final : public Platform {
   void SetFocus(Handle handle) override;
   void SetTabOrder(Handle window, const std::vector<Handle>& order) override;
   void SetFocusable(Handle control, bool focusable) override;
+  void SetContextMenu(Handle window, const std::vector<MenuEntry>& entries) override;
   Size ScreenSize() override;
   Rect WorkArea() override;
 
@@ -100,10 +101,12 @@ class Win32Platform final : public Platform {
     int dpi = 96;                   // a top-level window's monitor DPI
     bool shown_once = false;        // a top-level window
     HWND last_focus = nullptr;      // a top-level window: focus to give back on activation
+    bool focus_by_activation = false;  // a top-level window: its first activation chose the focus
     int max_length = 0;             // an edit box, in GBK bytes
     bool focusable = true;          // as the runtime's keyboard order decides
     bool tab_stop = false;          // had WS_TABSTOP before it was made unfocusable
     std::vector<Handle> tab_order;  // a top-level window: the runtime's Tab order
+    std::vector<MenuEntry> menu;    // a top-level window: its context menu
   };
 
   static LRESULT CALLBACK TopProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
@@ -145,7 +148,13 @@ class Win32Platform final : public Platform {
   void SetEditTextQuietly(HWND hwnd, const std::wstring& text);
   // The root window of a message, when it is one of ours: for dialog keys.
   HWND DialogRootOf(HWND hwnd) const;
-  bool TranslateDialogKey(MSG& msg) const;
+  bool TranslateDialogKey(MSG& msg);
+  // Context menu: entry i is command kMenuCommandBase + i.
+  static constexpr UINT kMenuCommandBase = 0xE000;
+  bool ShowContextMenu(Handle window, HWND hwnd, LPARAM at);
+  bool RunMenuEntry(Handle window, std::size_t index);
+  // Ctrl + a key of the window's menu entries; true when it ran one.
+  bool TranslateShortcut(HWND root, const MSG& msg);
   // Tab and Shift+Tab along the window's tab order; false when it has none.
   bool MoveFocusAlongTabOrder(HWND root, bool backwards) const;
 

@@ -62,9 +62,18 @@ HWND Win32Platform::DialogRootOf(HWND hwnd) const {
   return entry != nullptr && entry->kind == Kind::kWindow ? root : nullptr;
 }
 
-bool Win32Platform::TranslateDialogKey(MSG& msg) const {
+bool Win32Platform::TranslateDialogKey(MSG& msg) {
   HWND root = DialogRootOf(msg.hwnd);
   if (root == nullptr) return false;
+  if (TranslateShortcut(root, msg)) return true;
+  // Enter and the keypad's Enter press the focused button, as Space does.
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
+    const Entry* focused = Find(HandleOf(GetFocus()));
+    if (focused != nullptr && focused->kind == Kind::kButton) {
+      SendMessageW(focused->hwnd, BM_CLICK, 0, 0);
+      return true;
+    }
+  }
   // Tab and Shift+Tab follow the runtime's order; the other dialog keys stay Windows'.
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB &&
       MoveFocusAlongTabOrder(root, (GetKeyState(VK_SHIFT) & 0x8000) != 0)) {

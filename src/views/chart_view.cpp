@@ -1,4 +1,4 @@
-#include "chart/chart_view.h"
+#include "views/chart_view.h"
 
 #include <cstdlib>
 #include <optional>
@@ -7,8 +7,20 @@
 #include "chart/box_items.h"
 #include "chart/plate_model.h"
 
-namespace veltrane::chart {
+namespace veltrane::views {
 namespace {
+
+using chart::Chart;
+using chart::ChartMoment;
+using chart::Deity;
+using chart::Dun;
+using chart::Gate;
+using chart::Palace;
+using chart::PalaceCell;
+using chart::PlateModel;
+using chart::RingItemOf;
+using chart::Star;
+using chart::Text;
 
 constexpr std::array<std::string_view, 10> kNumerals = {"零", "一", "二", "三", "四",
                                                         "五", "六", "七", "八", "九"};
@@ -19,7 +31,7 @@ std::string TextOr(const std::optional<T>& item, Name name) {
   return item ? std::string(name(*item)) : std::string();
 }
 std::string_view DeityName(Deity d) { return Text(d); }
-std::string_view DeityShortName(Deity d) { return ShortText(d); }
+std::string_view DeityShortName(Deity d) { return chart::ShortText(d); }
 
 // The star a palace holds on the reset plates; "" for a palace off the ring.
 std::string HomeStarOf(Palace palace) {
@@ -52,9 +64,9 @@ ChartView ViewOfChart(const Chart& chart) {
   view.hour = std::to_string(d.hour);
   view.minute = std::to_string(d.minute);
   for (int n : {chart.pillars.year, chart.pillars.month, chart.pillars.day, chart.pillars.hour}) {
-    view.pillars += GanZhiText(n);
+    view.pillars += chart::GanZhiText(n);
   }
-  for (const Palace p : kPalaces) {
+  for (const Palace p : chart::kPalaces) {
     const PalaceCell& cell = chart.cell(p);
     PalaceView& shown = view.palaces[p.index()];
     shown.hidden = Text(cell.hidden_stem);
@@ -72,4 +84,4 @@ ChartView ViewOfChart(const Chart& chart) {
   return view;
 }
 
-}  // namespace veltrane::chart
+}  // namespace veltrane::views

@@ -1,8 +1,8 @@
-#include "chart/chart_text.h"
+#include "views/chart_text.h"
 
 #include <string_view>
 
-namespace veltrane::chart {
+namespace veltrane::views {
 namespace {
 
 constexpr std::string_view kSpace = "　";  // full width
@@ -24,7 +24,7 @@ void AppendSpaces(std::string& out, int count) {
 // One line (1..3) of the cell of palace p.
 void AppendCellLine(std::string& out, const ChartView& view, int p, int line) {
   const PalaceView& c = view.palaces[static_cast<std::size_t>(p - 1)];
-  if (p == kCentrePalace) {
+  if (p == chart::kCentrePalace) {
     if (line == 1) {
       out.append(c.hidden).append(kSpace).append(view.centre);
     } else if (line == 2) {
@@ -86,10 +86,10 @@ std::string FormatChartText(const ChartView& view) {
   const std::size_t first = star.starts_with("天") ? std::string_view("天").size() : 0;
   std::string at_home;
   at_home.append(kSpace).append(kSpace).append(star);
-  std::string with_qin = view.palaces[kCentrePalace - 1].heaven;
+  std::string with_qin = view.palaces[chart::kCentrePalace - 1].heaven;
   with_qin.append(kSpace).append(kQin).append(star.substr(first));
   if (!star.empty()) ReplaceAll(text, at_home, with_qin);
   return text;
 }
 
-}  // namespace veltrane::chart
+}  // namespace veltrane::views

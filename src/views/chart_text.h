@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "chart/chart_view.h"
+#include "views/chart_view.h"
 
-namespace veltrane::chart {
+namespace veltrane::views {
 
 // Formats a view as the copied text table (UTF-8, "\r\n" line ends). Every cell
 // whose star is the view's centre star (天芮) shows the centre palace's heaven
 // stem and 禽 with the star (禽芮).
 std::string FormatChartText(const ChartView& view);
 
-}  // namespace veltrane::chart
+}  // namespace veltrane::views

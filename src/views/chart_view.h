@@ -9,7 +9,7 @@
 #include "chart/plot_chart.h"
 #include "chart/vocabulary.h"
 
-namespace veltrane::chart {
+namespace veltrane::views {
 
 // The texts of one palace's boxes; "" where a box shows no item (and for the
 // ring fields of the centre palace).
@@ -31,11 +31,11 @@ struct ChartView {
   std::string day;
   std::string hour;
   std::string minute;
-  std::string pillars;                           // e.g. 辛巳庚子甲子丙寅
-  std::array<PalaceView, kPalaceCount> palaces;  // palace p at index p − 1
-  std::string centre;                            // dun and ju in words, e.g. 阳遁三局
-  std::array<int, 2> void_palaces = {0, 0};      // palaces marked ○ (0: none)
-  int horse_palace = 0;                          // palace marked 馬 (0: none)
+  std::string pillars;                                  // e.g. 辛巳庚子甲子丙寅
+  std::array<PalaceView, chart::kPalaceCount> palaces;  // palace p at index p − 1
+  std::string centre;                                   // dun and ju in words, e.g. 阳遁三局
+  std::array<int, 2> void_palaces = {0, 0};             // palaces marked ○ (0: none)
+  int horse_palace = 0;                                 // palace marked 馬 (0: none)
   // The star beside which 天禽 and the centre stem stand: the home star of
   // the palace that palace 5 counts as (天芮, or 天任 in 阳遁 under 艮坤).
   std::string centre_star = "天芮";
@@ -43,10 +43,10 @@ struct ChartView {
 };
 
 // The view of a computed chart: what the window shows after plotting it.
-ChartView ViewOfChart(const Chart& chart);
+ChartView ViewOfChart(const chart::Chart& chart);
 
 // The centre text of a dun and ju number: 阳遁三局 for yang 3; the numeral of
 // |ju| outside 0..9 is 零.
-std::string CentreTextOf(Dun dun, int ju);
+std::string CentreTextOf(chart::Dun dun, int ju);
 
-}  // namespace veltrane::chart
+}  // namespace veltrane::views

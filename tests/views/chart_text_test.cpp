@@ -1,6 +1,6 @@
 // The copied text table formatted from views made by hand and from computed
 // charts: the header, the marks, the centre text and the 天芮 cells.
-#include "chart/chart_text.h"
+#include "views/chart_text.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,8 @@
 #include "chart/plot_chart.h"
 #include "ui/copy_worked_chart.h"
 
-namespace veltrane::chart {
+namespace veltrane::views {
+using namespace chart;  // the vocabulary and the chart
 namespace {
 
 // Every palace shows the same items; only the marks and the centre vary.
@@ -149,4 +150,4 @@ TEST(ChartText, GanZhiNamesRunThroughTheCycle) {
 }
 
 }  // namespace
-}  // namespace veltrane::chart
+}  // namespace veltrane::views

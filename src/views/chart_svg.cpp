@@ -1,0 +1,290 @@
+#include "views/chart_svg.h"
+
+#include <array>
+#include <cstdlib>
+#include <string_view>
+
+#include "chart/plot_lookups.h"
+#include "chart/vocabulary.h"
+#include "views/chart_view.h"
+
+namespace veltrane::views {
+namespace {
+
+using chart::kPalaceCount;
+
+// The window's client area, in its pixels (with room for the longest
+// caption), and the band below it for the header.
+constexpr int kWidth = 740;
+constexpr int kGridHeight = 472;
+constexpr int kHeight = 536;
+
+// The window's text colours.
+constexpr std::string_view kRed = "#ff0000";
+constexpr std::string_view kGreen = "#00ff00";
+constexpr std::string_view kBlue = "#0060c0";
+constexpr std::string_view kBlack = "#000000";
+
+// A drop-down box: 56 × 20 pixels.
+constexpr int kBoxWidth = 56;
+constexpr int kBoxHeight = 20;
+
+struct Point {
+  int x;
+  int y;
+};
+
+// Each ring palace's boxes stand in three rows from its corner: deity; hidden
+// stem, star, heaven stem; counter-deity, gate, earth stem.
+constexpr Point kDeityAt = {72, 0};
+constexpr Point kHiddenAt = {0, 32};
+constexpr Point kStarAt = {72, 32};
+constexpr Point kHeavenAt = {144, 32};
+constexpr Point kCounterAt = {0, 64};
+constexpr Point kGateAt = {72, 64};
+constexpr Point kEarthAt = {144, 64};
+
+// The corner of each palace's boxes (palace p at index p − 1); the centre
+// palace has its own places.
+constexpr std::array<Point, kPalaceCount> kPalaceCorners = {{
+    {264, 352},
+    {504, 16},
+    {16, 168},
+    {16, 16},
+    {0, 0},
+    {504, 352},
+    {504, 168},
+    {16, 352},
+    {264, 16},
+}};
+constexpr Point kCentreHidden = {264, 208};
+constexpr Point kCentreEarth = {392, 256};
+
+// The palace captions, in the window's blue.
+struct Caption {
+  Point at;
+  std::string_view text;
+};
+constexpr std::array<Caption, kPalaceCount> kCaptions = {{
+    {{328, 440}, "坎一宫 正北方 为水"},
+    {{576, 104}, "坤二宫 西南方 为土"},
+    {{72, 256}, "震三宫 东方 为雷 属木"},
+    {{72, 104}, "巽四宫 东南方 为风 属木"},
+    {{336, 264}, "五中宫"},
+    {{576, 440}, "乾六宫 西北方 为天 属金"},
+    {{576, 256}, "兑七宫 西方 为口 属金"},
+    {{72, 440}, "艮八宫 东北方 为山 属土"},
+    {{336, 104}, "离九宫 南方 为火"},
+}};
+
+// The centre palace's summary: pillars box, term, xun and duty labels.
+constexpr Point kPillarsBox = {264, 176};
+constexpr int kPillarsBoxWidth = 208;
+constexpr Point kTermLabel = {264, 240};
+constexpr Point kXunLabel = {264, 264};
+constexpr Point kDutyLabel = {264, 296};
+constexpr Point kJuLabel = {336, 208};  // the dun and ju in words, right of the hidden stem
+
+// Markers stand left of the deity box of the palace they mark; 禽 and the
+// centre stem stand above the heaven stem box of the palace whose star is the
+// centre star, right of its deity box.
+constexpr int kVoidOffset = -60;
+constexpr int kHorseOffset = -30;
+constexpr Point kQinAt = {kBoxWidth + 4, -32};
+constexpr Point kCentreStemAt = {kBoxWidth + 24, -32};
+
+// Rules of the grid: two rows and two columns, in red.
+constexpr int kRuleRows[] = {136, 328};
+constexpr int kRuleColumns[] = {249, 490};
+constexpr int kRuleStart = 16;
+constexpr int kRuleEnd = 464;
+constexpr int kRuleWidth = 720;
+
+constexpr Point Plus(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
+
+class SvgWriter {
+ public:
+  SvgWriter() { out_.reserve(16384); }
+
+  void Open() {
+    out_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(kWidth) +
+            "\" height=\"" + std::to_string(kHeight) + "\" viewBox=\"0 0 " +
+            std::to_string(kWidth) + " " + std::to_string(kHeight) +
+            "\" font-family=\"SimSun, 'Noto Sans CJK SC', sans-serif\" font-size=\"14\">\n";
+    out_ += "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
+  }
+  void Close() { out_ += "</svg>\n"; }
+
+  void Line(int x1, int y1, int x2, int y2, std::string_view colour) {
+    out_ += "<line x1=\"" + std::to_string(x1) + "\" y1=\"" + std::to_string(y1) + "\" x2=\"" +
+            std::to_string(x2) + "\" y2=\"" + std::to_string(y2) + "\" stroke=\"";
+    out_.append(colour).append("\" stroke-dasharray=\"4 3\"/>\n");
+  }
+
+  // Text with its top-left corner at `at`, as a label shows it.
+  void Text(Point at, std::string_view text, std::string_view colour, std::string_view css_class,
+            bool bold = false) {
+    out_ += "<text class=\"";
+    out_.append(css_class).append("\" x=\"").append(std::to_string(at.x));
+    out_.append("\" y=\"").append(std::to_string(at.y + 15)).append("\" fill=\"").append(colour);
+    out_.append(bold ? "\" font-weight=\"bold\">" : "\">");
+    AppendEscaped(text);
+    out_ += "</text>\n";
+  }
+
+  // A box as the window shows a drop-down box: framed, its text in black.
+  void Box(Point at, int width, std::string_view text, std::string_view css_class) {
+    out_ += "<rect x=\"" + std::to_string(at.x) + "\" y=\"" + std::to_string(at.y) + "\" width=\"" +
+            std::to_string(width) + "\" height=\"" + std::to_string(kBoxHeight) +
+            "\" fill=\"#ffffff\" stroke=\"#a0a0a0\"/>\n";
+    Text({at.x + 4, at.y + 1}, text, kBlack, css_class);
+  }
+
+  std::string Take() { return std::move(out_); }
+
+ private:
+  // Texts are the chart's vocabulary and numbers, but nothing unescaped
+  // reaches the markup.
+  void AppendEscaped(std::string_view text) {
+    for (char c : text) {
+      switch (c) {
+        case '<':
+          out_ += "&lt;";
+          break;
+        case '>':
+          out_ += "&gt;";
+          break;
+        case '&':
+          out_ += "&amp;";
+          break;
+        case '"':
+          out_ += "&quot;";
+          break;
+        default:
+          out_ += c;
+      }
+    }
+  }
+
+  std::string out_;
+};
+
+// The digit of a number 0..9 ("0" outside), as the window's labels write it.
+std::string Digit(int n) {
+  return std::string(1, static_cast<char>('0' + (n >= 0 && n <= 9 ? n : 0)));
+}
+
+// 冬至:上元 阳遁1局, as the term label shows it.
+std::string TermText(const chart::Chart& c) {
+  const auto yuan = static_cast<std::size_t>(c.yuan);
+  std::string text(chart::Text(c.term));
+  text += ':';
+  if (yuan >= 1 && yuan <= chart::kYuanTexts.size()) text += chart::kYuanTexts[yuan - 1];
+  text.append(" ")
+      .append(chart::Text(c.dun()))
+      .append("遁")
+      .append(Digit(std::abs(c.ju)))
+      .append("局");
+  return text;
+}
+
+// 值符天蓬落8宫 值使休门落3宫, as the duty label shows it.
+std::string DutyText(const chart::Chart& c) {
+  std::string text = "值符";
+  text.append(chart::Text(c.duty_star)).append("落").append(Digit(c.duty_star_palace.number()));
+  text += "宫 值使";
+  if (c.duty_gate) text += chart::Text(*c.duty_gate);
+  text.append("落").append(Digit(chart::NumberOf(c.duty_gate_palace))).append("宫");
+  return text;
+}
+
+std::string_view XunText(const chart::Chart& c) {
+  return c.xun >= 0 && c.xun < chart::kXunCount
+             ? chart::kXunHeads[static_cast<std::size_t>(c.xun)].text
+             : std::string_view();
+}
+
+// The corner of a palace's ring boxes; palace 5's markers go to its host's, palace 2.
+Point CornerOf(int palace) {
+  const int p = palace == chart::kCentrePalace ? 2 : palace;
+  return kPalaceCorners[static_cast<std::size_t>((p >= 1 && p <= kPalaceCount ? p : 2) - 1)];
+}
+
+void Header(SvgWriter& svg, const ChartView& view) {
+  const int top = kGridHeight + 8;
+  svg.Text({16, top},
+           "公历时间：" + view.year + "年" + view.month + "月" + view.day + "日" + view.hour +
+               "时" + view.minute + "分",
+           kGreen, "date", true);
+  svg.Text({16, top + 24}, "干支：" + view.pillars, kGreen, "pillars", true);
+}
+
+void Grid(SvgWriter& svg) {
+  for (int y : kRuleRows) svg.Line(kRuleStart + 8, y, kRuleWidth, y, kRed);
+  for (int x : kRuleColumns) svg.Line(x, kRuleStart, x, kRuleEnd, kRed);
+  for (const Caption& c : kCaptions) svg.Text(c.at, c.text, kBlue, "caption");
+}
+
+void RingPalace(SvgWriter& svg, const ChartView& view, int p) {
+  const PalaceView& c = view.palaces[static_cast<std::size_t>(p - 1)];
+  const Point corner = kPalaceCorners[static_cast<std::size_t>(p - 1)];
+  svg.Box(Plus(corner, kDeityAt), kBoxWidth, c.deity, "deity");
+  svg.Box(Plus(corner, kHiddenAt), kBoxWidth, c.hidden, "hidden");
+  svg.Box(Plus(corner, kStarAt), kBoxWidth, c.star, "star");
+  svg.Box(Plus(corner, kHeavenAt), kBoxWidth, c.heaven, "heaven");
+  svg.Box(Plus(corner, kCounterAt), kBoxWidth, c.counter_deity, "counter-deity");
+  svg.Box(Plus(corner, kGateAt), kBoxWidth, c.gate, "gate");
+  svg.Box(Plus(corner, kEarthAt), kBoxWidth, c.earth, "earth");
+}
+
+void Centre(SvgWriter& svg, const chart::Chart& chart, const ChartView& view) {
+  const PalaceView& c = view.palaces[chart::kCentrePalace - 1];
+  svg.Box(kCentreHidden, kBoxWidth, c.hidden, "hidden");
+  svg.Box(kCentreEarth, kBoxWidth, c.earth, "earth");
+  // 禽 and the centre stem travel with the centre star.
+  for (int p = 1; p <= kPalaceCount; ++p) {
+    if (p == chart::kCentrePalace ||
+        view.palaces[static_cast<std::size_t>(p - 1)].star != view.centre_star) {
+      continue;
+    }
+    const Point star = Plus(kPalaceCorners[static_cast<std::size_t>(p - 1)], kStarAt);
+    svg.Text(Plus(star, kQinAt), "禽", kRed, "marker", true);
+    svg.Text(Plus(star, kCentreStemAt), c.heaven, kBlack, "centre-heaven");
+  }
+  svg.Box(kPillarsBox, kPillarsBoxWidth, view.pillars, "centre-pillars");
+  svg.Text(kTermLabel, TermText(chart), kGreen, "centre-term");
+  svg.Text(kXunLabel, XunText(chart), kGreen, "centre-xun");
+  svg.Text(kDutyLabel, DutyText(chart), kGreen, "centre-duty");
+  svg.Text(kJuLabel, view.centre, kGreen, "centre-ju", true);
+}
+
+void Markers(SvgWriter& svg, const ChartView& view) {
+  for (int p : view.void_palaces) {
+    if (p < 1 || p > kPalaceCount) continue;
+    svg.Text(Plus(Plus(CornerOf(p), kDeityAt), {kVoidOffset, 0}), "空", kRed, "marker", true);
+  }
+  const int h = view.horse_palace;
+  if (h >= 1 && h <= kPalaceCount) {
+    svg.Text(Plus(Plus(CornerOf(h), kDeityAt), {kHorseOffset, 0}), "馬", kRed, "marker", true);
+  }
+}
+
+}  // namespace
+
+std::string FormatChartSvg(const chart::Chart& chart) {
+  const ChartView view = ViewOfChart(chart);
+  SvgWriter svg;
+  svg.Open();
+  Grid(svg);
+  for (int p = 1; p <= kPalaceCount; ++p) {
+    if (p != chart::kCentrePalace) RingPalace(svg, view, p);
+  }
+  Centre(svg, chart, view);
+  Markers(svg, view);
+  Header(svg, view);
+  svg.Close();
+  return svg.Take();
+}
+
+}  // namespace veltrane::views
