@@ -34,6 +34,7 @@ class RunningProgram {
     runtime::ClearExitRoutines();
   }
   platform::HeadlessPlatform& headless() { return platform_; }
+  ui::WindowState& window() { return program_.state(); }
 
  private:
   platform::HeadlessPlatform platform_;
@@ -174,7 +175,7 @@ BENCHMARK(BM_PlotPlatesOnModel);
 
 void BM_CopyChartText(benchmark::State& state) {
   RunningProgram program;
-  for (auto _ : state) ui::CopyChartText();
+  for (auto _ : state) ui::CopyChartText(program.window());
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_CopyChartText);

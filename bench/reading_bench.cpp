@@ -7,7 +7,7 @@
 
 #include "bench_dates.h"
 #include "reading/reading.h"
-#include "reading/reading_text.h"
+#include "views/reading_text.h"
 
 namespace veltrane {
 namespace {
@@ -47,7 +47,7 @@ void BM_ReadingJson(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     out.clear();
-    reading::AppendReadingJson(out, readings[i]);
+    views::AppendReadingJson(out, readings[i]);
     benchmark::DoNotOptimize(out.data());
     i = (i + 1) % readings.size();
   }
@@ -61,7 +61,7 @@ void BM_ReadingText(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     out.clear();
-    reading::AppendReadingText(out, reading::Read(charts[i]), "\r\n");
+    views::AppendReadingText(out, reading::Read(charts[i]), "\r\n");
     benchmark::DoNotOptimize(out.data());
     i = (i + 1) % charts.size();
   }

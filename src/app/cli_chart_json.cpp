@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <string_view>
 
 #include "app/cli_option_table.h"
@@ -10,49 +9,24 @@
 #include "calendar/date_time.h"
 #include "calendar/lunar_tables.h"
 #include "chart/method.h"
-#include "reading/reading_text.h"
+#include "reading/reading.h"
 #include "views/chart_json.h"
+#include "views/json_string.h"
 
 namespace veltrane::app {
 namespace {
 
-// The version goes into the JSON as it is.
-constexpr bool NeedsNoEscapeInJson(std::string_view text) {
-  for (char c : text) {
-    if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20) return false;
-  }
-  return true;
-}
-
-// A text as a JSON string.
-std::string JsonString(std::string_view text) {
-  std::string json = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') {
-      json += '\\';
-      json += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-      json += escaped;
-    } else {
-      json += c;
-    }
-  }
-  return json + "\"";
-}
-
 constexpr std::string_view kDayStartJson[] = {"0", "23"};
 constexpr std::string_view kCentrePalaceJson[] = {"\"kun\"", "\"gen-kun\""};
 constexpr std::string_view kSolarTimeJson[] = {"\"apparent\"", "\"mean\""};
-static_assert(NeedsNoEscapeInJson(kVersion));
+static_assert(views::NeedsNoJsonEscape(kVersion));  // written as it is
 
 }  // namespace
 
 RunConventions::RunConventions(const chart::ChartOptions& options, std::string zone,
                                int near_minutes, const reading::ReadingProfile& profile)
     : options_(options), zone_(std::move(zone)), near_minutes_(near_minutes), profile_(profile) {
-  zone_json_ = JsonString(zone_.empty() ? "UTC+8" : std::string_view(zone_));
+  views::AppendJsonString(zone_json_, zone_.empty() ? "UTC+8" : std::string_view(zone_));
   // The keys are the option table's, so each convention is named where its option is.
   const auto key = [](OptionId id) {
     return ",\"" + std::string(OptionOf(id).json_key) + "\":";
@@ -76,8 +50,9 @@ RunConventions::RunConventions(const chart::ChartOptions& options, std::string z
       key(OptionId::kZhirunLead) + std::to_string(options.zhirun_lead_days) + "}";
   json_without_method_ = json_ + zhirun_lead;
   json_ += options.method == chart::ChartMethod::kZhirun ? zhirun_lead : "}";
-  json_.insert(1, key(OptionId::kMethod).substr(1) +
-                     JsonString(chart::ChartMethodName(options.method)) + ",");
+  std::string method = key(OptionId::kMethod).substr(1);
+  views::AppendJsonString(method, chart::ChartMethodName(options.method));
+  json_.insert(1, method + ",");
 }
 
 const RunConventions& DefaultConventions() {
@@ -94,13 +69,9 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
   const views::JsonInput given =
       input != nullptr ? views::JsonInput{input->local, input->offset_minutes, input->ambiguous}
                        : views::JsonInput{};
+  const reading::Reading reading = reading::Read(chart, conventions.profile());
   views::AppendChartJson(line, moment, chart, lunar, boundaries, run,
-                         input != nullptr ? &given : nullptr);
-  // The reading joins the object before it closes.
-  line.pop_back();
-  line += ",\"reading\":";
-  reading::AppendReadingJson(line, reading::Read(chart, conventions.profile()));
-  line += '}';
+                         input != nullptr ? &given : nullptr, &reading);
 }
 
 const std::optional<calendar::LunarDate>& LunarDayCache::Of(const ChartMoment& m) {

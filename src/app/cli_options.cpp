@@ -322,6 +322,7 @@ std::optional<Error> ReadReading(const OptionValues& v, ChartRequest& request) {
   if (request.reading && request.json) {
     return Error{"--reading adds to the text table; JSON always carries \"reading\""};
   }
+  if (request.reading && request.svg) return Error{"--reading adds to the text table"};
   if (!v.Given(kProfile)) return std::nullopt;
   const std::optional<reading::ReadingProfile> profile = reading::ProfileNamed(v[kProfile]);
   if (!profile) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/date_time.h"
+#include "calendar/gregorian.h"
 
 namespace veltrane::app {
 namespace {
@@ -101,14 +102,12 @@ std::int64_t DaysOf(int year, int month, int day) {
   return calendar::DayNumberOfDate(year, month, day) - kUnixEpochDay;
 }
 
-bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
 // The day (days since 1970-01-01) that `date` names in `year`.
 std::int64_t DayOf(const PosixTzDate& date, int year) {
   const std::int64_t january_first = DaysOf(year, 1, 1);
   switch (date.kind) {
     case PosixTzDate::Kind::kJulianNoLeap:
-      return january_first + date.day - 1 + (IsLeap(year) && date.day >= 60 ? 1 : 0);
+      return january_first + date.day - 1 + (calendar::IsLeapYear(year) && date.day >= 60 ? 1 : 0);
     case PosixTzDate::Kind::kZeroBased:
       return january_first + date.day;
     case PosixTzDate::Kind::kMonthWeekDay:

@@ -13,9 +13,9 @@
 #include "chart/boundary_notes.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
-#include "reading/reading_text.h"
 #include "base/text/gbk.h"
 #include "views/chart_svg.h"
+#include "views/reading_text.h"
 #include "views/chart_text.h"
 
 namespace veltrane::app {
@@ -48,7 +48,7 @@ std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool n
                                        near_minutes);
     AppendMethodNote(text, options.method);
   }
-  if (reading != nullptr) reading::AppendReadingText(text, reading::Read(chart, *reading), "\r\n");
+  if (reading != nullptr) views::AppendReadingText(text, reading::Read(chart, *reading), "\r\n");
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
 

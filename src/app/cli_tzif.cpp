@@ -29,6 +29,8 @@ class Bytes {
   }
   std::int64_t Signed(std::size_t width) {
     const std::uint64_t v = Unsigned(width);
+    // Eight bytes are the value itself (two's complement); subtracting INT64_MIN would overflow.
+    if (width == sizeof v) return static_cast<std::int64_t>(v);
     const std::uint64_t sign = std::uint64_t{1} << (8 * width - 1);
     return static_cast<std::int64_t>(v ^ sign) - static_cast<std::int64_t>(sign);
   }

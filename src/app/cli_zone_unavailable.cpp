@@ -4,12 +4,14 @@
 
 #include <string>
 
+#include "app/cli_value.h"
+
 namespace veltrane::app {
 namespace {
 
 Error NoZones(std::string_view zone) {
-  return Error{"cannot read the time zone '" + std::string(zone) +
-               "': this build of veltrane-chart has no time-zone database"};
+  return Error{"cannot read the time zone " + QuotedValue(zone) +
+               ": this build of veltrane-chart has no time-zone database"};
 }
 
 }  // namespace

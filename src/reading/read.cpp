@@ -2,6 +2,7 @@
 #include <atomic>
 #include <bit>
 #include <mutex>
+#include <span>
 #include <vector>
 
 #include "reading/facts.h"
@@ -81,17 +82,12 @@ struct Step {
   std::uint16_t rule;
 };
 
-inline constexpr std::size_t kMaxSteps = 96;
-
 // The rows with a predicate, split into those the plates fix and those that read the pillars,
 // each in table order, and the profiles of every row.
 struct Program {
-  std::array<Step, kMaxSteps> plate{};
-  std::size_t plate_count = 0;
-  std::array<Step, kMaxSteps> season{};
-  std::size_t season_count = 0;
-  std::array<Step, kMaxSteps> pillar{};
-  std::size_t pillar_count = 0;
+  std::vector<Step> plate;
+  std::vector<Step> season;
+  std::vector<Step> pillar;
   std::vector<ProfileMask> profiles;  // by rule
 };
 
@@ -105,13 +101,7 @@ const Program& TheProgram() {
       p.profiles[i] = r.profiles;
       if (r.predicate == nullptr) continue;  // a pair row, found through the first pair row
       const Step step{r.predicate, &r.params, static_cast<std::uint16_t>(i)};
-      if (ReadsSeason(r)) {
-        if (p.season_count < kMaxSteps) p.season[p.season_count++] = step;
-      } else if (ReadsPillars(r)) {
-        if (p.pillar_count < kMaxSteps) p.pillar[p.pillar_count++] = step;
-      } else if (p.plate_count < kMaxSteps) {
-        p.plate[p.plate_count++] = step;
-      }
+      (ReadsSeason(r) ? p.season : ReadsPillars(r) ? p.pillar : p.plate).push_back(step);
     }
     return p;
   }();
@@ -141,14 +131,12 @@ struct PlateReading {
 };
 
 // Runs steps into a fresh list of findings.
-template <std::size_t N>
-Reading RunSteps(const std::array<Step, N>& steps, std::size_t count, const ChartFacts& facts,
+Reading RunSteps(std::span<const Step> steps, const ChartFacts& facts,
                  const std::vector<ProfileMask>& profiles, ProfileMask bit) {
   Reading found;
   found.count = 0;
   FindingSink sink(found);
-  for (std::size_t i = 0; i < count; ++i) {
-    const Step& s = steps[i];
+  for (const Step& s : steps) {
     if (profiles[s.rule] & bit) s.predicate(facts, *s.params, s.rule, sink);
   }
   return found;
@@ -171,11 +159,11 @@ const PlateReading& PlateReadingOf(const chart::Chart& c, ProfileMask bit) {
   if (entry.ready.load(std::memory_order_acquire)) return entry;
   const Program& program = TheProgram();
   ChartFacts facts(c);
-  const Reading found = RunSteps(program.plate, program.plate_count, facts, program.profiles, bit);
+  const Reading found = RunSteps(program.plate, facts, program.profiles, bit);
   std::array<Reading, kSeasons> seasons;
   for (std::size_t s = 0; s < kSeasons; ++s) {
     facts.season = static_cast<Phase>(s);
-    seasons[s] = RunSteps(program.season, program.season_count, facts, program.profiles, bit);
+    seasons[s] = RunSteps(program.season, facts, program.profiles, bit);
   }
   const std::lock_guard<std::mutex> lock(filling);
   if (!entry.ready.load(std::memory_order_relaxed)) {
@@ -210,8 +198,7 @@ Reading Read(const chart::Chart& chart, const ReadingProfile& profile) {
   std::copy_n(season.items.begin(), season.count, reading.items.begin() + reading.count);
   reading.count += season.count;
   FindingSink sink(reading);
-  for (std::size_t i = 0; i < program.pillar_count; ++i) {
-    const Step& s = program.pillar[i];
+  for (const Step& s : program.pillar) {
     if (program.profiles[s.rule] & profile.bit) s.predicate(facts, *s.params, s.rule, sink);
   }
   return reading;

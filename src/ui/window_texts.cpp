@@ -1,10 +1,10 @@
 #include "ui/window_texts.h"
 
-#include <cstdlib>
 
 #include "chart/box_items.h"
 #include "base/text/gbk.h"
 #include "base/text/gbk_literal.h"
+#include "views/chart_labels.h"
 
 namespace veltrane::ui {
 namespace {
@@ -26,16 +26,11 @@ struct GbkVocabulary {
   std::array<std::string_view, kRingSize> deities = ToGbk(kDeityItems);
   std::array<std::string_view, kRingSize> short_deities = ToGbk(kCounterDeityItems);
   std::array<std::string_view, kTermCount> terms = ToGbk(kTermTexts);
-  std::array<std::string_view, kYuanCount> yuan = ToGbk(kYuanTexts);
-  std::array<std::string_view, 2> dun_names = ToGbk(kDunTexts);
   std::array<std::string_view, kXunCount> xun{};
   std::array<std::string_view, kGanZhiCount> gan_zhi{};  // 1 = 甲子 at index 0
-  std::string_view dun = runtime::Gbk("遁");
-  std::string_view ju = runtime::Gbk("局");
-  std::string_view duty_chief = runtime::Gbk("值符");
-  std::string_view falls_in = runtime::Gbk("落");
-  std::string_view palace_and_envoy = runtime::Gbk("宫 值使");
-  std::string_view palace = runtime::Gbk("宫");
+  // The centre labels' words; the labels are made as the drawing makes them.
+  views::LabelWords labels =
+      views::LabelWords{}.Converted([](std::string_view utf8) { return runtime::Gbk(utf8); });
   GbkVocabulary() {
     for (std::size_t i = 0; i < xun.size(); ++i) xun[i] = runtime::Gbk(kXunHeads[i].text);
     for (std::size_t n = 0; n < gan_zhi.size(); ++n) {
@@ -54,8 +49,6 @@ std::string_view Item(const std::array<std::string_view, N>& list, int index) {
   return index >= 0 && static_cast<std::size_t>(index) < N ? list[static_cast<std::size_t>(index)]
                                                            : std::string_view();
 }
-
-char Digit(int n) { return static_cast<char>('0' + (n >= 0 && n <= 9 ? n : 0)); }
 
 }  // namespace
 
@@ -81,40 +74,22 @@ ShortText PillarsText(const chart::Pillars& pillars) {
 }
 
 ShortText JuText(const chart::Chart& chart) {
-  const GbkVocabulary& v = Vocabulary();
   ShortText text;
-  text += Item(v.dun_names, static_cast<int>(chart.dun()));
-  text += v.dun;
-  text += Digit(std::abs(chart.ju));
-  text += v.ju;
+  views::AppendJuLabel(text, chart, Vocabulary().labels);
   return text;
 }
 
 ShortText TermText(const chart::Chart& chart) {
-  const GbkVocabulary& v = Vocabulary();
   ShortText text;
-  text += TermName(chart.term);
-  text += ':';
-  text += Item(v.yuan, static_cast<int>(chart.yuan) - 1);
-  text += ' ';
-  text += JuText(chart).view();
+  views::AppendTermLabel(text, chart, Vocabulary().labels);
   return text;
 }
 
 std::string_view XunText(const chart::Chart& chart) { return Item(Vocabulary().xun, chart.xun); }
 
 ShortText DutyText(const chart::Chart& chart) {
-  const GbkVocabulary& v = Vocabulary();
   ShortText text;
-  text += v.duty_chief;
-  text += StarText(ItemOf(chart.duty_star));
-  text += v.falls_in;
-  text += Digit(chart.duty_star_palace.number());
-  text += v.palace_and_envoy;
-  text += GateText(ItemOf(chart.duty_gate));
-  text += v.falls_in;
-  text += Digit(NumberOf(chart.duty_gate_palace));
-  text += v.palace;
+  views::AppendDutyLabel(text, chart, Vocabulary().labels);
   return text;
 }
 

@@ -10,20 +10,14 @@
 #include "chart/plot_lookups.h"
 #include "chart/vocabulary.h"
 #include "views/json_number.h"
+#include "views/json_string.h"
+#include "views/reading_text.h"
 #include "views/text_buffer.h"
 
 namespace veltrane::views {
 namespace {
 
 using chart::ChartMoment;
-
-// The vocabulary goes into JSON strings as it is: no text of it needs escaping.
-constexpr bool NeedsNoEscape(std::string_view text) {
-  for (char c : text) {
-    if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20) return false;
-  }
-  return true;
-}
 
 // A vocabulary text as a JSON value ("天蓬", or null), padded to a fixed block
 // so that it is copied with one fixed-size move instead of a call per text.
@@ -35,7 +29,7 @@ struct JsonText {
 
 constexpr JsonText ToJsonText(std::string_view text, bool quoted) {
   JsonText json;
-  if (!NeedsNoEscape(text) || text.size() + 2 > JsonText::kBlock) throw "text unfit for JSON";
+  if (!NeedsNoJsonEscape(text) || text.size() + 2 > JsonText::kBlock) throw "text unfit for JSON";
   if (quoted) json.bytes[json.size++] = '"';
   for (char c : text) json.bytes[json.size++] = c;
   if (quoted) json.bytes[json.size++] = '"';
@@ -244,7 +238,7 @@ void Lunar(LineBuffer& out, const std::optional<calendar::LunarDate>& lunar) {
   out.Raw(lunar->leap ? ",\"leap\":true}" : ",\"leap\":false}");
 }
 
-static_assert(NeedsNoEscape(chart::kDunTexts[0]) && NeedsNoEscape(chart::kDunTexts[1]));
+static_assert(NeedsNoJsonEscape(chart::kDunTexts[0]) && NeedsNoJsonEscape(chart::kDunTexts[1]));
 
 void QuotedMoment(LineBuffer& out, const ChartMoment& m) {
   out.Char('"');
@@ -362,7 +356,7 @@ void Boundaries(LineBuffer& out, const chart::ChartBoundaries& b, int near_minut
 void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::Chart& chart,
                      const std::optional<calendar::LunarDate>& lunar,
                      const chart::ChartBoundaries& boundaries, const JsonRun& run,
-                     const JsonInput* input) {
+                     const JsonInput* input, const reading::Reading* reading) {
   LineBuffer out;
   Moment(out, moment, run.version);
   Pillars(out, chart.pillars);
@@ -401,8 +395,12 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
   out.Raw(run.conventions);
   Clocks(out, moment, chart, run, input);
   Boundaries(out, boundaries, run.near_minutes);
-  out.Char('}');
   line += out.View();
+  if (reading != nullptr) {
+    line += ",\"reading\":";
+    AppendReadingJson(line, *reading);
+  }
+  line += '}';
 }
 
 }  // namespace veltrane::views

@@ -10,6 +10,7 @@
 #include "chart/chart_boundaries.h"
 #include "chart/chart_options.h"
 #include "chart/plot_chart.h"
+#include "reading/reading.h"
 
 namespace veltrane::views {
 
@@ -33,7 +34,7 @@ struct JsonInput {
 //   {"veltrane" (the version), "date", "pillars", "term", "yuan", "dun", "ju", "xun",
 //    "void_palaces", "horse_palace", "duty_star", "duty_star_palace", "duty_gate",
 //    "duty_gate_palace", "palaces": {"1".."9"}, "lunar", "conventions",
-//    "input", "instant_utc8", "solar_clock", "boundaries"}
+//    "input", "instant_utc8", "solar_clock", "boundaries", "reading" (with a reading)}
 // A field with no item (an index outside its list) is null; `lunar` is null
 // when the date lies outside the lunar tables.
 // "input" is the civil time the moment was given as (without `input`, the
@@ -41,6 +42,7 @@ struct JsonInput {
 // "solar_clock" is the clock of the day and hour pillars:
 //   {"kind": "standard"|"mean"|"apparent", "time", "longitude_correction_seconds",
 //    "equation_of_time_seconds"}.
+// "reading" is the chart's reading as AppendReadingJson writes it.
 // "boundaries" gives the chart's edges (UTC+8 instants to the second) and,
 // under "near", those within the run's near_minutes with their signed
 // distance in minutes:
@@ -50,6 +52,7 @@ struct JsonInput {
 void AppendChartJson(std::string& out, const chart::ChartMoment& moment, const chart::Chart& chart,
                      const std::optional<calendar::LunarDate>& lunar,
                      const chart::ChartBoundaries& boundaries, const JsonRun& run,
-                     const JsonInput* input = nullptr);
+                     const JsonInput* input = nullptr,
+                     const reading::Reading* reading = nullptr);
 
 }  // namespace veltrane::views

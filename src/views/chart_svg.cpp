@@ -1,11 +1,11 @@
 #include "views/chart_svg.h"
 
 #include <array>
-#include <cstdlib>
 #include <string_view>
 
 #include "chart/plot_lookups.h"
 #include "chart/vocabulary.h"
+#include "views/chart_labels.h"
 #include "views/chart_view.h"
 
 namespace veltrane::views {
@@ -170,32 +170,16 @@ class SvgWriter {
   std::string out_;
 };
 
-// The digit of a number 0..9 ("0" outside), as the window's labels write it.
-std::string Digit(int n) {
-  return std::string(1, static_cast<char>('0' + (n >= 0 && n <= 9 ? n : 0)));
-}
-
-// 冬至:上元 阳遁1局, as the term label shows it.
+// The term and duty labels, as the window writes them.
 std::string TermText(const chart::Chart& c) {
-  const auto yuan = static_cast<std::size_t>(c.yuan);
-  std::string text(chart::Text(c.term));
-  text += ':';
-  if (yuan >= 1 && yuan <= chart::kYuanTexts.size()) text += chart::kYuanTexts[yuan - 1];
-  text.append(" ")
-      .append(chart::Text(c.dun()))
-      .append("遁")
-      .append(Digit(std::abs(c.ju)))
-      .append("局");
+  std::string text;
+  AppendTermLabel(text, c, LabelWords{});
   return text;
 }
 
-// 值符天蓬落8宫 值使休门落3宫, as the duty label shows it.
 std::string DutyText(const chart::Chart& c) {
-  std::string text = "值符";
-  text.append(chart::Text(c.duty_star)).append("落").append(Digit(c.duty_star_palace.number()));
-  text += "宫 值使";
-  if (c.duty_gate) text += chart::Text(*c.duty_gate);
-  text.append("落").append(Digit(chart::NumberOf(c.duty_gate_palace))).append("宫");
+  std::string text;
+  AppendDutyLabel(text, c, LabelWords{});
   return text;
 }
 

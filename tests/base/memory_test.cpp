@@ -1,6 +1,8 @@
 // Heap blocks, the owners of heap texts and byte blocks, and the ConstantPool.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -149,6 +151,29 @@ TEST(HeapBytes, LaysOutWordOneLengthAndBytes) {
   none = std::move(block);
   EXPECT_EQ(none.size(), 4u);
   FreeMemory(none.release());
+}
+
+// Below the form runtime nothing reports a failed allocation in a box: without a
+// handler the process says so on stderr and aborts, and a set handler is called
+// with the size asked for (a negative size always fails).
+[[noreturn]] void ExitWithTheSize(std::int32_t bytes) {
+  std::fprintf(stderr, "handler got %d\n", static_cast<int>(bytes));
+  std::_Exit(3);
+}
+
+TEST(AllocationFailureDeathTest, AbortsWithoutAHandlerAndCallsTheOneSet) {
+  EXPECT_DEATH(
+      {
+        FailAllocationForTests(1);
+        AllocMemory(16);
+      },
+      "allocating 16 bytes failed");
+  EXPECT_EXIT(
+      {
+        SetAllocationFailureHandler(&ExitWithTheSize);
+        ReallocMemory(AllocMemory(4), -2);
+      },
+      testing::ExitedWithCode(3), "handler got -2");
 }
 
 }  // namespace

@@ -72,7 +72,8 @@ TEST(RuleCases, StatesReadTheSeasonOfTheMonthPillar) {
   const chart::Chart spring = ChartOf(1, 1, 1, GanZhi(3, 3));
   const chart::Chart winter = ChartOf(1, 1, 1, GanZhi(1, 1));
   const auto state = [](const chart::Chart& c, std::string_view rule, int palace) {
-    for (const Finding& f : Read(c).findings()) {
+    const Reading reading = Read(c);  // the findings are a view into it
+    for (const Finding& f : reading.findings()) {
       if (f.rule_row().id == rule && f.palace == palace) return static_cast<int>(f.value);
     }
     return -1;

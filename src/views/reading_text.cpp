@@ -1,4 +1,4 @@
-#include "reading/reading_text.h"
+#include "views/reading_text.h"
 
 #include <algorithm>
 #include <array>
@@ -8,9 +8,16 @@
 #include <vector>
 
 #include "chart/vocabulary.h"
+#include "views/json_string.h"
+#include "views/text_buffer.h"
 
-namespace veltrane::reading {
+namespace veltrane::views {
 namespace {
+
+using reading::Detail;
+using reading::Rule;
+using reading::RuleKind;
+using reading::Rules;
 
 constexpr std::array<std::string_view, 6> kSeasonStates = {"旺", "相", "休", "囚", "死", "废"};
 constexpr std::array<std::string_view, 12> kLifeStages = {
@@ -23,63 +30,38 @@ std::string_view At(std::span<const std::string_view> texts, int i) {
                                                               : std::string_view("?");
 }
 
-// Appends `text` as a JSON string; the rule table's texts need no escapes, but a reading is
-// written as JSON whatever it holds.
-void AppendJsonString(std::string& out, std::string_view text) {
-  out += '"';
-  for (char ch : text) {
-    if (ch == '"' || ch == '\\') {
-      out += '\\';
-      out += ch;
-    } else if (static_cast<unsigned char>(ch) < 0x20) {
-      constexpr std::string_view kHex = "0123456789abcdef";
-      out += "\\u00";
-      out += kHex[static_cast<unsigned char>(ch) >> 4];
-      out += kHex[static_cast<unsigned char>(ch) & 0xF];
-    } else {
-      out += ch;
-    }
-  }
-  out += '"';
-}
-
 }  // namespace
 
-// A fixed buffer for one reading's JSON: a reading holds at most kMaxFindings findings and
-// each is shorter than kMaxFindingBytes (the reading tests keep every rule id short enough).
-constexpr std::size_t kMaxFindingBytes = 112;
-
-// A short text in a fixed slot, so that putting it is one fixed-size copy.
+// A short text in a fixed slot, so that putting it is one fixed-size copy. The rule table's
+// pieces all fit (a test holds them to it); a longer text would be cut.
 struct Slot {
   static constexpr std::size_t kSize = 64;
   std::array<char, kSize> bytes{};
   std::size_t size = 0;
   explicit Slot(std::string_view text = {}) : size(std::min(text.size(), kSize)) {
-    std::memcpy(bytes.data(), text.data(), size);
+    if (size != 0) std::memcpy(bytes.data(), text.data(), size);  // an empty view may hold null
   }
 };
 
+// The findings' JSON, built in a buffer that checks its room on every write.
 class JsonBuffer {
  public:
   void Put(const Slot& slot) {
-    std::memcpy(end_, slot.bytes.data(), Slot::kSize);  // the buffer keeps a slot's room spare
-    end_ += slot.size;
+    std::memcpy(buffer_.Room(Slot::kSize), slot.bytes.data(), Slot::kSize);
+    buffer_.Commit(slot.size);
   }
   JsonBuffer& operator+=(std::string_view text) {
-    std::memcpy(end_, text.data(), text.size());
-    end_ += text.size();
+    buffer_.Append(text);
     return *this;
   }
   JsonBuffer& operator+=(char c) {
-    *end_++ = c;
+    buffer_.Push(c);
     return *this;
   }
-  void Clear() { end_ = bytes_; }
-  std::string_view View() const { return {bytes_, static_cast<std::size_t>(end_ - bytes_)}; }
+  std::string_view View() const { return buffer_.View(); }
 
  private:
-  char bytes_[kMaxFindings * kMaxFindingBytes + 2 * Slot::kSize];
-  char* end_ = bytes_;
+  TextBuffer<8192> buffer_;
 };
 
 template <typename Out>
@@ -261,8 +243,7 @@ void AppendReadingJson(std::string& out, const Reading& reading) {
   out += "{\"profile\":\"";
   out += reading.profile.name;  // a profile's name is an ASCII word
   out += "\",\"findings\":[";
-  thread_local JsonBuffer json;
-  json.Clear();
+  JsonBuffer json;
   bool first = true;
   for (const Finding& f : reading.findings()) {
     if (!first) json += ',';
@@ -277,4 +258,4 @@ void AppendReadingJson(std::string& out, const Reading& reading) {
   out += '}';
 }
 
-}  // namespace veltrane::reading
+}  // namespace veltrane::views

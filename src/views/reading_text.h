@@ -1,5 +1,4 @@
-// A reading as text lines under the chart's text table and as the JSON of "reading". These
-// belong with the other views of a chart and move there with them.
+// A reading as text lines under the chart's text table and as the JSON of "reading".
 #pragma once
 
 #include <string>
@@ -7,7 +6,10 @@
 
 #include "reading/reading.h"
 
-namespace veltrane::reading {
+namespace veltrane::views {
+
+using reading::Finding;
+using reading::Reading;
 
 // The detail of a finding in words: "天蓬 旺", "乙 墓 (戌)", "丙", "戌"; "" when it has none.
 std::string FindingDetail(const Finding& finding);
@@ -21,4 +23,4 @@ void AppendReadingText(std::string& out, const Reading& reading, std::string_vie
 //   {"profile", "findings": [{"rule", "palace", "detail"}], "truncated"}
 void AppendReadingJson(std::string& out, const Reading& reading);
 
-}  // namespace veltrane::reading
+}  // namespace veltrane::views
