@@ -19,7 +19,7 @@ void BM_PageChartJson(benchmark::State& state) {
   for (auto _ : state) {
     web::PageRequest request;
     request.moment = request.local = dates[i++ % dates.size()].date;
-    const std::string answer = web::PageChartJson(request);
+    const std::string answer = web::PageChartJson(request, "0");
     bytes += answer.size();
     benchmark::DoNotOptimize(answer.data());
   }

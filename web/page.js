@@ -4,20 +4,24 @@
 (function () {
   'use strict';
 
-  const kMethods = ['chaibu', 'zhirun', 'maoshan'];
-  const kChinaZone = 'UTC+8';  // China Standard Time, the tool's zone when none is named
   const $ = (id) => document.getElementById(id);
+  // The form's selects by the core's option keys.
+  const kSelects = { method: 'method', day_start: 'day-start', centre_palace: 'centre-palace',
+                     solar_time: 'solar-time', profile: 'profile' };
   const { pad, partsOfUtc, civilIn, isZone, resolve, localOf, instantOf, toMinute } = ZoneTime;
   const { kLayout, palaceCell, chartSvg } = ChartDrawing;
 
   let core = null;   // the WebAssembly module
   let shown = null;  // the page's answer for the chart on show
+  // The core's defaults: the zone it names when none is given (China
+  // Standard Time) and how near an edge must lie to be noted.
+  let defaults = { zone: 'UTC+8', near: 10 };
 
   // ---- the form and the link ----
 
   const zoneOfField = () => {
     const text = $('tz').value.trim();
-    return text === '' || text === kChinaZone ? '' : text;
+    return text === '' || text === defaults.zone ? '' : text;
   };
 
   function readForm() {
@@ -32,7 +36,7 @@
       centre: $('centre-palace').value,
       longitude: longitudeText === '' ? NaN : Number(longitudeText),
       solar: $('solar-time').value,
-      near: $('near-minutes').value.trim() === '' ? 10 : Number($('near-minutes').value),
+      near: $('near-minutes').value.trim() === '' ? defaults.near : Number($('near-minutes').value),
       profile: $('profile').value,
     };
   }
@@ -47,7 +51,7 @@
     const q = new URLSearchParams();
     q.set('date', $('date').value);
     q.set('time', $('time').value);
-    q.set('tz', f.zone === '' ? kChinaZone : f.zone);
+    q.set('tz', f.zone === '' ? defaults.zone : f.zone);
     q.set('method', f.method);
     q.set('day-start', f.dayStart);
     q.set('centre-palace', f.centre);
@@ -55,7 +59,7 @@
       q.set('longitude', String(f.longitude));
       q.set('solar-time', f.solar);
     }
-    if (f.near !== 10) q.set('near-minutes', String(f.near));
+    if (f.near !== defaults.near) q.set('near-minutes', String(f.near));
     if (f.profile) q.set('profile', f.profile);
     return '?' + q.toString();
   }
@@ -106,12 +110,11 @@
     const c = instant.china;
     const l = f.local;
     const text = core.ccall('veltrane_chart', 'string',
-        ['number', 'number', 'number', 'number', 'number', 'number', 'number', 'number',
-         'number', 'number', 'string', 'number', 'number', 'number', 'number', 'number',
+        ['number', 'number', 'number', 'number', 'number', 'string', 'string', 'string',
+         'number', 'string', 'string', 'number', 'number', 'number', 'number', 'number',
          'number', 'number', 'number', 'string'],
-        [c.year, c.month, c.day, c.hour, c.minute, kMethods.indexOf(f.method),
-         f.dayStart === '0' ? 1 : 0, f.centre === 'gen-kun' ? 1 : 0, f.longitude,
-         f.solar === 'mean' ? 1 : 0, f.zone, l.year, l.month, l.day, l.hour, l.minute,
+        [c.year, c.month, c.day, c.hour, c.minute, f.method, f.dayStart, f.centre, f.longitude,
+         f.solar, f.zone, l.year, l.month, l.day, l.hour, l.minute,
          instant.offset, instant.ambiguous ? 1 : 0, f.near, f.profile]);
     const answer = JSON.parse(text);
     if (answer.error) { showError(answer.error); return false; }
@@ -131,7 +134,7 @@
     const chart = answer.chart;
     const view = answer.view;
     const d = chart.input ? chart.input.date : chart.date;
-    $('civil').textContent = `${d.replace('T', ' ')} ${f.zone === '' ? kChinaZone : f.zone}` +
+    $('civil').textContent = `${d.replace('T', ' ')} ${f.zone === '' ? defaults.zone : f.zone}` +
         (f.zone === '' ? '' : `（北京时间 ${chart.date.replace('T', ' ')}）`);
     $('pillars').textContent = view.pillars;
     $('term').textContent = chart.term;
@@ -232,9 +235,25 @@
     plot();
   }
 
+  // The options' choices, texts and defaults, as the core names them.
+  function fillOptions(options) {
+    for (const [key, id] of Object.entries(kSelects)) {
+      $(id).replaceChildren(...options[key].choices.map(({ word, text }) => {
+        const o = document.createElement('option');
+        o.value = word;
+        o.textContent = key === 'profile' ? `${word}：${text}` : text;
+        return o;
+      }));
+      $(id).value = options[key].default;
+    }
+    defaults = { zone: options.time_zone.default, near: options.near_minutes.default };
+    $('tz').placeholder = defaults.zone;
+    $('near-minutes').value = String(defaults.near);
+  }
+
   function fillZones() {
     const zones = typeof Intl.supportedValuesOf === 'function' ? Intl.supportedValuesOf('timeZone') : [];
-    $('zones').replaceChildren(...[kChinaZone, ...zones].map((z) => {
+    $('zones').replaceChildren(...[defaults.zone, ...zones].map((z) => {
       const o = document.createElement('option');
       o.value = z;
       return o;
@@ -242,9 +261,9 @@
   }
 
   async function start() {
-    $('tz').value = Intl.DateTimeFormat().resolvedOptions().timeZone || kChinaZone;
     core = await createVeltrane();
-    if (core._veltrane_profiles) ReadingPanel.fillProfiles(JSON.parse(core.ccall('veltrane_profiles', 'string', [], [])));
+    fillOptions(JSON.parse(core.ccall('veltrane_options', 'string', [], [])));
+    $('tz').value = Intl.DateTimeFormat().resolvedOptions().timeZone || defaults.zone;
     const typed = applyQuery(location.search);
     if (typed) plot(); else setNow();
     performance.mark('veltrane-first-chart');

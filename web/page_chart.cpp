@@ -1,94 +1,58 @@
 #include "web/page_chart.h"
 
 #include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <string_view>
+#include <cmath>
+#include <cstdint>
+#include <span>
+#include <string>
 #include <utility>
+#include <vector>
 
-#include "app/cli_chart_json.h"
+#include "calendar/lunar_date.h"
 #include "chart/boundary_notes.h"
-#include "chart/box_items.h"
-#include "chart/chart_boundaries.h"
-#include "chart/chart_text.h"
-#include "chart/chart_view.h"
+#include "chart/method.h"
+#include "chart/option_words.h"
 #include "chart/plot_chart.h"
 #include "chart/vocabulary.h"
 #include "reading/reading.h"
-#include "reading/reading_text.h"
+#include "views/chart_conventions.h"
+#include "views/chart_json.h"
+#include "views/chart_labels.h"
+#include "views/chart_svg.h"
+#include "views/chart_text.h"
+#include "views/chart_view.h"
+#include "views/json_string.h"
+#include "views/reading_text.h"
 
 namespace veltrane::web {
 namespace {
 
-using namespace chart;  // the vocabulary
-
-// A JSON string of UTF-8 text: quotes, backslashes and control bytes escaped.
-void AppendString(std::string& out, std::string_view text) {
-  out += '"';
-  for (char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
-}
+using views::AppendJsonString;
+using views::ChartView;
+using views::PalaceView;
 
 void AppendField(std::string& out, std::string_view name, std::string_view text) {
-  AppendString(out, name);
+  AppendJsonString(out, name);
   out += ':';
-  AppendString(out, text);
+  AppendJsonString(out, text);
 }
-
-template <std::size_t N>
-std::string_view Item(const std::array<std::string_view, N>& list, int index) {
-  return index >= 0 && static_cast<std::size_t>(index) < N ? list[static_cast<std::size_t>(index)]
-                                                           : std::string_view();
-}
-
-char Digit(int n) { return static_cast<char>('0' + (n >= 0 && n <= 9 ? n : 0)); }
 
 // The window's centre labels: "大雪:中元 阴遁7局", the xun head, and
 // "值符天蓬落1宫 值使休门落1宫".
-std::string TermLabel(const Chart& chart) {
-  std::string text(Item(kTermTexts, static_cast<int>(chart.term) - 1));
-  text += ':';
-  text += Item(kYuanTexts, static_cast<int>(chart.yuan) - 1);
-  text += ' ';
-  text += Item(kDunTexts, static_cast<int>(chart.dun()));
-  text += "遁";
-  text += Digit(std::abs(chart.ju));
-  text += "局";
-  return text;
-}
-
-std::string DutyLabel(const Chart& chart) {
-  std::string text = "值符";
-  text += Item(kStarItems, ItemOf(chart.duty_star));
-  text += "落";
-  text += Digit(chart.duty_star_palace.number());
-  text += "宫 值使";
-  text += Item(kGateItems, ItemOf(chart.duty_gate));
-  text += "落";
-  text += Digit(NumberOf(chart.duty_gate_palace));
-  text += "宫";
-  return text;
-}
-
-void AppendWindowTexts(std::string& out, const Chart& chart) {
+void AppendWindowTexts(std::string& out, const chart::Chart& chart) {
+  const views::LabelWords words;
+  std::string term;
+  views::AppendTermLabel(term, chart, words);
+  std::string duty;
+  views::AppendDutyLabel(duty, chart, words);
+  const bool known_xun = chart.xun >= 0 && chart.xun < chart::kXunCount;
   out += "{";
-  AppendField(out, "term", TermLabel(chart));
+  AppendField(out, "term", term);
   out += ',';
-  const bool known_xun = chart.xun >= 0 && chart.xun < kXunCount;
-  AppendField(out, "xun", known_xun ? kXunHeads[static_cast<std::size_t>(chart.xun)].text : "");
+  AppendField(out, "xun",
+              known_xun ? chart::kXunHeads[static_cast<std::size_t>(chart.xun)].text : "");
   out += ',';
-  AppendField(out, "duty", DutyLabel(chart));
+  AppendField(out, "duty", duty);
   out += '}';
 }
 
@@ -143,7 +107,7 @@ void AppendReading(std::string& out, const reading::Reading& read) {
     out += ',';
     AppendField(out, "kind_text", reading::Text(rule.kind));
     out += ",\"palace\":" + std::to_string(finding.palace) + ",";
-    AppendField(out, "detail", reading::FindingDetail(finding));
+    AppendField(out, "detail", views::FindingDetail(finding));
     out += ',';
     AppendField(out, "line", rule.line);
     out += ",\"source\":{";
@@ -159,57 +123,142 @@ void AppendReading(std::string& out, const reading::Reading& read) {
   out += read.truncated ? "],\"truncated\":true}" : "],\"truncated\":false}";
 }
 
-bool IsPlottable(const ChartMoment& m) {
-  return ClampChartMoment(m.year, m.month, m.day, m.hour, m.minute) == m;
+constexpr int kMostNearMinutes = 1440;  // a day either side
+
+bool IsPlottable(const chart::ChartMoment& m) {
+  return chart::ClampChartMoment(m.year, m.month, m.day, m.hour, m.minute) == m;
+}
+
+std::string ErrorJson(std::string_view text) {
+  std::string out = "{";
+  AppendField(out, "error", text);
+  return out + "}";
+}
+
+// One option of the page: its key, its default word and its choices.
+template <typename Rows>
+void AppendChoices(std::string& out, std::string_view key, std::string_view default_word,
+                   const Rows& rows) {
+  AppendJsonString(out, key);
+  out += ":{";
+  AppendField(out, "default", default_word);
+  out += ",\"choices\":[";
+  bool first = true;
+  for (const auto& [word, text] : rows) {
+    out += first ? "{" : ",{";
+    first = false;
+    AppendField(out, "word", word);
+    out += ',';
+    AppendField(out, "text", text);
+    out += '}';
+  }
+  out += "]},";
+}
+
+template <typename Value>
+std::vector<std::pair<std::string_view, std::string_view>> WordsOf(
+    std::span<const chart::OptionWord<Value>> rows) {
+  std::vector<std::pair<std::string_view, std::string_view>> words;
+  for (const auto& row : rows) words.emplace_back(row.word, row.text);
+  return words;
 }
 
 }  // namespace
 
-std::string PageChartJson(const PageRequest& request) {
-  std::string out;
-  if (!IsPlottable(request.moment) || !IsPlottable(request.local)) {
-    out = "{";
-    AppendField(out, "error", "请输入1800至2999年间的有效日期与时刻");
-    return out + "}";
+std::optional<chart::ChartOptions> ChartOptionsOfWords(const PageOptionWords& words,
+                                                       double longitude) {
+  const auto method = chart::ChartMethodOfName(words.method);
+  const auto day_start = chart::DayStartOfWord(words.day_start);
+  const auto centre = chart::CentrePalaceOfWord(words.centre_palace);
+  const auto solar = chart::SolarTimeOfWord(words.solar_time);
+  const bool no_longitude = std::isnan(longitude);
+  if (!method || !day_start || !centre || !solar ||
+      !(no_longitude || (longitude >= -180 && longitude <= 180))) {
+    return std::nullopt;
   }
-  const app::RunConventions conventions(request.options, request.zone, request.near_minutes);
-  const app::ZonedMoment input{request.local, request.moment, request.offset_minutes,
-                               request.ambiguous};
-  const Chart chart = ComputeChart(request.moment, request.options);
-  const ChartBoundaries boundaries = ComputeBoundaries(chart, request.options);
-  const ChartView view = ViewOfChart(chart);
-  app::LunarDayCache lunar;
+  chart::ChartOptions options;
+  options.method = *method;
+  options.day_start = *day_start;
+  options.centre_palace = *centre;
+  if (!no_longitude) {
+    options.longitude = longitude;
+    options.solar_time = *solar;  // the solar clock of a longitude only
+  }
+  return options;
+}
 
-  out.reserve(8192);
+std::string PageChartJson(const PageRequest& request, std::string_view version) {
+  if (!IsPlottable(request.moment) || !IsPlottable(request.local)) {
+    return ErrorJson("请输入1800至2999年间的有效日期与时刻");
+  }
+  if (request.near_minutes < 0 || request.near_minutes > kMostNearMinutes) {
+    return ErrorJson("临界分钟须在0至1440之间");
+  }
+  const std::optional<reading::ReadingProfile> profile =
+      request.profile.empty() ? reading::ClassicProfile() : reading::ProfileNamed(request.profile);
+  if (!profile) return ErrorJson("没有这个解读流派");
+  const chart::Chart chart = chart::ComputeChart(request.moment, request.options);
+  const chart::ChartBoundaries boundaries = chart::ComputeBoundaries(chart, request.options);
+  const ChartView view = views::ViewOfChart(chart);
+  const reading::Reading read = reading::Read(chart, *profile);
+  const std::optional<calendar::LunarDate> lunar =
+      calendar::GregorianToLunar(static_cast<std::uint16_t>(request.moment.year),
+                                 static_cast<std::uint16_t>(request.moment.month),
+                                 static_cast<std::uint16_t>(request.moment.day));
+  const std::string zone = views::ZoneJson(request.zone);
+  const std::string conventions = views::ConventionsJson(request.options, request.zone);
+  const views::JsonRun run{version, conventions, zone, request.options.solar_time,
+                           request.near_minutes};
+  const views::JsonInput input{request.local, request.offset_minutes, request.ambiguous};
+
+  std::string out;
+  out.reserve(24576);
   out += "{\"chart\":";
-  app::AppendChartJson(out, request.moment, chart, lunar.Of(request.moment), boundaries,
-                       conventions, request.zone.empty() ? nullptr : &input);
+  views::AppendChartJson(out, request.moment, chart, lunar, boundaries, run,
+                         request.zone.empty() ? nullptr : &input, &read);
   out += ',';
-  AppendField(out, "text", FormatChartText(view));
+  AppendField(out, "text", views::FormatChartText(view));
+  out += ',';
+  AppendField(out, "svg", views::FormatChartSvg(chart));
   out += ',';
   AppendField(out, "notes",
-              FormatBoundaryNotes(chart, request.options, boundaries, request.near_minutes));
+              chart::FormatBoundaryNotes(chart, request.options, boundaries, request.near_minutes));
   out += ",\"window\":";
   AppendWindowTexts(out, chart);
   out += ",\"view\":";
   AppendView(out, view);
-  const std::optional<reading::ReadingProfile> profile = reading::ProfileNamed(request.profile);
   out += ",\"reading\":";
-  AppendReading(out, reading::Read(chart, profile.value_or(reading::ClassicProfile())));
+  AppendReading(out, read);
   out += '}';
   return out;
 }
 
-std::string ProfilesJson() {
-  std::string out = "[";
-  for (const reading::ReadingProfile& profile : reading::Profiles()) {
-    out += out.size() > 1 ? ",{" : "{";
-    AppendField(out, "name", profile.name);
-    out += ',';
-    AppendField(out, "description", profile.description);
-    out += '}';
+std::string PageOptionsJson() {
+  const views::ConventionKeys& key = views::kConventionKeys;
+  const chart::ChartOptions defaults;
+  std::vector<std::pair<std::string_view, std::string_view>> methods;
+  for (int m = 0; m < chart::kChartMethodCount; ++m) {
+    const auto method = static_cast<chart::ChartMethod>(m);
+    methods.emplace_back(chart::ChartMethodName(method), chart::ChartMethodText(method));
   }
-  return out + "]";
+  std::vector<std::pair<std::string_view, std::string_view>> profiles;
+  for (const reading::ReadingProfile& profile : reading::Profiles()) {
+    profiles.emplace_back(profile.name, profile.description);
+  }
+  std::string out = "{";
+  AppendChoices(out, key.method, chart::ChartMethodName(defaults.method), methods);
+  AppendChoices(out, key.day_start, chart::WordOf(defaults.day_start),
+                WordsOf(chart::DayStartWords()));
+  AppendChoices(out, key.centre_palace, chart::WordOf(defaults.centre_palace),
+                WordsOf(chart::CentrePalaceWords()));
+  AppendChoices(out, key.solar_time, chart::WordOf(defaults.solar_time),
+                WordsOf(chart::SolarTimeWords()));
+  AppendChoices(out, "profile", reading::ClassicProfile().name, profiles);
+  AppendJsonString(out, key.time_zone);
+  out += ":{";
+  AppendField(out, "default", views::kChinaZoneName);
+  out += "},\"near_minutes\":{\"default\":" + std::to_string(chart::kDefaultNearMinutes) + "}}";
+  return out;
 }
 
 }  // namespace veltrane::web

@@ -1,5 +1,5 @@
 // The reading beside the chart: the findings of the chosen profile, each
-// opening to its source, and the profile choice.
+// opening to its rule and source.
 const ReadingPanel = (() => {
   'use strict';
   const $ = (id) => document.getElementById(id);
@@ -11,7 +11,7 @@ const ReadingPanel = (() => {
     $('reading').hidden = !reading;
     $('reading').parentElement.classList.toggle('read', Boolean(reading));
     if (!reading) return;
-    $('profile-name').textContent = reading.profile_text || reading.profile;
+    $('profile-name').textContent = reading.profile;
     const groups = new Map();
     for (const f of reading.findings) {
       if (!groups.has(f.kind_text)) groups.set(f.kind_text, []);
@@ -29,7 +29,7 @@ const ReadingPanel = (() => {
                        span('detail', f.detail || ''));
         const source = document.createElement('div');
         source.className = 'source';
-        source.append(span('rule', f.rule_line || ''),
+        source.append(span('rule', f.line || ''),
                       span('quote', f.source.quote ? `「${f.source.quote}」` : ''),
                       span('book', [f.source.book, f.source.chapter].filter(Boolean).join(' · ')),
                       span('note', f.source.note || ''));
@@ -46,20 +46,5 @@ const ReadingPanel = (() => {
     $('findings').replaceChildren(...blocks);
   }
 
-  // The profile choice, when the core reads charts.
-  function fillProfiles(profiles) {
-    if (!profiles || profiles.length === 0) return;
-    const select = $('profile');
-    const chosen = select.value;
-    select.replaceChildren(...profiles.map((p) => {
-      const o = document.createElement('option');
-      o.value = p.name;
-      o.textContent = p.description ? `${p.name}：${p.description}` : p.name;
-      return o;
-    }));
-    if (chosen) select.value = chosen;
-    $('profile-field').hidden = false;
-  }
-
-  return { render, fillProfiles };
+  return { render };
 })();

@@ -1,9 +1,8 @@
-// The page's WebAssembly entry: plain numbers in, one JSON text out.
+// The page's WebAssembly entry: plain numbers and words in, one JSON text out.
 #include <emscripten/emscripten.h>
 
 #include <string>
 
-#include "chart/method.h"
 #include "web/page_chart.h"
 
 namespace {
@@ -14,49 +13,44 @@ std::string& Answer() {
   return answer;
 }
 
-veltrane::chart::ChartMoment MomentOf(int year, int month, int day, int hour, int minute) {
-  return {year, month, day, hour, minute};
+std::string_view Text(const char* text) {
+  return text ? std::string_view(text) : std::string_view();
 }
 
 }  // namespace
 
 extern "C" {
 
-// Plots one chart and returns the page's JSON (see PageChartJson). `zone` is
-// "" for China Standard Time; a NaN longitude means none; codes out of their
-// ranges fall back to the window's convention.
-EMSCRIPTEN_KEEPALIVE const char* veltrane_chart(int year, int month, int day, int hour, int minute,
-                                                int method, int day_start_at_0, int gen_kun,
-                                                double longitude, int mean_solar, const char* zone,
-                                                int local_year, int local_month, int local_day,
-                                                int local_hour, int local_minute,
-                                                int offset_minutes, int ambiguous, int near_minutes,
-                                                const char* profile) {
-  using namespace veltrane::chart;
-  veltrane::web::PageRequest request;
-  request.moment = MomentOf(year, month, day, hour, minute);
-  request.local = MomentOf(local_year, local_month, local_day, local_hour, local_minute);
-  request.options.method = method >= 0 && method < kChartMethodCount
-                               ? static_cast<ChartMethod>(method)
-                               : ChartMethod::kChaibu;
-  request.options.day_start = day_start_at_0 ? DayStart::kAtMidnight : DayStart::kAt23;
-  request.options.centre_palace = gen_kun ? CentrePalace::kGenKun : CentrePalace::kKun;
-  if (longitude == longitude && longitude >= -180 && longitude <= 180) {
-    request.options.longitude = longitude;
-    request.options.solar_time = mean_solar ? SolarTime::kMean : SolarTime::kApparent;
+// Plots one chart and returns the page's JSON (see PageChartJson). The
+// options are their words (see veltrane_options); `zone` is "" for China
+// Standard Time; a NaN longitude means none.
+EMSCRIPTEN_KEEPALIVE const char* veltrane_chart(
+    int year, int month, int day, int hour, int minute, const char* method, const char* day_start,
+    const char* centre_palace, double longitude, const char* solar_time, const char* zone,
+    int local_year, int local_month, int local_day, int local_hour, int local_minute,
+    int offset_minutes, int ambiguous, int near_minutes, const char* profile) {
+  const std::optional<veltrane::chart::ChartOptions> options = veltrane::web::ChartOptionsOfWords(
+      {Text(method), Text(day_start), Text(centre_palace), Text(solar_time)}, longitude);
+  if (!options) {
+    Answer() = R"({"error":"排盘选项无效"})";
+    return Answer().c_str();
   }
-  request.zone = zone ? zone : "";
+  veltrane::web::PageRequest request;
+  request.moment = {year, month, day, hour, minute};
+  request.local = {local_year, local_month, local_day, local_hour, local_minute};
+  request.options = *options;
+  request.zone = Text(zone);
   request.offset_minutes = offset_minutes;
   request.ambiguous = ambiguous != 0;
-  request.near_minutes = near_minutes >= 0 && near_minutes <= 1440 ? near_minutes : 10;
-  request.profile = profile ? profile : "";
-  Answer() = veltrane::web::PageChartJson(request);
+  request.near_minutes = near_minutes;
+  request.profile = Text(profile);
+  Answer() = veltrane::web::PageChartJson(request, VELTRANE_VERSION);
   return Answer().c_str();
 }
 
-// The reading profiles as JSON (see ProfilesJson).
-EMSCRIPTEN_KEEPALIVE const char* veltrane_profiles() {
-  Answer() = veltrane::web::ProfilesJson();
+// The options' words, texts and defaults as JSON (see PageOptionsJson).
+EMSCRIPTEN_KEEPALIVE const char* veltrane_options() {
+  Answer() = veltrane::web::PageOptionsJson();
   return Answer().c_str();
 }
 
