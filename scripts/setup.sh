@@ -17,7 +17,7 @@ declare -A groups=(
   [test]="libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xauth libxml2-utils
           clang libclang-rt-14-dev ccache"
   [package]="dpkg-dev fakeroot librsvg2-bin gzip desktop-file-utils appstream lintian man-db"
-  [web]="emscripten chromium"
+  [web]="emscripten chromium nodejs npm"
   [windows]="g++-mingw-w64-x86-64-posix wine wine64 googletest"
 )
 
@@ -33,9 +33,14 @@ for group in "${wanted[@]}"; do
   packages+=("${more[@]}")
 done
 
+# What installed packages provide counts as present (a Node.js build that
+# carries its own npm provides npm, and conflicts with Debian's).
+provided=$(dpkg-query -W -f='${Status}|${Provides}\n' 2>/dev/null |
+  sed -n 's/^install ok installed|//p' | tr ',' '\n' | sed 's/ *(.*//; s/^ *//')
 missing=()
 for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" &&
+     ! grep -qx "$p" <<<"$provided"; then
     missing+=("$p")
   fi
 done

@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 chart_tool=$(realpath "$1")
+# Emscripten, Chromium, Node.js and npm from Debian.
+scripts/setup.sh web
 scripts/build-web.sh
 # playwright-core drives the system's Chromium; no browser is ever downloaded.
 PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --prefix tests/web --no-audit --no-fund --silent
