@@ -23,55 +23,60 @@ constexpr const char* kDescription =
     "Without a date it plots the current instant, in China Standard Time (UTC+8)\n"
     "unless a zone is named.";
 
-// The help's examples; those marked need the tz database, which not every build has.
-constexpr struct {
-  const char* line;
-  bool needs_zones;
-} kExamples[] = {
-    {"  veltrane-chart 2001-12-27 04:00\n", false},
-    {"  veltrane-chart --json 2001-12-27T04:00\n", false},
-    {"  veltrane-chart --svg 2001-12-27 04:00 > chart.svg\n", false},
-    {"  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n", false},
-    {"  veltrane-chart --notes 2015-12-22 12:45\n", false},
-    {"  veltrane-chart --reading --profile yanbo 2001-12-27 04:00\n", false},
-    {"  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n",
-     false},
-    {"  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
+constexpr const char* kExamples[] = {
+    "  veltrane-chart 2001-12-27 04:00\n",
+    "  veltrane-chart --json 2001-12-27T04:00\n",
+    "  veltrane-chart --svg 2001-12-27 04:00 > chart.svg\n",
+    "  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n",
+    "  veltrane-chart --notes 2015-12-22 12:45\n",
+    "  veltrane-chart --reading --profile yanbo 2001-12-27 04:00\n",
+    "  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n",
+    "  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
      "      --jobs 2 > century.jsonl\n",
-     false},
-    {"  veltrane-chart --tz America/New_York 2024-11-03 01:30\n", true},
-    {"  veltrane-chart --longitude 87.6 --json 2024-06-21T12:00\n", false},
-    {"  veltrane-chart --day-start 0 --centre-palace gen-kun 2001-12-31 23:30\n", false},
-    {"  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n", false},
-    {"  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
-     false},
+    "  veltrane-chart --tz America/New_York 2024-11-03 01:30\n",
+    "  veltrane-chart --longitude 87.6 --json 2024-06-21T12:00\n",
+    "  veltrane-chart --day-start 0 --centre-palace gen-kun 2001-12-31 23:30\n",
+    "  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n",
+    "  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
+    "  veltrane-chart --find 'duty_gate=开门 and palace(1).heaven=丙' \\\n"
+    "      --from 2025-01-01T00:00 --to 2025-03-31T23:00 --away-from-edges 30\n",
+    "  veltrane-chart --find 'reading=青龙返首@3 or reading=feiniao-diexue' --count \\\n"
+    "      --from 1900-01-01T00:00 --to 1999-12-31T23:00\n",
+    "  veltrane-chart --find 'not (dun=阴 or hour_stem=甲) and ju=阳遁3局' \\\n"
+    "      --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
 };
 
 constexpr const char* kFooterText =
+    "\n"
+    "A query (--find) tests each chart of a range. Its tests are field=value:\n"
+    "  reading=ID-or-NAME[@PALACE]   a rule of the reading holds (in that palace)\n"
+    "  ju=阴遁七局 (阳遁3局, -7)  dun=阳|阴  term=冬至  yuan=上元\n"
+    "  duty_star=天蓬  duty_gate=开门  duty_gate_palace=1..9\n"
+    "  palace(N).gate|heaven|star|deity|earth=VALUE   (heaven and earth: the plates' stems)\n"
+    "  year|month|day|hour=甲子   hour_stem=甲 (the hour pillar's own stem)\n"
+    "joined by and, or, not and parentheses (not binds tightest, then and, then or).\n"
+    "Each hit is the chart's JSON object with \"matched\": the tests that made it true.\n"
+    "--count prints one object instead: {\"hits\", \"per_year\", \"per_term\", \"per_yuan\"}.\n"
+    "--away-from-edges N leaves out hits within N minutes of a term, yuan or hour edge.\n"
+    "A query that cannot be read exits 2 naming the column where reading stopped.\n"
+    "See docs/search.md.\n"
     "\n"
     "Text output is the table that the window's 复制排盘 button puts on the clipboard\n"
     "(CR LF line ends). JSON output is UTF-8, one object per line; a range is printed\n"
     "in moment order whatever the number of jobs. Years run from 1800 to 2999.\n"
     "Without options a chart is the window's; each option changes one convention,\n"
-    "and the JSON names them all under \"conventions\".\n";
-constexpr const char* kZoneRanges =
+    "and the JSON names them all under \"conventions\".\n"
     "A range under --tz steps through instants; its --from and --to are civil times\n"
-    "in the zone.\n";
-constexpr const char* kFooterEnd =
+    "in the zone.\n"
     "Every JSON object carries \"boundaries\": the terms, yuan and hour branch the\n"
     "chart lies between (UTC+8, to the second) and which of their edges are near;\n"
     "it ends with \"reading\", the chart's findings under the profile.\n"
     "Exit status: 0 on success, 1 when the output cannot be written, 2 for bad arguments.";
 
-// The help's footer: only what this build can do is offered.
 std::string Footer() {
   std::string footer = "Examples:\n";
-  for (const auto& e : kExamples) {
-    if (!e.needs_zones || TimeZonesAvailable()) footer += e.line;
-  }
-  footer += kFooterText;
-  if (TimeZonesAvailable()) footer += kZoneRanges;
-  return footer + kFooterEnd;
+  for (const char* line : kExamples) footer += line;
+  return footer + kFooterText;
 }
 
 ParsedCommandLine Bad(std::string message) {
@@ -158,11 +163,8 @@ void DeclareOptions(CLI::App& app, OptionValues& values) {
     if (row.values.empty()) {
       app.add_flag(std::string(row.word), values.flag[i], HelpOf(row));
     } else {
-      CLI::Option* option = app.add_option(std::string(row.word), values.text[i], HelpOf(row))
-                                ->type_name(std::string(row.values));
-      // A build without the zone database still takes --tz, to refuse it with a reason,
-      // but does not offer it.
-      if (row.id == OptionId::kTz && !TimeZonesAvailable()) option->group("");
+      app.add_option(std::string(row.word), values.text[i], HelpOf(row))
+          ->type_name(std::string(row.values));
     }
   }
   app.add_option("when", values.when, "Date and time of one chart (default: now)")
@@ -241,7 +243,8 @@ Result<std::string> ReadZone(const OptionValues& v) {
 // JSON or text, its encoding, the notes and how near an edge counts.
 std::optional<Error> ReadOutput(const OptionValues& v, ChartRequest& request) {
   using enum OptionId;
-  request.json = v.Flag(kJson);
+  // A search prints JSON lines (or its tally) without --json.
+  request.json = v.Flag(kJson) || v.Given(kFind);
   if (v[kEncoding] == "gbk") {
     request.encoding = OutputEncoding::kGbk;
   } else if (v[kEncoding] != "utf8") {
@@ -318,6 +321,27 @@ std::optional<Error> ReadReading(const OptionValues& v, ChartRequest& request) {
   return std::nullopt;
 }
 
+// The query of a search, its tally and how far from an edge its hits must lie.
+std::optional<Error> ReadSearch(const OptionValues& v, ChartRequest& request) {
+  using enum OptionId;
+  const bool finding = v.Given(kFind);
+  if (v.Flag(kCount) && !finding) return Error{"--count counts the hits of --find"};
+  if (v.Given(kAwayFromEdges) && !finding) return Error{"--away-from-edges applies to --find"};
+  if (!finding) return std::nullopt;
+  auto query = search::ParseQuery(v[kFind]);
+  if (const auto* error = std::get_if<search::QueryError>(&query)) {
+    return Error{"--find: " + search::Describe(*error)};
+  }
+  request.query = std::move(std::get<search::Query>(query));
+  if (v.Flag(kCompareMethods)) return Error{"--find and --compare-methods are separate runs"};
+  if (!v.Given(kFrom) || !v.Given(kTo)) return Error{"--find needs a range (--from and --to)"};
+  const auto away = ParseWholeNumber("--away-from-edges", v[kAwayFromEdges], 0, kMaxNearMinutes);
+  if (!away) return away.error();
+  request.count = v.Flag(kCount);
+  request.away_minutes = *away;
+  return std::nullopt;
+}
+
 // The threads of a range: the option's, or one per core.
 std::optional<Error> ReadJobs(const OptionValues& v, ChartRequest& request) {
   request.jobs = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
@@ -386,7 +410,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   request.zone = *zone;
   using Step = std::optional<Error> (*)(const OptionValues&, ChartRequest&);
   const bool ranged = values.Given(OptionId::kFrom) || values.Given(OptionId::kTo);
-  for (const Step step : {&ReadOutput, &ReadMethod, &ReadReading, &ReadJobs,
+  for (const Step step : {&ReadSearch, &ReadOutput, &ReadMethod, &ReadReading, &ReadJobs,
                            ranged ? &ReadRange : &ReadMoment}) {
     if (auto fault = step(values, request)) return Bad(fault->message);
   }
