@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: a warnings-as-errors build with the
 # Qt platform (GUI tests offscreen, screenshot tests under Xvfb) and its Debian
-# package; the Windows programs cross-built once, their tests run under Wine;
-# the portable layers again under AddressSanitizer and UndefinedBehaviorSanitizer
+# package; the web page built for WebAssembly and checked in headless Chromium
+# against that build's veltrane-chart; the Windows programs cross-built once,
+# their tests run under Wine; the portable layers again under AddressSanitizer and UndefinedBehaviorSanitizer
 # (the 20,000-action monkey included); the desktop platform's own code under the
 # sanitizers running the desktop monkey; and every fuzz target for 30 seconds
 # from its corpus in a clang build.
@@ -54,6 +55,9 @@ stage "tests"
 ctest --test-dir build/ci --output-on-failure -j "$(nproc)"
 stage "Debian package"
 scripts/check-package.sh build/ci
+
+stage "web page (WebAssembly) in headless Chromium against build/ci's veltrane-chart"
+scripts/test-web.sh build/ci/src/app/veltrane-chart
 
 stage "build (Windows, mingw-w64) and its zip"
 scripts/build-windows.sh build/windows -DVELTRANE_HOST_CHART="$PWD/build/ci/src/app/veltrane-chart"

@@ -13,6 +13,7 @@
 #include "app/cli_value.h"
 #include "app/version.h"
 #include "chart/method.h"
+#include "chart/option_words.h"
 
 namespace veltrane::app {
 namespace {
@@ -117,23 +118,6 @@ Result<ZonedMoment> Resolve(const std::string& zone, const ChartMoment& typed) {
   return resolved;
 }
 
-// One option's text and the value each of its words stands for.
-template <typename T, std::size_t N>
-std::optional<T> Choice(const std::string& text,
-                        const std::array<std::pair<std::string_view, T>, N>& choices) {
-  for (const auto& [word, value] : choices) {
-    if (text == word) return value;
-  }
-  return std::nullopt;
-}
-
-constexpr std::array<std::pair<std::string_view, chart::DayStart>, 2> kDayStarts = {
-    {{"23", chart::DayStart::kAt23}, {"0", chart::DayStart::kAtMidnight}}};
-constexpr std::array<std::pair<std::string_view, chart::CentrePalace>, 2> kCentrePalaces = {
-    {{"kun", chart::CentrePalace::kKun}, {"gen-kun", chart::CentrePalace::kGenKun}}};
-constexpr std::array<std::pair<std::string_view, chart::SolarTime>, 2> kSolarTimes = {
-    {{"apparent", chart::SolarTime::kApparent}, {"mean", chart::SolarTime::kMean}}};
-
 // What the command line gave for each option of the table: its text (the
 // default when not given) and whether it was given; and the date words.
 struct OptionValues {
@@ -225,15 +209,15 @@ std::variant<OptionValues, ParsedCommandLine> ReadArguments(int argc, const char
 Result<chart::ChartOptions> ReadChartOptions(const OptionValues& v) {
   using enum OptionId;
   chart::ChartOptions options;
-  const auto day_start = Choice(v[kDayStart], kDayStarts);
+  const auto day_start = chart::DayStartOfWord(v[kDayStart]);
   if (!day_start) return Error{"--day-start: " + QuotedValue(v[kDayStart]) + " is neither 23 nor 0"};
   options.day_start = *day_start;
-  const auto centre = Choice(v[kCentrePalace], kCentrePalaces);
+  const auto centre = chart::CentrePalaceOfWord(v[kCentrePalace]);
   if (!centre) {
     return Error{"--centre-palace: " + QuotedValue(v[kCentrePalace]) + " is neither kun nor gen-kun"};
   }
   options.centre_palace = *centre;
-  const auto solar = Choice(v[kSolarTime], kSolarTimes);
+  const auto solar = chart::SolarTimeOfWord(v[kSolarTime]);
   if (!solar) {
     return Error{"--solar-time: " + QuotedValue(v[kSolarTime]) + " is neither apparent nor mean"};
   }

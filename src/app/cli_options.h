@@ -6,6 +6,7 @@
 
 #include "app/cli_moment.h"
 #include "app/cli_zone.h"
+#include "chart/chart_boundaries.h"
 #include "chart/chart_options.h"
 #include "reading/reading.h"
 #include "search/query.h"
@@ -27,8 +28,7 @@ struct ChartRange {
   int step_minutes = kDefaultStepMinutes;
 };
 
-// How close, by default, an edge must lie to a chart to count as near.
-inline constexpr int kDefaultNearMinutes = 10;
+using chart::kDefaultNearMinutes;
 
 struct ChartRequest {
   bool json = false;
