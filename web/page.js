@@ -7,7 +7,7 @@
   const $ = (id) => document.getElementById(id);
   // The form's selects by the core's option keys.
   const kSelects = { method: 'method', day_start: 'day-start', centre_palace: 'centre-palace',
-                     solar_time: 'solar-time', profile: 'profile' };
+                     solar_time: 'solar-time', profile: 'profile', lang: 'lang' };
   const { pad, partsOfUtc, civilIn, isZone, resolve, localOf, instantOf, toMinute } = ZoneTime;
   const { kLayout, palaceCell, chartSvg } = ChartDrawing;
 
@@ -15,7 +15,7 @@
   let shown = null;  // the page's answer for the chart on show
   // The core's defaults: the zone it names when none is given (China
   // Standard Time) and how near an edge must lie to be noted.
-  let defaults = { zone: 'UTC+8', near: 10 };
+  let defaults = { zone: 'UTC+8', near: 10, lang: 'zh-Hans' };
 
   // ---- the form and the link ----
 
@@ -38,6 +38,7 @@
       solar: $('solar-time').value,
       near: $('near-minutes').value.trim() === '' ? defaults.near : Number($('near-minutes').value),
       profile: $('profile').value,
+      lang: $('lang').value,
     };
   }
 
@@ -61,6 +62,7 @@
     }
     if (f.near !== defaults.near) q.set('near-minutes', String(f.near));
     if (f.profile) q.set('profile', f.profile);
+    if (f.lang !== defaults.lang) q.set('lang', f.lang);
     return '?' + q.toString();
   }
 
@@ -70,7 +72,7 @@
     const fields = { date: 'date', time: 'time', tz: 'tz', method: 'method',
                      'day-start': 'day-start', 'centre-palace': 'centre-palace',
                      longitude: 'longitude', 'solar-time': 'solar-time',
-                     'near-minutes': 'near-minutes', profile: 'profile' };
+                     'near-minutes': 'near-minutes', profile: 'profile', lang: 'lang' };
     for (const [name, id] of Object.entries(fields)) {
       if (!q.has(name)) continue;
       const field = $(id);
@@ -112,10 +114,10 @@
     const text = core.ccall('veltrane_chart', 'string',
         ['number', 'number', 'number', 'number', 'number', 'string', 'string', 'string',
          'number', 'string', 'string', 'number', 'number', 'number', 'number', 'number',
-         'number', 'number', 'number', 'string'],
+         'number', 'number', 'number', 'string', 'string'],
         [c.year, c.month, c.day, c.hour, c.minute, f.method, f.dayStart, f.centre, f.longitude,
          f.solar, f.zone, l.year, l.month, l.day, l.hour, l.minute,
-         instant.offset, instant.ambiguous ? 1 : 0, f.near, f.profile]);
+         instant.offset, instant.ambiguous ? 1 : 0, f.near, f.profile, f.lang]);
     const answer = JSON.parse(text);
     if (answer.error) { showError(answer.error); return false; }
     showError('');
@@ -133,15 +135,17 @@
   function render(answer, f) {
     const chart = answer.chart;
     const view = answer.view;
+    const w = answer.window;  // the chart's words in the script chosen
+    document.documentElement.lang = f.lang;
     const d = chart.input ? chart.input.date : chart.date;
     $('civil').textContent = `${d.replace('T', ' ')} ${f.zone === '' ? defaults.zone : f.zone}` +
         (f.zone === '' ? '' : `（北京时间 ${chart.date.replace('T', ' ')}）`);
     $('pillars').textContent = view.pillars;
-    $('term').textContent = chart.term;
-    $('yuan').textContent = chart.yuan;
+    $('term').textContent = w.term_name;
+    $('yuan').textContent = w.yuan_name;
     $('ju').textContent = view.centre;
-    $('duty-star').textContent = `${chart.duty_star}（${chart.duty_star_palace}宫）`;
-    $('duty-gate').textContent = `${chart.duty_gate}（${chart.duty_gate_palace}宫）`;
+    $('duty-star').textContent = `${w.duty_star_name}（${chart.duty_star_palace}${w.palace_word}）`;
+    $('duty-gate').textContent = `${w.duty_gate_name}（${chart.duty_gate_palace}${w.palace_word}）`;
     const notes = answer.notes.trim();
     const near = chart.boundaries && chart.boundaries.near && chart.boundaries.near.length > 0;
     $('near').textContent = notes;
@@ -246,7 +250,8 @@
       }));
       $(id).value = options[key].default;
     }
-    defaults = { zone: options.time_zone.default, near: options.near_minutes.default };
+    defaults = { zone: options.time_zone.default, near: options.near_minutes.default,
+                 lang: options.lang.default };
     $('tz').placeholder = defaults.zone;
     $('near-minutes').value = String(defaults.near);
   }
@@ -269,7 +274,7 @@
     performance.mark('veltrane-first-chart');
     fillZones();
     for (const id of ['date', 'time', 'tz', 'method', 'day-start', 'centre-palace', 'longitude',
-                      'solar-time', 'near-minutes', 'profile']) {
+                      'solar-time', 'near-minutes', 'profile', 'lang']) {
       $(id).addEventListener('change', plot);
     }
     $('when').addEventListener('submit', (e) => { e.preventDefault(); plot(); });

@@ -39,8 +39,8 @@ void AppendField(std::string& out, std::string_view name, std::string_view text)
 
 // The window's centre labels: "大雪:中元 阴遁7局", the xun head, and
 // "值符天蓬落1宫 值使休门落1宫".
-void AppendWindowTexts(std::string& out, const chart::Chart& chart) {
-  const views::LabelWords words;
+void AppendWindowTexts(std::string& out, const chart::Chart& chart, chart::Script script) {
+  const views::LabelWords words = views::LabelWordsIn(script);
   std::string term;
   views::AppendTermLabel(term, chart, words);
   std::string duty;
@@ -53,6 +53,19 @@ void AppendWindowTexts(std::string& out, const chart::Chart& chart) {
               known_xun ? chart::kXunHeads[static_cast<std::size_t>(chart.xun)].text : "");
   out += ',';
   AppendField(out, "duty", duty);
+  // The summary's words, one by one.
+  const std::pair<std::string_view, std::string_view> names[] = {
+      {"term_name", views::labels::At(words.terms, static_cast<int>(chart.term) - 1)},
+      {"yuan_name", views::labels::At(words.yuan, static_cast<int>(chart.yuan) - 1)},
+      {"duty_star_name", views::labels::At(words.stars, static_cast<int>(chart.duty_star))},
+      {"duty_gate_name",
+       chart.duty_gate ? views::labels::At(words.gates, static_cast<int>(*chart.duty_gate)) : ""},
+      {"palace_word", words.palace},
+  };
+  for (const auto& [name, text] : names) {
+    out += ',';
+    AppendField(out, name, text);
+  }
   out += '}';
 }
 
@@ -90,7 +103,7 @@ void AppendView(std::string& out, const ChartView& view) {
 }
 
 // The findings with their rules' names, kinds and sources, for the panel.
-void AppendReading(std::string& out, const reading::Reading& read) {
+void AppendReading(std::string& out, const reading::Reading& read, chart::Script script) {
   out += "{";
   AppendField(out, "profile", read.profile.name);
   out += ",\"findings\":[";
@@ -101,13 +114,13 @@ void AppendReading(std::string& out, const reading::Reading& read) {
     first = false;
     AppendField(out, "rule", rule.id);
     out += ',';
-    AppendField(out, "name", rule.name);
+    AppendField(out, "name", rule.name.In(script));
     out += ',';
     AppendField(out, "kind", reading::Word(rule.kind));
     out += ',';
-    AppendField(out, "kind_text", reading::Text(rule.kind));
+    AppendField(out, "kind_text", reading::Text(rule.kind, script));
     out += ",\"palace\":" + std::to_string(finding.palace) + ",";
-    AppendField(out, "detail", views::FindingDetail(finding));
+    AppendField(out, "detail", views::FindingDetail(finding, script));
     out += ',';
     AppendField(out, "line", rule.line);
     out += ",\"source\":{";
@@ -197,9 +210,10 @@ std::string PageChartJson(const PageRequest& request, std::string_view version) 
   const std::optional<reading::ReadingProfile> profile =
       request.profile.empty() ? reading::ClassicProfile() : reading::ProfileNamed(request.profile);
   if (!profile) return ErrorJson("没有这个解读流派");
+  if (chart::Tag(request.script).empty()) return ErrorJson("没有这种文字");
   const chart::Chart chart = chart::ComputeChart(request.moment, request.options);
   const chart::ChartBoundaries boundaries = chart::ComputeBoundaries(chart, request.options);
-  const ChartView view = views::ViewOfChart(chart);
+  const ChartView view = views::ViewOfChart(chart, request.script);
   const reading::Reading read = reading::Read(chart, *profile);
   const std::optional<calendar::LunarDate> lunar =
       calendar::GregorianToLunar(static_cast<std::uint16_t>(request.moment.year),
@@ -217,18 +231,19 @@ std::string PageChartJson(const PageRequest& request, std::string_view version) 
   views::AppendChartJson(out, request.moment, chart, lunar, boundaries, run,
                          request.zone.empty() ? nullptr : &input, &read);
   out += ',';
-  AppendField(out, "text", views::FormatChartText(view));
+  AppendField(out, "text", views::FormatChartText(view, request.script));
   out += ',';
-  AppendField(out, "svg", views::FormatChartSvg(chart));
+  AppendField(out, "svg", views::FormatChartSvg(chart, request.script));
   out += ',';
   AppendField(out, "notes",
-              chart::FormatBoundaryNotes(chart, request.options, boundaries, request.near_minutes));
+              chart::FormatBoundaryNotes(chart, request.options, boundaries, request.near_minutes,
+                                         request.script));
   out += ",\"window\":";
-  AppendWindowTexts(out, chart);
+  AppendWindowTexts(out, chart, request.script);
   out += ",\"view\":";
   AppendView(out, view);
   out += ",\"reading\":";
-  AppendReading(out, read);
+  AppendReading(out, read, request.script);
   out += '}';
   return out;
 }
@@ -254,6 +269,14 @@ std::string PageOptionsJson() {
   AppendChoices(out, key.solar_time, chart::WordOf(defaults.solar_time),
                 WordsOf(chart::SolarTimeWords()));
   AppendChoices(out, "profile", reading::ClassicProfile().name, profiles);
+  // Each script under its own name.
+  constexpr std::array<std::string_view, chart::kScriptCount> kScriptNames = {"简体", "繁體",
+                                                                              "English"};
+  std::vector<std::pair<std::string_view, std::string_view>> scripts;
+  for (chart::Script script : chart::kScripts) {
+    scripts.emplace_back(chart::Tag(script), kScriptNames[static_cast<std::size_t>(script)]);
+  }
+  AppendChoices(out, "lang", chart::Tag(chart::Script::kHans), scripts);
   AppendJsonString(out, key.time_zone);
   out += ":{";
   AppendField(out, "default", views::kChinaZoneName);

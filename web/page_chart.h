@@ -9,6 +9,7 @@
 #include "chart/chart_boundaries.h"
 #include "chart/chart_moment.h"
 #include "chart/chart_options.h"
+#include "chart/script.h"
 
 namespace veltrane::web {
 
@@ -22,6 +23,7 @@ struct PageRequest {
   bool ambiguous = false;                         // the typed time occurs twice in its zone
   int near_minutes = chart::kDefaultNearMinutes;  // how close an edge must lie to be noted
   std::string profile;                            // the reading profile's name ("" = the default)
+  chart::Script script = chart::Script::kHans;    // the script of the chart's texts
 };
 
 // The page's options as its form and link name them: each option's word.
@@ -40,19 +42,23 @@ std::optional<chart::ChartOptions> ChartOptionsOfWords(const PageOptionWords& wo
 
 // The page's answer, one JSON object (UTF-8):
 //   {"chart": the object `veltrane-chart --json` prints (`version` names the
-//    program), "text": the copied text table, "svg": the drawing, "notes": the
-//    near-edge notes, "window": the texts of the window's centre labels, "view":
+//    program, its words always 简体), "text": the copied text table, "svg": the
+//    drawing, "notes": the near-edge notes, "window": the texts of the window's
+//    centre labels and the summary's words ("term_name", "yuan_name",
+//    "duty_star_name", "duty_gate_name", "palace_word"), "view":
 //    the palaces' texts and marks, "reading": {"profile", "findings": [{"rule",
 //    "name", "kind", "kind_text", "palace", "detail", "line", "source": {"book",
 //    "chapter", "quote", "note"}}], "truncated"} (the chart's reading, each
 //    finding with its rule)}
+// every chart text in the request's script, as `veltrane-chart --lang` writes it;
 // or {"error": "..."} when the request names a moment the plotting does not
-// take, a profile there is not, or near minutes outside 0..1440.
+// take, a profile there is not, a script there is not, or near minutes outside
+// 0..1440.
 std::string PageChartJson(const PageRequest& request, std::string_view version);
 
 // The page's options: for each convention key (and "profile", "near_minutes"),
-// {"default", "choices": [{"word", "text"}]}; "time_zone" ({"default": its word})
-// and "near_minutes" ({"default": a number}) have no choices.
+// {"default", "choices": [{"word", "text"}]} ("lang": the scripts); "time_zone" ({"default": its
+// word}) and "near_minutes" ({"default": a number}) have no choices.
 std::string PageOptionsJson();
 
 }  // namespace veltrane::web

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "chart/script.h"
 #include "web/page_chart.h"
 
 namespace {
@@ -23,15 +24,16 @@ extern "C" {
 
 // Plots one chart and returns the page's JSON (see PageChartJson). The
 // options are their words (see veltrane_options); `zone` is "" for China
-// Standard Time; a NaN longitude means none.
+// Standard Time; a NaN longitude means none; `lang` is zh-Hans, zh-Hant or en.
 EMSCRIPTEN_KEEPALIVE const char* veltrane_chart(
     int year, int month, int day, int hour, int minute, const char* method, const char* day_start,
     const char* centre_palace, double longitude, const char* solar_time, const char* zone,
     int local_year, int local_month, int local_day, int local_hour, int local_minute,
-    int offset_minutes, int ambiguous, int near_minutes, const char* profile) {
+    int offset_minutes, int ambiguous, int near_minutes, const char* profile, const char* lang) {
   const std::optional<veltrane::chart::ChartOptions> options = veltrane::web::ChartOptionsOfWords(
       {Text(method), Text(day_start), Text(centre_palace), Text(solar_time)}, longitude);
-  if (!options) {
+  const std::optional<veltrane::chart::Script> script = veltrane::chart::ScriptOfTag(Text(lang));
+  if (!options || !script) {
     Answer() = R"({"error":"排盘选项无效"})";
     return Answer().c_str();
   }
@@ -44,6 +46,7 @@ EMSCRIPTEN_KEEPALIVE const char* veltrane_chart(
   request.ambiguous = ambiguous != 0;
   request.near_minutes = near_minutes;
   request.profile = Text(profile);
+  request.script = *script;
   Answer() = veltrane::web::PageChartJson(request, VELTRANE_VERSION);
   return Answer().c_str();
 }

@@ -13,8 +13,11 @@
 #include "app/cli_run.h"
 #include "app/version.h"
 #include "base/text/gbk.h"
+#include "chart/boundary_notes.h"
 #include "chart/plot_chart.h"
+#include "chart/script.h"
 #include "ui/window_texts.h"
+#include "views/chart_svg.h"
 
 namespace veltrane::web {
 namespace {
@@ -109,6 +112,48 @@ TEST(PageChart, RefusesNearMinutesAndProfilesItDoesNotKnow) {
   EXPECT_EQ(answer["reading"]["profile"], "tongzong");
   EXPECT_EQ(answer["chart"]["reading"]["profile"], "tongzong");
   request.profile = "nonesuch";
+  EXPECT_TRUE(nlohmann::json::parse(PageChartJson(request, app::kVersion)).contains("error"));
+}
+
+// In each script the page's text, drawing and notes are the tool's with --lang;
+// the page offers every script by its tag, and a script there is not is refused.
+TEST(PageChart, WritesTheChartInTheScriptAsked) {
+  const auto options = nlohmann::json::parse(PageOptionsJson());
+  EXPECT_EQ(options["lang"]["default"], "zh-Hans");
+  std::size_t offered = 0;
+  for (const auto& choice : options["lang"]["choices"]) {
+    EXPECT_TRUE(chart::ScriptOfTag(choice["word"].get<std::string>())) << choice["word"];
+    ++offered;
+  }
+  EXPECT_EQ(offered, chart::kScriptCount);
+
+  for (const ChartMoment& m : {ChartMoment{2026, 12, 7, 22, 58}, ChartMoment{1800, 1, 1, 0, 5},
+                               ChartMoment{2024, 2, 4, 16, 27}}) {
+    PageRequest request = RequestAt(m);
+    request.near_minutes = 120;
+    const chart::Chart chart = chart::ComputeChart(m, request.options);
+    std::string names;
+    for (chart::Script script : chart::kScripts) {
+      request.script = script;
+      const auto answer = nlohmann::json::parse(PageChartJson(request, app::kVersion));
+      const std::string at = app::FormatChartMoment(m) + " " + std::string(chart::Tag(script));
+      EXPECT_EQ(answer["text"],
+                app::ChartText(m, app::OutputEncoding::kUtf8, false, request.near_minutes,
+                               request.options, nullptr, script))
+          << at;
+      EXPECT_EQ(answer["svg"], views::FormatChartSvg(chart, script)) << at;
+      EXPECT_EQ(answer["notes"],
+                chart::FormatBoundaryNotes(chart, request.options,
+                                           chart::ComputeBoundaries(chart, request.options),
+                                           request.near_minutes, script))
+          << at;
+      names += answer["window"]["term_name"].get<std::string>() + "|";
+    }
+    // Three scripts, three ways of writing the term.
+    EXPECT_EQ(names.find("||"), std::string::npos) << names;
+  }
+  PageRequest request = RequestAt({2024, 6, 1, 12, 0});
+  request.script = static_cast<chart::Script>(chart::kScriptCount);
   EXPECT_TRUE(nlohmann::json::parse(PageChartJson(request, app::kVersion)).contains("error"));
 }
 

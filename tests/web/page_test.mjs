@@ -3,7 +3,8 @@
 // Checks that the page loads with no console error and no request outside
 // its origin; that for 300 moments its palaces and header equal the tool's
 // JSON and its copied text equals the tool's text byte for byte; that a link
-// round-trips; that 360 px has no horizontal scroll; that Tab reaches every
+// round-trips; that in each script the copied text equals the tool's with
+// --lang and the link keeps the script; that 360 px has no horizontal scroll; that Tab reaches every
 // control; and that the saved PNG decodes at the size drawn.
 import { execFile } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
@@ -50,6 +51,7 @@ function readPage(moments) {
     $('centre-palace').value = options.centre || 'kun';
     $('longitude').value = options.longitude === undefined ? '' : String(options.longitude);
     $('solar-time').value = options.solar || 'apparent';
+    $('lang').value = options.lang || 'zh-Hans';
     if (!window.veltranePage.plot()) return { error: $('error').textContent };
     const palaces = {};
     for (const cell of document.querySelectorAll('.palace')) {
@@ -158,6 +160,33 @@ async function main() {
       check(copied === want[i].text, `copied text of ${moments[i].moment} differs from veltrane-chart`);
       await page.evaluate(() => { document.getElementById('copied').textContent = ''; });
     }
+
+    // Each script: the copied text is the tool's with --lang, and the link keeps the script.
+    for (const lang of ['zh-Hans', 'zh-Hant', 'en']) {
+      for (const i of [5, 140, 251]) {
+        const m = { moment: moments[i].moment, options: { ...moments[i].options, lang } };
+        const args = ['--lang', lang, ...toolArguments(moments[i])];
+        const tool = (await run(chartTool, args, { encoding: 'utf8' })).stdout;
+        await page.evaluate(readPage, [m]);
+        await page.click('#copy');
+        while ((await page.textContent('#copied')) === '') await page.waitForTimeout(10);
+        const copied = await page.evaluate(() => navigator.clipboard.readText());
+        check(copied === tool, `${lang} copied text of ${m.moment} differs from veltrane-chart --lang`);
+        await page.evaluate(() => { document.getElementById('copied').textContent = ''; });
+      }
+      const href = await page.getAttribute('#link', 'href');
+      check(new URLSearchParams(href.slice(1)).get('lang') === (lang === 'zh-Hans' ? null : lang),
+            `the link's lang: ${href}`);
+      const before = await page.evaluate(() => window.veltranePage.shown().text);
+      const linkedPage = await context.newPage();
+      await linkedPage.goto(origin + '/' + href);
+      await linkedPage.waitForSelector('body[data-ready=true]');
+      const after = await linkedPage.evaluate(() => [document.getElementById('lang').value,
+                                                     window.veltranePage.shown().text]);
+      check(after[0] === lang && after[1] === before, `the link does not keep ${lang}`);
+      await linkedPage.close();
+    }
+    await page.evaluate(readPage, [moments[0]]);
 
     // A link reproduces the chart and its options.
     const linked = moments.findIndex((m) => m.options.zone && m.options.longitude !== undefined);
