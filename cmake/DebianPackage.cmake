@@ -30,6 +30,8 @@ if(TARGET veltrane)
   # The window's captions are Chinese and need a CJK font.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-wqy-microhei)
 endif()
+# veltrane-chart --tz reads the system's compiled zone files.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS tzdata)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows programs with mingw-w64 and packs them, with a
-# read-me in Chinese and English, into dist/veltrane-<version>-windows-x64.zip.
+# Cross-builds the Windows programs with mingw-w64 and packs them, with the
+# zone files of --tz (a zoneinfo folder) and a read-me in Chinese and English,
+# into dist/veltrane-<version>-windows-x64.zip.
 #   scripts/build-windows.sh [BUILD_DIR [cmake options...]]   (default build/windows)
 # The tree's tests run under Wine: ctest --test-dir build/windows
 set -euo pipefail
@@ -24,6 +25,12 @@ for program in veltrane veltrane-chart; do
     echo "build-windows: $program.exe was not built, the archive goes without it" >&2
   fi
 done
+# The zone files --tz reads, made in the build tree beside veltrane-chart.exe.
+if [[ -f $dir/src/app/zoneinfo/tzdata.zi ]]; then
+  cp -R "$dir/src/app/zoneinfo" "$stage/zoneinfo"
+else
+  echo "build-windows: no zoneinfo folder was made, the archive goes without it (--tz refused)" >&2
+fi
 # Notepad reads the read-me best as UTF-8 with a byte-order mark and CR LF line ends.
 {
   printf '\xEF\xBB\xBF'

@@ -26,6 +26,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for dep in fonts-wqy-microhei libc6 libqt6widgets6; do
   [[ $depends == *"$dep"* ]] || fail "Depends lacks $dep: $depends"
 done
+[[ $(dpkg-deb -f "$deb" Recommends) == *tzdata* ]] || fail "Recommends lacks tzdata (--tz reads its zones)"
 if ! apt-get install --simulate -qq "$deb" >"$work/apt.txt" 2>&1; then
   cat "$work/apt.txt" >&2
   fail "apt cannot install $want_name"

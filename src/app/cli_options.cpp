@@ -22,28 +22,21 @@ constexpr const char* kDescription =
     "Without a date it plots the current instant, in China Standard Time (UTC+8)\n"
     "unless a zone is named.";
 
-// The help's examples; those marked need the tz database, which not every build has.
-constexpr struct {
-  const char* line;
-  bool needs_zones;
-} kExamples[] = {
-    {"  veltrane-chart 2001-12-27 04:00\n", false},
-    {"  veltrane-chart --json 2001-12-27T04:00\n", false},
-    {"  veltrane-chart --svg 2001-12-27 04:00 > chart.svg\n", false},
-    {"  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n", false},
-    {"  veltrane-chart --notes 2015-12-22 12:45\n", false},
-    {"  veltrane-chart --reading --profile yanbo 2001-12-27 04:00\n", false},
-    {"  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n",
-     false},
-    {"  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
+constexpr const char* kExamples[] = {
+    "  veltrane-chart 2001-12-27 04:00\n",
+    "  veltrane-chart --json 2001-12-27T04:00\n",
+    "  veltrane-chart --svg 2001-12-27 04:00 > chart.svg\n",
+    "  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n",
+    "  veltrane-chart --notes 2015-12-22 12:45\n",
+    "  veltrane-chart --reading --profile yanbo 2001-12-27 04:00\n",
+    "  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n",
+    "  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
      "      --jobs 2 > century.jsonl\n",
-     false},
-    {"  veltrane-chart --tz America/New_York 2024-11-03 01:30\n", true},
-    {"  veltrane-chart --longitude 87.6 --json 2024-06-21T12:00\n", false},
-    {"  veltrane-chart --day-start 0 --centre-palace gen-kun 2001-12-31 23:30\n", false},
-    {"  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n", false},
-    {"  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
-     false},
+    "  veltrane-chart --tz America/New_York 2024-11-03 01:30\n",
+    "  veltrane-chart --longitude 87.6 --json 2024-06-21T12:00\n",
+    "  veltrane-chart --day-start 0 --centre-palace gen-kun 2001-12-31 23:30\n",
+    "  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n",
+    "  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
 };
 
 constexpr const char* kFooterText =
@@ -52,25 +45,18 @@ constexpr const char* kFooterText =
     "(CR LF line ends). JSON output is UTF-8, one object per line; a range is printed\n"
     "in moment order whatever the number of jobs. Years run from 1800 to 2999.\n"
     "Without options a chart is the window's; each option changes one convention,\n"
-    "and the JSON names them all under \"conventions\".\n";
-constexpr const char* kZoneRanges =
+    "and the JSON names them all under \"conventions\".\n"
     "A range under --tz steps through instants; its --from and --to are civil times\n"
-    "in the zone.\n";
-constexpr const char* kFooterEnd =
+    "in the zone.\n"
     "Every JSON object carries \"boundaries\": the terms, yuan and hour branch the\n"
     "chart lies between (UTC+8, to the second) and which of their edges are near;\n"
     "it ends with \"reading\", the chart's findings under the profile.\n"
     "Exit status: 0 on success, 1 when the output cannot be written, 2 for bad arguments.";
 
-// The help's footer: only what this build can do is offered.
 std::string Footer() {
   std::string footer = "Examples:\n";
-  for (const auto& e : kExamples) {
-    if (!e.needs_zones || TimeZonesAvailable()) footer += e.line;
-  }
-  footer += kFooterText;
-  if (TimeZonesAvailable()) footer += kZoneRanges;
-  return footer + kFooterEnd;
+  for (const char* line : kExamples) footer += line;
+  return footer + kFooterText;
 }
 
 ParsedCommandLine Bad(std::string message) {
@@ -174,11 +160,8 @@ void DeclareOptions(CLI::App& app, OptionValues& values) {
     if (row.values.empty()) {
       app.add_flag(std::string(row.word), values.flag[i], HelpOf(row));
     } else {
-      CLI::Option* option = app.add_option(std::string(row.word), values.text[i], HelpOf(row))
-                                ->type_name(std::string(row.values));
-      // A build without the zone database still takes --tz, to refuse it with a reason,
-      // but does not offer it.
-      if (row.id == OptionId::kTz && !TimeZonesAvailable()) option->group("");
+      app.add_option(std::string(row.word), values.text[i], HelpOf(row))
+          ->type_name(std::string(row.values));
     }
   }
   app.add_option("when", values.when, "Date and time of one chart (default: now)")

@@ -16,7 +16,7 @@ struct ZonedMoment {
   bool ambiguous = false;  // the local time occurs twice (a given one takes the earlier instant)
 };
 
-// Reads `local` as a civil time of `zone` (the system's tz database). A local
+// Reads `local` as a civil time of `zone` (the zone files of ZoneFolder()). A local
 // time that the clocks skipped is an error, as is an unknown zone; one they
 // passed twice gives the earlier instant. An offset with seconds (local mean
 // time before a zone's standard time) leaves the minute floored.
@@ -25,9 +25,5 @@ Result<ZonedMoment> ResolveZonedTime(std::string_view zone, const ChartMoment& l
 // The civil time in `zone` of a China Standard Time instant; an unknown zone
 // is an error. `ambiguous` says whether that civil time occurs twice there.
 Result<ZonedMoment> LocalTimeInZone(std::string_view zone, const ChartMoment& china);
-
-// Whether this build reads the tz database; without it both functions above
-// answer with an error saying so.
-bool TimeZonesAvailable();
 
 }  // namespace veltrane::app

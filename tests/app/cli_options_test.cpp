@@ -79,15 +79,9 @@ TEST(CommandLine, ChartOptions) {
   EXPECT_EQ(Parse({}).request.options, chart::ChartOptions{});
 }
 
-// Summer time in China, 1988: 12:00 in Shanghai was 11:00 UTC+8. A build
-// without the zone database says so instead.
+// Summer time in China, 1988: 12:00 in Shanghai was 11:00 UTC+8.
 TEST(CommandLine, ADateInAZone) {
   ParsedCommandLine p = Parse({"--tz", "Asia/Shanghai", "1988-07-01", "12:00"});
-  if (!TimeZonesAvailable()) {
-    EXPECT_EQ(p.kind, Kind::kBadArguments);
-    EXPECT_NE(p.text.find("no time-zone database"), std::string::npos) << p.text;
-    return;
-  }
   ASSERT_EQ(p.kind, Kind::kRun) << p.text;
   EXPECT_EQ(p.request.moment, (ChartMoment{1988, 7, 1, 11, 0}));
   ASSERT_TRUE(p.request.typed);
@@ -129,9 +123,6 @@ TEST(CommandLine, HelpAndTheManualPageFollowTheOptionTable) {
     return escaped;
   };
   for (const OptionRow& row : OptionTable()) {
-    const bool offered = row.id != OptionId::kTz || TimeZonesAvailable();
-    EXPECT_EQ(help.find(row.word) != std::string::npos, offered) << row.word;
-    if (!offered) continue;
     EXPECT_NE(help.find(row.word), std::string::npos) << row.word;
     EXPECT_NE(help.find(row.values), std::string::npos) << row.word;
     if (!row.default_value.empty()) {
@@ -145,12 +136,12 @@ TEST(CommandLine, HelpAndTheManualPageFollowTheOptionTable) {
   }
 }
 
-// A build without the zone database (the Windows one) does not offer --tz,
-// neither as an option nor in an example, but still answers it with a reason.
-TEST(CommandLine, HelpOffersZonesOnlyWhereTheBuildHasThem) {
+// Every build reads zones (Windows from the folder its zip ships), so every
+// help offers --tz with its example.
+TEST(CommandLine, HelpOffersZones) {
   const std::string help = Parse({"--help"}).text;
-  EXPECT_EQ(help.find("--tz") != std::string::npos, TimeZonesAvailable()) << help;
-  EXPECT_EQ(help.find("America/New_York") != std::string::npos, TimeZonesAvailable());
+  EXPECT_NE(help.find("--tz"), std::string::npos) << help;
+  EXPECT_NE(help.find("America/New_York"), std::string::npos) << help;
 }
 
 TEST(CommandLine, VersionNamesTheProgramAndItsVersion) {
@@ -248,14 +239,8 @@ TEST(CommandLine, NumbersAreReadAsWrittenOrRefusedWithTheFormExpected) {
       {{"--json", "--jobs", "\x1b[2J"}, "--jobs: expected a whole number 1..256, got '\\x1b[2J'"},
       {{"--json", "--jobs", "\x1b"}, "--jobs: expected a whole number 1..256, got '\\x1b'"},
   };
-  // A build without the zone database refuses every zone, with the same quoting.
-  const auto zone_line = [](const std::string& quoted) {
-    return TimeZonesAvailable() ? "--tz: unknown time zone " + quoted
-                                : "--tz: cannot read the time zone " + quoted +
-                                      ": this build of veltrane-chart has no time-zone database";
-  };
-  cases.push_back({{"--tz", "localtime"}, zone_line("'localtime'")});
-  cases.push_back({{"--tz", "Asia/Shanghai\x01"}, zone_line("'Asia/Shanghai\\x01'")});
+  cases.push_back({{"--tz", "localtime"}, "--tz: unknown time zone 'localtime'"});
+  cases.push_back({{"--tz", "Asia/Shanghai\x01"}, "--tz: unknown time zone 'Asia/Shanghai\\x01'"});
   for (const auto& [args, line] : cases) {
     std::vector<std::string> full = args;
     full.insert(full.end(), {"2024-01-01", "00:00"});

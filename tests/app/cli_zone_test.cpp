@@ -1,5 +1,5 @@
 // Civil times in IANA zones as instants in China Standard Time, through the
-// system's tz database.
+// zone files this build reads.
 #include "app/cli_zone.h"
 
 #include <gtest/gtest.h>
