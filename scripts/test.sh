@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: a warnings-as-errors build with the
-# Qt platform (GUI tests offscreen, screenshot tests under Xvfb) and its Debian
-# package; the Windows programs cross-built once, their tests run under Wine;
-# the portable layers again under AddressSanitizer and UndefinedBehaviorSanitizer
-# (the 20,000-action monkey included); the desktop platform's own code under the
-# sanitizers running the desktop monkey; and every fuzz target for 30 seconds
-# from its corpus in a clang build.
+# Qt platform (GUI tests offscreen, screenshot tests under Xvfb), its Debian
+# package and the style check (clang-format, and clang-tidy on src/ from that
+# tree's compile commands); the Windows programs cross-built once, their tests
+# run under Wine; the portable layers again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (the 20,000-action monkey included); the desktop
+# platform's own code under the sanitizers running the desktop monkey; and
+# every fuzz target for 30 seconds from its corpus in a clang build.
 # Every tree compiles through ccache and builds only what its tests use; each
 # stage's wall time is printed at the end, also when a stage fails.
 set -euo pipefail
@@ -54,6 +55,8 @@ stage "tests"
 ctest --test-dir build/ci --output-on-failure -j "$(nproc)"
 stage "Debian package"
 scripts/check-package.sh build/ci
+stage "style (clang-format, clang-tidy on src/)"
+scripts/check-style.sh build/ci
 
 stage "build (Windows, mingw-w64) and its zip"
 scripts/build-windows.sh build/windows -DVELTRANE_HOST_CHART="$PWD/build/ci/src/app/veltrane-chart"
