@@ -66,8 +66,8 @@ CivilDate SplitDateTime(double t) {
 }
 
 std::int64_t MinuteNumberOf(const CivilDateTime& t) {
-  return std::int64_t{DayNumberOfDate(t.year, t.month, t.day)} * 1440 +
-         std::int64_t{t.hour} * 60 + t.minute;
+  return std::int64_t{DayNumberOfDate(t.year, t.month, t.day)} * 1440 + std::int64_t{t.hour} * 60 +
+         t.minute;
 }
 
 CivilDateTime CivilDateTimeOfMinute(std::int64_t minute_number) {

@@ -101,7 +101,8 @@ Result<UnitTable> UnitTable::ParseAt(std::vector<std::uint8_t> bytes, std::uint3
     layout.fixed = here();
     if (!reader.Skip(kFixedSize)) return fail(here(), unit, "fixed fields run past the record");
     const auto children = reader.U32();
-    if (!children || *children > reader.remaining() / 4 || !reader.Skip(std::size_t{4} * *children)) {
+    if (!children || *children > reader.remaining() / 4 ||
+        !reader.Skip(std::size_t{4} * *children)) {
       return fail(here(), unit, "child list runs past the record");
     }
     layout.cursor = here();
