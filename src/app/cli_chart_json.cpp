@@ -63,7 +63,7 @@ const RunConventions& DefaultConventions() {
 void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::Chart& chart,
                      const std::optional<calendar::LunarDate>& lunar,
                      const chart::ChartBoundaries& boundaries, const RunConventions& conventions,
-                     const ZonedMoment* input) {
+                     const ZonedMoment* input, std::span<const views::JsonMember> extra) {
   const views::JsonRun run{kVersion, conventions.json(), conventions.zone_json(),
                            conventions.options().solar_time, conventions.near_minutes()};
   const views::JsonInput given =
@@ -71,7 +71,7 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
                        : views::JsonInput{};
   const reading::Reading reading = reading::Read(chart, conventions.profile());
   views::AppendChartJson(line, moment, chart, lunar, boundaries, run,
-                         input != nullptr ? &given : nullptr, &reading);
+                         input != nullptr ? &given : nullptr, &reading, extra);
 }
 
 const std::optional<calendar::LunarDate>& LunarDayCache::Of(const ChartMoment& m) {

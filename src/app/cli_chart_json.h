@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "app/cli_moment.h"
@@ -12,6 +13,7 @@
 #include "chart/chart_boundaries.h"
 #include "chart/plot_chart.h"
 #include "reading/reading.h"
+#include "views/chart_json.h"
 
 namespace veltrane::app {
 
@@ -67,13 +69,15 @@ const RunConventions& DefaultConventions();
 //   {"term": {"name", "start", "source": "table"|"formula"}, "next_term": {…},
 //    "yuan": {"head", "start", "next_head", "next"}, "hour": {"branch", "start", "end"},
 //    "near": [{"edge", "minutes"}], "term_uncertainty_seconds"}
-// "reading", the last member, is the chart's reading under the run's profile:
+// "reading" is the chart's reading under the run's profile:
 //   {"profile", "findings": [{"rule", "palace", "detail"}], "truncated"}
+// and the `extra` members come last.
 void AppendChartJson(std::string& out, const ChartMoment& moment, const chart::Chart& chart,
                      const std::optional<calendar::LunarDate>& lunar,
                      const chart::ChartBoundaries& boundaries,
                      const RunConventions& conventions = DefaultConventions(),
-                     const ZonedMoment* input = nullptr);
+                     const ZonedMoment* input = nullptr,
+                     std::span<const views::JsonMember> extra = {});
 
 // The lunar date of a moment's day. A range asks for the same day many times
 // and for the following days next: the day and its lunar month are kept, and a

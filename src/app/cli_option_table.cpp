@@ -45,6 +45,12 @@ constexpr std::array<OptionRow, kOptionCount> kRows = {{
      "Follow the text table with the chart's reading (JSON always carries it)"},
     {kProfile, "--profile", "classic|yanbo|tongzong", "classic",
      "The reading's profile where the classical texts disagree"},
+    {kFind, "--find", "QUERY", "",
+     "Search the range for the charts that satisfy a query (JSON lines; see below)"},
+    {kCount, "--count", "", "",
+     "With --find: one JSON object with the number of hits per year, term and yuan"},
+    {kAwayFromEdges, "--away-from-edges", "N", "0",
+     "With --find: leave out hits within N minutes of a term, yuan or hour edge"},
 }};
 
 // Each row stands at its id's place, so OptionOf is an index.

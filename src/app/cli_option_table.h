@@ -12,8 +12,9 @@ namespace veltrane::app {
 enum class OptionId : std::size_t {
   kJson, kSvg, kEncoding, kFrom, kTo, kStepMinutes, kJobs, kTz, kLongitude, kSolarTime, kDayStart,
   kCentrePalace, kNearMinutes, kNotes, kMethod, kZhirunLead, kCompareMethods, kReading, kProfile,
+  kFind, kCount, kAwayFromEdges,
 };
-inline constexpr std::size_t kOptionCount = 19;
+inline constexpr std::size_t kOptionCount = 22;
 
 struct OptionRow {
   OptionId id;

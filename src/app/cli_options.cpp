@@ -37,9 +37,28 @@ constexpr const char* kExamples[] = {
     "  veltrane-chart --day-start 0 --centre-palace gen-kun 2001-12-31 23:30\n",
     "  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n",
     "  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
+    "  veltrane-chart --find 'duty_gate=开门 and palace(1).heaven=丙' \\\n"
+    "      --from 2025-01-01T00:00 --to 2025-03-31T23:00 --away-from-edges 30\n",
+    "  veltrane-chart --find 'reading=青龙返首@3 or reading=feiniao-diexue' --count \\\n"
+    "      --from 1900-01-01T00:00 --to 1999-12-31T23:00\n",
+    "  veltrane-chart --find 'not (dun=阴 or hour_stem=甲) and ju=阳遁3局' \\\n"
+    "      --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
 };
 
 constexpr const char* kFooterText =
+    "\n"
+    "A query (--find) tests each chart of a range. Its tests are field=value:\n"
+    "  reading=ID-or-NAME[@PALACE]   a rule of the reading holds (in that palace)\n"
+    "  ju=阴遁七局 (阳遁3局, -7)  dun=阳|阴  term=冬至  yuan=上元\n"
+    "  duty_star=天蓬  duty_gate=开门  duty_gate_palace=1..9\n"
+    "  palace(N).gate|heaven|star|deity|earth=VALUE   (heaven and earth: the plates' stems)\n"
+    "  year|month|day|hour=甲子   hour_stem=甲 (the hour pillar's own stem)\n"
+    "joined by and, or, not and parentheses (not binds tightest, then and, then or).\n"
+    "Each hit is the chart's JSON object with \"matched\": the tests that made it true.\n"
+    "--count prints one object instead: {\"hits\", \"per_year\", \"per_term\", \"per_yuan\"}.\n"
+    "--away-from-edges N leaves out hits within N minutes of a term, yuan or hour edge.\n"
+    "A query that cannot be read exits 2 naming the column where reading stopped.\n"
+    "See docs/search.md.\n"
     "\n"
     "Text output is the table that the window's 复制排盘 button puts on the clipboard\n"
     "(CR LF line ends). JSON output is UTF-8, one object per line; a range is printed\n"
@@ -242,7 +261,8 @@ Result<std::string> ReadZone(const OptionValues& v) {
 // JSON or text, its encoding, the notes and how near an edge counts.
 std::optional<Error> ReadOutput(const OptionValues& v, ChartRequest& request) {
   using enum OptionId;
-  request.json = v.Flag(kJson);
+  // A search prints JSON lines (or its tally) without --json.
+  request.json = v.Flag(kJson) || v.Given(kFind);
   if (v[kEncoding] == "gbk") {
     request.encoding = OutputEncoding::kGbk;
   } else if (v[kEncoding] != "utf8") {
@@ -319,6 +339,27 @@ std::optional<Error> ReadReading(const OptionValues& v, ChartRequest& request) {
   return std::nullopt;
 }
 
+// The query of a search, its tally and how far from an edge its hits must lie.
+std::optional<Error> ReadSearch(const OptionValues& v, ChartRequest& request) {
+  using enum OptionId;
+  const bool finding = v.Given(kFind);
+  if (v.Flag(kCount) && !finding) return Error{"--count counts the hits of --find"};
+  if (v.Given(kAwayFromEdges) && !finding) return Error{"--away-from-edges applies to --find"};
+  if (!finding) return std::nullopt;
+  auto query = search::ParseQuery(v[kFind]);
+  if (const auto* error = std::get_if<search::QueryError>(&query)) {
+    return Error{"--find: " + search::Describe(*error)};
+  }
+  request.query = std::move(std::get<search::Query>(query));
+  if (v.Flag(kCompareMethods)) return Error{"--find and --compare-methods are separate runs"};
+  if (!v.Given(kFrom) || !v.Given(kTo)) return Error{"--find needs a range (--from and --to)"};
+  const auto away = ParseWholeNumber("--away-from-edges", v[kAwayFromEdges], 0, kMaxNearMinutes);
+  if (!away) return away.error();
+  request.count = v.Flag(kCount);
+  request.away_minutes = *away;
+  return std::nullopt;
+}
+
 // The threads of a range: the option's, or one per core.
 std::optional<Error> ReadJobs(const OptionValues& v, ChartRequest& request) {
   request.jobs = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
@@ -387,7 +428,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   request.zone = *zone;
   using Step = std::optional<Error> (*)(const OptionValues&, ChartRequest&);
   const bool ranged = values.Given(OptionId::kFrom) || values.Given(OptionId::kTo);
-  for (const Step step : {&ReadOutput, &ReadMethod, &ReadReading, &ReadJobs,
+  for (const Step step : {&ReadSearch, &ReadOutput, &ReadMethod, &ReadReading, &ReadJobs,
                            ranged ? &ReadRange : &ReadMoment}) {
     if (auto fault = step(values, request)) return Bad(fault->message);
   }

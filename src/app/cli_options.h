@@ -8,6 +8,7 @@
 #include "app/cli_zone.h"
 #include "chart/chart_options.h"
 #include "reading/reading.h"
+#include "search/query.h"
 
 namespace veltrane::app {
 
@@ -48,6 +49,11 @@ struct ChartRequest {
   bool reading = false;  // the text table is followed by the chart's reading
   // The profile the reading follows where the classical texts disagree (--profile).
   reading::ReadingProfile profile = reading::ClassicProfile();
+  // --find: the query a range is searched for; with `count`, one tally instead of the hits.
+  std::optional<search::Query> query;
+  bool count = false;
+  // --away-from-edges: hits within this many minutes of a term, yuan or hour edge are left out.
+  int away_minutes = 0;
 };
 
 // The most threads --jobs takes.

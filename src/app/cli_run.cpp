@@ -9,6 +9,7 @@
 #include "app/cli_chart_json.h"
 #include "app/cli_compare_methods.h"
 #include "app/cli_range.h"
+#include "app/cli_search.h"
 #include "calendar/date_time.h"
 #include "chart/boundary_notes.h"
 #include "chart/method.h"
@@ -56,7 +57,9 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
   const RunConventions conventions(request.options, request.zone, request.near_minutes,
                                    request.profile);
   bool written = true;
-  if (request.range && request.compare_methods) {
+  if (request.range && request.query) {
+    written = WriteSearch(request, out);
+  } else if (request.range && request.compare_methods) {
     written = WriteMethodComparison(*request.range, conventions, request.jobs, out);
   } else if (request.range) {
     written = WriteRangeJson(*request.range, request.jobs, out, conventions);

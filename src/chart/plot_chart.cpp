@@ -305,19 +305,26 @@ void PlotPlates(PlateModel& m, Chart& c, CentrePalace centre) {
 
 namespace {
 
-// The plotting of both entry points, kept inline in each so that
-// ComputeChart's fresh model costs no call.
-[[gnu::always_inline]] inline Chart PlotOn(PlateModel& model, const ChartMoment& date,
-                                           const ChartOptions& options) {
+// Everything of a chart but its plates: the clamped date, the pillars, the
+// moment and the method's term, yuan and ju.
+[[gnu::always_inline]] inline Chart PlotKeys(const ChartMoment& date, const ChartOptions& options) {
   Chart c;
   c.date = ClampChartMoment(date.year, date.month, date.day, date.hour, date.minute);
   const ChartMoment& d = c.date;
-  model.ResetChart();
   const ChartPillars pillars = ChartPillarsOf(d, options);
   c.pillars = pillars.pillars;
   c.solar_clock = pillars.solar_clock;
   c.moment = calendar::ComposeDateTime(d.year, d.month, d.day, d.hour, d.minute, 0);
   TakeMethodJu(c, options);
+  return c;
+}
+
+// The plotting of both entry points, kept inline in each so that
+// ComputeChart's fresh model costs no call.
+[[gnu::always_inline]] inline Chart PlotOn(PlateModel& model, const ChartMoment& date,
+                                           const ChartOptions& options) {
+  model.ResetChart();
+  Chart c = PlotKeys(date, options);
   PlotPlates(model, c, options.centre_palace);
   return c;
 }
@@ -336,6 +343,10 @@ MethodInput MethodInputOfChart(const Chart& chart, const ChartOptions& options) 
 Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options) {
   PlateModel model;
   return PlotOn(model, moment, options);
+}
+
+Chart ComputeChartKeys(const ChartMoment& moment, const ChartOptions& options) {
+  return PlotKeys(moment, options);
 }
 
 }  // namespace veltrane::chart

@@ -81,6 +81,11 @@ MethodInput MethodInputOfChart(const Chart& chart, const ChartOptions& options =
 // boxes, on a fresh plate model. The term, yuan and ju are the options' method's.
 Chart ComputeChart(const ChartMoment& moment, const ChartOptions& options = {});
 
+// The chart of a moment without its plates, for walking long ranges: the
+// clamped date, pillars, moment, term, yuan and ju exactly as ComputeChart
+// gives them; the palaces and the fields PlotPlates fills keep their defaults.
+Chart ComputeChartKeys(const ChartMoment& moment, const ChartOptions& options = {});
+
 // Lays the plates for chart.ju and chart.pillars.hour on a reset model (the
 // earth plate, heaven plate with the stars, deities, gates, hidden stems and
 // counter-deities) and fills the chart's palace, xun, marker and duty fields.

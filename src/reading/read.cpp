@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <atomic>
 #include <bit>
+#include <memory>
 #include <mutex>
 #include <span>
 #include <vector>
@@ -122,7 +123,6 @@ struct SeasonFindings {
 };
 
 struct PlateReading {
-  std::atomic<bool> ready{false};
   ChartFacts facts;
   std::array<Finding, kMaxPlateFindings> items{};
   std::size_t count = 0;
@@ -152,37 +152,48 @@ std::size_t PlateKey(const chart::Chart& c, ProfileMask bit) {
   return ((ju * 60 + hour) * 2 + (c.centre_host.number() == 8 ? 1 : 0)) * 3 + profile;
 }
 
+// The plate's findings, worked out the first time a key is asked for. The table
+// holds only pointers, so it costs nothing in the program's image and little in
+// memory until charts are read; each entry lives as long as the program.
 const PlateReading& PlateReadingOf(const chart::Chart& c, ProfileMask bit) {
-  static std::array<PlateReading, kPlateKeys> plates;
+  static std::array<std::atomic<const PlateReading*>, kPlateKeys> plates{};
   static std::mutex filling;
-  PlateReading& entry = plates[PlateKey(c, bit)];
-  if (entry.ready.load(std::memory_order_acquire)) return entry;
+  std::atomic<const PlateReading*>& slot = plates[PlateKey(c, bit)];
+  if (const PlateReading* ready = slot.load(std::memory_order_acquire)) return *ready;
   const Program& program = TheProgram();
+  auto entry = std::make_unique<PlateReading>();
   ChartFacts facts(c);
   const Reading found = RunSteps(program.plate, facts, program.profiles, bit);
-  std::array<Reading, kSeasons> seasons;
+  entry->count = std::min(found.count, kMaxPlateFindings);
+  std::copy_n(found.items.begin(), entry->count, entry->items.begin());
+  entry->truncated = found.truncated || found.count > kMaxPlateFindings;
   for (std::size_t s = 0; s < kSeasons; ++s) {
     facts.season = static_cast<Phase>(s);
-    seasons[s] = RunSteps(program.season, facts, program.profiles, bit);
+    const Reading seasonal = RunSteps(program.season, facts, program.profiles, bit);
+    SeasonFindings& kept = entry->seasons[s];
+    kept.count = std::min(seasonal.count, kMaxSeasonFindings);
+    std::copy_n(seasonal.items.begin(), kept.count, kept.items.begin());
+    entry->truncated = entry->truncated || seasonal.count > kMaxSeasonFindings;
   }
+  entry->facts = facts;
   const std::lock_guard<std::mutex> lock(filling);
-  if (!entry.ready.load(std::memory_order_relaxed)) {
-    entry.facts = facts;
-    entry.count = std::min(found.count, kMaxPlateFindings);
-    std::copy_n(found.items.begin(), entry.count, entry.items.begin());
-    entry.truncated = found.truncated || found.count > kMaxPlateFindings;
-    for (std::size_t s = 0; s < kSeasons; ++s) {
-      SeasonFindings& kept = entry.seasons[s];
-      kept.count = std::min(seasons[s].count, kMaxSeasonFindings);
-      std::copy_n(seasons[s].items.begin(), kept.count, kept.items.begin());
-      entry.truncated = entry.truncated || seasons[s].count > kMaxSeasonFindings;
-    }
-    entry.ready.store(true, std::memory_order_release);
-  }
-  return entry;
+  if (const PlateReading* ready = slot.load(std::memory_order_relaxed)) return *ready;
+  slot.store(entry.get(), std::memory_order_release);
+  return *entry.release();
 }
 
 }  // namespace
+
+RuleReads ReadsOf(std::uint16_t rule) {
+  const std::span<const Rule> rules = Rules();
+  // A row without a predicate is found by the nearest row before it that has one (the pair
+  // rows by the first pair row).
+  std::size_t i = rule;
+  while (i < rules.size() && i > 0 && rules[i].predicate == nullptr) --i;
+  if (i >= rules.size() || rules[i].predicate == nullptr) return RuleReads::kPillars;
+  if (ReadsSeason(rules[i])) return RuleReads::kSeason;
+  return ReadsPillars(rules[i]) ? RuleReads::kPillars : RuleReads::kPlates;
+}
 
 Reading Read(const chart::Chart& chart, const ReadingProfile& profile) {
   const Program& program = TheProgram();
@@ -202,6 +213,31 @@ Reading Read(const chart::Chart& chart, const ReadingProfile& profile) {
     if (program.profiles[s.rule] & profile.bit) s.predicate(facts, *s.params, s.rule, sink);
   }
   return reading;
+}
+
+std::span<const Finding> ReadPillarFindings(const chart::Chart& chart,
+                                            const ReadingProfile& profile, Reading& room,
+                                            std::span<const std::uint8_t> only) {
+  const Program& program = TheProgram();
+  const PlateReading& plate = PlateReadingOf(chart, profile.bit);
+  ChartFacts facts = plate.facts;
+  facts.SetPillars(chart);
+  const SeasonFindings& season = plate.seasons[static_cast<std::size_t>(facts.season) % kSeasons];
+  // The pillars' findings go where Read puts them, after the plates' and the season's.
+  const std::size_t first = plate.count + season.count;
+  room.profile = profile;
+  room.count = first;
+  room.truncated = plate.truncated;
+  FindingSink sink(room);
+  // A step gives at most nine findings (one per palace, or two void branches); where every
+  // step's could fit, skipping a step leaves the others' findings as they are.
+  const bool may_skip =
+      !only.empty() && first + program.pillar.size() * chart::kPalaceCount <= kMaxFindings;
+  for (const Step& s : program.pillar) {
+    if (may_skip && (s.rule >= only.size() || only[s.rule] == 0)) continue;
+    if (program.profiles[s.rule] & profile.bit) s.predicate(facts, *s.params, s.rule, sink);
+  }
+  return room.findings().subspan(first);
 }
 
 bool HasFinding(const Reading& reading, std::string_view rule_id, std::optional<int> palace) {

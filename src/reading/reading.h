@@ -55,6 +55,22 @@ struct Reading {
   std::span<const Finding> findings() const { return {items.data(), count}; }
 };
 
+// What a rule's findings read beyond the plates and the hour, which a chart's signed ju, hour
+// pillar and host palace fix: nothing more, the month's season too, or the year, month and day.
+enum class RuleReads : std::uint8_t { kPlates, kSeason, kPillars };
+
+// What rule `rule` (an index into Rules()) reads; kPillars for an index outside the table.
+RuleReads ReadsOf(std::uint16_t rule);
+
+// The findings of the rules that read the year, month and day (RuleReads::kPillars) alone,
+// exactly as Read gives them (in order, and without those Read has no room left for), written
+// into `room`; the rest of the reading is not made. With `only` (a table by rule index, nonzero
+// for the rules wanted) the rules it leaves out may be skipped, where that cannot change which
+// of the wanted findings Read keeps.
+std::span<const Finding> ReadPillarFindings(const chart::Chart& chart, const ReadingProfile& profile,
+                                            Reading& room,
+                                            std::span<const std::uint8_t> only = {});
+
 // Reads a chart under a profile.
 Reading Read(const chart::Chart& chart, const ReadingProfile& profile = ClassicProfile());
 

@@ -356,7 +356,8 @@ void Boundaries(LineBuffer& out, const chart::ChartBoundaries& b, int near_minut
 void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::Chart& chart,
                      const std::optional<calendar::LunarDate>& lunar,
                      const chart::ChartBoundaries& boundaries, const JsonRun& run,
-                     const JsonInput* input, const reading::Reading* reading) {
+                     const JsonInput* input, const reading::Reading* reading,
+                     std::span<const JsonMember> extra) {
   LineBuffer out;
   Moment(out, moment, run.version);
   Pillars(out, chart.pillars);
@@ -400,7 +401,22 @@ void AppendChartJson(std::string& line, const ChartMoment& moment, const chart::
     line += ",\"reading\":";
     AppendReadingJson(line, *reading);
   }
+  for (const JsonMember& member : extra) {
+    line += ",\"";
+    line += member.name;
+    line += "\":";
+    line += member.value;
+  }
   line += '}';
+}
+
+void AppendJsonStrings(std::string& out, std::span<const std::string> texts) {
+  out += '[';
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (i != 0) out += ',';
+    AppendJsonString(out, texts[i]);
+  }
+  out += ']';
 }
 
 }  // namespace veltrane::views

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,16 @@ struct JsonInput {
   bool ambiguous = false;  // the local time occurs twice
 };
 
+// A member a caller adds to a chart's object: its name (written as it stands, so a plain ASCII
+// word) and its value, already JSON.
+struct JsonMember {
+  std::string_view name;
+  std::string_view value;
+};
+
+// Appends texts as a JSON array of strings.
+void AppendJsonStrings(std::string& out, std::span<const std::string> texts);
+
 // Appends the object of `chart`, plotted for `moment` (UTC+8), without a line end:
 //   {"veltrane" (the version), "date", "pillars", "term", "yuan", "dun", "ju", "xun",
 //    "void_palaces", "horse_palace", "duty_star", "duty_star_palace", "duty_gate",
@@ -42,7 +53,8 @@ struct JsonInput {
 // "solar_clock" is the clock of the day and hour pillars:
 //   {"kind": "standard"|"mean"|"apparent", "time", "longitude_correction_seconds",
 //    "equation_of_time_seconds"}.
-// "reading" is the chart's reading as AppendReadingJson writes it.
+// "reading" is the chart's reading as AppendReadingJson writes it; the `extra` members follow
+// it, last, in their order.
 // "boundaries" gives the chart's edges (UTC+8 instants to the second) and,
 // under "near", those within the run's near_minutes with their signed
 // distance in minutes:
@@ -53,6 +65,7 @@ void AppendChartJson(std::string& out, const chart::ChartMoment& moment, const c
                      const std::optional<calendar::LunarDate>& lunar,
                      const chart::ChartBoundaries& boundaries, const JsonRun& run,
                      const JsonInput* input = nullptr,
-                     const reading::Reading* reading = nullptr);
+                     const reading::Reading* reading = nullptr,
+                     std::span<const JsonMember> extra = {});
 
 }  // namespace veltrane::views

@@ -6,7 +6,9 @@
 
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "chart/chart_boundaries.h"
 #include "chart/plot_chart.h"
@@ -86,6 +88,28 @@ TEST(ChartJson, OutOfRangeValuesStayValidJson) {
   EXPECT_TRUE(json["solar_clock"]["equation_of_time_seconds"].is_null());
   EXPECT_EQ(json["solar_clock"]["time"], "12345-01-02T03:04:05");
   EXPECT_EQ(json["date"], "12345-01-02T03:04");
+}
+
+// A caller's members follow the reading, last and in order, and texts in them are escaped.
+TEST(ChartJson, ExtraMembersComeLast) {
+  const Line line;
+  const std::vector<std::string> texts = {"reading=青龙返首@3", "a \"quoted\\ \x01 text", ""};
+  std::string matched;
+  AppendJsonStrings(matched, texts);
+  const JsonMember extra[] = {{"matched", matched}, {"n", "7"}};
+  const reading::Reading reading = reading::Read(line.chart);
+  std::string out;
+  AppendChartJson(out, line.moment, line.chart, std::nullopt, line.boundaries, JsonRun{"1"},
+                  nullptr, &reading, extra);
+  const nlohmann::ordered_json json = nlohmann::ordered_json::parse(out);
+  EXPECT_EQ(json["matched"].get<std::vector<std::string>>(), texts);
+  EXPECT_EQ(json["n"], 7);
+  const auto last = std::prev(json.end(), 3);
+  EXPECT_EQ(last.key(), "reading");
+
+  std::string empty;
+  AppendJsonStrings(empty, {});
+  EXPECT_EQ(empty, "[]");
 }
 
 }  // namespace
