@@ -37,12 +37,12 @@ constexpr const char* kExamples[] = {
     "  veltrane-chart --day-start 0 --centre-palace gen-kun 2001-12-31 23:30\n",
     "  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n",
     "  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
-    "  veltrane-chart --find 'duty_gate=开门 and palace(1).heaven=丙' \\\n"
-    "      --from 2025-01-01T00:00 --to 2025-03-31T23:00 --away-from-edges 30\n",
-    "  veltrane-chart --find 'reading=青龙返首@3 or reading=feiniao-diexue' --count \\\n"
-    "      --from 1900-01-01T00:00 --to 1999-12-31T23:00\n",
-    "  veltrane-chart --find 'not (dun=阴 or hour_stem=甲) and ju=阳遁3局' \\\n"
-    "      --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
+    ("  veltrane-chart --find 'duty_gate=开门 and palace(1).heaven=丙' \\\n"
+     "      --from 2025-01-01T00:00 --to 2025-03-31T23:00 --away-from-edges 30\n"),
+    ("  veltrane-chart --find 'reading=青龙返首@3 or reading=feiniao-diexue' --count \\\n"
+     "      --from 1900-01-01T00:00 --to 1999-12-31T23:00\n"),
+    ("  veltrane-chart --find 'not (dun=阴 or hour_stem=甲) and ju=阳遁3局' \\\n"
+     "      --from 2024-01-01T00:00 --to 2024-12-31T23:00\n"),
 };
 
 constexpr const char* kFooterText =
