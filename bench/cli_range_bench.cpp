@@ -37,14 +37,16 @@ void BM_ChartJson(benchmark::State& state) {
 }
 BENCHMARK(BM_ChartJson);
 
+// One chart's view and copied table in script range(0): 0 简体, 1 繁體, 2 English.
 void BM_ChartText(benchmark::State& state) {
   const chart::Chart chart = chart::ComputeChart(BenchDates()[7].date);
+  const chart::Script script = chart::kScripts[static_cast<std::size_t>(state.range(0))];
   for (auto _ : state) {
-    std::string text = views::FormatChartText(views::ViewOfChart(chart));
+    std::string text = views::FormatChartText(views::ViewOfChart(chart, script), script);
     benchmark::DoNotOptimize(text.data());
   }
 }
-BENCHMARK(BM_ChartText);
+BENCHMARK(BM_ChartText)->DenseRange(0, 2);
 
 // A range written to the null device, with range(0) threads; a year hour by
 // hour, or with range(1) = 1 the whole century that the README measures.

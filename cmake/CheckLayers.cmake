@@ -1,9 +1,10 @@
 cmake_minimum_required(VERSION 3.25)
 
-# Fails when a source under src/ includes a header of a layer that its own
+# Fails when a source under src/ (or the one folder outside it that is named) includes a header of a layer that its own
 # layer may not use, or when a library links one; also when src/ holds a folder
 # that the layer table does not know.
-#   cmake -DSRC_DIR=<src> -DTABLE=<file> -P CheckLayers.cmake
+#   cmake -DSRC_DIR=<src> -DTABLE=<file> [-DOUTSIDE_DIR=<dir> -DOUTSIDE_LAYER=<name>]
+#         -P CheckLayers.cmake
 # TABLE is written at configure time; each line is one of
 #   layer <name> <allowed,...>        a layer and the layers it uses directly
 #   file <path> <layer>               a file placed in a layer other than its folder's
@@ -76,9 +77,20 @@ endfunction()
 
 set(found "")
 file(GLOB_RECURSE sources RELATIVE "${SRC_DIR}" "${SRC_DIR}/*.h" "${SRC_DIR}/*.cpp")
-foreach(source IN LISTS sources)
+# A folder outside src/ that is one layer of its own (-DOUTSIDE_DIR=<dir> -DOUTSIDE_LAYER=<name>):
+# its sources are named <name>/<path>.
+set(outside "")
+if(DEFINED OUTSIDE_DIR)
+  file(GLOB_RECURSE outside RELATIVE "${OUTSIDE_DIR}" "${OUTSIDE_DIR}/*.h" "${OUTSIDE_DIR}/*.cpp")
+  list(TRANSFORM outside PREPEND "${OUTSIDE_LAYER}/")
+endif()
+foreach(source IN LISTS sources outside)
   get_filename_component(folder "${source}" DIRECTORY)
-  if(DEFINED "placed_${source}")
+  set(path "${SRC_DIR}/${source}")
+  if(source IN_LIST outside)
+    string(REGEX REPLACE "^${OUTSIDE_LAYER}/" "${OUTSIDE_DIR}/" path "${source}")
+    set(own "${OUTSIDE_LAYER}")
+  elseif(DEFINED "placed_${source}")
     set(own "${placed_${source}}")
   else()
     layer_of("${folder}" own)
@@ -87,7 +99,7 @@ foreach(source IN LISTS sources)
     list(APPEND found "${source}: its folder is no layer of the table")
     continue()
   endif()
-  file(STRINGS "${SRC_DIR}/${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+\"")
+  file(STRINGS "${path}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+\"")
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
     get_filename_component(header_folder "${header}" DIRECTORY)
@@ -122,5 +134,7 @@ if(found)
   message(FATAL_ERROR "arrows outside the layer table:\n${report}")
 endif()
 list(LENGTH sources file_count)
+list(LENGTH outside outside_count)
+math(EXPR file_count "${file_count} + ${outside_count}")
 list(LENGTH targets target_count)
 message(STATUS "${file_count} files and ${target_count} targets keep to the layer table")

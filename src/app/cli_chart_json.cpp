@@ -1,59 +1,29 @@
 #include "app/cli_chart_json.h"
 
-#include <charconv>
 #include <cstdint>
 #include <string_view>
 
-#include "app/cli_option_table.h"
 #include "app/version.h"
 #include "calendar/date_time.h"
 #include "calendar/lunar_tables.h"
-#include "chart/method.h"
 #include "reading/reading.h"
+#include "views/chart_conventions.h"
 #include "views/chart_json.h"
 #include "views/json_string.h"
 
 namespace veltrane::app {
-namespace {
 
-constexpr std::string_view kDayStartJson[] = {"0", "23"};
-constexpr std::string_view kCentrePalaceJson[] = {"\"kun\"", "\"gen-kun\""};
-constexpr std::string_view kSolarTimeJson[] = {"\"apparent\"", "\"mean\""};
 static_assert(views::NeedsNoJsonEscape(kVersion));  // written as it is
-
-}  // namespace
 
 RunConventions::RunConventions(const chart::ChartOptions& options, std::string zone,
                                int near_minutes, const reading::ReadingProfile& profile)
-    : options_(options), zone_(std::move(zone)), near_minutes_(near_minutes), profile_(profile) {
-  views::AppendJsonString(zone_json_, zone_.empty() ? "UTC+8" : std::string_view(zone_));
-  // The keys are the option table's, so each convention is named where its option is.
-  const auto key = [](OptionId id) {
-    return ",\"" + std::string(OptionOf(id).json_key) + "\":";
-  };
-  json_ = key(OptionId::kDayStart);
-  json_[0] = '{';
-  json_ += kDayStartJson[options.day_start == chart::DayStart::kAt23 ? 1 : 0];
-  json_ += key(OptionId::kCentrePalace);
-  json_ += kCentrePalaceJson[options.centre_palace == chart::CentrePalace::kGenKun ? 1 : 0];
-  json_ += key(OptionId::kTz) + zone_json_ + key(OptionId::kLongitude);
-  if (options.longitude) {
-    char number[32];
-    json_.append(number, std::to_chars(number, number + sizeof number, *options.longitude).ptr);
-  } else {
-    json_ += "null";
-  }
-  json_ += key(OptionId::kSolarTime);
-  json_ += kSolarTimeJson[options.solar_time == chart::SolarTime::kMean ? 1 : 0];
-  // The 置闰 reading is a convention of that method only.
-  const std::string zhirun_lead =
-      key(OptionId::kZhirunLead) + std::to_string(options.zhirun_lead_days) + "}";
-  json_without_method_ = json_ + zhirun_lead;
-  json_ += options.method == chart::ChartMethod::kZhirun ? zhirun_lead : "}";
-  std::string method = key(OptionId::kMethod).substr(1);
-  views::AppendJsonString(method, chart::ChartMethodName(options.method));
-  json_.insert(1, method + ",");
-}
+    : options_(options),
+      zone_(std::move(zone)),
+      near_minutes_(near_minutes),
+      profile_(profile),
+      json_(views::ConventionsJson(options, zone_)),
+      json_without_method_(views::ConventionsJsonWithoutMethod(options, zone_)),
+      zone_json_(views::ZoneJson(zone_)) {}
 
 const RunConventions& DefaultConventions() {
   static const RunConventions conventions;

@@ -12,9 +12,9 @@ namespace veltrane::app {
 enum class OptionId : std::size_t {
   kJson, kSvg, kEncoding, kFrom, kTo, kStepMinutes, kJobs, kTz, kLongitude, kSolarTime, kDayStart,
   kCentrePalace, kNearMinutes, kNotes, kMethod, kZhirunLead, kCompareMethods, kReading, kProfile,
-  kFind, kCount, kAwayFromEdges,
+  kFind, kCount, kAwayFromEdges, kLang,
 };
-inline constexpr std::size_t kOptionCount = 22;
+inline constexpr std::size_t kOptionCount = 23;
 
 struct OptionRow {
   OptionId id;

@@ -13,6 +13,7 @@
 #include "app/cli_value.h"
 #include "app/version.h"
 #include "chart/method.h"
+#include "chart/option_words.h"
 
 namespace veltrane::app {
 namespace {
@@ -29,6 +30,7 @@ constexpr const char* kExamples[] = {
     "  veltrane-chart --encoding gbk 2001-12-27 04:00 > chart.txt\n",
     "  veltrane-chart --notes 2015-12-22 12:45\n",
     "  veltrane-chart --reading --profile yanbo 2001-12-27 04:00\n",
+    "  veltrane-chart --lang en --notes --reading 2001-12-27 04:00\n",
     "  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n",
     ("  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
      "      --jobs 2 > century.jsonl\n"),
@@ -115,23 +117,6 @@ Result<ZonedMoment> Resolve(const std::string& zone, const ChartMoment& typed) {
   }
   return resolved;
 }
-
-// One option's text and the value each of its words stands for.
-template <typename T, std::size_t N>
-std::optional<T> Choice(const std::string& text,
-                        const std::array<std::pair<std::string_view, T>, N>& choices) {
-  for (const auto& [word, value] : choices) {
-    if (text == word) return value;
-  }
-  return std::nullopt;
-}
-
-constexpr std::array<std::pair<std::string_view, chart::DayStart>, 2> kDayStarts = {
-    {{"23", chart::DayStart::kAt23}, {"0", chart::DayStart::kAtMidnight}}};
-constexpr std::array<std::pair<std::string_view, chart::CentrePalace>, 2> kCentrePalaces = {
-    {{"kun", chart::CentrePalace::kKun}, {"gen-kun", chart::CentrePalace::kGenKun}}};
-constexpr std::array<std::pair<std::string_view, chart::SolarTime>, 2> kSolarTimes = {
-    {{"apparent", chart::SolarTime::kApparent}, {"mean", chart::SolarTime::kMean}}};
 
 // What the command line gave for each option of the table: its text (the
 // default when not given) and whether it was given; and the date words.
@@ -226,15 +211,15 @@ std::variant<OptionValues, ParsedCommandLine> ReadArguments(int argc, const char
 Result<chart::ChartOptions> ReadChartOptions(const OptionValues& v) {
   using enum OptionId;
   chart::ChartOptions options;
-  const auto day_start = Choice(v[kDayStart], kDayStarts);
+  const auto day_start = chart::DayStartOfWord(v[kDayStart]);
   if (!day_start) return Error{"--day-start: " + QuotedValue(v[kDayStart]) + " is neither 23 nor 0"};
   options.day_start = *day_start;
-  const auto centre = Choice(v[kCentrePalace], kCentrePalaces);
+  const auto centre = chart::CentrePalaceOfWord(v[kCentrePalace]);
   if (!centre) {
     return Error{"--centre-palace: " + QuotedValue(v[kCentrePalace]) + " is neither kun nor gen-kun"};
   }
   options.centre_palace = *centre;
-  const auto solar = Choice(v[kSolarTime], kSolarTimes);
+  const auto solar = chart::SolarTimeOfWord(v[kSolarTime]);
   if (!solar) {
     return Error{"--solar-time: " + QuotedValue(v[kSolarTime]) + " is neither apparent nor mean"};
   }
@@ -339,6 +324,20 @@ std::optional<Error> ReadReading(const OptionValues& v, ChartRequest& request) {
   return std::nullopt;
 }
 
+// The script of the text table, the notes, the reading and the drawing.
+std::optional<Error> ReadLanguage(const OptionValues& v, ChartRequest& request) {
+  using enum OptionId;
+  const std::optional<chart::Script> script = chart::ScriptOfTag(v[kLang]);
+  if (!script) {
+    return Error{"--lang: unknown script " + QuotedValue(v[kLang]) + " (use zh-Hans, zh-Hant or en)"};
+  }
+  if (v.Given(kLang) && request.json) {
+    return Error{"--lang applies to the text table and --svg; JSON is the same in every script"};
+  }
+  request.script = *script;
+  return std::nullopt;
+}
+
 // The query of a search, its tally and how far from an edge its hits must lie.
 std::optional<Error> ReadSearch(const OptionValues& v, ChartRequest& request) {
   using enum OptionId;
@@ -428,7 +427,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   request.zone = *zone;
   using Step = std::optional<Error> (*)(const OptionValues&, ChartRequest&);
   const bool ranged = values.Given(OptionId::kFrom) || values.Given(OptionId::kTo);
-  for (const Step step : {&ReadSearch, &ReadOutput, &ReadMethod, &ReadReading, &ReadJobs,
+  for (const Step step : {&ReadSearch, &ReadOutput, &ReadMethod, &ReadReading, &ReadLanguage,
+                           &ReadJobs,
                            ranged ? &ReadRange : &ReadMoment}) {
     if (auto fault = step(values, request)) return Bad(fault->message);
   }

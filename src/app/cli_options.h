@@ -6,6 +6,7 @@
 
 #include "app/cli_moment.h"
 #include "app/cli_zone.h"
+#include "chart/chart_boundaries.h"
 #include "chart/chart_options.h"
 #include "reading/reading.h"
 #include "search/query.h"
@@ -27,8 +28,7 @@ struct ChartRange {
   int step_minutes = kDefaultStepMinutes;
 };
 
-// How close, by default, an edge must lie to a chart to count as near.
-inline constexpr int kDefaultNearMinutes = 10;
+using chart::kDefaultNearMinutes;
 
 struct ChartRequest {
   bool json = false;
@@ -47,6 +47,8 @@ struct ChartRequest {
   bool notes = false;  // the text table is followed by notes on the near edges and the method
   bool compare_methods = false;  // a range lists where the methods disagree
   bool reading = false;  // the text table is followed by the chart's reading
+  // The script of the text table, its notes and reading, and the drawing (--lang).
+  chart::Script script = chart::Script::kHans;
   // The profile the reading follows where the classical texts disagree (--profile).
   reading::ReadingProfile profile = reading::ClassicProfile();
   // --find: the query a range is searched for; with `count`, one tally instead of the hits.

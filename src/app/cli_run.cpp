@@ -1,10 +1,12 @@
 #include "app/cli_run.h"
 
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/cli_chart_json.h"
 #include "app/cli_compare_methods.h"
@@ -31,25 +33,31 @@ ChartMoment ChinaNow() {
 
 namespace {
 
-// The note that names the method, for every method but the window's.
-void AppendMethodNote(std::string& text, chart::ChartMethod method) {
+// The note that names the method, for every method but the window's: 注：本盘以置闰法定局.
+void AppendMethodNote(std::string& text, chart::ChartMethod method, chart::Script script) {
   if (method == chart::ChartMethod::kChaibu) return;
-  text.append("注：本盘以").append(chart::ChartMethodText(method)).append("定局\r\n");
+  // Before and after the method's name, by script.
+  constexpr std::array<std::array<std::string_view, 2>, chart::kScriptCount> kWords = {{
+      {"注：本盘以", "定局"}, {"注：本盤以", "定局"}, {"Note: the ju is set by ", ""}}};
+  const auto& w = kWords[static_cast<std::size_t>(script) % kWords.size()];
+  text.append(w[0]).append(chart::ChartMethodText(method, script)).append(w[1]).append("\r\n");
 }
 
 }  // namespace
 
 std::string ChartText(const ChartMoment& moment, OutputEncoding encoding, bool notes,
                       int near_minutes, const chart::ChartOptions& options,
-                      const reading::ReadingProfile* reading) {
+                      const reading::ReadingProfile* reading, chart::Script script) {
   const chart::Chart chart = chart::ComputeChart(moment, options);
-  std::string text = views::FormatChartText(views::ViewOfChart(chart));
+  std::string text = views::FormatChartText(views::ViewOfChart(chart, script), script);
   if (notes) {
     text += chart::FormatBoundaryNotes(chart, options, chart::ComputeBoundaries(chart, options),
-                                       near_minutes);
-    AppendMethodNote(text, options.method);
+                                       near_minutes, script);
+    AppendMethodNote(text, options.method, script);
   }
-  if (reading != nullptr) views::AppendReadingText(text, reading::Read(chart, *reading), "\r\n");
+  if (reading != nullptr) {
+    views::AppendReadingText(text, reading::Read(chart, *reading), "\r\n", script);
+  }
   return encoding == OutputEncoding::kGbk ? runtime::GbkFromUtf8(text) : text;
 }
 
@@ -82,10 +90,11 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
     if (request.json) {
       text = ChartJsonLine(moment, conventions, typed ? &*typed : nullptr);
     } else if (request.svg) {
-      text = views::FormatChartSvg(chart::ComputeChart(moment, request.options));
+      text = views::FormatChartSvg(chart::ComputeChart(moment, request.options), request.script);
     } else {
       text = ChartText(moment, request.encoding, request.notes, request.near_minutes,
-                       request.options, request.reading ? &request.profile : nullptr);
+                       request.options, request.reading ? &request.profile : nullptr,
+                       request.script);
     }
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }

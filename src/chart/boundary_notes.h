@@ -1,5 +1,5 @@
-// Notes under the copied text table saying, in plain Chinese, which edges lie
-// near a chart: a solar term, a yuan change or an hour change minutes away.
+// Notes under the copied text table saying, in plain words of the chart's
+// script, which edges lie near a chart: a solar term, a yuan change or an hour change minutes away.
 #pragma once
 
 #include <string>
@@ -7,6 +7,7 @@
 #include "chart/chart_boundaries.h"
 #include "chart/chart_options.h"
 #include "chart/plot_chart.h"
+#include "chart/script.h"
 
 namespace veltrane::chart {
 
@@ -16,6 +17,7 @@ namespace veltrane::chart {
 // when none is. Whether the ju differs across a term or yuan edge is found by
 // plotting the chart a minute across it.
 std::string FormatBoundaryNotes(const Chart& chart, const ChartOptions& options,
-                                const ChartBoundaries& boundaries, int near_minutes);
+                                const ChartBoundaries& boundaries, int near_minutes,
+                                Script script = Script::kHans);
 
 }  // namespace veltrane::chart

@@ -71,6 +71,9 @@ struct NearEdges {
 // options' longitude; the term edges are instants in any case.
 ChartBoundaries ComputeBoundaries(const Chart& chart, const ChartOptions& options = {});
 
+// How close, unless told otherwise, an edge must lie to a chart to count as near.
+inline constexpr int kDefaultNearMinutes = 10;
+
 // The edges no more than near_minutes from the chart (near_minutes ≥ 0).
 NearEdges NearEdgesOf(const ChartBoundaries& boundaries, int near_minutes);
 

@@ -12,15 +12,15 @@ namespace {
 
 struct MethodEntry {
   std::string_view name;
-  std::string_view text;
+  ScriptTexts text;
   MethodJu (*compute)(const MethodInput&, const TermStart&);
 };
 
 // Indexed by ChartMethod.
 constexpr std::array<MethodEntry, kChartMethodCount> kMethods = {{
-    {"chaibu", "拆补法", ChaibuJu},
-    {"zhirun", "置闰法", ZhirunJu},
-    {"maoshan", "茅山法", MaoshanJu},
+    {"chaibu", {"拆补法", "拆補法", "the Chaibu method"}, ChaibuJu},
+    {"zhirun", {"置闰法", "置閏法", "the Zhirun method"}, ZhirunJu},
+    {"maoshan", {"茅山法", "茅山法", "the Maoshan method"}, MaoshanJu},
 }};
 
 // Days since 1899-12-30, the day count of the calendar's date module.
@@ -35,8 +35,8 @@ std::string_view ChartMethodName(ChartMethod method) {
   return kMethods[static_cast<std::size_t>(method)].name;
 }
 
-std::string_view ChartMethodText(ChartMethod method) {
-  return kMethods[static_cast<std::size_t>(method)].text;
+std::string_view ChartMethodText(ChartMethod method, Script script) {
+  return kMethods[static_cast<std::size_t>(method)].text.In(script);
 }
 
 std::optional<ChartMethod> ChartMethodOfName(std::string_view name) {

@@ -20,9 +20,9 @@ inline constexpr int kChartMethodCount = 3;
 // The command-line and JSON name of a method: "chaibu", "zhirun", "maoshan".
 std::string_view ChartMethodName(ChartMethod method);
 
-// The Chinese name of a method as the notes under a chart give it: "拆补法",
-// "置闰法", "茅山法".
-std::string_view ChartMethodText(ChartMethod method);
+// The name of a method as the notes under a chart give it: "拆补法", "置闰法",
+// "茅山法" (in 繁體 "置閏法", in English "the Zhirun method").
+std::string_view ChartMethodText(ChartMethod method, Script script = Script::kHans);
 
 // The method of a name as ChartMethodName gives it; nullopt for any other text.
 std::optional<ChartMethod> ChartMethodOfName(std::string_view name);

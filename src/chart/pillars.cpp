@@ -237,4 +237,13 @@ std::string_view GanZhiText(int n) {
   return {kGanZhiTexts[index].data(), kGanZhiTexts[index].size()};
 }
 
+std::string GanZhiTextIn(int n, Script script) {
+  if (script != Script::kEn) return std::string(GanZhiText(n));
+  const int i = (n % kGanZhiCount + kGanZhiCount - 1) % kGanZhiCount;  // as GanZhiText
+  std::string text(Text(static_cast<Stem>(i % kStemCount + 1), script));
+  std::string branch(Text(static_cast<Branch>(i % kBranchCount + 1), script));
+  branch[0] = static_cast<char>(branch[0] - 'A' + 'a');  // one word: Jiazi
+  return text + branch;
+}
+
 }  // namespace veltrane::chart

@@ -6,7 +6,10 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
+
+#include "chart/script.h"
 
 namespace veltrane::chart {
 
@@ -69,5 +72,9 @@ std::optional<Pillars> ComputePillars(int year, int month, int day, int hour, in
 // Returns the two-character UTF-8 text of a sixty-cycle number, 1 = 甲子 ..
 // 60 = 癸亥, any other number taken modulo 60 (0 = 癸亥).
 std::string_view GanZhiText(int n);
+
+// The text of a sixty-cycle number in a script: 甲子 in 简体 and 繁體, Jiazi in
+// English; numbers taken as GanZhiText takes them.
+std::string GanZhiTextIn(int n, Script script);
 
 }  // namespace veltrane::chart

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <bit>
 #include <memory>
@@ -12,18 +13,16 @@
 
 namespace veltrane::reading {
 
-std::string_view Text(RuleKind kind) {
-  switch (kind) {
-    case RuleKind::kGood:
-      return "吉格";
-    case RuleKind::kBad:
-      return "凶格";
-    case RuleKind::kState:
-      return "状态";
-    case RuleKind::kMark:
-      return "标记";
-  }
-  return "";
+std::string_view Text(RuleKind kind, chart::Script script) {
+  // By RuleKind.
+  constexpr std::array<chart::ScriptTexts, 4> kKinds = {{
+      {"吉格", "吉格", "Good patterns"},
+      {"凶格", "凶格", "Bad patterns"},
+      {"状态", "狀態", "States"},
+      {"标记", "標記", "Marks"},
+  }};
+  const auto i = static_cast<std::size_t>(kind);
+  return i < kKinds.size() ? kKinds[i].In(script) : std::string_view();
 }
 
 std::string_view Word(RuleKind kind) {

@@ -16,8 +16,9 @@ class FindingSink;
 // What a finding says of the chart: a good or bad 格, a state (旺衰, 长生) or a plain mark.
 enum class RuleKind : std::uint8_t { kGood, kBad, kState, kMark };
 
-// The kind's name as practitioners write it: 吉格, 凶格, 状态, 标记.
-std::string_view Text(RuleKind kind);
+// The kind's name as practitioners write it: 吉格, 凶格, 状态, 标记 (in 繁體 狀態,
+// 標記; in English Good patterns, Bad patterns, States, Marks).
+std::string_view Text(RuleKind kind, chart::Script script = chart::Script::kHans);
 // The kind's ASCII word for JSON: good, bad, state, mark.
 std::string_view Word(RuleKind kind);
 
@@ -74,9 +75,21 @@ enum class Detail : std::uint8_t {
   kBranch,      // subject Branch
 };
 
+// A rule's name as practitioners write it, by script (English: pinyin and a short gloss). Where
+// one text is wanted, as in the JSON's documentation and the queries, it reads as the 简体 name.
+struct RuleName {
+  std::string_view hans;
+  std::string_view hant;
+  std::string_view en;
+  constexpr std::string_view In(chart::Script script) const {
+    return chart::ScriptTexts{hans, hant, en}.In(script);
+  }
+  constexpr operator std::string_view() const { return hans; }  // NOLINT: the 简体 name
+};
+
 struct Rule {
-  std::string_view id;    // stable ASCII id
-  std::string_view name;  // as practitioners write it (简体)
+  std::string_view id;  // stable ASCII id
+  RuleName name;
   RuleKind kind;
   Plates plates;
   std::string_view line;  // the rule in one line

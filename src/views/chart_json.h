@@ -21,7 +21,7 @@ struct JsonRun {
   std::string_view conventions = "{}";  // the "conventions" object
   std::string_view zone = "\"UTC+8\"";  // the run's time zone as a JSON string
   chart::SolarTime solar_time = chart::SolarTime::kApparent;
-  int near_minutes = 10;  // how near an edge must lie to be listed
+  int near_minutes = chart::kDefaultNearMinutes;  // how near an edge must lie to be listed
 };
 
 // The civil time a moment was given as, in the run's zone.

@@ -25,6 +25,7 @@ struct LabelWords {
   std::string_view falls_in = "落";
   std::string_view palace = "宫";
   std::string_view duty_gate = " 值使";
+  std::string_view term_end = ":";  // between the term and the yuan
 
   // The same words passed through `convert` (say, to GBK); `convert` returns views that
   // outlive the copy.
@@ -36,12 +37,38 @@ struct LabelWords {
     };
     each(out.terms), each(out.yuan), each(out.dun), each(out.stars), each(out.gates);
     for (std::string_view* word : {&out.dun_word, &out.ju_word, &out.duty_star, &out.falls_in,
-                                   &out.palace, &out.duty_gate}) {
+                                   &out.palace, &out.duty_gate, &out.term_end}) {
       *word = convert(*word);
     }
     return out;
   }
 };
+
+// The words of the labels in a script, UTF-8: the window's 简体, 繁體 (冬至:上元
+// 陽遁1局, 值符天衝落8宮 值使休門落3宮) or English (Dongzhi: Shangyuan Yang Dun 1 Ju,
+// Zhifu Chong in 8, Zhishi Rest in 3).
+inline LabelWords LabelWordsIn(chart::Script script) {
+  using chart::detail::Column;
+  using chart::detail::TextsOf;
+  LabelWords w;
+  w.terms = Column(TextsOf(chart::kTermScripts), script);
+  w.yuan = Column(chart::kYuanScripts, script);
+  w.dun = Column(chart::kDunScripts, script);
+  w.stars = Column(TextsOf(chart::kStarScripts), script);
+  w.gates = Column(TextsOf(chart::kGateScripts), script);
+  if (script == chart::Script::kHant) {
+    w.palace = "宮";
+  } else if (script == chart::Script::kEn) {
+    w.dun_word = " Dun ";
+    w.ju_word = " Ju";
+    w.duty_star = "Zhifu ";
+    w.falls_in = " in ";
+    w.palace = "";
+    w.duty_gate = ", Zhishi ";
+    w.term_end = ": ";
+  }
+  return w;
+}
 
 namespace labels {
 
@@ -70,7 +97,7 @@ void AppendJuLabel(Out& out, const chart::Chart& c, const LabelWords& w) {
 template <typename Out>
 void AppendTermLabel(Out& out, const chart::Chart& c, const LabelWords& w) {
   out += labels::At(w.terms, static_cast<int>(c.term) - 1);
-  out += ':';
+  out += w.term_end;
   out += labels::At(w.yuan, static_cast<int>(c.yuan) - 1);
   out += ' ';
   AppendJuLabel(out, c, w);

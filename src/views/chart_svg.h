@@ -6,10 +6,11 @@
 #include <string>
 
 #include "chart/plot_chart.h"
+#include "chart/script.h"
 
 namespace veltrane::views {
 
-// Returns the SVG document of a chart, ending with a line end.
-std::string FormatChartSvg(const chart::Chart& chart);
+// Returns the SVG document of a chart in a script, ending with a line end.
+std::string FormatChartSvg(const chart::Chart& chart, chart::Script script = chart::Script::kHans);
 
 }  // namespace veltrane::views

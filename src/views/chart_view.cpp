@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "chart/box_items.h"
+#include "chart/pillars.h"
 #include "chart/plate_model.h"
 
 namespace veltrane::views {
@@ -24,38 +25,45 @@ using chart::Text;
 
 constexpr std::array<std::string_view, 10> kNumerals = {"零", "一", "二", "三", "四",
                                                         "五", "六", "七", "八", "九"};
+// The words around the dun and ju number of the centre, by Script: 阳遁三局,
+// 陽遁三局, Yang Dun 3 Ju.
+constexpr std::array<std::array<std::string_view, 2>, chart::kScriptCount> kDunJuWords = {{
+    {"遁", "局"}, {"遁", "局"}, {" Dun ", " Ju"}}};
 
 // The text of a ring field; "" for none.
 template <typename T, typename Name>
 std::string TextOr(const std::optional<T>& item, Name name) {
   return item ? std::string(name(*item)) : std::string();
 }
-std::string_view DeityName(Deity d) { return Text(d); }
-std::string_view DeityShortName(Deity d) { return chart::ShortText(d); }
-
 // The star a palace holds on the reset plates; "" for a palace off the ring.
-std::string HomeStarOf(Palace palace) {
+std::string HomeStarOf(Palace palace, chart::Script script) {
   static const PlateModel home = [] {
     PlateModel m;
     m.ResetChart();
     return m;
   }();
   return TextOr(RingItemOf<Star>(home.StarAt(palace.ring_position())),
-                [](Star s) { return Text(s); });
+                [script](Star s) { return Text(s, script); });
 }
 
 }  // namespace
 
-std::string CentreTextOf(Dun dun, int ju) {
+std::string CentreTextOf(Dun dun, int ju, chart::Script script) {
   const int n = std::abs(ju);
-  std::string text(Text(dun));
-  text += "遁";
-  text += kNumerals[static_cast<std::size_t>(n <= 9 ? n : 0)];
-  text += "局";
+  const auto& words = kDunJuWords[static_cast<std::size_t>(script) % chart::kScriptCount];
+  std::string text(Text(dun, script));
+  text += words[0];
+  const std::size_t digit = static_cast<std::size_t>(n <= 9 ? n : 0);
+  if (script == chart::Script::kEn) {
+    text += static_cast<char>('0' + digit);
+  } else {
+    text += kNumerals[digit];
+  }
+  text += words[1];
   return text;
 }
 
-ChartView ViewOfChart(const Chart& chart) {
+ChartView ViewOfChart(const Chart& chart, chart::Script script) {
   ChartView view;
   const ChartMoment& d = chart.date;
   view.year = std::to_string(d.year);
@@ -64,23 +72,26 @@ ChartView ViewOfChart(const Chart& chart) {
   view.hour = std::to_string(d.hour);
   view.minute = std::to_string(d.minute);
   for (int n : {chart.pillars.year, chart.pillars.month, chart.pillars.day, chart.pillars.hour}) {
-    view.pillars += chart::GanZhiText(n);
+    if (script == chart::Script::kEn && !view.pillars.empty()) view.pillars += ' ';
+    view.pillars += chart::GanZhiTextIn(n, script);
   }
+  const auto deity = [script](Deity d) { return Text(d, script); };
+  const auto short_deity = [script](Deity d) { return chart::ShortText(d, script); };
   for (const Palace p : chart::kPalaces) {
     const PalaceCell& cell = chart.cell(p);
     PalaceView& shown = view.palaces[p.index()];
-    shown.hidden = Text(cell.hidden_stem);
-    shown.deity = TextOr(cell.deity, DeityName);
-    shown.star = TextOr(cell.star, [](Star s) { return Text(s); });
-    shown.heaven = Text(cell.heaven_stem);
-    shown.gate = TextOr(cell.gate, [](Gate g) { return Text(g); });
-    shown.counter_deity = TextOr(cell.counter_deity, DeityShortName);
-    shown.earth = Text(cell.earth_stem);
+    shown.hidden = Text(cell.hidden_stem, script);
+    shown.deity = TextOr(cell.deity, deity);
+    shown.star = TextOr(cell.star, [script](Star s) { return Text(s, script); });
+    shown.heaven = Text(cell.heaven_stem, script);
+    shown.gate = TextOr(cell.gate, [script](Gate g) { return Text(g, script); });
+    shown.counter_deity = TextOr(cell.counter_deity, short_deity);
+    shown.earth = Text(cell.earth_stem, script);
   }
-  view.centre = CentreTextOf(chart.dun(), chart.ju);
+  view.centre = CentreTextOf(chart.dun(), chart.ju, script);
   view.void_palaces = {chart.void_palaces[0].number(), chart.void_palaces[1].number()};
   view.horse_palace = chart.horse_palace.number();
-  view.centre_star = HomeStarOf(chart.centre_host);
+  view.centre_star = HomeStarOf(chart.centre_host, script);
   return view;
 }
 

@@ -42,11 +42,12 @@ struct ChartView {
   bool operator==(const ChartView&) const = default;
 };
 
-// The view of a computed chart: what the window shows after plotting it.
-ChartView ViewOfChart(const chart::Chart& chart);
+// The view of a computed chart: what the window shows after plotting it, in
+// the window's 简体 or in another script (English pillars are blank-separated).
+ChartView ViewOfChart(const chart::Chart& chart, chart::Script script = chart::Script::kHans);
 
-// The centre text of a dun and ju number: 阳遁三局 for yang 3; the numeral of
-// |ju| outside 0..9 is 零.
-std::string CentreTextOf(chart::Dun dun, int ju);
+// The centre text of a dun and ju number: 阳遁三局 for yang 3 (陽遁三局,
+// Yang Dun 3 Ju); the number of |ju| outside 0..9 is 零 (0).
+std::string CentreTextOf(chart::Dun dun, int ju, chart::Script script = chart::Script::kHans);
 
 }  // namespace veltrane::views

@@ -22,6 +22,12 @@ inline char* WriteInt(char* out, std::int64_t value) {
 // Returns the end.
 char* WriteHundredths(char* out, std::int64_t hundredths);
 
+// Writes a double as std::to_chars writes it (the fewest significant digits
+// that read back as the value, fixed or scientific, whichever is shorter, fixed
+// on a tie); "null" for an infinity or a NaN, which JSON cannot hold.
+// Returns the end.
+char* WriteShortestDouble(char* out, double value);
+
 // Writes a count of tenths with exactly one decimal, as std::to_chars with
 // chars_format::fixed and precision 1 writes k/10: 15 gives "1.5", -3 "-0.3".
 // Returns the end.

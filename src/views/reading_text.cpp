@@ -19,15 +19,52 @@ using reading::Rule;
 using reading::RuleKind;
 using reading::Rules;
 
-constexpr std::array<std::string_view, 6> kSeasonStates = {"旺", "相", "休", "囚", "死", "废"};
-constexpr std::array<std::string_view, 12> kLifeStages = {
-    "长生", "沐浴", "冠带", "临官", "帝旺", "衰", "病", "死", "墓", "绝", "胎", "养"};
+using chart::Script;
+using chart::ScriptTexts;
+
+// The season's states and the twelve life stages, by script; English gives the pinyin and the
+// English name.
+constexpr std::array<ScriptTexts, 6> kSeasonStates = {{
+    {"旺", "旺", "Wang (prosperous)"},
+    {"相", "相", "Xiang (strong)"},
+    {"休", "休", "Xiu (resting)"},
+    {"囚", "囚", "Qiu (confined)"},
+    {"死", "死", "Si (dead)"},
+    {"废", "廢", "Fei (spent)"},
+}};
+constexpr std::array<ScriptTexts, 12> kLifeStages = {{
+    {"长生", "長生", "Changsheng (Growth)"},
+    {"沐浴", "沐浴", "Muyu (Bath)"},
+    {"冠带", "冠帶", "Guandai (Capping)"},
+    {"临官", "臨官", "Linguan (Office)"},
+    {"帝旺", "帝旺", "Diwang (Prime)"},
+    {"衰", "衰", "Shuai (Decline)"},
+    {"病", "病", "Bing (Sickness)"},
+    {"死", "死", "Si (Death)"},
+    {"墓", "墓", "Mu (Tomb)"},
+    {"绝", "絕", "Jue (Extinction)"},
+    {"胎", "胎", "Tai (Conception)"},
+    {"养", "養", "Yang (Nurture)"},
+}};
+
+// The heading and the palace words of the reading's lines, by script.
+struct ReadingWords {
+  std::string_view heading;       // 格局 (classic)
+  std::string_view palace_before;
+  std::string_view palace_after;  // 8宫
+};
+constexpr std::array<ReadingWords, chart::kScriptCount> kReadingWords = {{
+    {"格局", "", "宫"},
+    {"格局", "", "宮"},
+    {"Reading", "Palace ", ""},
+}};
 constexpr std::array<RuleKind, 4> kGroups = {RuleKind::kGood, RuleKind::kBad, RuleKind::kState,
                                              RuleKind::kMark};
 
-std::string_view At(std::span<const std::string_view> texts, int i) {
-  return i >= 0 && static_cast<std::size_t>(i) < texts.size() ? texts[static_cast<std::size_t>(i)]
-                                                              : std::string_view("?");
+std::string_view At(std::span<const ScriptTexts> texts, int i, Script script) {
+  return i >= 0 && static_cast<std::size_t>(i) < texts.size()
+             ? texts[static_cast<std::size_t>(i)].In(script)
+             : std::string_view("?");
 }
 
 }  // namespace
@@ -65,9 +102,11 @@ class JsonBuffer {
 };
 
 template <typename Out>
-void AppendDetail(Out& out, Detail detail, const Finding& f) {
-  const auto stem = [&] { return chart::Text(static_cast<chart::Stem>(f.subject)); };
-  const auto branch = [](int b) { return chart::Text(static_cast<chart::Branch>(b)); };
+void AppendDetail(Out& out, Detail detail, const Finding& f, Script script = Script::kHans) {
+  const auto stem = [&] { return chart::Text(static_cast<chart::Stem>(f.subject), script); };
+  const auto branch = [&](int b) { return chart::Text(static_cast<chart::Branch>(b), script); };
+  const auto star = [&] { return chart::Name(static_cast<chart::Star>(f.subject), script); };
+  const auto gate = [&] { return chart::Name(static_cast<chart::Gate>(f.subject), script); };
   const auto pair = [&](std::string_view subject, std::string_view value) {
     out += subject;
     out += ' ';
@@ -77,16 +116,16 @@ void AppendDetail(Out& out, Detail detail, const Finding& f) {
     case Detail::kNone:
       return;
     case Detail::kStarState:
-      return pair(chart::Text(static_cast<chart::Star>(f.subject)), At(kSeasonStates, f.value));
+      return pair(star(), At(kSeasonStates, f.value, script));
     case Detail::kGateState:
-      return pair(chart::Text(static_cast<chart::Gate>(f.subject)), At(kSeasonStates, f.value));
+      return pair(gate(), At(kSeasonStates, f.value, script));
     case Detail::kStemState:
-      return pair(stem(), At(kSeasonStates, f.value));
+      return pair(stem(), At(kSeasonStates, f.value, script));
     case Detail::kGate:
-      out += chart::Text(static_cast<chart::Gate>(f.subject));
+      out += gate();
       return;
     case Detail::kChangsheng:
-      pair(stem(), At(kLifeStages, f.value));
+      pair(stem(), At(kLifeStages, f.value, script));
       out += " (";
       out += branch(f.extra);
       out += ')';
@@ -102,8 +141,8 @@ void AppendDetail(Out& out, Detail detail, const Finding& f) {
 }
 
 template <typename Out>
-void AppendDetail(Out& out, const Finding& f) {
-  AppendDetail(out, f.rule_row().detail, f);
+void AppendDetail(Out& out, const Finding& f, Script script = Script::kHans) {
+  AppendDetail(out, f.rule_row().detail, f, script);
 }
 
 // The end of a finding's JSON, `,"detail":"…"}`, for every detail a finding can have, made
@@ -181,14 +220,17 @@ class DetailTails {
   std::array<Slot, kCount> tails_;
 };
 
-std::string FindingDetail(const Finding& f) {
+std::string FindingDetail(const Finding& f, Script script) {
   std::string s;
-  AppendDetail(s, f);
+  AppendDetail(s, f, script);
   return s;
 }
 
-void AppendReadingText(std::string& out, const Reading& reading, std::string_view line_end) {
-  out += "格局 (";
+void AppendReadingText(std::string& out, const Reading& reading, std::string_view line_end,
+                       Script script) {
+  const ReadingWords& w = kReadingWords[static_cast<std::size_t>(script) % kReadingWords.size()];
+  out += w.heading;
+  out += " (";
   out += reading.profile.name;
   out += ')';
   out += line_end;
@@ -198,17 +240,19 @@ void AppendReadingText(std::string& out, const Reading& reading, std::string_vie
       const Rule& rule = f.rule_row();
       if (rule.kind != kind) continue;
       if (!heading) {
-        out += Text(kind);
+        out += Text(kind, script);
         out += line_end;
         heading = true;
       }
       out += "  ";
+      out += w.palace_before;
       out += static_cast<char>('0' + f.palace);
-      out += "宫 ";
-      out += rule.name;
+      out += w.palace_after;
+      out += ' ';
+      out += rule.name.In(script);
       if (rule.detail != Detail::kNone) {
         out += ' ';
-        AppendDetail(out, f);
+        AppendDetail(out, f, script);
       }
       out += " [";
       out += rule.id;

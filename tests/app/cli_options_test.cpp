@@ -99,6 +99,20 @@ TEST(CommandLine, NearMinutesAndNotes) {
   EXPECT_EQ(notes.request.near_minutes, 0);
 }
 
+TEST(CommandLine, LangChoosesTheScriptOfTheTextAndTheDrawing) {
+  EXPECT_EQ(Parse({"2001-12-27", "04:00"}).request.script, chart::Script::kHans);
+  for (const chart::Script script : chart::kScripts) {
+    const std::string tag(chart::Tag(script));
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--lang", tag, "--notes", "--reading", "2001-12-27", "04:00"},
+          std::vector<std::string>{"--svg", "--lang=" + tag, "2001-12-27", "04:00"}}) {
+      ParsedCommandLine p = Parse(args);
+      ASSERT_EQ(p.kind, Kind::kRun) << p.text;
+      EXPECT_EQ(p.request.script, script) << tag;
+    }
+  }
+}
+
 TEST(CommandLine, HelpDescribesEveryOption) {
   ParsedCommandLine p = Parse({"--help"});
   ASSERT_EQ(p.kind, Kind::kHelp);
@@ -199,6 +213,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"--json", "--near-minutes", "soon"}, "near-minutes"},
         BadLine{{"--near-minutes", "5"}, "--near-minutes applies to --json and --notes"},
         BadLine{{"--json", "--notes"}, "--notes applies to the text table"},
+        BadLine{{"--lang", "zh-TW", "2001-12-27T04:00"}, "--lang: unknown script 'zh-TW'"},
+        BadLine{{"--json", "--lang", "en", "2001-12-27T04:00"}, "JSON is the same in every script"},
         BadLine{{"--method", "Zhirun", "2001-12-27T04:00"}, "'Zhirun'"},
         BadLine{{"--method=", "2001-12-27T04:00"}, "--method= needs a value"},
         BadLine{{"--compare-methods", "2001-12-27T04:00"}, "needs a range"},

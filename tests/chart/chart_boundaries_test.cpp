@@ -86,6 +86,29 @@ TEST(ChartBoundaries, NothingNearMidHourMidYuan) {
             std::string::npos);
 }
 
+// The notes in each script: a term to come, a yuan change passed, and the
+// minute of an hour's start.
+TEST(ChartBoundaries, NotesInEveryScript) {
+  const auto notes = [](ChartMoment m, Script script) {
+    const Chart chart = ComputeChart(m);
+    return FormatBoundaryNotes(chart, {}, ComputeBoundaries(chart, {}), 10, script);
+  };
+  EXPECT_EQ(notes({2015, 12, 22, 12, 45}, Script::kHant),
+            "\r\n注：距冬至交節 3 分鐘，交節前後局數不同\r\n");
+  EXPECT_EQ(notes({2015, 12, 22, 12, 45}, Script::kEn),
+            "\r\nNote: the start of Dongzhi (Winter Solstice) is 3 minutes away; the ju across "
+            "it is different\r\n");
+  EXPECT_EQ(notes({2015, 12, 23, 23, 5}, Script::kEn),
+            "\r\nNote: the yuan change (head day Jiaxu) was 5 minutes ago; the ju across it is "
+            "different\r\nNote: the start of the Zi hour was 5 minutes ago; the hour pillar "
+            "differs across it\r\n");
+  EXPECT_EQ(notes({2015, 12, 23, 23, 5}, Script::kHant),
+            "\r\n注：符頭甲戌日換元已過 5 分鐘，換元前後局數不同\r\n"
+            "注：子時開始已過 5 分鐘，換時前後時柱不同\r\n");
+  EXPECT_EQ(notes({2001, 12, 27, 4, 0}, Script::kEn),
+            "\r\nNote: no term, yuan or hour change within 10 minutes\r\n");
+}
+
 TEST(ChartBoundaries, MaoshanCountsTheYuanFromTheTermsMoment) {
   ChartOptions maoshan;
   maoshan.method = ChartMethod::kMaoshan;

@@ -38,9 +38,36 @@ TEST(VocabularyTest, EveryValueHasItsOwnTextAndNoOtherValueHasOne) {
   ExpectDistinctTexts(Yuan::Upper, kYuanCount, [](Yuan x) { return Text(x); });
   ExpectDistinctTexts(Dun::kYang, 2, [](Dun x) { return Text(x); });
   EXPECT_EQ(Text(Star::kQin), "天禽");
+  EXPECT_EQ(Text(Star::kQin, Script::kHans), "天禽");
   EXPECT_EQ(Text(SolarTerm::kDaxue), "大雪");
   EXPECT_EQ(SolarTermOf(0), SolarTerm::kDaxue);
   EXPECT_EQ(SolarTermOf(25), SolarTerm::kDongzhi);
+}
+
+// In every script each value has a text, and in English a full name, of its
+// own; the 简体 column is the one the window reads.
+TEST(VocabularyTest, EveryValueHasItsOwnTextInEveryScript) {
+  for (const Script s : kScripts) {
+    SCOPED_TRACE(Tag(s));
+    ExpectDistinctTexts(Stem::kJia, kStemCount, [s](Stem x) { return Text(x, s); });
+    ExpectDistinctTexts(Branch::kZi, kBranchCount, [s](Branch x) { return Text(x, s); });
+    ExpectDistinctTexts(Star::kPeng, kStarCount, [s](Star x) { return Text(x, s); });
+    ExpectDistinctTexts(Star::kPeng, kStarCount, [s](Star x) { return Name(x, s); });
+    ExpectDistinctTexts(Gate::kOpen, kRingSize, [s](Gate x) { return Text(x, s); });
+    ExpectDistinctTexts(Gate::kOpen, kRingSize, [s](Gate x) { return Name(x, s); });
+    ExpectDistinctTexts(Deity::kJiuDi, kRingSize, [s](Deity x) { return Text(x, s); });
+    ExpectDistinctTexts(Deity::kJiuDi, kRingSize, [s](Deity x) { return ShortText(x, s); });
+    ExpectDistinctTexts(Deity::kJiuDi, kRingSize, [s](Deity x) { return Name(x, s); });
+    ExpectDistinctTexts(SolarTerm::kDongzhi, kTermCount, [s](SolarTerm x) { return Text(x, s); });
+    ExpectDistinctTexts(SolarTerm::kDongzhi, kTermCount, [s](SolarTerm x) { return Name(x, s); });
+    ExpectDistinctTexts(Yuan::Upper, kYuanCount, [s](Yuan x) { return Text(x, s); });
+    ExpectDistinctTexts(Dun::kYang, 2, [s](Dun x) { return Text(x, s); });
+  }
+  EXPECT_EQ(kGateTexts, detail::Column(detail::TextsOf(kGateScripts), Script::kHans));
+  EXPECT_EQ(Text(Gate::kFright, Script::kHant), "驚門");
+  EXPECT_EQ(Name(SolarTerm::kDongzhi, Script::kEn), "Dongzhi (Winter Solstice)");
+  EXPECT_EQ(ScriptOfTag("zh-Hant"), Script::kHant);
+  EXPECT_EQ(ScriptOfTag("zh-TW"), std::nullopt);
 }
 
 TEST(BoxItemsTest, ItemsRoundTripThroughTheEnums) {

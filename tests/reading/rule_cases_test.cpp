@@ -148,7 +148,7 @@ TEST(RuleCases, ProfilesAreFoundByName) {
 
 TEST(RuleCases, EveryRuleHasItsSourceOrSaysWhatIsMissing) {
   for (const Rule& r : Rules()) {
-    EXPECT_FALSE(r.name.empty()) << r.id;
+    EXPECT_FALSE(r.name.hans.empty()) << r.id;
     EXPECT_FALSE(r.line.empty()) << r.id;
     EXPECT_TRUE(!r.source.quote.empty() || !r.source.note.empty()) << r.id;
     EXPECT_TRUE(r.source.quote.empty() || !r.source.book.empty()) << r.id;

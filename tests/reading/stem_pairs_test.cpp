@@ -93,10 +93,10 @@ TEST(StemPairs, NamedPairsRunHeavenOverEarthNeverTheReverse) {
   EXPECT_EQ(rule("feiniao-diexue").params.heaven_stem, Stem::kBing);
   EXPECT_EQ(rule("da-ge").params.heaven_stem, Stem::kGeng);
   EXPECT_EQ(rule("da-ge").params.earth_stem, Stem::kGui);
-  EXPECT_EQ(rule("pair-wu-bing").name, "青龙返首");
-  EXPECT_EQ(rule("pair-bing-wu").name, "飞鸟跌穴");
-  EXPECT_EQ(rule("pair-geng-gui").name, "大格");
-  EXPECT_EQ(rule("pair-gui-geng").name, "太白入网");
+  EXPECT_EQ(rule("pair-wu-bing").name.hans, "青龙返首");
+  EXPECT_EQ(rule("pair-bing-wu").name.hans, "飞鸟跌穴");
+  EXPECT_EQ(rule("pair-geng-gui").name.hans, "大格");
+  EXPECT_EQ(rule("pair-gui-geng").name.hans, "太白入网");
 }
 
 }  // namespace

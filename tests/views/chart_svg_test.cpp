@@ -113,5 +113,44 @@ TEST(ChartSvg, WellFormedAndHoldsTheChartsTexts) {
   }
 }
 
+// The drawing in 繁體 and English: well formed, every box's text in the
+// script, its captions and marks too; English draws no Chinese at all.
+TEST(ChartSvg, DrawsInEveryScript) {
+  chart::ChartOptions gen_kun;
+  gen_kun.centre_palace = chart::CentrePalace::kGenKun;
+  for (const chart::ChartOptions& options : {chart::ChartOptions{}, gen_kun}) {
+    const chart::Chart chart = chart::ComputeChart({2001, 12, 27, 4, 0}, options);
+    for (const chart::Script script : {chart::Script::kHant, chart::Script::kEn}) {
+      const ChartView view = ViewOfChart(chart, script);
+      const std::string svg = FormatChartSvg(chart, script);
+      SCOPED_TRACE(svg);
+      ASSERT_EQ(XmlFault(svg), "");
+      for (const chart::Palace p : chart::kPalaces) {
+        const PalaceView& cell = view.palaces[p.index()];
+        for (const std::string* text : {&cell.hidden, &cell.earth, &cell.star, &cell.gate,
+                                        &cell.deity, &cell.counter_deity}) {
+          if (!text->empty()) {
+            EXPECT_NE(svg.find(">" + *text + "<"), std::string::npos) << *text;
+          }
+        }
+      }
+      EXPECT_NE(svg.find(">" + view.centre + "<"), std::string::npos);
+      EXPECT_EQ(Count(svg, "class=\"caption\""), 9u);
+      if (script == chart::Script::kHant) {
+        EXPECT_NE(svg.find(">坎一宮 正北方 為水<"), std::string::npos);
+        EXPECT_NE(svg.find("值符天蓬落8宮 值使休門落3宮"), std::string::npos);
+        EXPECT_EQ(Count(svg, ">禽<"), 1u);
+      } else {
+        EXPECT_NE(svg.find(">Zhifu Peng in 8, Zhishi Rest in 3<"), std::string::npos);
+        EXPECT_NE(svg.find(">Jiazi Wu<"), std::string::npos);
+        EXPECT_EQ(Count(svg, ">Void<"), 2u);
+        EXPECT_EQ(Count(svg, ">Horse<"), 1u);
+        EXPECT_EQ(Count(svg, ">Qin<"), 1u);
+        for (const char c : svg) ASSERT_LT(static_cast<unsigned char>(c), 0x80u);
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace veltrane::views

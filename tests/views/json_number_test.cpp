@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace veltrane::views {
@@ -48,6 +51,31 @@ TEST(JsonNumber, TenthsAsFixedToChars) {
   }
   EXPECT_EQ(Written(WriteTenths, 123456789012LL), "12345678901.2");
   EXPECT_EQ(Written(WriteInt, -2147483648LL), "-2147483648");
+}
+
+// Longitudes as typed and any finite double, by their bits: the shortest form
+// is std::to_chars's to the last digit, and fits the writers' room.
+TEST(JsonNumber, DoubleAsShortestToChars) {
+  const auto written = [](double value) {
+    char text[kMaxNumberChars];
+    return std::string(text, WriteShortestDouble(text, value));
+  };
+  for (double typed : {0.0, -0.0, 116.4, -73.95, 87.6, 180.0, -180.0, 0.1, 1e-7, 151.2093, 2.5e-5,
+                       1e16, 123456789.0, 1e300, -4.9e-324, 1.7976931348623157e308}) {
+    EXPECT_EQ(written(typed), Shortest(typed)) << typed;
+  }
+  std::uint64_t bits = 0x9E3779B97F4A7C15u;
+  for (int i = 0; i < 50000; ++i) {
+    bits ^= bits << 13, bits ^= bits >> 7, bits ^= bits << 17;
+    const double longitude = static_cast<double>(bits % 36000001) / 100000.0 - 180.0;
+    ASSERT_EQ(written(longitude), Shortest(longitude));
+    const double any = std::bit_cast<double>(bits);
+    if (std::isfinite(any)) {
+      ASSERT_EQ(written(any), Shortest(any)) << bits;
+    }
+  }
+  EXPECT_EQ(written(std::numeric_limits<double>::quiet_NaN()), "null");
+  EXPECT_EQ(written(-std::numeric_limits<double>::infinity()), "null");
 }
 
 }  // namespace

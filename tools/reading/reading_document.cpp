@@ -82,7 +82,7 @@ void AppendSource(std::string& out, const Source& s) {
 
 void AppendRule(std::string& out, const Rule& r) {
   out += "### ";
-  out += r.name;
+  out += r.name.hans;
   out += " `";
   out += r.id;
   out += "`\n\n- kind: ";
@@ -120,7 +120,7 @@ void AppendPairs(std::string& out) {
     out += " | ";
     out += chart::Text(r.params.earth_stem);
     out += " | ";
-    out += r.name;
+    out += r.name.hans;
     out += " |\n";
   }
   if (noted) {
