@@ -3,7 +3,7 @@
 # when nothing is named:
 #   scripts/setup.sh [run] [test] [package] [web] [windows]
 #     run      build and run the window and the command-line tool
-#     test     the tests, benchmarks and fuzz targets on Linux
+#     test     the tests, benchmarks, fuzz targets and style checks on Linux
 #     package  the Debian package and its checks
 #     web      the web page's WebAssembly build and its browser tests
 #     windows  the Windows cross build and Wine to run it
@@ -15,7 +15,7 @@ declare -A groups=(
          liberfa-dev libcli11-dev nlohmann-json3-dev tzdata
          qt6-base-dev libgl-dev fonts-wqy-microhei"
   [test]="libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xauth libxml2-utils
-          clang libclang-rt-14-dev ccache"
+          clang libclang-rt-14-dev ccache clang-format clang-tidy"
   [package]="dpkg-dev fakeroot librsvg2-bin gzip desktop-file-utils appstream lintian man-db"
   [web]="emscripten chromium nodejs npm"
   [windows]="g++-mingw-w64-x86-64-posix wine wine64 googletest"

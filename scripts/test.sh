@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: a warnings-as-errors build with the
-# Qt platform (GUI tests offscreen, screenshot tests under Xvfb) and its Debian
-# package; the web page built for WebAssembly and checked in headless Chromium
-# against that build's veltrane-chart; the Windows programs cross-built once,
-# their tests run under Wine; the portable layers again under AddressSanitizer and UndefinedBehaviorSanitizer
-# (the 20,000-action monkey included); the desktop platform's own code under the
-# sanitizers running the desktop monkey; and every fuzz target for 30 seconds
-# from its corpus in a clang build.
+# Qt platform (GUI tests offscreen, screenshot tests under Xvfb), its Debian
+# package and the style check (clang-format, and clang-tidy on src/ from that
+# tree's compile commands); the web page built for WebAssembly and checked in
+# headless Chromium against that build's veltrane-chart; the Windows programs
+# cross-built once, their tests run under Wine; the portable layers again under
+# AddressSanitizer and UndefinedBehaviorSanitizer (the 20,000-action monkey
+# included); the desktop platform's own code under the sanitizers running the
+# desktop monkey; and every fuzz target for 30 seconds from its corpus in a
+# clang build.
 # Every tree compiles through ccache and builds only what its tests use; each
 # stage's wall time is printed at the end, also when a stage fails.
 set -euo pipefail
@@ -55,6 +57,8 @@ stage "tests"
 ctest --test-dir build/ci --output-on-failure -j "$(nproc)"
 stage "Debian package"
 scripts/check-package.sh build/ci
+stage "style (clang-format, clang-tidy on src/)"
+scripts/check-style.sh build/ci
 
 stage "web page (WebAssembly) in headless Chromium against build/ci's veltrane-chart"
 scripts/test-web.sh build/ci/src/app/veltrane-chart

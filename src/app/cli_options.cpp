@@ -32,19 +32,19 @@ constexpr const char* kExamples[] = {
     "  veltrane-chart --reading --profile yanbo 2001-12-27 04:00\n",
     "  veltrane-chart --lang en --notes --reading 2001-12-27 04:00\n",
     "  veltrane-chart --json --from 2001-12-27T00:00 --to 2001-12-28T00:00 --step-minutes 60\n",
-    "  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
-     "      --jobs 2 > century.jsonl\n",
+    ("  veltrane-chart --json --from 1900-01-01T00:00 --to 1999-12-31T23:00 --step-minutes 60 \\\n"
+     "      --jobs 2 > century.jsonl\n"),
     "  veltrane-chart --tz America/New_York 2024-11-03 01:30\n",
     "  veltrane-chart --longitude 87.6 --json 2024-06-21T12:00\n",
     "  veltrane-chart --day-start 0 --centre-palace gen-kun 2001-12-31 23:30\n",
     "  veltrane-chart --method zhirun --notes 2024-12-22 12:00\n",
     "  veltrane-chart --json --compare-methods --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
-    "  veltrane-chart --find 'duty_gate=开门 and palace(1).heaven=丙' \\\n"
-    "      --from 2025-01-01T00:00 --to 2025-03-31T23:00 --away-from-edges 30\n",
-    "  veltrane-chart --find 'reading=青龙返首@3 or reading=feiniao-diexue' --count \\\n"
-    "      --from 1900-01-01T00:00 --to 1999-12-31T23:00\n",
-    "  veltrane-chart --find 'not (dun=阴 or hour_stem=甲) and ju=阳遁3局' \\\n"
-    "      --from 2024-01-01T00:00 --to 2024-12-31T23:00\n",
+    ("  veltrane-chart --find 'duty_gate=开门 and palace(1).heaven=丙' \\\n"
+     "      --from 2025-01-01T00:00 --to 2025-03-31T23:00 --away-from-edges 30\n"),
+    ("  veltrane-chart --find 'reading=青龙返首@3 or reading=feiniao-diexue' --count \\\n"
+     "      --from 1900-01-01T00:00 --to 1999-12-31T23:00\n"),
+    ("  veltrane-chart --find 'not (dun=阴 or hour_stem=甲) and ju=阳遁3局' \\\n"
+     "      --from 2024-01-01T00:00 --to 2024-12-31T23:00\n"),
 };
 
 constexpr const char* kFooterText =
@@ -143,7 +143,9 @@ std::optional<std::string> AssignedValueFault(CLI::App& app, int argc, const cha
     const std::string name(arg.substr(0, eq));
     const CLI::Option* option = app.get_option_no_throw(name);
     if (option == nullptr) continue;  // the parser names an unknown option itself
-    if (option->get_expected_max() == 0) return name + " takes no value: write " + name;
+    if (option->get_expected_max() == 0) {
+      return std::string(name).append(" takes no value: write ").append(name);
+    }
     if (eq + 1 == arg.size()) return name + "= needs a value";
   }
   return std::nullopt;

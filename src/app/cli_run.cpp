@@ -26,7 +26,7 @@ namespace veltrane::app {
 ChartMoment ChinaNow() {
   namespace chrono = std::chrono;
   const auto since_1970 = chrono::floor<chrono::minutes>(chrono::system_clock::now());
-  constexpr std::int64_t kChinaMinutes = 8 * 60;
+  constexpr std::int64_t kChinaMinutes = std::int64_t{8} * 60;
   return calendar::CivilDateTimeOfMinute(since_1970.time_since_epoch().count() +
                                          calendar::kUnixEpochMinute + kChinaMinutes);
 }

@@ -17,7 +17,7 @@ namespace {
 
 namespace chrono = std::chrono;
 
-constexpr std::int64_t kChinaOffset = 8 * 3600;
+constexpr std::int64_t kChinaOffset = std::int64_t{8} * 3600;
 
 // The zones this build reads, each file read once; ranges look their zone up
 // from several threads.
@@ -44,7 +44,7 @@ ChartMoment MomentOf(std::int64_t seconds) {
 std::vector<std::int32_t> OffsetsOfLocal(const TzifZone& zone, std::int64_t local) {
   // The offsets in force a day and a half either side cover every change
   // near the civil time; each is kept when the instant it gives agrees.
-  constexpr std::int64_t kReach = 36 * 3600;
+  constexpr std::int64_t kReach = std::int64_t{36} * 3600;
   std::vector<std::int32_t> offsets;
   for (const std::int64_t probe : {local - kReach, local + kReach}) {
     const std::int32_t near = TzifOffsetAt(zone, probe);

@@ -29,7 +29,7 @@ class Console {
  private:
   std::vector<std::string> arguments_;
   std::vector<char*> pointers_;
-  unsigned previous_code_page_ = 0;
+  [[maybe_unused]] unsigned previous_code_page_ = 0;  // only a Windows console has one
 };
 
 }  // namespace veltrane::app

@@ -12,7 +12,7 @@ namespace veltrane::runtime {
 namespace {
 
 // The pool grows in blocks that never move, so interned pointers stay valid.
-constexpr std::size_t kBlockSize = 16 * 1024;
+constexpr std::size_t kBlockSize = std::size_t{16} * 1024;
 
 struct Block {
   std::unique_ptr<char[]> data;
@@ -29,8 +29,8 @@ struct Pool {
     const auto* c = static_cast<const char*>(p);
     for (const Block& block : blocks) {
       const char* begin = block.data.get();
-      if (std::less_equal<const char*>()(begin, c) &&
-          std::less<const char*>()(c, begin + block.used)) {
+      // The transparent functors order any two pointers, also of different blocks.
+      if (std::less_equal<>()(begin, c) && std::less<>()(c, begin + block.used)) {
         return &block;
       }
     }

@@ -46,7 +46,7 @@ CivilDate DateOfDayNumber(int day_number) {
 
 double ComposeDateTime(int year, int month, int day, int hour, int minute, int second) {
   if (month < 1 || month > 12) return kMinDateTime;
-  const double n = static_cast<double>(DaysFromCivil(year, month, day) - kEpochFromUnix);
+  const auto n = static_cast<double>(DaysFromCivil(year, month, day) - kEpochFromUnix);
   const double t = (3600.0 * hour + 60.0 * minute + second) / 86400.0;
   return n >= 0 ? n + t : n - t;
 }
@@ -66,7 +66,8 @@ CivilDate SplitDateTime(double t) {
 }
 
 std::int64_t MinuteNumberOf(const CivilDateTime& t) {
-  return std::int64_t{DayNumberOfDate(t.year, t.month, t.day)} * 1440 + t.hour * 60 + t.minute;
+  return std::int64_t{DayNumberOfDate(t.year, t.month, t.day)} * 1440 + std::int64_t{t.hour} * 60 +
+         t.minute;
 }
 
 CivilDateTime CivilDateTimeOfMinute(std::int64_t minute_number) {

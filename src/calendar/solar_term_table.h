@@ -26,8 +26,8 @@ extern const std::array<std::uint8_t, kSolarTermTableBytes> kSolarTermTable;
 // Byte offset of the entry of (year, slot): 5·(24·(year − 1880) + slot − 1).
 //   Given: year 1880..2079, slot 1..24 (callers check the ranges).
 constexpr std::size_t SolarTermEntryOffset(int year, int slot) {
-  return static_cast<std::size_t>(kTermEntryBytes *
-                                  (kTermsPerYear * (year - kFirstTermYear) + slot - 1));
+  const auto entry = static_cast<std::size_t>(kTermsPerYear * (year - kFirstTermYear) + slot - 1);
+  return static_cast<std::size_t>(kTermEntryBytes) * entry;
 }
 
 // The five bytes of the entry of (year, slot); the ranges must hold.

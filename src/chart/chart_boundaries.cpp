@@ -31,7 +31,7 @@ constexpr ChartSeconds FloorDiv(ChartSeconds a, ChartSeconds b) {
 // The first whole second at which a term with this moment is in force: a
 // moment within the date arithmetic's tolerance of the term's lies inside it.
 ChartSeconds FirstSecondOfTerm(double linear_days) {
-  constexpr double kDay = static_cast<double>(kSecondsPerDay);
+  constexpr auto kDay = static_cast<double>(kSecondsPerDay);
   return static_cast<ChartSeconds>(std::ceil((linear_days - calendar::kTolerance) * kDay));
 }
 
@@ -162,7 +162,7 @@ ChartSeconds ChartBoundaries::At(Edge edge) const {
 
 ChartSeconds SecondsOfMoment(const ChartMoment& m) {
   const ChartSeconds day = calendar::DayNumberOfDate(m.year, m.month, m.day);
-  return day * kSecondsPerDay + m.hour * 3600 + m.minute * 60;
+  return day * kSecondsPerDay + ChartSeconds{m.hour} * 3600 + ChartSeconds{m.minute} * 60;
 }
 
 CivilSecond CivilOfSeconds(ChartSeconds instant) {

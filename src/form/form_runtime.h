@@ -82,6 +82,7 @@ inline std::uint64_t WordsFromPointer(const void* p) {
 }
 inline void* PointerFromWords(std::uint32_t lo, std::uint32_t hi) {
   const std::uint64_t v = static_cast<std::uint64_t>(hi) << 32 | lo;
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): the property services pass pointers as two words.
   return reinterpret_cast<void*>(static_cast<std::uintptr_t>(v));
 }
 

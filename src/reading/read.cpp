@@ -142,7 +142,7 @@ Reading RunSteps(std::span<const Step> steps, const ChartFacts& facts,
 }
 
 // Signed ju −9..9, hour pillar 1..60, host palace 2 or 8, and the profile's bit 0..2.
-inline constexpr std::size_t kPlateKeys = 19 * 60 * 2 * 3;
+inline constexpr std::size_t kPlateKeys = std::size_t{19} * 60 * 2 * 3;
 
 std::size_t PlateKey(const chart::Chart& c, ProfileMask bit) {
   const auto ju = static_cast<std::size_t>(std::clamp(c.ju, -9, 9) + 9);

@@ -35,7 +35,7 @@ std::string CountsJson(const HitCounts& counts) {
   for (int y = 0; y < chart::kYuanCount; ++y) {
     out += (y == 0 ? "\"" : ",\"");
     out += chart::kYuanTexts[static_cast<std::size_t>(y)];
-    out += "\":" + std::to_string(counts.per_yuan[static_cast<std::size_t>(y + 1)]);
+    out += "\":" + std::to_string(counts.per_yuan[static_cast<std::size_t>(y) + 1]);
   }
   if (counts.per_yuan[0] != 0) out += ",\"none\":" + std::to_string(counts.per_yuan[0]);
   out += "}}";

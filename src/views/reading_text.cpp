@@ -166,10 +166,11 @@ class DetailTails {
  private:
   // Index ranges: none, star states, gate states, stem states, gates, 长生 stages, hidden
   // stems, branches.
-  static constexpr std::size_t kStar = 1, kGateState = kStar + 9 * 6, kStem = kGateState + 8 * 6,
-                               kGate = kStem + 11 * 6, kLife = kGate + 8,
-                               kHidden = kLife + 11 * 12 * 13, kBranch = kHidden + 11,
-                               kCount = kBranch + 13;
+  static constexpr std::size_t kStates = 6;  // states of a star, a gate or a stem
+  static constexpr std::size_t kStar = 1, kGateState = kStar + 9 * kStates,
+                               kStem = kGateState + 8 * kStates, kGate = kStem + 11 * kStates,
+                               kLife = kGate + 8, kHidden = kLife + std::size_t{11} * 12 * 13,
+                               kBranch = kHidden + 11, kCount = kBranch + 13;
 
   static std::size_t IndexOf(Detail detail, const Finding& f) {
     const std::size_t s = f.subject;

@@ -94,4 +94,20 @@ Result<bool> BlockReader::Finish() const {
   return true;
 }
 
+std::vector<std::uint8_t> EncodeItemData(std::span<const std::uint32_t> values) {
+  BlockWriter w;
+  for (std::uint32_t v : values) w.U32(v);
+  return w.Take();
+}
+
+Result<std::vector<std::uint32_t>> DecodeItemData(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() % 4 != 0) {
+    return Error{"item data of " + std::to_string(bytes.size()) + " bytes"};
+  }
+  BlockReader r(bytes, "item data");
+  std::vector<std::uint32_t> values(bytes.size() / 4);
+  for (std::uint32_t& v : values) r.U32(v);
+  return values;
+}
+
 }  // namespace veltrane::runtime

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "form/controls/log_font.h"
 #include "base/result.h"
+#include "form/controls/log_font.h"
 #include "form/template/byte_stream.h"
 
 namespace veltrane::runtime {
@@ -58,5 +58,10 @@ class BlockReader {
 
 // Type blocks are written in the template's encodings.
 using BlockWriter = ByteWriter;
+
+// A list of 32-bit values as its byte block: one little-endian value each.
+std::vector<std::uint8_t> EncodeItemData(std::span<const std::uint32_t> values);
+// Fails when the bytes are not a whole number of 32-bit values.
+Result<std::vector<std::uint32_t>> DecodeItemData(std::span<const std::uint8_t> bytes);
 
 }  // namespace veltrane::runtime

@@ -23,25 +23,6 @@ platform::ButtonLook Button::Look() const {
   return look;
 }
 
-Control::Field Button::FieldOf(int index) {
-  switch (index + kFirstTypeProperty) {
-    case kButtonPicture:
-      return &block_.picture;
-    case kButtonType:
-      return &block_.type;
-    case kButtonCaption:
-      return &block_.caption;
-    case kButtonHAlign:
-      return &block_.h_align;
-    case kButtonVAlign:
-      return &block_.v_align;
-    case kButtonFont:
-      return &block_.font;
-    default:
-      return {};
-  }
-}
-
 void Button::ApplyLook() { platform().SetButtonLook(handle(), Look()); }
 
 }  // namespace veltrane::runtime

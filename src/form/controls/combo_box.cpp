@@ -85,125 +85,86 @@ const std::string& ComboBox::LiveContent() {
   return block_.content;
 }
 
-Control::Field ComboBox::FieldOf(int index) {
-  switch (index + kFirstTypeProperty) {
-    case kComboStyle:
-      return &block_.style;
-    case kComboContent:
-      return &block_.content;
-    case kComboMaxLength:
-      return &block_.max_length;
-    case kComboSelectionStart:
-      return &block_.selection_start;
-    case kComboSelectionLength:
-      return &block_.selection_length;
-    case kComboSorted:
-      return &block_.sorted;
-    case kComboExtraItemHeight:
-      return &block_.extra_item_height;
-    case kComboTextColour:
-      return &block_.text_colour;
-    case kComboBackground:
-      return &block_.background;
-    case kComboFont:
-      return &block_.font;
-    case kComboSelection:
-      return &block_.selection;
-    case kComboDataSource:
-      return &block_.data_source;
-    case kComboDataColumn:
-      return &block_.data_column;
-    case 24:
-      return &block_.property24;
-    default:
-      return {};  // the selected text and the two lists are computed
+void ComboBox::GetSelection(PropertyValue& out) { out.number = LiveSelection(); }
+
+SetEffect ComboBox::SetSelection(const PropertyInfo& /*info*/, const PropertyValue& value) {
+  Select(value.number);
+  return SetEffect::None;
+}
+
+void ComboBox::GetContent(PropertyValue& out) {
+  // A drop-down list has no edit field: it shows the selected item.
+  if (Editable()) {
+    out.text = LiveContent();
+  } else {
+    out.text = ItemText(LiveSelection()).value_or(std::string_view());
   }
 }
 
-bool ComboBox::GetLive(int index, PropertyValue& out) {
-  switch (index + kFirstTypeProperty) {
-    case kComboSelection:
-      out.number = LiveSelection();
-      return true;
-    case kComboContent:
-      // A drop-down list has no edit field: it shows the selected item.
-      if (Editable()) {
-        out.text = LiveContent();
-      } else {
-        out.text = ItemText(LiveSelection()).value_or(std::string_view());
-      }
-      return true;
-    case kComboSelectedText: {
-      if (!Editable()) return true;
-      out.text = SelectedPart(LiveContent(), block_.selection_start, block_.selection_length);
-      return true;
-    }
-    case kComboItems:
-      scratch_bytes_ = EncodeTextList(block_.items);
-      out.bytes = scratch_bytes_;
-      return true;
-    case kComboItemData:
-      scratch_bytes_ = EncodeItemData(block_.item_data);
-      out.bytes = scratch_bytes_;
-      return true;
-    default:
-      return false;
-  }
+SetEffect ComboBox::SetContent(const PropertyInfo& /*info*/, const PropertyValue& value) {
+  block_.content.assign(value.text);
+  if (Editable()) platform().SetText(handle(), block_.content);
+  return SetEffect::None;
 }
 
-std::optional<SetEffect> ComboBox::SetLive(int index, const PropertyValue& value) {
-  platform::Platform& p = platform();
-  switch (index + kFirstTypeProperty) {
-    case kComboSelection:
-      Select(value.number);
-      return SetEffect::None;
-    case kComboContent:
-      block_.content.assign(value.text);
-      if (Editable()) p.SetText(handle(), block_.content);
-      return SetEffect::None;
-    case kComboSelectedText: {
-      if (!Editable()) return SetEffect::None;
-      std::string text = LiveContent();
-      ReplaceSelectedPart(text, block_.selection_start, block_.selection_length, value.text);
-      block_.content = std::move(text);
-      p.SetText(handle(), block_.content);
-      return SetEffect::None;
-    }
-    case kComboSelectionStart:
-    case kComboSelectionLength: {
-      const std::int32_t v = Info(index)->Clamp(value.number);
-      (index + kFirstTypeProperty == kComboSelectionStart ? block_.selection_start
-                                                          : block_.selection_length) = v;
-      if (Editable()) {
-        const TextSpan sel =
-            ClampSpan(LiveContent().size(), block_.selection_start, block_.selection_length);
-        p.SetTextSelection(handle(), sel.start, sel.length);
-      }
-      return SetEffect::None;
-    }
-    case kComboItems: {
-      Result<std::vector<std::string>> items = DecodeTextList(value.bytes);
-      if (!items) return SetEffect::None;  // a malformed list changes nothing
-      block_.items = std::move(*items);
-      block_.item_data.clear();
-      SortIfNeeded();
-      ApplyLook();
-      Select(-1);
-      return SetEffect::None;
-    }
-    case kComboItemData: {
-      Result<std::vector<std::uint32_t>> data = DecodeItemData(value.bytes);
-      if (data) block_.item_data = std::move(*data);
-      return SetEffect::None;
-    }
-    default:
-      return std::nullopt;
-  }
+void ComboBox::GetSelectedText(PropertyValue& out) {
+  if (!Editable()) return;
+  out.text = SelectedPart(LiveContent(), block_.selection_start, block_.selection_length);
 }
 
-bool ComboBox::FixedAtCreation(int index) const {
-  const PropertyIndex p = index + kFirstTypeProperty;
-  return p == kComboStyle || p == kComboSorted;
+SetEffect ComboBox::SetSelectedText(const PropertyInfo& /*info*/, const PropertyValue& value) {
+  if (!Editable()) return SetEffect::None;
+  std::string text = LiveContent();
+  ReplaceSelectedPart(text, block_.selection_start, block_.selection_length, value.text);
+  block_.content = std::move(text);
+  platform().SetText(handle(), block_.content);
+  return SetEffect::None;
+}
+
+SetEffect ComboBox::SetSelectionStart(const PropertyInfo& info, const PropertyValue& value) {
+  block_.selection_start = info.Clamp(value.number);
+  ShowTextSelection();
+  return SetEffect::None;
+}
+
+SetEffect ComboBox::SetSelectionLength(const PropertyInfo& info, const PropertyValue& value) {
+  block_.selection_length = info.Clamp(value.number);
+  ShowTextSelection();
+  return SetEffect::None;
+}
+
+void ComboBox::ShowTextSelection() {
+  if (!Editable()) return;
+  const TextSpan sel =
+      ClampSpan(LiveContent().size(), block_.selection_start, block_.selection_length);
+  platform().SetTextSelection(handle(), sel.start, sel.length);
+}
+
+void ComboBox::GetItems(PropertyValue& out) {
+  scratch_bytes_ = EncodeTextList(block_.items);
+  out.bytes = scratch_bytes_;
+}
+
+SetEffect ComboBox::SetItems(const PropertyInfo& /*info*/, const PropertyValue& value) {
+  Result<std::vector<std::string>> items = DecodeTextList(value.bytes);
+  if (!items) return SetEffect::None;  // a malformed list changes nothing
+  block_.items = std::move(*items);
+  block_.item_data.clear();
+  SortIfNeeded();
+  ApplyLook();
+  Select(-1);
+  return SetEffect::None;
+}
+
+void ComboBox::GetItemData(PropertyValue& out) {
+  scratch_bytes_ = EncodeItemData(block_.item_data);
+  out.bytes = scratch_bytes_;
+}
+
+SetEffect ComboBox::SetItemData(const PropertyInfo& /*info*/, const PropertyValue& value) {
+  Result<std::vector<std::uint32_t>> data = DecodeItemData(value.bytes);
+  if (data) block_.item_data = std::move(*data);
+  return SetEffect::None;
 }
 
 void ComboBox::ApplyLook() {

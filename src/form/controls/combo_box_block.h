@@ -1,4 +1,5 @@
-// The ComboBox's type block (version 3): its stored properties 8 to 24.
+// The ComboBox's type block (version 3): the stored properties, in the order
+// and the versions that the type's property rows give.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "form/controls/log_font.h"
 #include "base/result.h"
+#include "form/controls/block_codec.h"
+#include "form/controls/log_font.h"
 
 namespace veltrane::runtime {
 
@@ -16,22 +18,22 @@ struct ComboBoxBlock {
   static constexpr std::uint32_t kVersion = 3;
 
   std::uint32_t version = kVersion;
-  std::int32_t style = 1;                // 8: 0 simple, 1 drop-down, 2 drop-down list
-  std::string content;                   // 9
-  std::int32_t max_length = 0;           // 10
-  std::int32_t selection_start = 0;      // 11
-  std::int32_t selection_length = 0;     // 12
-  std::int32_t sorted = 0;               // 14
-  std::int32_t extra_item_height = 1;    // 15
-  std::uint32_t text_colour = 0;         // 16
-  std::uint32_t background = 0xFFFFFF;   // 17
-  std::optional<LogFont> font;           // 18
-  std::int32_t selection = -1;           // 19
-  std::vector<std::string> items;        // 20
-  std::vector<std::uint32_t> item_data;  // 21: empty, or one value per item
-  std::string data_source;               // 22 (version 2 on)
-  std::string data_column;               // 23 (version 2 on)
-  std::int32_t property24 = 0;           // 24 (version 3)
+  std::int32_t style = 1;  // 0 simple, 1 drop-down, 2 drop-down list
+  std::string content;
+  std::int32_t max_length = 0;
+  std::int32_t selection_start = 0;
+  std::int32_t selection_length = 0;
+  std::int32_t sorted = 0;
+  std::int32_t extra_item_height = 1;
+  std::uint32_t text_colour = 0;
+  std::uint32_t background = 0xFFFFFF;
+  std::optional<LogFont> font;
+  std::int32_t selection = -1;
+  std::vector<std::string> items;
+  std::vector<std::uint32_t> item_data;  // empty, or one value per item
+  std::string data_source;
+  std::string data_column;
+  std::int32_t property24 = 0;
 
   // Writes the fields that `version` has (a version above 3 writes version 3's).
   std::vector<std::uint8_t> Encode() const;
@@ -46,9 +48,5 @@ struct ComboBoxBlock {
 // counted texts): the byte block of property 20.
 std::vector<std::uint8_t> EncodeTextList(std::span<const std::string> items);
 Result<std::vector<std::string>> DecodeTextList(std::span<const std::uint8_t> bytes);
-
-// Item data as its byte block: one little-endian 32-bit value per item.
-std::vector<std::uint8_t> EncodeItemData(std::span<const std::uint32_t> values);
-Result<std::vector<std::uint32_t>> DecodeItemData(std::span<const std::uint8_t> bytes);
 
 }  // namespace veltrane::runtime

@@ -1,7 +1,8 @@
 // A live control of one of the five types: its property record (the decoded
 // type block) and its platform handle. The form runtime calls Get and Set
 // with a type-specific index (property - 8) and typed values it has already
-// decoded by the property's kind.
+// decoded by the property's kind; TableControl answers them from the type's
+// property rows.
 #pragma once
 
 #include <cstdint>
@@ -10,13 +11,12 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "base/result.h"
 #include "form/controls/log_font.h"
 #include "form/controls/property_info.h"
 #include "platform/platform.h"
-#include "base/result.h"
 
 namespace veltrane::runtime {
 
@@ -58,35 +58,15 @@ class Control {
   platform::Handle handle() const { return handle_; }
 
   // Reads type-specific property `index` (property - 8); false if the type has no such property.
-  bool Get(int index, PropertyValue& out);
+  virtual bool Get(int index, PropertyValue& out) = 0;
   // Writes type-specific property `index`, clamping integers to the property's range.
-  SetEffect Set(int index, const PropertyValue& value);
+  virtual SetEffect Set(int index, const PropertyValue& value) = 0;
   // The control's current properties as its type block.
   virtual std::vector<std::uint8_t> Serialize() = 0;
 
  protected:
-  // A stored field of the property record.
-  using Field = std::variant<std::monostate, std::int32_t*, std::uint32_t*, std::string*,
-                             std::vector<std::uint8_t>*, std::optional<LogFont>*>;
-  virtual Field FieldOf(int index) = 0;
-  // Properties whose value lives in the platform control or needs more than a
-  // stored field; nullopt/false falls back to the stored field.
-  virtual bool GetLive(int /*index*/, PropertyValue& /*out*/) { return false; }
-  virtual std::optional<SetEffect> SetLive(int /*index*/, const PropertyValue& /*value*/) {
-    return std::nullopt;
-  }
-  // True for settings the platform fixes at creation.
-  virtual bool FixedAtCreation(int /*index*/) const { return false; }
-  // Hands the look built from the record to the platform (repaints).
-  virtual void ApplyLook() = 0;
-
-  // Brings every stored integer into its property's range (after decoding a
-  // type block, so the platform only ever sees valid settings).
-  void ClampStoredFields();
-
   platform::Platform& platform() { return *platform_; }
   void set_handle(platform::Handle h) { handle_ = h; }
-  const PropertyInfo* Info(int index) const;
 
  private:
   const ControlType* type_;

@@ -80,112 +80,61 @@ const std::string& EditBox::LiveContent() {
   return block_.content;
 }
 
-Control::Field EditBox::FieldOf(int index) {
-  switch (index + kFirstTypeProperty) {
-    case kEditContent:
-      return &block_.content;
-    case kEditBorderStyle:
-      return &block_.border_style;
-    case kEditTextColour:
-      return &block_.text_colour;
-    case kEditBackground:
-      return &block_.background;
-    case kEditFont:
-      return &block_.font;
-    case kEditHideSelection:
-      return &block_.hide_selection;
-    case kEditMaxLength:
-      return &block_.max_length;
-    case kEditMultiLine:
-      return &block_.multi_line;
-    case kEditScrollBars:
-      return &block_.scroll_bars;
-    case kEditAlignment:
-      return &block_.alignment;
-    case kEditInputMode:
-      return &block_.input_mode;
-    case kEditCaseConversion:
-      return &block_.case_conversion;
-    case kEditSpinMode:
-      return &block_.spin_mode;
-    case kEditSpinMin:
-      return &block_.spin_min;
-    case kEditSpinMax:
-      return &block_.spin_max;
-    case kEditSelectionStart:
-      return &block_.selection_start;
-    case kEditSelectionLength:
-      return &block_.selection_length;
-    case kEditDataSource:
-      return &block_.data_source;
-    case kEditDataColumn:
-      return &block_.data_column;
-    default:
-      return {};  // the mask and the selected text are computed
-  }
+void EditBox::GetContent(PropertyValue& out) { out.text = LiveContent(); }
+
+SetEffect EditBox::SetContent(const PropertyInfo& /*info*/, const PropertyValue& value) {
+  // The platform's own notification stays silent; the runtime raises exactly one.
+  block_.content.assign(value.text);
+  platform().SetText(handle(), block_.content);
+  return SetEffect::ContentChanged;
 }
 
-bool EditBox::GetLive(int index, PropertyValue& out) {
-  switch (index + kFirstTypeProperty) {
-    case kEditContent:
-      out.text = LiveContent();
-      return true;
-    case kEditPasswordMask:
-      scratch_ = GbkFromCharCode(block_.password_mask);
-      out.text = scratch_;
-      return true;
-    case kEditSelectedText: {
-      out.text = SelectedPart(LiveContent(), block_.selection_start, block_.selection_length);
-      return true;
-    }
-    default:
-      return false;
-  }
+void EditBox::GetPasswordMask(PropertyValue& out) {
+  scratch_ = GbkFromCharCode(block_.password_mask);
+  out.text = scratch_;
 }
 
-std::optional<SetEffect> EditBox::SetLive(int index, const PropertyValue& value) {
+SetEffect EditBox::SetPasswordMask(const PropertyInfo& /*info*/, const PropertyValue& value) {
+  if (const std::optional<char16_t> code = FirstCharCode(value.text)) {
+    block_.password_mask = *code;
+    ApplyLook();
+  }
+  return SetEffect::None;
+}
+
+SetEffect EditBox::SetSelectionStart(const PropertyInfo& info, const PropertyValue& value) {
+  block_.selection_start = info.Clamp(value.number);
+  ShowSelection();
+  return SetEffect::None;
+}
+
+SetEffect EditBox::SetSelectionLength(const PropertyInfo& info, const PropertyValue& value) {
+  block_.selection_length = info.Clamp(value.number);
+  ShowSelection();
+  return SetEffect::None;
+}
+
+void EditBox::ShowSelection() {
+  const TextSpan sel =
+      ClampSpan(LiveContent().size(), block_.selection_start, block_.selection_length);
+  platform().SetTextSelection(handle(), sel.start, sel.length);
+}
+
+void EditBox::GetSelectedText(PropertyValue& out) {
+  out.text = SelectedPart(LiveContent(), block_.selection_start, block_.selection_length);
+}
+
+SetEffect EditBox::SetSelectedText(const PropertyInfo& /*info*/, const PropertyValue& value) {
   platform::Platform& p = platform();
-  switch (index + kFirstTypeProperty) {
-    case kEditContent:
-      // The platform's own notification stays silent; the runtime raises exactly one.
-      block_.content.assign(value.text);
-      p.SetText(handle(), block_.content);
-      return SetEffect::ContentChanged;
-    case kEditPasswordMask:
-      if (const std::optional<char16_t> code = FirstCharCode(value.text)) {
-        block_.password_mask = *code;
-        ApplyLook();
-      }
-      return SetEffect::None;
-    case kEditSelectionStart:
-    case kEditSelectionLength: {
-      const std::int32_t v = Info(index)->Clamp(value.number);
-      (index + kFirstTypeProperty == kEditSelectionStart ? block_.selection_start
-                                                         : block_.selection_length) = v;
-      const TextSpan sel =
-          ClampSpan(LiveContent().size(), block_.selection_start, block_.selection_length);
-      p.SetTextSelection(handle(), sel.start, sel.length);
-      return SetEffect::None;
-    }
-    case kEditSelectedText: {
-      std::string text = LiveContent();
-      const TextSpan sel =
-          ReplaceSelectedPart(text, block_.selection_start, block_.selection_length, value.text);
-      block_.content = std::move(text);
-      block_.selection_start = sel.start + static_cast<std::int32_t>(value.text.size());
-      block_.selection_length = 0;
-      p.SetText(handle(), block_.content);
-      p.SetTextSelection(handle(), block_.selection_start, 0);
-      return SetEffect::ContentChanged;
-    }
-    default:
-      return std::nullopt;
-  }
-}
-
-bool EditBox::FixedAtCreation(int index) const {
-  const PropertyIndex p = index + kFirstTypeProperty;
-  return p == kEditMultiLine || p == kEditScrollBars || p == kEditSpinMode;
+  std::string text = LiveContent();
+  const TextSpan sel =
+      ReplaceSelectedPart(text, block_.selection_start, block_.selection_length, value.text);
+  block_.content = std::move(text);
+  block_.selection_start = sel.start + static_cast<std::int32_t>(value.text.size());
+  block_.selection_length = 0;
+  p.SetText(handle(), block_.content);
+  p.SetTextSelection(handle(), block_.selection_start, 0);
+  return SetEffect::ContentChanged;
 }
 
 void EditBox::ApplyLook() { platform().SetEditLook(handle(), Look()); }

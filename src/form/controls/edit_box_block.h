@@ -1,4 +1,5 @@
-// The EditBox's type block (version 2): its stored properties 8 to 28.
+// The EditBox's type block (version 2): the stored properties, in the order
+// and the versions that the type's property rows give.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "form/controls/log_font.h"
 #include "base/result.h"
+#include "form/controls/log_font.h"
 
 namespace veltrane::runtime {
 
@@ -16,26 +17,26 @@ struct EditBoxBlock {
   static constexpr std::uint32_t kVersion = 2;
 
   std::uint32_t version = kVersion;
-  std::string content;                  // 8
-  std::int32_t border_style = 1;        // 9
-  std::uint32_t text_colour = 0;        // 10
-  std::uint32_t background = 0xFFFFFF;  // 11
-  std::optional<LogFont> font;          // 12
-  std::int32_t hide_selection = 1;      // 13
-  std::int32_t max_length = 0;          // 14
-  std::int32_t multi_line = 0;          // 15
-  std::int32_t scroll_bars = 0;         // 16
-  std::int32_t alignment = 0;           // 17
-  std::int32_t input_mode = 0;          // 18, InputMode
-  std::uint16_t password_mask = 42;     // 19, a UTF-16 character code
-  std::int32_t case_conversion = 0;     // 20
-  std::int32_t spin_mode = 0;           // 21, SpinMode
-  std::int32_t spin_min = 0;            // 22
-  std::int32_t spin_max = 100;          // 23
-  std::int32_t selection_start = 0;     // 24
-  std::int32_t selection_length = 0;    // 25
-  std::string data_source;              // 27 (version 2)
-  std::string data_column;              // 28 (version 2)
+  std::string content;
+  std::int32_t border_style = 1;
+  std::uint32_t text_colour = 0;
+  std::uint32_t background = 0xFFFFFF;
+  std::optional<LogFont> font;
+  std::int32_t hide_selection = 1;
+  std::int32_t max_length = 0;
+  std::int32_t multi_line = 0;
+  std::int32_t scroll_bars = 0;
+  std::int32_t alignment = 0;
+  std::int32_t input_mode = 0;       // InputMode
+  std::uint16_t password_mask = 42;  // a UTF-16 character code
+  std::int32_t case_conversion = 0;
+  std::int32_t spin_mode = 0;  // SpinMode
+  std::int32_t spin_min = 0;
+  std::int32_t spin_max = 100;
+  std::int32_t selection_start = 0;
+  std::int32_t selection_length = 0;
+  std::string data_source;
+  std::string data_column;
 
   // Writes the fields that `version` has (a version above 2 writes version 2's).
   std::vector<std::uint8_t> Encode() const;

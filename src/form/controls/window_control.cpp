@@ -46,67 +46,10 @@ platform::WindowLook WindowControl::Look() const {
   return look;
 }
 
-Control::Field WindowControl::FieldOf(int index) {
-  switch (index + kFirstTypeProperty) {
-    case kWindowCaption:
-      return &block_.caption;
-    case kWindowBorderStyle:
-      return &block_.border_style;
-    case kWindowBackground:
-      return &block_.background;
-    case kWindowPicture:
-      return &block_.picture;
-    case kWindowPictureLayout:
-      return &block_.picture_layout;
-    case kWindowSound:
-      return &block_.sound;
-    case 14:
-      return &block_.property14;
-    case kWindowControlBox:
-      return &block_.control_box;
-    case kWindowMaximiseBox:
-      return &block_.maximise_box;
-    case kWindowMinimiseBox:
-      return &block_.minimise_box;
-    case kWindowPosition:
-      return &block_.position;
-    case kWindowClosable:
-      return &block_.closable;
-    case kWindowIcon:
-      return &block_.icon;
-    case 21:
-      return &block_.property21;
-    case 22:
-      return &block_.property22;
-    case 23:
-      return &block_.property23;
-    case kWindowFileName:
-      return &block_.file_name;
-    case 25:
-      return &block_.property25;
-    case 26:
-      return &block_.property26;
-    case 27:
-      return &block_.property27;
-    case 28:
-      return &block_.property28;
-    case kWindowAlwaysOnTop:
-      return &block_.always_on_top;
-    case 30:
-      return &block_.property30;
-    case kWindowClassName:
-      return &block_.class_name;
-    default:
-      return {};
-  }
-}
-
-bool WindowControl::GetLive(int index, PropertyValue& out) {
-  if (index + kFirstTypeProperty != kWindowPosition) return false;
+void WindowControl::GetPosition(PropertyValue& out) {
   // The seam reports no live minimised or maximised state: a window made
   // minimised or maximised is taken to have stayed so.
   out.number = block_.position == 2 || block_.position == 3 ? block_.position : 0;
-  return true;
 }
 
 void WindowControl::ApplyLook() { platform().SetWindowLook(handle(), Look()); }

@@ -52,7 +52,7 @@ Result<UnitTable> UnitTable::ParseAt(std::vector<std::uint8_t> bytes, std::uint3
   table.layout_.resize(unit_count);
   for (std::uint32_t k = 0; k < unit_count; ++k) {
     const int unit = static_cast<int>(k);
-    const std::size_t offset_at = 4 * static_cast<std::size_t>(unit_count) + 4 * k;
+    const std::size_t offset_at = 4 * (static_cast<std::size_t>(unit_count) + k);
     const std::size_t offset = table.Word(offset_at);
     if (offset > body_size || body_size - offset < 4) {
       return fail(offset_at, unit, "record offset outside the table");
@@ -101,7 +101,8 @@ Result<UnitTable> UnitTable::ParseAt(std::vector<std::uint8_t> bytes, std::uint3
     layout.fixed = here();
     if (!reader.Skip(kFixedSize)) return fail(here(), unit, "fixed fields run past the record");
     const auto children = reader.U32();
-    if (!children || *children > reader.remaining() / 4 || !reader.Skip(4 * *children)) {
+    if (!children || *children > reader.remaining() / 4 ||
+        !reader.Skip(std::size_t{4} * *children)) {
       return fail(here(), unit, "child list runs past the record");
     }
     layout.cursor = here();
@@ -293,7 +294,7 @@ void UnitTable::Splice(int index, std::size_t from, std::size_t to,
                                &layout.flags, &layout.events, &layout.type_block, &layout.end}) {
       shift(*field);
     }
-    const std::size_t offset_at = 4 * static_cast<std::size_t>(count_) + 4 * k;
+    const std::size_t offset_at = 4 * (static_cast<std::size_t>(count_) + k);
     SetWord(offset_at, static_cast<std::uint32_t>(layout.start - 4 - OffsetsEnd()));
   }
 }

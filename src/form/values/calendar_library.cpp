@@ -26,6 +26,7 @@ bool IsIntegerTag(ValueTag tag) {
 // The variable a by-reference argument points at, or null.
 std::int32_t* ReferenceOf(const CommandArg& arg) {
   if (arg.tag != ValueTag::Reference) return nullptr;
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): a command argument carries its pointer as words.
   return reinterpret_cast<std::int32_t*>(static_cast<std::uintptr_t>(Words(arg)));
 }
 
@@ -84,6 +85,7 @@ const runtime::CommandLibrary& CalendarLibrary() {
 
 int CalendarNotify(int code, std::uintptr_t param1, std::uintptr_t /*param2*/) {
   if (code != 1) return -1;
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): the notification passes the service as a word.
   g_runtime_service.store(reinterpret_cast<RuntimeServiceFn>(param1));
   return 0;
 }

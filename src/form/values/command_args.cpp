@@ -63,6 +63,7 @@ double ArgDouble(const CommandArg& arg) { return std::bit_cast<double>(Words(arg
 bool ArgBool(const CommandArg& arg) { return arg.lo != 0; }
 
 void* ArgPointer(const CommandArg& arg) {
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): a command argument carries its pointer as words.
   return reinterpret_cast<void*>(static_cast<std::uintptr_t>(Words(arg)));
 }
 

@@ -24,7 +24,7 @@ constexpr std::array<const char*, 9> kCjkPreference = {
 QString FindCjkFamily() {
   const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
   for (const char* name : kCjkPreference) {
-    const QString family = QString::fromLatin1(name);
+    QString family = QString::fromLatin1(name);
     if (chinese.contains(family, Qt::CaseInsensitive)) return family;
   }
   return chinese.isEmpty() ? QString() : chinese.front();

@@ -38,6 +38,7 @@ class Converter {
   }
 
  private:
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open's documented failure value.
   static iconv_t Invalid() { return reinterpret_cast<iconv_t>(-1); }
 
   iconv_t cd_;
