@@ -10,8 +10,8 @@
 #include "app/cli_range.h"
 #include "app/cli_zone.h"
 #include "bench_dates.h"
-#include "views/chart_text.h"
 #include "chart/plot_chart.h"
+#include "views/chart_text.h"
 
 namespace veltrane::bench {
 namespace {
@@ -123,7 +123,8 @@ void BM_CompareMethodsRange(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    if (!app::WriteMethodComparison(range, app::DefaultConventions(), static_cast<int>(state.range(0)), sink)) {
+    if (!app::WriteMethodComparison(range, app::DefaultConventions(),
+                                    static_cast<int>(state.range(0)), sink)) {
       state.SkipWithError("write failed");
     }
   }

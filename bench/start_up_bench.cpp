@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "form/form_runtime.h"
-#include "platform/headless/headless_platform.h"
 #include "form/process.h"
+#include "platform/headless/headless_platform.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_template.h"
 #include "ui/plate_binding.h"

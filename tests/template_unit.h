@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/platform.h"
 #include "form/template/window_template.h"
+#include "platform/platform.h"
 
 namespace veltrane::testing_template {
 

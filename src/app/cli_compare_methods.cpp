@@ -61,8 +61,7 @@ bool WriteMethodComparison(const ChartRange& range, const RunConventions& conven
       range, jobs, out,
       [&range, &conventions](std::int64_t first, std::int64_t end, std::string& text) {
         for (std::int64_t i = first; i < end; ++i) {
-          AppendMethodComparison(text, AddMinutes(range.from, i * range.step_minutes),
-                                 conventions);
+          AppendMethodComparison(text, AddMinutes(range.from, i * range.step_minutes), conventions);
         }
       });
 }

@@ -9,7 +9,6 @@
 namespace veltrane::app {
 namespace {
 
-
 constexpr std::string_view kExpected = "expected YYYY-MM-DD HH:MM";
 
 // Reads exactly `min_digits` to `max_digits` decimal digits at `pos`.

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "chart/plot_chart.h"
 #include "base/result.h"
+#include "chart/plot_chart.h"
 
 namespace veltrane::app {
 

@@ -10,9 +10,29 @@
 namespace veltrane::app {
 
 enum class OptionId : std::size_t {
-  kJson, kSvg, kEncoding, kFrom, kTo, kStepMinutes, kJobs, kTz, kLongitude, kSolarTime, kDayStart,
-  kCentrePalace, kNearMinutes, kNotes, kMethod, kZhirunLead, kCompareMethods, kReading, kProfile,
-  kFind, kCount, kAwayFromEdges, kLang,
+  kJson,
+  kSvg,
+  kEncoding,
+  kFrom,
+  kTo,
+  kStepMinutes,
+  kJobs,
+  kTz,
+  kLongitude,
+  kSolarTime,
+  kDayStart,
+  kCentrePalace,
+  kNearMinutes,
+  kNotes,
+  kMethod,
+  kZhirunLead,
+  kCompareMethods,
+  kReading,
+  kProfile,
+  kFind,
+  kCount,
+  kAwayFromEdges,
+  kLang,
 };
 inline constexpr std::size_t kOptionCount = 23;
 

@@ -212,11 +212,13 @@ Result<chart::ChartOptions> ReadChartOptions(const OptionValues& v) {
   using enum OptionId;
   chart::ChartOptions options;
   const auto day_start = chart::DayStartOfWord(v[kDayStart]);
-  if (!day_start) return Error{"--day-start: " + QuotedValue(v[kDayStart]) + " is neither 23 nor 0"};
+  if (!day_start)
+    return Error{"--day-start: " + QuotedValue(v[kDayStart]) + " is neither 23 nor 0"};
   options.day_start = *day_start;
   const auto centre = chart::CentrePalaceOfWord(v[kCentrePalace]);
   if (!centre) {
-    return Error{"--centre-palace: " + QuotedValue(v[kCentrePalace]) + " is neither kun nor gen-kun"};
+    return Error{"--centre-palace: " + QuotedValue(v[kCentrePalace]) +
+                 " is neither kun nor gen-kun"};
   }
   options.centre_palace = *centre;
   const auto solar = chart::SolarTimeOfWord(v[kSolarTime]);
@@ -251,7 +253,8 @@ std::optional<Error> ReadOutput(const OptionValues& v, ChartRequest& request) {
   if (v[kEncoding] == "gbk") {
     request.encoding = OutputEncoding::kGbk;
   } else if (v[kEncoding] != "utf8") {
-    return Error{"--encoding: unknown encoding " + QuotedValue(v[kEncoding]) + " (use utf8 or gbk)"};
+    return Error{"--encoding: unknown encoding " + QuotedValue(v[kEncoding]) +
+                 " (use utf8 or gbk)"};
   }
   if (request.json && request.encoding == OutputEncoding::kGbk) {
     return Error{"--encoding gbk applies to the text table; JSON is always UTF-8"};
@@ -295,8 +298,8 @@ std::optional<Error> ReadMethod(const OptionValues& v, ChartRequest& request) {
   }
   request.options.method = *method;
   request.compare_methods = compare;
-  const auto lead = ParseWholeNumber("--zhirun-lead", v[kZhirunLead],
-                                     chart::kFewestZhirunLeadDays, chart::kMostZhirunLeadDays);
+  const auto lead = ParseWholeNumber("--zhirun-lead", v[kZhirunLead], chart::kFewestZhirunLeadDays,
+                                     chart::kMostZhirunLeadDays);
   if (!lead) return lead.error();
   if (v.Given(kZhirunLead) && *method != chart::ChartMethod::kZhirun && !compare) {
     return Error{"--zhirun-lead applies to --method zhirun and --compare-methods"};
@@ -329,7 +332,8 @@ std::optional<Error> ReadLanguage(const OptionValues& v, ChartRequest& request) 
   using enum OptionId;
   const std::optional<chart::Script> script = chart::ScriptOfTag(v[kLang]);
   if (!script) {
-    return Error{"--lang: unknown script " + QuotedValue(v[kLang]) + " (use zh-Hans, zh-Hant or en)"};
+    return Error{"--lang: unknown script " + QuotedValue(v[kLang]) +
+                 " (use zh-Hans, zh-Hant or en)"};
   }
   if (v.Given(kLang) && request.json) {
     return Error{"--lang applies to the text table and --svg; JSON is the same in every script"};
@@ -428,8 +432,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   using Step = std::optional<Error> (*)(const OptionValues&, ChartRequest&);
   const bool ranged = values.Given(OptionId::kFrom) || values.Given(OptionId::kTo);
   for (const Step step : {&ReadSearch, &ReadOutput, &ReadMethod, &ReadReading, &ReadLanguage,
-                           &ReadJobs,
-                           ranged ? &ReadRange : &ReadMoment}) {
+                          &ReadJobs, ranged ? &ReadRange : &ReadMoment}) {
     if (auto fault = step(values, request)) return Bad(fault->message);
   }
   return parsed;

@@ -46,7 +46,7 @@ struct ChartRequest {
   int near_minutes = kDefaultNearMinutes;
   bool notes = false;  // the text table is followed by notes on the near edges and the method
   bool compare_methods = false;  // a range lists where the methods disagree
-  bool reading = false;  // the text table is followed by the chart's reading
+  bool reading = false;          // the text table is followed by the chart's reading
   // The script of the text table, its notes and reading, and the drawing (--lang).
   chart::Script script = chart::Script::kHans;
   // The profile the reading follows where the classical texts disagree (--profile).

@@ -118,7 +118,8 @@ std::int64_t DayOf(const PosixTzDate& date, int year) {
       date.month == 12 ? DaysOf(year + 1, 1, 1) - 1 : DaysOf(year, date.month + 1, 1) - 1;
   // 1970-01-01 was a Thursday (4).
   const std::int64_t first_weekday = ((first % 7) + 7 + 4) % 7;
-  std::int64_t day = first + (date.weekday - first_weekday + 7) % 7 + std::int64_t{7} * (date.week - 1);
+  std::int64_t day =
+      first + (date.weekday - first_weekday + 7) % 7 + std::int64_t{7} * (date.week - 1);
   while (day > last) day -= 7;
   return day;
 }
@@ -146,8 +147,7 @@ Result<PosixTz> ParsePosixTz(std::string_view text) {
     rule.end = PosixTzDate{PosixTzDate::Kind::kMonthWeekDay, 0, 11, 1, 0, 7200};
     return rule;
   }
-  if (!in.Take(',') || !in.Date(rule.start) || !in.Take(',') || !in.Date(rule.end) ||
-      !in.AtEnd()) {
+  if (!in.Take(',') || !in.Date(rule.start) || !in.Take(',') || !in.Date(rule.end) || !in.AtEnd()) {
     return bad;
   }
   return rule;

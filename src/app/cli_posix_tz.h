@@ -12,15 +12,15 @@ namespace veltrane::app {
 // One end of daylight saving: a day of the year and a local time of day.
 struct PosixTzDate {
   enum class Kind : std::uint8_t {
-    kJulianNoLeap,    // Jn: 1..365, 29 February never counted
-    kZeroBased,       // n: 0..365, 29 February counted
-    kMonthWeekDay,    // Mm.w.d: the w-th (5 = last) weekday d of month m
+    kJulianNoLeap,  // Jn: 1..365, 29 February never counted
+    kZeroBased,     // n: 0..365, 29 February counted
+    kMonthWeekDay,  // Mm.w.d: the w-th (5 = last) weekday d of month m
   };
   Kind kind = Kind::kMonthWeekDay;
   int day = 0;  // Jn or n
   int month = 0;
   int week = 0;
-  int weekday = 0;  // 0 = Sunday
+  int weekday = 0;              // 0 = Sunday
   std::int32_t seconds = 7200;  // local time of day; may lie outside 0..24 h
 };
 

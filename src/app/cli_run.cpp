@@ -12,14 +12,14 @@
 #include "app/cli_compare_methods.h"
 #include "app/cli_range.h"
 #include "app/cli_search.h"
+#include "base/text/gbk.h"
 #include "calendar/date_time.h"
 #include "chart/boundary_notes.h"
 #include "chart/method.h"
 #include "chart/plot_chart.h"
-#include "base/text/gbk.h"
 #include "views/chart_svg.h"
-#include "views/reading_text.h"
 #include "views/chart_text.h"
+#include "views/reading_text.h"
 
 namespace veltrane::app {
 
@@ -37,8 +37,8 @@ namespace {
 void AppendMethodNote(std::string& text, chart::ChartMethod method, chart::Script script) {
   if (method == chart::ChartMethod::kChaibu) return;
   // Before and after the method's name, by script.
-  constexpr std::array<std::array<std::string_view, 2>, chart::kScriptCount> kWords = {{
-      {"注：本盘以", "定局"}, {"注：本盤以", "定局"}, {"Note: the ju is set by ", ""}}};
+  constexpr std::array<std::array<std::string_view, 2>, chart::kScriptCount> kWords = {
+      {{"注：本盘以", "定局"}, {"注：本盤以", "定局"}, {"Note: the ju is set by ", ""}}};
   const auto& w = kWords[static_cast<std::size_t>(script) % kWords.size()];
   text.append(w[0]).append(chart::ChartMethodText(method, script)).append(w[1]).append("\r\n");
 }
@@ -92,9 +92,9 @@ int RunChartRequest(const ChartRequest& request, std::FILE* out) {
     } else if (request.svg) {
       text = views::FormatChartSvg(chart::ComputeChart(moment, request.options), request.script);
     } else {
-      text = ChartText(moment, request.encoding, request.notes, request.near_minutes,
-                       request.options, request.reading ? &request.profile : nullptr,
-                       request.script);
+      text =
+          ChartText(moment, request.encoding, request.notes, request.near_minutes, request.options,
+                    request.reading ? &request.profile : nullptr, request.script);
     }
     written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
   }

@@ -55,28 +55,27 @@ bool WriteSearch(const ChartRequest& request, std::FILE* out) {
       range, request.jobs, out, [&](std::int64_t first, std::int64_t end, std::string& text) {
         LunarDayCache lunar;
         std::string matched;
-        searcher.Scan(range.from, range.step_minutes, first, end,
-                      [&](const search::RangeHit& found) {
-                        // The hit's chart in full, and what in it matched.
-                        const auto hit = searcher.Test(found.moment);
-                        if (!hit) return;
-                        const chart::ChartBoundaries boundaries =
-                            chart::ComputeBoundaries(hit->chart, request.options);
-                        if (NearAnEdge(boundaries, away)) return;
-                        std::optional<ZonedMoment> typed;
-                        if (!conventions.zone().empty()) {
-                          if (auto local = LocalTimeInZone(conventions.zone(), found.moment)) {
-                            typed = *local;
-                          }
-                        }
-                        matched.clear();
-                        views::AppendJsonStrings(matched, hit->matched);
-                        const views::JsonMember member{"matched", matched};
-                        AppendChartJson(text, found.moment, hit->chart, lunar.Of(found.moment),
-                                        boundaries, conventions, typed ? &*typed : nullptr,
-                                        {&member, 1});
-                        text += '\n';
-                      });
+        searcher.Scan(
+            range.from, range.step_minutes, first, end, [&](const search::RangeHit& found) {
+              // The hit's chart in full, and what in it matched.
+              const auto hit = searcher.Test(found.moment);
+              if (!hit) return;
+              const chart::ChartBoundaries boundaries =
+                  chart::ComputeBoundaries(hit->chart, request.options);
+              if (NearAnEdge(boundaries, away)) return;
+              std::optional<ZonedMoment> typed;
+              if (!conventions.zone().empty()) {
+                if (auto local = LocalTimeInZone(conventions.zone(), found.moment)) {
+                  typed = *local;
+                }
+              }
+              matched.clear();
+              views::AppendJsonStrings(matched, hit->matched);
+              const views::JsonMember member{"matched", matched};
+              AppendChartJson(text, found.moment, hit->chart, lunar.Of(found.moment), boundaries,
+                              conventions, typed ? &*typed : nullptr, {&member, 1});
+              text += '\n';
+            });
       });
 }
 

@@ -73,8 +73,8 @@ Result<Counts> ReadHeader(Bytes& in) {
 }
 
 std::uint64_t BlockSize(const Counts& c, std::uint64_t time_width) {
-  return c.time * time_width + c.time + c.type * 6 + c.chars + c.leap * (time_width + 4) +
-         c.isstd + c.isut;
+  return c.time * time_width + c.time + c.type * 6 + c.chars + c.leap * (time_width + 4) + c.isstd +
+         c.isut;
 }
 
 // The data block after a header, its times `width` bytes wide.

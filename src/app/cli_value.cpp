@@ -89,8 +89,8 @@ Result<double> ParseDecimalNumber(std::string_view option, std::string_view text
   const std::string what = "a decimal number " + RangeText(min, max);
   if (!HasNumberForm(text, true)) return Expected(option, what, text);
   double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                            std::chars_format::fixed);
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (error == std::errc::result_out_of_range || value < min || value > max) {
     return Outside(option, text, min, max);
   }

@@ -71,8 +71,8 @@ Result<ZonedMoment> ResolveZonedTime(std::string_view zone_name, const ChartMome
   ZonedMoment result;
   result.local = local;
   result.china = MomentOf(when - offsets.front() + kChinaOffset);
-  result.offset_minutes = static_cast<int>(
-      chrono::floor<chrono::minutes>(chrono::seconds(offsets.front())).count());
+  result.offset_minutes =
+      static_cast<int>(chrono::floor<chrono::minutes>(chrono::seconds(offsets.front())).count());
   result.ambiguous = offsets.size() > 1;
   return result;
 }

@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
     case veltrane::app::DesktopRequest::kWindow:
       break;
   }
-  const bool chosen = std::getenv("QT_QPA_PLATFORM") != nullptr || veltrane::app::NamesAPlatform(args);
+  const bool chosen =
+      std::getenv("QT_QPA_PLATFORM") != nullptr || veltrane::app::NamesAPlatform(args);
   if (!chosen) {
     AllowAGracefulStart();
     g_usual_handler = qInstallMessageHandler(&QuietWhileTrying);

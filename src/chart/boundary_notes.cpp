@@ -24,48 +24,109 @@ constexpr std::array<Change, kEdgeCount> kChangeAt = {Change::kTerm, Change::kTe
 // to_come + edge + coming + distance + coming_end for an edge to come,
 // edge + passed + distance + passed_end for one passed, or right_now + edge.
 struct NoteWords {
-  std::string_view note;           // "注："
-  std::string_view to_come;        // "距": before an edge to come
-  std::string_view coming;         // " ": between the edge to come and its distance
-  std::string_view coming_end;     // after the distance of an edge to come
-  std::string_view passed;         // "已过 ": after an edge passed, before the distance
-  std::string_view passed_end;     // after the distance of an edge passed
-  std::string_view right_now;      // "此刻正当"
-  std::string_view term_edge;      // "交节", after the term's name
-  std::string_view term_before;    // before the term's name
-  std::string_view yuan_change;    // "换元"
-  std::string_view yuan_head;      // "符头", before the head day
-  std::string_view yuan_head_end;  // "日换元", after it
-  std::string_view hour_start;     // before the branch of the hour that starts
-  std::string_view hour_end;       // before the branch of the hour that ends
-  std::string_view hour_starts;    // "时开始"
-  std::string_view hour_ends;      // "时结束"
-  std::string_view minutes;        // " 分钟"
-  std::string_view under_a_minute; // "不到 1 分钟"
-  std::string_view hour_differs;   // "，换时前后时柱不同"
-  std::string_view across_term;    // "，交节前后局数"
-  std::string_view across_yuan;    // "，换元前后局数"
-  std::string_view differs;        // "不同"
-  std::string_view same;           // "相同"
-  std::string_view none_before;    // "注：前后 "
-  std::string_view none_after;     // " 分钟内无交节、换元、换时"
+  std::string_view note;            // "注："
+  std::string_view to_come;         // "距": before an edge to come
+  std::string_view coming;          // " ": between the edge to come and its distance
+  std::string_view coming_end;      // after the distance of an edge to come
+  std::string_view passed;          // "已过 ": after an edge passed, before the distance
+  std::string_view passed_end;      // after the distance of an edge passed
+  std::string_view right_now;       // "此刻正当"
+  std::string_view term_edge;       // "交节", after the term's name
+  std::string_view term_before;     // before the term's name
+  std::string_view yuan_change;     // "换元"
+  std::string_view yuan_head;       // "符头", before the head day
+  std::string_view yuan_head_end;   // "日换元", after it
+  std::string_view hour_start;      // before the branch of the hour that starts
+  std::string_view hour_end;        // before the branch of the hour that ends
+  std::string_view hour_starts;     // "时开始"
+  std::string_view hour_ends;       // "时结束"
+  std::string_view minutes;         // " 分钟"
+  std::string_view under_a_minute;  // "不到 1 分钟"
+  std::string_view hour_differs;    // "，换时前后时柱不同"
+  std::string_view across_term;     // "，交节前后局数"
+  std::string_view across_yuan;     // "，换元前后局数"
+  std::string_view differs;         // "不同"
+  std::string_view same;            // "相同"
+  std::string_view none_before;     // "注：前后 "
+  std::string_view none_after;      // " 分钟内无交节、换元、换时"
 };
 
 // By Script.
 constexpr std::array<NoteWords, kScriptCount> kNoteWords = {{
-    {"注：", "距", " ", "", "已过 ", "", "此刻正当", "交节", "", "换元", "符头", "日换元", "", "",
+    {"注：",
+     "距",
+     " ",
+     "",
+     "已过 ",
+     "",
+     "此刻正当",
+     "交节",
+     "",
+     "换元",
+     "符头",
+     "日换元",
+     "",
+     "",
      "时开始",
-     "时结束", " 分钟", "不到 1 分钟", "，换时前后时柱不同", "，交节前后局数", "，换元前后局数",
-     "不同", "相同", "注：前后 ", " 分钟内无交节、换元、换时"},
-    {"注：", "距", " ", "", "已過 ", "", "此刻正當", "交節", "", "換元", "符頭", "日換元", "", "",
+     "时结束",
+     " 分钟",
+     "不到 1 分钟",
+     "，换时前后时柱不同",
+     "，交节前后局数",
+     "，换元前后局数",
+     "不同",
+     "相同",
+     "注：前后 ",
+     " 分钟内无交节、换元、换时"},
+    {"注：",
+     "距",
+     " ",
+     "",
+     "已過 ",
+     "",
+     "此刻正當",
+     "交節",
+     "",
+     "換元",
+     "符頭",
+     "日換元",
+     "",
+     "",
      "時開始",
-     "時結束", " 分鐘", "不到 1 分鐘", "，換時前後時柱不同", "，交節前後局數", "，換元前後局數",
-     "不同", "相同", "注：前後 ", " 分鐘內無交節、換元、換時"},
-    {"Note: ", "", " is ", " away", " was ", " ago", "this minute is ", "", "the start of ",
-     "the yuan change", "the yuan change (head day ", ")", "the start of the ", "the end of the ",
-     " hour", " hour", " minutes",
-     "less than 1 minute", "; the hour pillar differs across it", "; the ju across it is ",
-     "; the ju across it is ", "different", "the same", "Note: no term, yuan or hour change within ",
+     "時結束",
+     " 分鐘",
+     "不到 1 分鐘",
+     "，換時前後時柱不同",
+     "，交節前後局數",
+     "，換元前後局數",
+     "不同",
+     "相同",
+     "注：前後 ",
+     " 分鐘內無交節、換元、換時"},
+    {"Note: ",
+     "",
+     " is ",
+     " away",
+     " was ",
+     " ago",
+     "this minute is ",
+     "",
+     "the start of ",
+     "the yuan change",
+     "the yuan change (head day ",
+     ")",
+     "the start of the ",
+     "the end of the ",
+     " hour",
+     " hour",
+     " minutes",
+     "less than 1 minute",
+     "; the hour pillar differs across it",
+     "; the ju across it is ",
+     "; the ju across it is ",
+     "different",
+     "the same",
+     "Note: no term, yuan or hour change within ",
      " minutes"},
 }};
 

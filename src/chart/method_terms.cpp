@@ -39,7 +39,8 @@ TermStart TermStartAt(double linear_moment) {
 TermOrdinal TermInForceAt(double linear_moment) { return TermStartAt(linear_moment).term; }
 
 int ChartDayOfMoment(double linear_moment, bool from_midnight) {
-  return static_cast<int>(std::floor(linear_moment + (from_midnight ? 0.0 : 1.0 / 24) + kTolerance));
+  return static_cast<int>(
+      std::floor(linear_moment + (from_midnight ? 0.0 : 1.0 / 24) + kTolerance));
 }
 
 int GanZhiOfDayNumber(int day_number) {

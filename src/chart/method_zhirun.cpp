@@ -35,7 +35,7 @@ struct ZhirunWalk {
   int first_index = 0;
   int last_index = 0;
   TermOrdinal first_term = 0;
-  bool from_midnight = false;    // days start at midnight rather than 23:00
+  bool from_midnight = false;  // days start at midnight rather than 23:00
   int threshold = kIntercalaryLeadDays;
   std::vector<int> intercalary;  // period indexes, rising
 };
@@ -64,8 +64,8 @@ const ZhirunWalk& MethodWalk(bool from_midnight, int threshold) {
   constexpr int kReadings = kMostZhirunLeadDays - kFewestZhirunLeadDays + 1;
   static std::array<std::array<std::once_flag, kReadings>, 2> made;
   static std::array<std::array<ZhirunWalk, kReadings>, 2> walks;
-  const int reading = std::clamp(threshold, kFewestZhirunLeadDays, kMostZhirunLeadDays) -
-                      kFewestZhirunLeadDays;
+  const int reading =
+      std::clamp(threshold, kFewestZhirunLeadDays, kMostZhirunLeadDays) - kFewestZhirunLeadDays;
   const std::size_t start = from_midnight ? 1 : 0;
   std::call_once(made[start][reading], [&] {
     walks[start][reading] = Walk(kZhirunAnchorYear, kMethodLastYear + 1, from_midnight,
@@ -105,7 +105,8 @@ std::optional<ZhirunPeriod> ZhirunPeriodOfDay(int day_number, bool from_midnight
 }
 
 std::vector<ZhirunPeriod> ZhirunIntercalaryPeriods(int first_year, int last_year) {
-  return IntercalaryPeriodsOf(MethodWalk(false, kIntercalaryLeadDays), calendar::DayNumberOfDate(first_year, 1, 1),
+  return IntercalaryPeriodsOf(MethodWalk(false, kIntercalaryLeadDays),
+                              calendar::DayNumberOfDate(first_year, 1, 1),
                               calendar::DayNumberOfDate(last_year + 1, 1, 1));
 }
 

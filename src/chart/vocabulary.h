@@ -65,8 +65,7 @@ constexpr std::array<ScriptTexts, N> TextsOf(const std::array<NamedTexts, N>& ro
 // The name of row `index` in a script: the text in 简体 and 繁體, the full
 // name in English.
 template <std::size_t N>
-constexpr std::string_view NameAt(const std::array<NamedTexts, N>& rows, int index,
-                                  Script script) {
+constexpr std::string_view NameAt(const std::array<NamedTexts, N>& rows, int index, Script script) {
   const NamedTexts* row = RowAt(rows, index);
   if (row == nullptr) return {};
   return script == Script::kEn ? row->en_name : row->text.In(script);
@@ -269,7 +268,8 @@ constexpr std::string_view Text(Yuan y, Script script = Script::kHans) {
 
 // The dun: 阳遁 for a positive ju, 阴遁 for a negative one.
 enum class Dun : int { kYang, kYin };
-inline constexpr std::array<ScriptTexts, 2> kDunScripts = {{{"阳", "陽", "Yang"}, {"阴", "陰", "Yin"}}};
+inline constexpr std::array<ScriptTexts, 2> kDunScripts = {
+    {{"阳", "陽", "Yang"}, {"阴", "陰", "Yin"}}};
 inline constexpr auto kDunTexts = detail::Column(kDunScripts, Script::kHans);
 constexpr std::string_view Text(Dun d, Script script = Script::kHans) {
   return detail::TextAt(kDunScripts, static_cast<int>(d), script);

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
+#include "base/text/gbk_literal.h"
 #include "form/fatal.h"
 #include "form/form_state.h"
-#include "base/text/gbk_literal.h"
 
 namespace veltrane::runtime {
 

@@ -3,10 +3,10 @@
 #include <array>
 #include <string>
 
-#include "platform/platform.h"
 #include "base/memory.h"
-#include "form/process.h"
 #include "base/text/gbk_literal.h"
+#include "form/process.h"
+#include "platform/platform.h"
 
 namespace veltrane::runtime {
 namespace {
@@ -37,7 +37,8 @@ int report_depth = 0;
 
 // The memory services sit below the form runtime, so the runtime hands them its
 // fatal report when this file is linked, before any start-up code runs.
-[[maybe_unused]] const bool allocation_handler_set = (SetAllocationFailureHandler(&ReportAllocationFailure), true);
+[[maybe_unused]] const bool allocation_handler_set =
+    (SetAllocationFailureHandler(&ReportAllocationFailure), true);
 
 }  // namespace
 

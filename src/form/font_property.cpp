@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "form/form_runtime.h"
 #include "base/memory.h"
+#include "form/form_runtime.h"
 
 namespace veltrane::runtime::form {
 namespace {

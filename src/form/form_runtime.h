@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "base/memory.h"
 #include "form/controls/event_numbers.h"
 #include "form/controls/property_index.h"
-#include "base/memory.h"
 #include "platform/platform.h"
 
 namespace veltrane::runtime {

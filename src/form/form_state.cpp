@@ -1,7 +1,7 @@
 #include "form/form_state.h"
 
-#include "form/fatal.h"
 #include "base/text/gbk_literal.h"
+#include "form/fatal.h"
 
 namespace veltrane::runtime::form {
 

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/text/gbk_literal.h"
 #include "form/controls/combo_box.h"
 #include "form/fatal.h"
 #include "form/font_property.h"
 #include "form/form_state.h"
-#include "base/text/gbk_literal.h"
 
 namespace veltrane::runtime {
 namespace {

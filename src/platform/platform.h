@@ -41,8 +41,8 @@ struct Font {
   bool italic = false;
   bool underline = false;
   bool strike_out = false;
-  int escapement = 0;   // tenths of a degree
-  std::string face;     // GBK; empty = the default CJK-capable UI face
+  int escapement = 0;  // tenths of a degree
+  std::string face;    // GBK; empty = the default CJK-capable UI face
   bool operator==(const Font&) const = default;
 };
 
@@ -60,13 +60,13 @@ struct WindowLook {
 
 struct LabelLook {
   std::string caption;
-  int effect = 0;        // 0 none, 1/2 white copy one pixel off, 3 black copy two pixels off
+  int effect = 0;  // 0 none, 1/2 white copy one pixel off, 3 black copy two pixels off
   int border_style = 0;
   Font font;
   std::uint32_t text_colour = 0;
   std::uint32_t background = kButtonFace;
-  int h_align = 0;       // 0 left, 1 centre, 2 right
-  int v_align = 1;       // 0 top, 1 centre, 2 bottom
+  int h_align = 0;  // 0 left, 1 centre, 2 right
+  int v_align = 1;  // 0 top, 1 centre, 2 bottom
   bool word_wrap = false;
 };
 
@@ -76,7 +76,7 @@ struct EditLook {
   std::uint32_t background = 0xFFFFFF;
   Font font;
   bool hide_selection = true;
-  int max_length = 0;    // bytes, 0 = no limit
+  int max_length = 0;  // bytes, 0 = no limit
   bool multi_line = false;
   int scroll_bars = 0;
   int alignment = 0;
@@ -84,7 +84,7 @@ struct EditLook {
   bool password = false;
   char16_t mask = u'*';
   int case_conversion = 0;
-  int spin_mode = 0;     // 0 none, 1 automatic stepping, 2 event only
+  int spin_mode = 0;  // 0 none, 1 automatic stepping, 2 event only
   int spin_min = 0;
   int spin_max = 100;
 };
@@ -98,7 +98,7 @@ struct ButtonLook {
 };
 
 struct ComboLook {
-  int style = 2;         // 0 simple, 1 drop-down with edit field, 2 drop-down list
+  int style = 2;  // 0 simple, 1 drop-down with edit field, 2 drop-down list
   bool sorted = false;
   int extra_item_height = 1;
   std::uint32_t text_colour = 0;

@@ -67,8 +67,8 @@ RuleReads ReadsOf(std::uint16_t rule);
 // into `room`; the rest of the reading is not made. With `only` (a table by rule index, nonzero
 // for the rules wanted) the rules it leaves out may be skipped, where that cannot change which
 // of the wanted findings Read keeps.
-std::span<const Finding> ReadPillarFindings(const chart::Chart& chart, const ReadingProfile& profile,
-                                            Reading& room,
+std::span<const Finding> ReadPillarFindings(const chart::Chart& chart,
+                                            const ReadingProfile& profile, Reading& room,
                                             std::span<const std::uint8_t> only = {});
 
 // Reads a chart under a profile.

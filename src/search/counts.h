@@ -12,9 +12,9 @@ namespace veltrane::search {
 
 struct HitCounts {
   std::int64_t hits = 0;
-  std::map<int, std::int64_t> per_year;                         // by the moment's civil year
-  std::array<std::int64_t, chart::kTermCount> per_term{};       // by SolarTerm − 1
-  std::array<std::int64_t, chart::kYuanCount + 1> per_yuan{};   // by Yuan (0: none)
+  std::map<int, std::int64_t> per_year;                        // by the moment's civil year
+  std::array<std::int64_t, chart::kTermCount> per_term{};      // by SolarTerm − 1
+  std::array<std::int64_t, chart::kYuanCount + 1> per_yuan{};  // by Yuan (0: none)
 
   // Counts one hit: the chart of a moment in `year` (its term and yuan are read).
   void Add(int year, const chart::Chart& chart);

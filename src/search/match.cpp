@@ -24,25 +24,42 @@ int OrNone(const std::optional<T>& value) {
 int FieldValue(const Node& node, const Chart& chart) {
   const chart::PalaceCell* cell = CellOf(chart, node.palace);
   switch (node.field) {
-    case Field::kJu: return chart.ju;
-    case Field::kDun: return static_cast<int>(chart.dun());
-    case Field::kTerm: return static_cast<int>(chart.term);
-    case Field::kYuan: return static_cast<int>(chart.yuan);
-    case Field::kDutyStar: return static_cast<int>(chart.duty_star);
-    case Field::kDutyGate: return OrNone(chart.duty_gate);
+    case Field::kJu:
+      return chart.ju;
+    case Field::kDun:
+      return static_cast<int>(chart.dun());
+    case Field::kTerm:
+      return static_cast<int>(chart.term);
+    case Field::kYuan:
+      return static_cast<int>(chart.yuan);
+    case Field::kDutyStar:
+      return static_cast<int>(chart.duty_star);
+    case Field::kDutyGate:
+      return OrNone(chart.duty_gate);
     case Field::kDutyGatePalace:
       return chart.duty_gate_palace ? chart.duty_gate_palace->number() : -1;
-    case Field::kPalaceGate: return cell ? OrNone(cell->gate) : -1;
-    case Field::kPalaceHeaven: return cell ? static_cast<int>(cell->heaven_stem) : -1;
-    case Field::kPalaceStar: return cell ? OrNone(cell->star) : -1;
-    case Field::kPalaceDeity: return cell ? OrNone(cell->deity) : -1;
-    case Field::kPalaceEarth: return cell ? static_cast<int>(cell->earth_stem) : -1;
-    case Field::kYear: return chart.pillars.year;
-    case Field::kMonth: return chart.pillars.month;
-    case Field::kDay: return chart.pillars.day;
-    case Field::kHour: return chart.pillars.hour;
-    case Field::kHourStem: return (chart.pillars.hour - 1) % chart::kStemCount + 1;
-    case Field::kReading: break;
+    case Field::kPalaceGate:
+      return cell ? OrNone(cell->gate) : -1;
+    case Field::kPalaceHeaven:
+      return cell ? static_cast<int>(cell->heaven_stem) : -1;
+    case Field::kPalaceStar:
+      return cell ? OrNone(cell->star) : -1;
+    case Field::kPalaceDeity:
+      return cell ? OrNone(cell->deity) : -1;
+    case Field::kPalaceEarth:
+      return cell ? static_cast<int>(cell->earth_stem) : -1;
+    case Field::kYear:
+      return chart.pillars.year;
+    case Field::kMonth:
+      return chart.pillars.month;
+    case Field::kDay:
+      return chart.pillars.day;
+    case Field::kHour:
+      return chart.pillars.hour;
+    case Field::kHourStem:
+      return (chart.pillars.hour - 1) % chart::kStemCount + 1;
+    case Field::kReading:
+      break;
   }
   return -1;
 }
@@ -65,12 +82,14 @@ bool Holds(const Query& query, int index, const Chart& chart, const ReadingSourc
   if (index < 0 || static_cast<std::size_t>(index) >= query.nodes.size()) return false;
   const Node& node = query.nodes[static_cast<std::size_t>(index)];
   switch (node.kind) {
-    case Node::Kind::kTest: return TestHolds(node, chart, reading);
+    case Node::Kind::kTest:
+      return TestHolds(node, chart, reading);
     case Node::Kind::kAnd:
       return Holds(query, node.left, chart, reading) && Holds(query, node.right, chart, reading);
     case Node::Kind::kOr:
       return Holds(query, node.left, chart, reading) || Holds(query, node.right, chart, reading);
-    case Node::Kind::kNot: return !Holds(query, node.left, chart, reading);
+    case Node::Kind::kNot:
+      return !Holds(query, node.left, chart, reading);
   }
   return false;
 }
@@ -80,13 +99,15 @@ void Collect(const Query& query, int index, const Chart& chart, const ReadingSou
   if (index < 0 || static_cast<std::size_t>(index) >= query.nodes.size()) return;
   const Node& node = query.nodes[static_cast<std::size_t>(index)];
   switch (node.kind) {
-    case Node::Kind::kNot: return;
+    case Node::Kind::kNot:
+      return;
     case Node::Kind::kAnd:
     case Node::Kind::kOr:
       Collect(query, node.left, chart, source, out);
       Collect(query, node.right, chart, source, out);
       return;
-    case Node::Kind::kTest: break;
+    case Node::Kind::kTest:
+      break;
   }
   if (!TestHolds(node, chart, source)) return;
   const reading::Reading* reading = node.field == Field::kReading ? source() : nullptr;
@@ -120,7 +141,8 @@ bool Matches(const Query& query, const Chart& chart, const ReadingSource& readin
 std::vector<std::string> Matched(const Query& query, const Chart& chart,
                                  const reading::Reading* reading) {
   std::vector<std::string> out;
-  Collect(query, query.root, chart, [reading] { return reading; }, out);
+  Collect(
+      query, query.root, chart, [reading] { return reading; }, out);
   return out;
 }
 

@@ -101,9 +101,7 @@ class Reader {
   bool IsWord(std::string_view word) const {
     return token_.kind == Token::Kind::kWord && token_.text == word;
   }
-  bool IsSymbol(char c) const {
-    return token_.kind == Token::Kind::kSymbol && token_.text[0] == c;
-  }
+  bool IsSymbol(char c) const { return token_.kind == Token::Kind::kSymbol && token_.text[0] == c; }
 
   int Fail(std::string expected) {
     if (!error_) error_ = QueryError{token_.column, std::move(expected)};
@@ -232,8 +230,8 @@ class Reader {
       if (!number) return FailAt(value_column, std::string(ValueHint(node.field)));
       node.value = *number;
     }
-    const std::size_t end = token_.kind == Token::Kind::kEnd ? text_.size()
-                                                             : pos_ - token_.text.size();
+    const std::size_t end =
+        token_.kind == Token::Kind::kEnd ? text_.size() : pos_ - token_.text.size();
     node.text = std::string(text_.substr(start, end - start));
     while (!node.text.empty() && (node.text.back() == ' ' || node.text.back() == '\t')) {
       node.text.pop_back();

@@ -24,12 +24,12 @@ enum class Field : std::uint8_t {
   kPalaceHeaven,    // palace(N).heaven: the heaven plate's stem
   kPalaceStar,
   kPalaceDeity,
-  kPalaceEarth,     // the earth plate's stem
-  kYear,            // sixty-cycle number 1..60
+  kPalaceEarth,  // the earth plate's stem
+  kYear,         // sixty-cycle number 1..60
   kMonth,
   kDay,
   kHour,
-  kHourStem,        // the hour pillar's own stem 1..10
+  kHourStem,  // the hour pillar's own stem 1..10
 };
 
 // One node of a compiled query.
@@ -37,12 +37,12 @@ struct Node {
   enum class Kind : std::uint8_t { kTest, kAnd, kOr, kNot };
   Kind kind = Kind::kTest;
   Field field = Field::kJu;
-  int palace = 0;                     // 1..9 for palace(N) and reading@N; 0 = any
-  int value = 0;                      // what the field must equal
-  std::vector<std::uint16_t> rules;   // kReading: every rule of the id or name
-  int left = -1;                      // operands (kNot: left only)
+  int palace = 0;                    // 1..9 for palace(N) and reading@N; 0 = any
+  int value = 0;                     // what the field must equal
+  std::vector<std::uint16_t> rules;  // kReading: every rule of the id or name
+  int left = -1;                     // operands (kNot: left only)
   int right = -1;
-  std::string text;                   // the test as written, for "matched"
+  std::string text;  // the test as written, for "matched"
 };
 
 // A query ready to test charts.

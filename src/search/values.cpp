@@ -148,7 +148,8 @@ std::vector<std::uint16_t> RulesNamed(std::string_view word) {
   std::vector<std::uint16_t> found;
   const auto rules = reading::Rules();
   for (std::size_t i = 0; i < rules.size(); ++i) {
-    if (rules[i].id == word || rules[i].name == word) found.push_back(static_cast<std::uint16_t>(i));
+    if (rules[i].id == word || rules[i].name == word)
+      found.push_back(static_cast<std::uint16_t>(i));
   }
   return found;
 }

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "views/chart_text.h"
-#include "platform/platform.h"
 #include "base/text/gbk.h"
 #include "base/text/gbk_literal.h"
 #include "form/values/value_ops.h"
+#include "platform/platform.h"
 #include "ui/shown_chart.h"
+#include "views/chart_text.h"
 
 namespace veltrane::ui {
 namespace {

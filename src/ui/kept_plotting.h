@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "chart/plot_chart.h"
 #include "base/memory.h"
+#include "chart/plot_chart.h"
 
 namespace veltrane::ui {
 

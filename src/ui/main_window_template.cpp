@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/text/gbk.h"
 #include "chart/box_items.h"
 #include "form/controls/button_block.h"
 #include "form/controls/combo_box_block.h"
@@ -15,7 +16,6 @@
 #include "form/controls/log_font.h"
 #include "form/controls/property_index.h"
 #include "form/controls/window_block.h"
-#include "base/text/gbk.h"
 #include "ui/handlers.h"
 #include "ui/main_window_ids.h"
 

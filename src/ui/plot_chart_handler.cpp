@@ -4,11 +4,11 @@
 #include <cmath>
 #include <string_view>
 
+#include "base/memory.h"
 #include "chart/box_items.h"
 #include "chart/plot_chart.h"
 #include "form/controls/property_index.h"
 #include "form/form_runtime.h"
-#include "base/memory.h"
 #include "form/values/value_ops.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"

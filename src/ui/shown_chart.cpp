@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "base/text/gbk.h"
 #include "chart/vocabulary.h"
 #include "form/controls/property_index.h"
 #include "form/form_runtime.h"
-#include "base/text/gbk.h"
 #include "form/values/value_ops.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"

@@ -3,9 +3,9 @@
 // last plotting kept. 复制排盘 formats it.
 #pragma once
 
-#include "views/chart_view.h"
 #include "base/memory.h"
 #include "ui/kept_plotting.h"
+#include "views/chart_view.h"
 
 namespace veltrane::ui {
 

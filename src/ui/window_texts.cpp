@@ -1,9 +1,8 @@
 #include "ui/window_texts.h"
 
-
-#include "chart/box_items.h"
 #include "base/text/gbk.h"
 #include "base/text/gbk_literal.h"
+#include "chart/box_items.h"
 #include "views/chart_labels.h"
 
 namespace veltrane::ui {

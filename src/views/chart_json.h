@@ -64,8 +64,7 @@ void AppendJsonStrings(std::string& out, std::span<const std::string> texts);
 void AppendChartJson(std::string& out, const chart::ChartMoment& moment, const chart::Chart& chart,
                      const std::optional<calendar::LunarDate>& lunar,
                      const chart::ChartBoundaries& boundaries, const JsonRun& run,
-                     const JsonInput* input = nullptr,
-                     const reading::Reading* reading = nullptr,
+                     const JsonInput* input = nullptr, const reading::Reading* reading = nullptr,
                      std::span<const JsonMember> extra = {});
 
 }  // namespace veltrane::views

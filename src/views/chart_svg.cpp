@@ -4,10 +4,10 @@
 #include <optional>
 #include <string_view>
 
-#include "chart/plot_lookups.h"
-#include "chart/vocabulary.h"
 #include "chart/box_items.h"
 #include "chart/pillars.h"
+#include "chart/plot_lookups.h"
+#include "chart/vocabulary.h"
 #include "views/chart_labels.h"
 #include "views/chart_text.h"
 #include "views/chart_view.h"
@@ -92,7 +92,8 @@ struct DrawingWords {
   std::string_view mark_size;  // a smaller font for marks that are words, or ""
 };
 constexpr std::array<DrawingWords, chart::kScriptCount> kDrawingWords = {{
-    {"font-family=\"SimSun, 'Noto Sans CJK SC', sans-serif\" font-size=\"14\"", "空", "馬", "禽", ""},
+    {"font-family=\"SimSun, 'Noto Sans CJK SC', sans-serif\" font-size=\"14\"", "空", "馬", "禽",
+     ""},
     {"font-family=\"PMingLiU, 'Noto Sans CJK TC', sans-serif\" font-size=\"14\"", "空", "馬", "禽",
      ""},
     {"font-family=\"Arial, 'Noto Sans', sans-serif\" font-size=\"12\"", "Void", "Horse", "Qin",

@@ -27,8 +27,8 @@ constexpr std::array<std::string_view, 10> kNumerals = {"零", "一", "二", "�
                                                         "五", "六", "七", "八", "九"};
 // The words around the dun and ju number of the centre, by Script: 阳遁三局,
 // 陽遁三局, Yang Dun 3 Ju.
-constexpr std::array<std::array<std::string_view, 2>, chart::kScriptCount> kDunJuWords = {{
-    {"遁", "局"}, {"遁", "局"}, {" Dun ", " Ju"}}};
+constexpr std::array<std::array<std::string_view, 2>, chart::kScriptCount> kDunJuWords = {
+    {{"遁", "局"}, {"遁", "局"}, {" Dun ", " Ju"}}};
 
 // The text of a ring field; "" for none.
 template <typename T, typename Name>

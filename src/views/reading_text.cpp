@@ -49,7 +49,7 @@ constexpr std::array<ScriptTexts, 12> kLifeStages = {{
 
 // The heading and the palace words of the reading's lines, by script.
 struct ReadingWords {
-  std::string_view heading;       // 格局 (classic)
+  std::string_view heading;  // 格局 (classic)
   std::string_view palace_before;
   std::string_view palace_after;  // 8宫
 };

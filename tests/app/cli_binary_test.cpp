@@ -237,9 +237,8 @@ TEST(ChartTool, CompareMethodsNamesItsConventions) {
         "day_start":0,"centre_palace":"kun","time_zone":"UTC+8","longitude":87.6,
         "solar_time":"apparent","zhirun_lead":10})"));
   }
-  const ToolRun refused =
-      RunTool({"--json", "--compare-methods", "--near-minutes", "5", "--from", "2024-03-05T08:00",
-               "--to", "2024-03-05T10:00"});
+  const ToolRun refused = RunTool({"--json", "--compare-methods", "--near-minutes", "5", "--from",
+                                   "2024-03-05T08:00", "--to", "2024-03-05T10:00"});
   EXPECT_EQ(refused.exit_code, 2);
   EXPECT_EQ(refused.err, "veltrane-chart: --near-minutes does not apply to --compare-methods\n");
 }
@@ -251,10 +250,14 @@ TEST(ChartTool, NowIsTheCurrentInstantWhateverTheMachinesZone) {
   const std::string previous = kept != nullptr ? kept : "";
   setenv("TZ", "America/New_York", 1);
   namespace chrono = std::chrono;
-  const auto before = chrono::floor<chrono::minutes>(chrono::system_clock::now()) + chrono::hours(8);
+  const auto before =
+      chrono::floor<chrono::minutes>(chrono::system_clock::now()) + chrono::hours(8);
   const ToolRun run = RunTool({"--json"});
   const auto after = chrono::floor<chrono::minutes>(chrono::system_clock::now()) + chrono::hours(8);
-  if (kept != nullptr) setenv("TZ", previous.c_str(), 1); else unsetenv("TZ");
+  if (kept != nullptr)
+    setenv("TZ", previous.c_str(), 1);
+  else
+    unsetenv("TZ");
   ASSERT_EQ(run.exit_code, 0) << run.err;
   const nlohmann::json chart = nlohmann::json::parse(run.out);
   const auto text = [](chrono::sys_time<chrono::minutes> t) {

@@ -1,5 +1,5 @@
-#include "app/cli_option_table.h"
 #include "app/cli_options.h"
+#include "app/cli_option_table.h"
 
 #include "app/version.h"
 
@@ -116,10 +116,9 @@ TEST(CommandLine, LangChoosesTheScriptOfTheTextAndTheDrawing) {
 TEST(CommandLine, HelpDescribesEveryOption) {
   ParsedCommandLine p = Parse({"--help"});
   ASSERT_EQ(p.kind, Kind::kHelp);
-  for (const char* option :
-       {"--json", "--encoding", "--from", "--to", "--step-minutes", "--near-minutes", "--notes",
-        "--method", "chaibu|zhirun|maoshan", "--zhirun-lead", "--compare-methods", "--help",
-        "YYYY-MM-DD HH:MM"}) {
+  for (const char* option : {"--json", "--encoding", "--from", "--to", "--step-minutes",
+                             "--near-minutes", "--notes", "--method", "chaibu|zhirun|maoshan",
+                             "--zhirun-lead", "--compare-methods", "--help", "YYYY-MM-DD HH:MM"}) {
     EXPECT_NE(p.text.find(option), std::string::npos) << option;
   }
 }
@@ -249,8 +248,10 @@ TEST(CommandLine, NumbersAreReadAsWrittenOrRefusedWithTheFormExpected) {
       {{"--longitude", "120."}, "--longitude: expected a decimal number -180..180, got '120.'"},
       {{"--longitude", "180.5"}, "--longitude: 180.5 is outside -180..180"},
       {{"--json", "--near-minutes", ""}, "--near-minutes: expected a whole number 0..1440, got ''"},
-      {{"--json", "--near-minutes", "999999999999"}, "--near-minutes: 999999999999 is outside 0..1440"},
-      {{"--json", "--near-minutes", "5.0"}, "--near-minutes: expected a whole number 0..1440, got '5.0'"},
+      {{"--json", "--near-minutes", "999999999999"},
+       "--near-minutes: 999999999999 is outside 0..1440"},
+      {{"--json", "--near-minutes", "5.0"},
+       "--near-minutes: expected a whole number 0..1440, got '5.0'"},
       {{"--json", "--jobs", "+3"}, "--jobs: expected a whole number 1..256, got '+3'"},
       {{"--json", "--jobs", "\x1b[2J"}, "--jobs: expected a whole number 1..256, got '\\x1b[2J'"},
       {{"--json", "--jobs", "\x1b"}, "--jobs: expected a whole number 1..256, got '\\x1b'"},

@@ -41,9 +41,19 @@ std::vector<nlohmann::json> Lines(const std::string& text) {
 }
 
 TEST(FindOptions, AMalformedQueryIsOneLineNamingItsColumn) {
-  const char* bad[] = {"", "dun", "dun=", "dun=阳 and", "(dun=阳", "palace(4.gate=开门",
-                       "reading=青龙@3", "ju=阴遁十局", "hour=甲丑", "term=冬至 )", "not not",
-                       "palace(5).gate=", "duty_gate_palace=10"};
+  const char* bad[] = {"",
+                       "dun",
+                       "dun=",
+                       "dun=阳 and",
+                       "(dun=阳",
+                       "palace(4.gate=开门",
+                       "reading=青龙@3",
+                       "ju=阴遁十局",
+                       "hour=甲丑",
+                       "term=冬至 )",
+                       "not not",
+                       "palace(5).gate=",
+                       "duty_gate_palace=10"};
   for (const char* query : bad) {
     const ParsedCommandLine parsed =
         Parse({"--find", query, "--from", "2024-01-01T00:00", "--to", "2024-01-02T00:00"});
@@ -73,8 +83,9 @@ TEST(FindOptions, MisusesAreRefused) {
 }
 
 TEST(FindRun, HitsAreInMomentOrderOnAnyJobsAndCountAgrees) {
-  const char* args[] = {"--find", "hour_stem=甲 or reading=青龙返首", "--from", "2024-02-01T00:00",
-                        "--to", "2024-04-30T23:00"};
+  const char* args[] = {"--find", "hour_stem=甲 or reading=青龙返首",
+                        "--from", "2024-02-01T00:00",
+                        "--to",   "2024-04-30T23:00"};
   ParsedCommandLine parsed = Parse({std::begin(args), std::end(args)});
   ASSERT_EQ(parsed.kind, ParsedCommandLine::Kind::kRun) << parsed.text;
   parsed.request.jobs = 1;
@@ -113,9 +124,9 @@ TEST(FindRun, HitsAreInMomentOrderOnAnyJobsAndCountAgrees) {
 
 TEST(FindRun, AwayFromEdgesLeavesOutHitsNearAnEdge) {
   // Every quarter hour: the moments at :00 of an odd hour lie on an hour edge.
-  ParsedCommandLine parsed = Parse({"--find", "dun=阳 or dun=阴", "--from", "2024-03-01T00:00",
-                                    "--to", "2024-03-03T00:00", "--step-minutes", "15",
-                                    "--away-from-edges", "20", "--near-minutes", "20"});
+  ParsedCommandLine parsed =
+      Parse({"--find", "dun=阳 or dun=阴", "--from", "2024-03-01T00:00", "--to", "2024-03-03T00:00",
+             "--step-minutes", "15", "--away-from-edges", "20", "--near-minutes", "20"});
   ASSERT_EQ(parsed.kind, ParsedCommandLine::Kind::kRun) << parsed.text;
   const auto kept = Lines(Printed(parsed.request));
   parsed.request.away_minutes = 0;

@@ -54,8 +54,8 @@ int FlooredMinutes(int seconds) { return seconds >= 0 ? seconds / 60 : -((-secon
 // What the program gives for one row, in the row's own terms.
 std::string Answer(const Row& row) {
   const ChartMoment input = MomentOfText(row.input);
-  const auto r = row.direction == "U" ? LocalTimeInZone(row.zone, input)
-                                      : ResolveZonedTime(row.zone, input);
+  const auto r =
+      row.direction == "U" ? LocalTimeInZone(row.zone, input) : ResolveZonedTime(row.zone, input);
   if (!r) return r.error().message.find("does not exist") != std::string::npos ? "gap" : "error";
   const ChartMoment& out = row.direction == "U" ? r->local : r->china;
   return FormatChartMoment(out) + " " + std::to_string(r->offset_minutes) + " " +
@@ -123,8 +123,8 @@ TEST(ZoneTableTest, KeepsDaylightSavingAfter2037) {
 
 // Names outside the database's list, and ways out of its folder, are not zones.
 TEST(ZoneTableTest, TakesOnlyTheDatabasesZoneNames) {
-  for (const char* name : {"localtime", "posixrules", "right/UTC", "../zoneinfo/UTC", "/etc/localtime",
-                           "America//New_York", "", "Asia/Shanghai\n"}) {
+  for (const char* name : {"localtime", "posixrules", "right/UTC", "../zoneinfo/UTC",
+                           "/etc/localtime", "America//New_York", "", "Asia/Shanghai\n"}) {
     const auto r = ResolveZonedTime(name, ChartMoment{2024, 1, 1, 0, 0});
     ASSERT_FALSE(r) << name;
     EXPECT_EQ(r.error().message.find('\n'), std::string::npos);
@@ -134,15 +134,15 @@ TEST(ZoneTableTest, TakesOnlyTheDatabasesZoneNames) {
 }
 
 TEST(PosixTzTest, ReadsTheRuleFormsOfZoneFilesAndRefusesOthers) {
-  for (const char* good : {"CST-8", "EST5EDT,M3.2.0,M11.1.0", "<-04>4<-03>,M9.1.6/24,M4.1.6/24",
-                           "<-02>2<-01>,M3.5.0/-1,M10.5.0/0", "IST-1GMT0,M10.5.0,M3.5.0/1",
-                           "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0", "EST5EDT4,0/0,J365/25",
-                           "XXX3EDT4,J60/2,300"}) {
+  for (const char* good :
+       {"CST-8", "EST5EDT,M3.2.0,M11.1.0", "<-04>4<-03>,M9.1.6/24,M4.1.6/24",
+        "<-02>2<-01>,M3.5.0/-1,M10.5.0/0", "IST-1GMT0,M10.5.0,M3.5.0/1",
+        "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0", "EST5EDT4,0/0,J365/25", "XXX3EDT4,J60/2,300"}) {
     EXPECT_TRUE(ParsePosixTz(good)) << good;
   }
   for (const char* bad : {"", "ES5", "EST", "EST5EDT,M13.1.0,M11.1.0", "EST5EDT,M3.6.0,M11.1.0",
-                          "EST5EDT,M3.2.7,M11.1.0", "EST5EDT,M3.2.0", "EST5EDT,J0,J365",
-                          "EST25", "<EST5", "EST5EDT,M3.2.0/168,M11.1.0", "EST5 "}) {
+                          "EST5EDT,M3.2.7,M11.1.0", "EST5EDT,M3.2.0", "EST5EDT,J0,J365", "EST25",
+                          "<EST5", "EST5EDT,M3.2.0/168,M11.1.0", "EST5 "}) {
     EXPECT_FALSE(ParsePosixTz(bad)) << bad;
   }
   // Daylight saving all year: the end of one year meets the start of the next.

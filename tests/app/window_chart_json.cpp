@@ -4,12 +4,12 @@
 #include <string>
 
 #include "app/version.h"
+#include "base/text/gbk.h"
 #include "calendar/date_time.h"
 #include "calendar/lunar_date.h"
 #include "chart/vocabulary.h"
 #include "form/controls/property_index.h"
 #include "form/form_runtime.h"
-#include "base/text/gbk.h"
 #include "form/values/value_ops.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"

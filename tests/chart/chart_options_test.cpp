@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "chart/plot_chart.h"
 #include "views/chart_text.h"
 #include "views/chart_view.h"
-#include "chart/plot_chart.h"
 
 namespace veltrane::chart {
 namespace {
@@ -94,7 +94,8 @@ TEST(ChartOptionsTest, GenKunKeepsPalace2InYinDun) {
   ASSERT_EQ(kun.cell(kCentre).earth_stem, Stem::kWu);
   EXPECT_EQ(gen.cells, kun.cells);
   EXPECT_EQ(gen.duty_gate_palace, kun.duty_gate_palace);
-  EXPECT_EQ(views::FormatChartText(views::ViewOfChart(gen)), views::FormatChartText(views::ViewOfChart(kun)));
+  EXPECT_EQ(views::FormatChartText(views::ViewOfChart(gen)),
+            views::FormatChartText(views::ViewOfChart(kun)));
 }
 
 // At 0° the mean clock runs 8 h behind UTC+8: 2001-12-27 04:00 is 12-26

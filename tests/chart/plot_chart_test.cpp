@@ -12,11 +12,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/text/gbk.h"
 #include "calendar/date_time.h"
 #include "calendar/solar_term_moment.h"
 #include "chart/box_items.h"
 #include "chart/term_in_force.h"
-#include "base/text/gbk.h"
 #include "ui/window_texts.h"
 #include "worked_chart_palaces.h"
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "chart/box_items.h"
 #include "base/text/gbk.h"
+#include "chart/box_items.h"
 #include "ui/window_texts.h"
 
 namespace veltrane::chart::reference {

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text/gbk.h"
 #include "calendar/date_time.h"
 #include "calendar/gregorian.h"
 #include "calendar/solar_term_moment.h"
@@ -20,7 +21,6 @@
 #include "chart/vocabulary.h"
 #include "plot_reference.h"
 #include "plot_reference_diff.h"
-#include "base/text/gbk.h"
 #include "ui/window_texts.h"
 #include "worked_chart_palaces.h"
 

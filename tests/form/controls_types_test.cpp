@@ -13,8 +13,8 @@
 #include "form/controls/edit_input.h"
 #include "form/controls/label_block.h"
 #include "form/controls/window_block.h"
-#include "platform/headless/headless_platform.h"
 #include "form/template/window_template.h"
+#include "platform/headless/headless_platform.h"
 
 namespace veltrane::runtime {
 namespace {

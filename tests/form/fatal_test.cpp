@@ -6,11 +6,11 @@
 #include <cctype>
 #include <string>
 
-#include "support/child_process.h"
-#include "form/fatal.h"
 #include "base/memory.h"
-#include "form/process.h"
 #include "base/text/gbk.h"
+#include "form/fatal.h"
+#include "form/process.h"
+#include "support/child_process.h"
 
 namespace veltrane::runtime {
 namespace {

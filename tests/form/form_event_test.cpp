@@ -5,10 +5,10 @@
 
 #include <cstdio>
 
-#include "form_test_fixture.h"
 #include "form/controls/property_index.h"
 #include "form/fatal.h"
 #include "form/process.h"
+#include "form_test_fixture.h"
 
 namespace veltrane::runtime::testing_form {
 namespace {

@@ -3,9 +3,9 @@
 // and the fatal ends of a bad template or a failed creation.
 #include <gtest/gtest.h>
 
-#include "form_test_fixture.h"
 #include "form/controls/property_index.h"
 #include "form/controls/window_control.h"
+#include "form_test_fixture.h"
 
 namespace veltrane::runtime::testing_form {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "form_test_fixture.h"
 #include "form/controls/property_index.h"
+#include "form_test_fixture.h"
 
 namespace veltrane::runtime::testing_form {
 namespace {

@@ -16,8 +16,8 @@
 #include "form/controls/label_block.h"
 #include "form/controls/window_block.h"
 #include "form/form_runtime.h"
-#include "platform/headless/headless_platform.h"
 #include "form/template/window_template.h"
+#include "platform/headless/headless_platform.h"
 #include "template_unit.h"
 
 namespace veltrane::runtime::testing_form {

@@ -7,11 +7,11 @@
 #include <limits>
 #include <numbers>
 
-#include "support/child_process.h"
 #include "base/text/gbk.h"
 #include "form/values/command.h"
 #include "form/values/command_args.h"
 #include "form/values/value_ops.h"
+#include "support/child_process.h"
 
 namespace veltrane::runtime {
 namespace {

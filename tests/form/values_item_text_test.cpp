@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "form_test_fixture.h"
 #include "form/values/command.h"
 #include "form/values/command_args.h"
 #include "form/values/value_ops.h"
+#include "form_test_fixture.h"
 #include "values_test_platform.h"
 
 namespace veltrane::runtime::testing_form {

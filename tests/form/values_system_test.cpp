@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "support/child_process.h"
 #include "form/values/command.h"
 #include "form/values/command_args.h"
 #include "form/values/value_ops.h"
+#include "support/child_process.h"
 #include "values_test_platform.h"
 
 namespace veltrane::runtime {

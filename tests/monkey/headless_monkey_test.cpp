@@ -2,10 +2,10 @@
 // VELTRANE_MONKEY_SEED to try others), VELTRANE_MONKEY_ACTIONS actions.
 #include <gtest/gtest.h>
 
-#include "monkey.h"
 #include "form/form_runtime.h"
-#include "platform/headless/headless_platform.h"
 #include "form/process.h"
+#include "monkey.h"
+#include "platform/headless/headless_platform.h"
 #include "ui/kept_plotting.h"
 #include "ui/plate_binding.h"
 #include "ui/program.h"

@@ -10,13 +10,13 @@
 #include <sstream>
 #include <vector>
 
+#include "base/text/gbk.h"
 #include "chart/plot_chart.h"
 #include "copy_table.h"
 #include "form/controls/property_index.h"
 #include "form/form_runtime.h"
 #include "form/process.h"
 #include "form/template/window_template.h"
-#include "base/text/gbk.h"
 #include "shown_chart.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_template.h"

@@ -10,12 +10,12 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "monkey.h"
-#include "platform_qt/qt_test_support.h"
 #include "form/form_runtime.h"
+#include "form/process.h"
+#include "monkey.h"
 #include "platform/qt/edit_control.h"
 #include "platform/qt/qt_platform.h"
-#include "form/process.h"
+#include "platform_qt/qt_test_support.h"
 #include "ui/kept_plotting.h"
 #include "ui/plate_binding.h"
 #include "ui/program.h"

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <string_view>
 
+#include "base/text/gbk.h"
 #include "chart/box_items.h"
 #include "form/controls/property_index.h"
 #include "form/form_runtime.h"
-#include "base/text/gbk.h"
 #include "form/values/value_ops.h"
 #include "ui/main_window_ids.h"
 #include "ui/window_texts.h"

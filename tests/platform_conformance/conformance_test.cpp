@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform_driver.h"
 #include "base/text/gbk.h"
+#include "platform_driver.h"
 
 namespace veltrane::platform::conformance {
 namespace {

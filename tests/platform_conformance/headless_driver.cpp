@@ -1,8 +1,8 @@
 // The in-memory platform under the conformance suite.
 #include <algorithm>
 
-#include "platform_driver.h"
 #include "platform/headless/headless_platform.h"
+#include "platform_driver.h"
 
 namespace veltrane::platform::conformance {
 namespace {

@@ -15,10 +15,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "qt_test_support.h"
 #include "form/form_runtime.h"
-#include "platform/qt/label_widget.h"
 #include "form/template/window_template.h"
+#include "platform/qt/label_widget.h"
+#include "qt_test_support.h"
 #include "ui/main_window_ids.h"
 #include "ui/main_window_template.h"
 #include "ui/program.h"

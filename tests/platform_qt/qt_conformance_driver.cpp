@@ -11,9 +11,9 @@
 #include <QToolButton>
 
 #include "../platform_conformance/platform_driver.h"
-#include "qt_test_support.h"
 #include "platform/qt/edit_control.h"
 #include "platform/qt/text_edge.h"
+#include "qt_test_support.h"
 
 namespace veltrane::platform::conformance {
 namespace {

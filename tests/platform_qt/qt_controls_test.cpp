@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "qt_test_support.h"
 #include "platform/qt/label_widget.h"
+#include "qt_test_support.h"
 
 namespace veltrane::platform::test {
 namespace {

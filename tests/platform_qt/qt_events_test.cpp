@@ -6,9 +6,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "qt_test_support.h"
 #include "platform/qt/edit_control.h"
 #include "platform/qt/qt_platform.h"
+#include "qt_test_support.h"
 
 namespace veltrane::platform::test {
 namespace {

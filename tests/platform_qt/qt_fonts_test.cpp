@@ -4,8 +4,8 @@
 #include <QFontMetrics>
 #include <QRawFont>
 
-#include "qt_test_support.h"
 #include "platform/qt/look_mapping.h"
+#include "qt_test_support.h"
 
 namespace veltrane::platform::test {
 namespace {

@@ -11,17 +11,17 @@
 #include <QTest>
 #include <QTimer>
 
-#include "qt_test_support.h"
 #include "form/controls/button_block.h"
 #include "form/controls/combo_box_block.h"
 #include "form/controls/edit_box_block.h"
 #include "form/controls/label_block.h"
 #include "form/controls/window_block.h"
 #include "form/form_runtime.h"
-#include "platform/qt/edit_control.h"
-#include "platform/qt/label_widget.h"
 #include "form/template/window_template.h"
 #include "form/values/value_ops.h"
+#include "platform/qt/edit_control.h"
+#include "platform/qt/label_widget.h"
+#include "qt_test_support.h"
 #include "template_unit.h"
 
 namespace veltrane::platform::test {

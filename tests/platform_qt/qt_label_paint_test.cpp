@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QPalette>
 
-#include "qt_test_support.h"
 #include "platform/qt/label_widget.h"
+#include "qt_test_support.h"
 
 namespace veltrane::platform::test {
 namespace {

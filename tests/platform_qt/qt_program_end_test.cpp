@@ -20,15 +20,15 @@
 #include <utility>
 #include <vector>
 
+#include "base/text/gbk.h"
 #include "form/controls/button_block.h"
 #include "form/controls/window_block.h"
 #include "form/fatal.h"
 #include "form/form_runtime.h"
-#include "platform/qt/qt_platform.h"
 #include "form/process.h"
 #include "form/template/window_template.h"
-#include "base/text/gbk.h"
 #include "form/values/value_ops.h"
+#include "platform/qt/qt_platform.h"
 
 namespace veltrane::platform::test {
 namespace {

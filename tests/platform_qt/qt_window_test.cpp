@@ -4,9 +4,9 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "qt_test_support.h"
 #include "form/controls/window_control.h"
 #include "platform/qt/look_mapping.h"
+#include "qt_test_support.h"
 
 namespace veltrane::platform::test {
 namespace {

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "form/form_runtime.h"
-#include "platform/win32/win32_platform.h"
-#include "form/template/window_template.h"
 #include "base/text/gbk.h"
+#include "form/form_runtime.h"
+#include "form/template/window_template.h"
+#include "platform/win32/win32_platform.h"
 #include "ui/copy_worked_chart.h"
 #include "ui/main_window_ids.h"
 #include "ui/main_window_template.h"
@@ -183,7 +183,8 @@ TEST(DesktopProgram, CarriesTheProgramsIconAndTheLoadersProtections) {
   path = path.substr(0, path.find_last_of(L"\\/") + 1) + VELTRANE_DESKTOP_EXE;
   HMODULE exe = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(exe, nullptr);
-  EXPECT_NE(FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)), nullptr);  // RT_GROUP_ICON
+  EXPECT_NE(FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)),
+            nullptr);  // RT_GROUP_ICON
   FreeLibrary(exe);
 
   std::ifstream file(std::filesystem::path(path), std::ios::binary);

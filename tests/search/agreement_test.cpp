@@ -46,12 +46,14 @@ TEST(SearchAgreement, TwentyQueriesOverAYearAgreeWithTestingEveryChart) {
        [](const Chart& c, const Reading&) {
          return c.term == chart::SolarTerm::kDongzhi || c.term == chart::SolarTerm::kXiazhi;
        }},
-      {"duty_star=天英", [](const Chart& c, const Reading&) { return c.duty_star == chart::Star::kYing; }},
+      {"duty_star=天英",
+       [](const Chart& c, const Reading&) { return c.duty_star == chart::Star::kYing; }},
       {"duty_gate=开门 and not duty_gate_palace=6",
        [](const Chart& c, const Reading&) {
          return c.duty_gate == Gate::kOpen && c.duty_gate_palace->number() != 6;
        }},
-      {"palace(4).gate=开门", [](const Chart& c, const Reading&) { return Cell(c, 4).gate == Gate::kOpen; }},
+      {"palace(4).gate=开门",
+       [](const Chart& c, const Reading&) { return Cell(c, 4).gate == Gate::kOpen; }},
       {"palace(1).heaven=丙 and palace(1).earth=戊",
        [](const Chart& c, const Reading&) {
          return Cell(c, 1).heaven_stem == Stem::kBing && Cell(c, 1).earth_stem == Stem::kWu;
@@ -64,7 +66,8 @@ TEST(SearchAgreement, TwentyQueriesOverAYearAgreeWithTestingEveryChart) {
       {"day=庚午", [](const Chart& c, const Reading&) { return c.pillars.day == 7; }},
       {"hour=甲子 or hour=甲午",
        [](const Chart& c, const Reading&) { return c.pillars.hour == 1 || c.pillars.hour == 31; }},
-      {"hour_stem=甲", [](const Chart& c, const Reading&) { return (c.pillars.hour - 1) % 10 == 0; }},
+      {"hour_stem=甲",
+       [](const Chart& c, const Reading&) { return (c.pillars.hour - 1) % 10 == 0; }},
       {"month=丙寅 and not (hour_stem=甲 or hour_stem=乙)",
        [](const Chart& c, const Reading&) {
          const int stem = (c.pillars.hour - 1) % 10;

@@ -26,7 +26,7 @@ Searcher SearcherFor(std::string_view text) {
   return Searcher(std::get<Query>(std::move(parsed)), {});
 }
 
-int StemOf(int ganzhi) { return (ganzhi - 1) % 10; }  // 0 = 甲
+int StemOf(int ganzhi) { return (ganzhi - 1) % 10; }    // 0 = 甲
 int BranchOf(int ganzhi) { return (ganzhi - 1) % 12; }  // 0 = 子
 
 // 五不遇时: the hour whose stem overcomes the day's stem, yang on yang and yin on yin, in the
@@ -90,7 +90,8 @@ TEST(SearchDefinitions, HitsOfThreePatternsOverTwoCenturiesAreTheirDefinitions) 
     const auto a = misfortunes.Test(moment);
     const auto b = fuyin.Test(moment);
     const auto c = tomb.Test(moment);
-    ASSERT_EQ(a.has_value(), FiveMisfortunes(chart)) << chart.pillars.day << " " << chart.pillars.hour;
+    ASSERT_EQ(a.has_value(), FiveMisfortunes(chart))
+        << chart.pillars.day << " " << chart.pillars.hour;
     ASSERT_EQ(b.has_value(), StarsAtHome(chart)) << chart.ju << " " << chart.pillars.hour;
     ASSERT_EQ(c.has_value(), HourInTomb(chart)) << chart.pillars.hour;
     hits[0] += a.has_value();

@@ -23,8 +23,10 @@ std::string Shape(const Query& query, int index) {
   if (index < 0) return "?";
   const Node& node = query.nodes[static_cast<std::size_t>(index)];
   switch (node.kind) {
-    case Node::Kind::kTest: return node.text;
-    case Node::Kind::kNot: return "!" + Shape(query, node.left);
+    case Node::Kind::kTest:
+      return node.text;
+    case Node::Kind::kNot:
+      return "!" + Shape(query, node.left);
     case Node::Kind::kAnd:
       return "(" + Shape(query, node.left) + " & " + Shape(query, node.right) + ")";
     case Node::Kind::kOr:
@@ -49,16 +51,22 @@ TEST(QueryReader, ReadsEachFieldsValues) {
     int value;
   };
   const Case cases[] = {
-      {"ju=阴遁七局", Field::kJu, 0, -7},       {"ju=阳遁3局", Field::kJu, 0, 3},
-      {"ju=-7", Field::kJu, 0, -7},             {"dun=阴", Field::kDun, 0, 1},
-      {"term=夏至", Field::kTerm, 0, 13},       {"yuan=下元", Field::kYuan, 0, 3},
-      {"duty_star=天心", Field::kDutyStar, 0, 7}, {"duty_gate=死门", Field::kDutyGate, 0, 6},
+      {"ju=阴遁七局", Field::kJu, 0, -7},
+      {"ju=阳遁3局", Field::kJu, 0, 3},
+      {"ju=-7", Field::kJu, 0, -7},
+      {"dun=阴", Field::kDun, 0, 1},
+      {"term=夏至", Field::kTerm, 0, 13},
+      {"yuan=下元", Field::kYuan, 0, 3},
+      {"duty_star=天心", Field::kDutyStar, 0, 7},
+      {"duty_gate=死门", Field::kDutyGate, 0, 6},
       {"duty_gate_palace=9", Field::kDutyGatePalace, 0, 9},
       {"palace(4).gate=开门", Field::kPalaceGate, 4, 0},
       {"palace( 9 ).heaven=丙", Field::kPalaceHeaven, 9, 3},
       {"palace(2).deity=玄武", Field::kPalaceDeity, 2, 7},
-      {"year=甲子", Field::kYear, 0, 1},         {"day=庚午", Field::kDay, 0, 7},
-      {"hour=癸亥", Field::kHour, 0, 60},        {"hour_stem=壬", Field::kHourStem, 0, 9},
+      {"year=甲子", Field::kYear, 0, 1},
+      {"day=庚午", Field::kDay, 0, 7},
+      {"hour=癸亥", Field::kHour, 0, 60},
+      {"hour_stem=壬", Field::kHourStem, 0, 9},
   };
   for (const Case& c : cases) {
     const auto parsed = ParseQuery(c.text);

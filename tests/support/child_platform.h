@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "support/child_process.h"
 #include "platform/platform.h"
+#include "support/child_process.h"
 
 namespace veltrane::test_support {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "base/text/gbk.h"
 #include "chart/box_items.h"
 #include "copy_worked_chart.h"
-#include "program_fixture.h"
 #include "form/form_runtime.h"
-#include "base/text/gbk.h"
+#include "program_fixture.h"
 #include "ui/main_window_ids.h"
 
 namespace veltrane::ui {

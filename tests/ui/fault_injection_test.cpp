@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "base/memory.h"
+#include "base/text/gbk.h"
 #include "copy_table.h"
 #include "program_fixture.h"
 #include "support/child_process.h"
-#include "base/memory.h"
-#include "base/text/gbk.h"
 
 namespace veltrane::ui {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "chart/vocabulary.h"
-#include "program_fixture.h"
 #include "form/template/window_template.h"
+#include "program_fixture.h"
 #include "ui/main_window_ids.h"
 
 namespace veltrane::ui {

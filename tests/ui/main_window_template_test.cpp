@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text/gbk.h"
 #include "form/controls/button_block.h"
 #include "form/controls/combo_box_block.h"
 #include "form/controls/edit_box_block.h"
@@ -17,7 +18,6 @@
 #include "form/controls/log_font.h"
 #include "form/controls/window_block.h"
 #include "form/template/window_template.h"
-#include "base/text/gbk.h"
 #include "ui/copy_chart_handler.h"
 #include "ui/handlers.h"
 #include "ui/plot_chart_handler.h"

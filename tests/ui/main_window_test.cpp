@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "chart/plate_model.h"
-#include "program_fixture.h"
-#include "form/form_runtime.h"
-#include "platform/headless/headless_platform.h"
-#include "form/template/window_template.h"
 #include "base/text/gbk.h"
+#include "chart/plate_model.h"
+#include "form/form_runtime.h"
+#include "form/template/window_template.h"
+#include "platform/headless/headless_platform.h"
+#include "program_fixture.h"
 #include "ui/handlers.h"
 #include "ui/main_window_ids.h"
 #include "ui/main_window_template.h"

@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text/gbk.h"
 #include "chart/box_items.h"
-#include "program_fixture.h"
 #include "form/controls/property_index.h"
 #include "form/form_runtime.h"
-#include "base/text/gbk.h"
+#include "program_fixture.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"

@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/text/gbk.h"
 #include "chart/plate_model.h"
 #include "form/controls/property_index.h"
 #include "form/form_runtime.h"
-#include "platform/headless/headless_platform.h"
 #include "form/process.h"
-#include "base/text/gbk.h"
+#include "platform/headless/headless_platform.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/plate_binding.h"

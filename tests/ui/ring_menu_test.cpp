@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "program_fixture.h"
 #include "form/template/window_template.h"
+#include "program_fixture.h"
 #include "ui/main_window_ids.h"
 
 namespace veltrane::ui {

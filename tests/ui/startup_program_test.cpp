@@ -6,14 +6,14 @@
 #include <cstdio>
 #include <string>
 
+#include "base/text/gbk.h"
 #include "chart/box_items.h"
 #include "chart/plot_chart.h"
-#include "program_fixture.h"
 #include "form/form_runtime.h"
-#include "platform/headless/headless_platform.h"
 #include "form/process.h"
 #include "form/template/window_template.h"
-#include "base/text/gbk.h"
+#include "platform/headless/headless_platform.h"
+#include "program_fixture.h"
 #include "ui/kept_plotting.h"
 #include "ui/main_window_ids.h"
 #include "ui/program.h"

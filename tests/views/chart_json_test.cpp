@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <nlohmann/json.hpp>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 

@@ -5,18 +5,18 @@
 #include <string>
 
 #include "reading/reading.h"
-#include "views/reading_text.h"
 #include "reading_charts.h"
+#include "views/reading_text.h"
 
 namespace veltrane::views {
 namespace {
 
+using reading::GanZhi;
 using reading::ProfileNamed;
 using reading::Read;
 using reading::Rule;
 using reading::Rules;
 using reading::testing::ChartOf;
-using reading::GanZhi;
 
 // 陽遁一局甲巳日丙寅時: 青龙返首 in palace 8 (遁甲演義, 卷二 青龍回首).
 const chart::Chart& WorkedChart() {
@@ -61,7 +61,8 @@ TEST(ReadingText, JsonNamesTheProfileAndEachFindingsRuleInTableOrder) {
 // A finding's JSON starts with its rule's piece in a fixed slot of 64 bytes; a longer rule id
 // would be cut.
 TEST(ReadingText, EveryRulesJsonPieceFitsItsSlot) {
-  for (const Rule& r : Rules()) EXPECT_LE(r.id.size() + sizeof "{\"rule\":\"\",\"palace\":" - 1, 64u) << r.id;
+  for (const Rule& r : Rules())
+    EXPECT_LE(r.id.size() + sizeof "{\"rule\":\"\",\"palace\":" - 1, 64u) << r.id;
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/platform.h"
 #include "base/result.h"
+#include "platform/platform.h"
 
 namespace veltrane::runtime {
 

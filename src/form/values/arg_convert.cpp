@@ -3,9 +3,9 @@
 #include <bit>
 #include <cstring>
 
-#include "calendar/arithmetic.h"
 #include "base/memory.h"
 #include "base/text/gbk_literal.h"
+#include "calendar/arithmetic.h"
 #include "form/values/command_args.h"
 #include "form/values/date_time_calc.h"
 #include "form/values/date_time_text.h"

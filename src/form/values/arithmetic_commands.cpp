@@ -1,9 +1,9 @@
 #include <cmath>
 #include <string_view>
 
+#include "base/text/gbk_literal.h"
 #include "calendar/arithmetic.h"
 #include "form/fatal.h"
-#include "base/text/gbk_literal.h"
 #include "form/values/arg_convert.h"
 #include "form/values/value_commands.h"
 

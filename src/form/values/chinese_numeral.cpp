@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "calendar/arithmetic.h"
 #include "base/text/gbk_literal.h"
+#include "calendar/arithmetic.h"
 
 namespace veltrane::runtime::values {
 namespace {

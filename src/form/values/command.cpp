@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "form/fatal.h"
 #include "base/text/gbk_literal.h"
+#include "form/fatal.h"
 
 namespace veltrane::runtime {
 namespace {

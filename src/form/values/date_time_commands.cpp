@@ -1,10 +1,10 @@
 #include <algorithm>
 
-#include "platform/platform.h"
 #include "form/values/arg_convert.h"
 #include "form/values/command_args.h"
 #include "form/values/date_time_calc.h"
 #include "form/values/value_commands.h"
+#include "platform/platform.h"
 
 namespace veltrane::runtime::values {
 namespace {

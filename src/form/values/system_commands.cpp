@@ -3,12 +3,12 @@
 #include <optional>
 #include <string>
 
-#include "form/form_runtime.h"
-#include "platform/platform.h"
 #include "base/text/gbk_literal.h"
+#include "form/form_runtime.h"
 #include "form/values/arg_convert.h"
 #include "form/values/command_args.h"
 #include "form/values/value_commands.h"
+#include "platform/platform.h"
 
 namespace veltrane::runtime::values {
 namespace {

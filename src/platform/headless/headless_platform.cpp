@@ -6,8 +6,8 @@
 #include <iostream>
 #include <utility>
 
-#include "platform/local_clock.h"
 #include "base/text/gbk.h"
+#include "platform/local_clock.h"
 
 namespace veltrane::platform {
 namespace {

@@ -33,7 +33,7 @@ struct HeadlessControl {
   bool enabled = true;
   bool tab_stop = false;
   bool focusable = true;  // as the runtime's keyboard order decides
-  std::string text;  // GBK: an edit box's text or a combo box's edit field
+  std::string text;       // GBK: an edit box's text or a combo box's edit field
   int text_selection_start = 0;
   int text_selection_length = 0;
   int selection = -1;  // combo box item, -1 = none

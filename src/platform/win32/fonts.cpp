@@ -73,7 +73,8 @@ std::wstring FindCjkFace() {
   const std::vector<std::wstring> listed = Gb2312Faces();
   std::vector<std::wstring> candidates;
   for (const wchar_t* name : kPreferred) {
-    if (std::find(listed.begin(), listed.end(), name) != listed.end()) candidates.emplace_back(name);
+    if (std::find(listed.begin(), listed.end(), name) != listed.end())
+      candidates.emplace_back(name);
   }
   candidates.insert(candidates.end(), listed.begin(), listed.end());
   HDC screen = GetDC(nullptr);

@@ -96,17 +96,17 @@ class Win32Platform final : public Platform {
     Font font;
     std::uint32_t text_colour = 0;
     std::uint32_t background = 0xFFFFFF;
-    LabelLook label;                // a label's caption and looks
-    WindowLook window;              // a top-level window's looks
-    int dpi = 96;                   // a top-level window's monitor DPI
-    bool shown_once = false;        // a top-level window
-    HWND last_focus = nullptr;      // a top-level window: focus to give back on activation
+    LabelLook label;                   // a label's caption and looks
+    WindowLook window;                 // a top-level window's looks
+    int dpi = 96;                      // a top-level window's monitor DPI
+    bool shown_once = false;           // a top-level window
+    HWND last_focus = nullptr;         // a top-level window: focus to give back on activation
     bool focus_by_activation = false;  // a top-level window: its first activation chose the focus
-    int max_length = 0;             // an edit box, in GBK bytes
-    bool focusable = true;          // as the runtime's keyboard order decides
-    bool tab_stop = false;          // had WS_TABSTOP before it was made unfocusable
-    std::vector<Handle> tab_order;  // a top-level window: the runtime's Tab order
-    std::vector<MenuEntry> menu;    // a top-level window: its context menu
+    int max_length = 0;                // an edit box, in GBK bytes
+    bool focusable = true;             // as the runtime's keyboard order decides
+    bool tab_stop = false;             // had WS_TABSTOP before it was made unfocusable
+    std::vector<Handle> tab_order;     // a top-level window: the runtime's Tab order
+    std::vector<MenuEntry> menu;       // a top-level window: its context menu
   };
 
   static LRESULT CALLBACK TopProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
