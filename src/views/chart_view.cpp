@@ -53,7 +53,7 @@ std::string CentreTextOf(Dun dun, int ju, chart::Script script) {
   const auto& words = kDunJuWords[static_cast<std::size_t>(script) % chart::kScriptCount];
   std::string text(Text(dun, script));
   text += words[0];
-  const std::size_t digit = static_cast<std::size_t>(n <= 9 ? n : 0);
+  const auto digit = static_cast<std::size_t>(n <= 9 ? n : 0);
   if (script == chart::Script::kEn) {
     text += static_cast<char>('0' + digit);
   } else {
