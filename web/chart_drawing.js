@@ -60,42 +60,11 @@ const ChartDrawing = (() => {
     return cell;
   }
 
-  // The chart as an SVG drawing: the core's when it gives one, else the
-  // window's grid of palaces drawn here from the core's texts.
+  // The chart as an SVG drawing: the core's own (the drawing of --svg), with the
+  // size its root element gives.
   function chartSvg(shown) {
-    if (shown.svg) {
-      const size = (name) => Number((shown.svg.match(new RegExp(`<svg[^>]*\\s${name}="([0-9.]+)`)) || [])[1]);
-      return { svg: shown.svg, width: size('width'), height: size('height') };
-    }
-    const view = shown.view;
-    const W = 720, H = 560, cw = 240, ch = 170, top = 50;
-    const esc = (t) => t.replace(/&/g, '&amp;').replace(/</g, '&lt;');
-    const text = (x, y, t, fill, size = 18, anchor = 'middle') =>
-      `<text x="${x}" y="${y}" fill="${fill}" font-size="${size}" text-anchor="${anchor}">${esc(t)}</text>`;
-    const out = [`<svg xmlns="http://www.w3.org/2000/svg" width="${W}" height="${H}" viewBox="0 0 ${W} ${H}" font-family="sans-serif">`,
-      `<rect width="${W}" height="${H}" fill="#f4f3ef"/>`,
-      text(W / 2, 30, `${shown.chart.date.replace('T', ' ')}  ${view.pillars}  ${shown.window.term}`, '#1d6b1d', 18)];
-    kLayout.forEach((n, i) => {
-      const x = (i % 3) * cw, y = top + Math.floor(i / 3) * ch, p = view.palaces[n - 1];
-      out.push(`<rect x="${x + 4}" y="${y + 4}" width="${cw - 8}" height="${ch - 8}" fill="#fff" stroke="#d32f2f" stroke-dasharray="10 6" stroke-width="2"/>`);
-      if (n === 5) {
-        out.push(text(x + cw / 2, y + 40, p.hidden + ' ' + view.centre, '#1d6b1d'),
-                 text(x + cw / 2, y + 75, `${shown.window.xun}  五中宫  ${p.earth}`, '#1d6b1d'),
-                 text(x + cw / 2, y + 110, shown.window.duty, '#1d6b1d', 15));
-        return;
-      }
-      const marks = (view.horse_palace === n ? '馬' : '') + (view.void_palaces.includes(n) ? '空' : '');
-      const heaven = p.heaven + (p.star === view.centre_star ? view.palaces[4].heaven : '');
-      out.push(text(x + 30, y + 36, marks, '#d32f2f', 18),
-               text(x + cw / 2, y + 36, p.deity, '#222'),
-               text(x + 45, y + 76, p.hidden, '#222'), text(x + cw / 2, y + 76, p.star + (p.star === view.centre_star ? '禽' : ''), '#222'),
-               text(x + cw - 45, y + 76, heaven, '#222'),
-               text(x + 45, y + 112, p.counter_deity, '#222'), text(x + cw / 2, y + 112, p.gate, '#222'),
-               text(x + cw - 45, y + 112, p.earth, '#222'),
-               text(x + cw / 2, y + 146, kCaptions[n], '#0060c0', 14));
-    });
-    out.push('</svg>');
-    return { svg: out.join(''), width: W, height: H };
+    const size = (name) => Number((shown.svg.match(new RegExp(`<svg[^>]*\\s${name}="([0-9.]+)`)) || [])[1]);
+    return { svg: shown.svg, width: size('width'), height: size('height') };
   }
 
   return { kLayout, span, palaceCell, chartSvg };
