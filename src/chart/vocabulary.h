@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "chart/palace.h"
@@ -29,15 +30,15 @@ inline constexpr int kXunCount = 6;
 // pinyin cannot tell 景 from 惊, give their English names.
 namespace detail {
 template <typename Row, std::size_t N>
-constexpr const Row* RowAt(const std::array<Row, N>& rows, int index) {
-  return index >= 0 && static_cast<std::size_t>(index) < N ? &rows[static_cast<std::size_t>(index)]
-                                                           : nullptr;
+constexpr std::optional<Row> RowAt(const std::array<Row, N>& rows, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= N) return std::nullopt;
+  return rows[static_cast<std::size_t>(index)];
 }
 template <std::size_t N>
 constexpr std::string_view TextAt(const std::array<ScriptTexts, N>& rows, int index,
                                   Script script = Script::kHans) {
-  const ScriptTexts* row = RowAt(rows, index);
-  return row != nullptr ? row->In(script) : std::string_view();
+  const auto row = RowAt(rows, index);
+  return row ? row->In(script) : std::string_view();
 }
 // One script's column of a table, as a plain array of texts.
 template <std::size_t N>
@@ -66,8 +67,8 @@ constexpr std::array<ScriptTexts, N> TextsOf(const std::array<NamedTexts, N>& ro
 // name in English.
 template <std::size_t N>
 constexpr std::string_view NameAt(const std::array<NamedTexts, N>& rows, int index, Script script) {
-  const NamedTexts* row = RowAt(rows, index);
-  if (row == nullptr) return {};
+  const auto row = RowAt(rows, index);
+  if (!row) return {};
   return script == Script::kEn ? row->en_name : row->text.In(script);
 }
 }  // namespace detail
@@ -135,8 +136,8 @@ inline constexpr std::array<NamedTexts, kStarCount> kStarScripts = {{
 }};
 inline constexpr auto kStarTexts = detail::Column(detail::TextsOf(kStarScripts), Script::kHans);
 constexpr std::string_view Text(Star s, Script script = Script::kHans) {
-  const NamedTexts* row = detail::RowAt(kStarScripts, static_cast<int>(s));
-  return row != nullptr ? row->text.In(script) : std::string_view();
+  const auto row = detail::RowAt(kStarScripts, static_cast<int>(s));
+  return row ? row->text.In(script) : std::string_view();
 }
 constexpr std::string_view Name(Star s, Script script) {
   return detail::NameAt(kStarScripts, static_cast<int>(s), script);
@@ -156,8 +157,8 @@ inline constexpr std::array<NamedTexts, kRingSize> kGateScripts = {{
 }};
 inline constexpr auto kGateTexts = detail::Column(detail::TextsOf(kGateScripts), Script::kHans);
 constexpr std::string_view Text(Gate g, Script script = Script::kHans) {
-  const NamedTexts* row = detail::RowAt(kGateScripts, static_cast<int>(g));
-  return row != nullptr ? row->text.In(script) : std::string_view();
+  const auto row = detail::RowAt(kGateScripts, static_cast<int>(g));
+  return row ? row->text.In(script) : std::string_view();
 }
 constexpr std::string_view Name(Gate g, Script script) {
   return detail::NameAt(kGateScripts, static_cast<int>(g), script);
@@ -193,16 +194,16 @@ inline constexpr auto kDeityTexts = [] {
   return texts;
 }();
 constexpr std::string_view Text(Deity d, Script script = Script::kHans) {
-  const DeityTexts* row = detail::RowAt(kDeityScripts, static_cast<int>(d));
-  return row != nullptr ? row->name.text.In(script) : std::string_view();
+  const auto row = detail::RowAt(kDeityScripts, static_cast<int>(d));
+  return row ? row->name.text.In(script) : std::string_view();
 }
 constexpr std::string_view ShortText(Deity d, Script script = Script::kHans) {
-  const DeityTexts* row = detail::RowAt(kDeityScripts, static_cast<int>(d));
-  return row != nullptr ? row->short_name.In(script) : std::string_view();
+  const auto row = detail::RowAt(kDeityScripts, static_cast<int>(d));
+  return row ? row->short_name.In(script) : std::string_view();
 }
 constexpr std::string_view Name(Deity d, Script script) {
-  const DeityTexts* row = detail::RowAt(kDeityScripts, static_cast<int>(d));
-  if (row == nullptr) return {};
+  const auto row = detail::RowAt(kDeityScripts, static_cast<int>(d));
+  if (!row) return {};
   return script == Script::kEn ? row->name.en_name : row->name.text.In(script);
 }
 
@@ -242,8 +243,8 @@ inline constexpr std::array<NamedTexts, kTermCount> kTermScripts = {{
 }};
 inline constexpr auto kTermTexts = detail::Column(detail::TextsOf(kTermScripts), Script::kHans);
 constexpr std::string_view Text(SolarTerm t, Script script = Script::kHans) {
-  const NamedTexts* row = detail::RowAt(kTermScripts, static_cast<int>(t) - 1);
-  return row != nullptr ? row->text.In(script) : std::string_view();
+  const auto row = detail::RowAt(kTermScripts, static_cast<int>(t) - 1);
+  return row ? row->text.In(script) : std::string_view();
 }
 constexpr std::string_view Name(SolarTerm t, Script script) {
   return detail::NameAt(kTermScripts, static_cast<int>(t) - 1, script);

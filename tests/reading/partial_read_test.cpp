@@ -73,7 +73,8 @@ TEST(PartialReading, WantedRulesAloneGiveTheirFindingsAsTheWholeReadingDoes) {
           if (only[f.rule] != 0) alone.push_back(f);
         }
         std::vector<Finding> whole;
-        for (const Finding& f : Read(c).findings()) {
+        const Reading read = Read(c);
+        for (const Finding& f : read.findings()) {
           if (only[f.rule] != 0) whole.push_back(f);
         }
         ASSERT_EQ(alone, whole) << ju << " " << day << " " << branch;

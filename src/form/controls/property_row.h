@@ -39,6 +39,11 @@ struct PropertyRow {
   Getter get = nullptr;     // reads a live or computed value instead of the field
   Setter set = nullptr;     // writes a live or computed value instead of the field
   bool recreate = false;    // the platform fixes it at creation
+  // Whether get and set are given, kept apart from the pointers because some
+  // compilers cannot compare a member pointer with null in a constant
+  // expression when the sanitizers are on.
+  bool has_get = false;
+  bool has_set = false;
 
   // Stored only from block version `version` on.
   constexpr PropertyRow Since(std::uint32_t version) const {
@@ -51,6 +56,20 @@ struct PropertyRow {
     PropertyRow r = *this;
     r.get = getter;
     r.set = setter;
+    r.has_get = true;
+    r.has_set = true;
+    return r;
+  }
+  constexpr PropertyRow Live(Getter getter, std::nullptr_t) const {
+    PropertyRow r = *this;
+    r.get = getter;
+    r.has_get = true;
+    return r;
+  }
+  constexpr PropertyRow Live(std::nullptr_t, Setter setter) const {
+    PropertyRow r = *this;
+    r.set = setter;
+    r.has_set = true;
     return r;
   }
   // A write re-creates the platform control.
@@ -104,7 +123,7 @@ constexpr bool IsSoundRows(const std::array<Row, N>& rows) {
       return false;
     }
     seen[static_cast<std::size_t>(at)] = true;
-    if (!row.FieldIsDirect() && (row.get == nullptr || row.set == nullptr)) return false;
+    if (!row.FieldIsDirect() && !(row.has_get && row.has_set)) return false;
   }
   const std::array<PropertyInfo, N> infos = InfoInIndexOrder(rows);
   return IsSoundTable(infos, kFirstTypeProperty);
