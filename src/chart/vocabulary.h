@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "chart/palace.h"
@@ -29,16 +28,19 @@ inline constexpr int kXunCount = 6;
 // the enum. English gives the pinyin without tone marks; the gates, whose
 // pinyin cannot tell 景 from 惊, give their English names.
 namespace detail {
+// The row a value out of range reads: every text of it is empty.
+template <typename Row>
+inline constexpr Row kNoRow{};
 template <typename Row, std::size_t N>
-constexpr std::optional<Row> RowAt(const std::array<Row, N>& rows, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= N) return std::nullopt;
-  return rows[static_cast<std::size_t>(index)];
+constexpr const Row& RowAt(const std::array<Row, N>& rows, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < N ? rows[static_cast<std::size_t>(index)]
+                                                           : kNoRow<Row>;
 }
 template <std::size_t N>
 constexpr std::string_view TextAt(const std::array<ScriptTexts, N>& rows, int index,
                                   Script script = Script::kHans) {
-  const auto row = RowAt(rows, index);
-  return row ? row->In(script) : std::string_view();
+  const auto& row = RowAt(rows, index);
+  return row.In(script);
 }
 // One script's column of a table, as a plain array of texts.
 template <std::size_t N>
@@ -67,9 +69,8 @@ constexpr std::array<ScriptTexts, N> TextsOf(const std::array<NamedTexts, N>& ro
 // name in English.
 template <std::size_t N>
 constexpr std::string_view NameAt(const std::array<NamedTexts, N>& rows, int index, Script script) {
-  const auto row = RowAt(rows, index);
-  if (!row) return {};
-  return script == Script::kEn ? row->en_name : row->text.In(script);
+  const auto& row = RowAt(rows, index);
+  return script == Script::kEn ? row.en_name : row.text.In(script);
 }
 }  // namespace detail
 
@@ -136,8 +137,8 @@ inline constexpr std::array<NamedTexts, kStarCount> kStarScripts = {{
 }};
 inline constexpr auto kStarTexts = detail::Column(detail::TextsOf(kStarScripts), Script::kHans);
 constexpr std::string_view Text(Star s, Script script = Script::kHans) {
-  const auto row = detail::RowAt(kStarScripts, static_cast<int>(s));
-  return row ? row->text.In(script) : std::string_view();
+  const auto& row = detail::RowAt(kStarScripts, static_cast<int>(s));
+  return row.text.In(script);
 }
 constexpr std::string_view Name(Star s, Script script) {
   return detail::NameAt(kStarScripts, static_cast<int>(s), script);
@@ -157,8 +158,8 @@ inline constexpr std::array<NamedTexts, kRingSize> kGateScripts = {{
 }};
 inline constexpr auto kGateTexts = detail::Column(detail::TextsOf(kGateScripts), Script::kHans);
 constexpr std::string_view Text(Gate g, Script script = Script::kHans) {
-  const auto row = detail::RowAt(kGateScripts, static_cast<int>(g));
-  return row ? row->text.In(script) : std::string_view();
+  const auto& row = detail::RowAt(kGateScripts, static_cast<int>(g));
+  return row.text.In(script);
 }
 constexpr std::string_view Name(Gate g, Script script) {
   return detail::NameAt(kGateScripts, static_cast<int>(g), script);
@@ -194,17 +195,16 @@ inline constexpr auto kDeityTexts = [] {
   return texts;
 }();
 constexpr std::string_view Text(Deity d, Script script = Script::kHans) {
-  const auto row = detail::RowAt(kDeityScripts, static_cast<int>(d));
-  return row ? row->name.text.In(script) : std::string_view();
+  const auto& row = detail::RowAt(kDeityScripts, static_cast<int>(d));
+  return row.name.text.In(script);
 }
 constexpr std::string_view ShortText(Deity d, Script script = Script::kHans) {
-  const auto row = detail::RowAt(kDeityScripts, static_cast<int>(d));
-  return row ? row->short_name.In(script) : std::string_view();
+  const auto& row = detail::RowAt(kDeityScripts, static_cast<int>(d));
+  return row.short_name.In(script);
 }
 constexpr std::string_view Name(Deity d, Script script) {
-  const auto row = detail::RowAt(kDeityScripts, static_cast<int>(d));
-  if (!row) return {};
-  return script == Script::kEn ? row->name.en_name : row->name.text.In(script);
+  const auto& row = detail::RowAt(kDeityScripts, static_cast<int>(d));
+  return script == Script::kEn ? row.name.en_name : row.name.text.In(script);
 }
 
 // ChartTermList: the SolarTerm numbers 1..24 from the winter solstice.
@@ -243,8 +243,8 @@ inline constexpr std::array<NamedTexts, kTermCount> kTermScripts = {{
 }};
 inline constexpr auto kTermTexts = detail::Column(detail::TextsOf(kTermScripts), Script::kHans);
 constexpr std::string_view Text(SolarTerm t, Script script = Script::kHans) {
-  const auto row = detail::RowAt(kTermScripts, static_cast<int>(t) - 1);
-  return row ? row->text.In(script) : std::string_view();
+  const auto& row = detail::RowAt(kTermScripts, static_cast<int>(t) - 1);
+  return row.text.In(script);
 }
 constexpr std::string_view Name(SolarTerm t, Script script) {
   return detail::NameAt(kTermScripts, static_cast<int>(t) - 1, script);
