@@ -15,7 +15,7 @@ declare -A groups=(
          liberfa-dev libcli11-dev nlohmann-json3-dev tzdata
          qt6-base-dev libgl-dev fonts-wqy-microhei"
   [test]="libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xauth libxml2-utils
-          clang libclang-rt-14-dev ccache clang-format clang-tidy"
+          clang libclang-rt-14-dev ccache clang-format clang-tidy python3"
   [package]="dpkg-dev fakeroot librsvg2-bin gzip desktop-file-utils appstream lintian man-db"
   [web]="emscripten chromium nodejs npm"
   [windows]="g++-mingw-w64-x86-64-posix wine wine64 googletest"
