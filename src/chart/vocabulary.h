@@ -39,8 +39,7 @@ constexpr const Row& RowAt(const std::array<Row, N>& rows, int index) {
 template <std::size_t N>
 constexpr std::string_view TextAt(const std::array<ScriptTexts, N>& rows, int index,
                                   Script script = Script::kHans) {
-  const auto& row = RowAt(rows, index);
-  return row.In(script);
+  return RowAt(rows, index).In(script);
 }
 // One script's column of a table, as a plain array of texts.
 template <std::size_t N>
@@ -65,12 +64,19 @@ constexpr std::array<ScriptTexts, N> TextsOf(const std::array<NamedTexts, N>& ro
   for (std::size_t i = 0; i < N; ++i) texts[i] = rows[i].text;
   return texts;
 }
-// The name of row `index` in a script: the text in 简体 and 繁體, the full
-// name in English.
+// A named item's text in a script.
+template <std::size_t N>
+constexpr std::string_view TextAt(const std::array<NamedTexts, N>& rows, int index, Script script) {
+  return RowAt(rows, index).text.In(script);
+}
+// A named item's name in a script: the text in 简体 and 繁體, the full name
+// in English.
+constexpr std::string_view NameIn(const NamedTexts& row, Script script) {
+  return script == Script::kEn ? row.en_name : row.text.In(script);
+}
 template <std::size_t N>
 constexpr std::string_view NameAt(const std::array<NamedTexts, N>& rows, int index, Script script) {
-  const auto& row = RowAt(rows, index);
-  return script == Script::kEn ? row.en_name : row.text.In(script);
+  return NameIn(RowAt(rows, index), script);
 }
 }  // namespace detail
 
@@ -137,8 +143,7 @@ inline constexpr std::array<NamedTexts, kStarCount> kStarScripts = {{
 }};
 inline constexpr auto kStarTexts = detail::Column(detail::TextsOf(kStarScripts), Script::kHans);
 constexpr std::string_view Text(Star s, Script script = Script::kHans) {
-  const auto& row = detail::RowAt(kStarScripts, static_cast<int>(s));
-  return row.text.In(script);
+  return detail::TextAt(kStarScripts, static_cast<int>(s), script);
 }
 constexpr std::string_view Name(Star s, Script script) {
   return detail::NameAt(kStarScripts, static_cast<int>(s), script);
@@ -158,8 +163,7 @@ inline constexpr std::array<NamedTexts, kRingSize> kGateScripts = {{
 }};
 inline constexpr auto kGateTexts = detail::Column(detail::TextsOf(kGateScripts), Script::kHans);
 constexpr std::string_view Text(Gate g, Script script = Script::kHans) {
-  const auto& row = detail::RowAt(kGateScripts, static_cast<int>(g));
-  return row.text.In(script);
+  return detail::TextAt(kGateScripts, static_cast<int>(g), script);
 }
 constexpr std::string_view Name(Gate g, Script script) {
   return detail::NameAt(kGateScripts, static_cast<int>(g), script);
@@ -195,16 +199,13 @@ inline constexpr auto kDeityTexts = [] {
   return texts;
 }();
 constexpr std::string_view Text(Deity d, Script script = Script::kHans) {
-  const auto& row = detail::RowAt(kDeityScripts, static_cast<int>(d));
-  return row.name.text.In(script);
+  return detail::RowAt(kDeityScripts, static_cast<int>(d)).name.text.In(script);
 }
 constexpr std::string_view ShortText(Deity d, Script script = Script::kHans) {
-  const auto& row = detail::RowAt(kDeityScripts, static_cast<int>(d));
-  return row.short_name.In(script);
+  return detail::RowAt(kDeityScripts, static_cast<int>(d)).short_name.In(script);
 }
 constexpr std::string_view Name(Deity d, Script script) {
-  const auto& row = detail::RowAt(kDeityScripts, static_cast<int>(d));
-  return script == Script::kEn ? row.name.en_name : row.name.text.In(script);
+  return detail::NameIn(detail::RowAt(kDeityScripts, static_cast<int>(d)).name, script);
 }
 
 // ChartTermList: the SolarTerm numbers 1..24 from the winter solstice.
@@ -243,8 +244,7 @@ inline constexpr std::array<NamedTexts, kTermCount> kTermScripts = {{
 }};
 inline constexpr auto kTermTexts = detail::Column(detail::TextsOf(kTermScripts), Script::kHans);
 constexpr std::string_view Text(SolarTerm t, Script script = Script::kHans) {
-  const auto& row = detail::RowAt(kTermScripts, static_cast<int>(t) - 1);
-  return row.text.In(script);
+  return detail::TextAt(kTermScripts, static_cast<int>(t) - 1, script);
 }
 constexpr std::string_view Name(SolarTerm t, Script script) {
   return detail::NameAt(kTermScripts, static_cast<int>(t) - 1, script);
