@@ -2,6 +2,7 @@
 #include "app/cli_option_table.h"
 
 #include "app/version.h"
+#include "chart/option_words.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,24 @@ TEST(CommandLine, ChartOptions) {
   EXPECT_EQ(o.day_start, chart::DayStart::kAtMidnight);
   EXPECT_EQ(o.centre_palace, chart::CentrePalace::kGenKun);
   EXPECT_EQ(Parse({}).request.options, chart::ChartOptions{});
+}
+
+// The help's values and defaults of the chart options are written in the
+// option table; the words themselves live with the chart. They must agree.
+TEST(CommandLine, ChartOptionRowsOfferTheChartsOwnWords) {
+  const auto joined = [](const auto& words) {
+    std::string text;
+    for (const auto& w : words) text += (text.empty() ? "" : "|") + std::string(w.word);
+    return text;
+  };
+  const auto check = [&](OptionId id, const auto& words) {
+    const OptionRow& row = OptionOf(id);
+    EXPECT_EQ(row.values, joined(words)) << row.word;
+    EXPECT_EQ(row.default_value, words.front().word) << row.word;
+  };
+  check(OptionId::kDayStart, chart::DayStartWords());
+  check(OptionId::kCentrePalace, chart::CentrePalaceWords());
+  check(OptionId::kSolarTime, chart::SolarTimeWords());
 }
 
 // Summer time in China, 1988: 12:00 in Shanghai was 11:00 UTC+8.
