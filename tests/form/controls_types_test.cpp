@@ -5,6 +5,7 @@
 
 #include <limits>
 
+#include "default_blocks.h"
 #include "form/controls/button_block.h"
 #include "form/controls/combo_box.h"
 #include "form/controls/combo_box_block.h"
@@ -61,25 +62,6 @@ TEST(ControlRegistry, KindsOfTheProgramsProperties) {
   EXPECT_EQ(kind(TypeCode::ComboBox, kComboItems), PropertyKind::List);
   EXPECT_EQ(kind(TypeCode::Window, kWindowClassName), PropertyKind::Text);
   EXPECT_EQ(kind(TypeCode::Button, kButtonPicture), PropertyKind::Picture);
-}
-
-std::vector<std::uint8_t> DefaultBlock(TypeCode code) {
-  switch (code) {
-    case TypeCode::Window:
-      return WindowBlock{}.Encode();
-    case TypeCode::EditBox:
-      return EditBoxBlock{}.Encode();
-    case TypeCode::Label:
-      return LabelBlock{}.Encode();
-    case TypeCode::Button:
-      return ButtonBlock{}.Encode();
-    case TypeCode::ComboBox: {
-      ComboBoxBlock b;
-      b.items = {"a", "b", "c"};
-      return b.Encode();
-    }
-  }
-  return {};
 }
 
 // Every type-specific property of every type: an in-range value written is

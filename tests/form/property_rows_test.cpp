@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "default_blocks.h"
 #include "form/controls/button_block.h"
 #include "form/controls/combo_box_block.h"
 #include "form/controls/control_types.h"
@@ -70,25 +71,6 @@ TEST(PropertyRows, TheSoundnessCheckRefusesBrokenTables) {
   SUCCEED();
 }
 
-std::vector<std::uint8_t> BlockWithItems(TypeCode code) {
-  switch (code) {
-    case TypeCode::Window:
-      return WindowBlock{}.Encode();
-    case TypeCode::EditBox:
-      return EditBoxBlock{}.Encode();
-    case TypeCode::Label:
-      return LabelBlock{}.Encode();
-    case TypeCode::Button:
-      return ButtonBlock{}.Encode();
-    case TypeCode::ComboBox: {
-      ComboBoxBlock b;
-      b.items = {"a", "b", "c"};
-      return b.Encode();
-    }
-  }
-  return {};
-}
-
 // Every property but the lists, pictures and selected texts: a value written
 // through Set is read back from a control made anew from the first one's block.
 TEST(PropertyRows, EveryWrittenValueSurvivesTheTypeBlock) {
@@ -99,7 +81,7 @@ TEST(PropertyRows, EveryWrittenValueSurvivesTheTypeBlock) {
     CreateContext context{&type, &p, {}};
     context.params.parent = code == TypeCode::Window ? 0 : top;
     context.params.rect = {1, 2, 30, 20};
-    std::unique_ptr<Control> first = type.create(context, BlockWithItems(code)).value();
+    std::unique_ptr<Control> first = type.create(context, DefaultBlock(code)).value();
     const auto carried = [&](const PropertyInfo& info) {
       return ClassOf(info.kind) != ValueClass::Bytes && info.index != kEditSelectedText &&
              !(code == TypeCode::ComboBox && info.index == kComboSelectedText);
