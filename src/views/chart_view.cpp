@@ -7,6 +7,7 @@
 #include "chart/box_items.h"
 #include "chart/pillars.h"
 #include "chart/plate_model.h"
+#include "views/chart_labels.h"
 
 namespace veltrane::views {
 namespace {
@@ -25,10 +26,6 @@ using chart::Text;
 
 constexpr std::array<std::string_view, 10> kNumerals = {"零", "一", "二", "三", "四",
                                                         "五", "六", "七", "八", "九"};
-// The words around the dun and ju number of the centre, by Script: 阳遁三局,
-// 陽遁三局, Yang Dun 3 Ju.
-constexpr std::array<std::array<std::string_view, 2>, chart::kScriptCount> kDunJuWords = {
-    {{"遁", "局"}, {"遁", "局"}, {" Dun ", " Ju"}}};
 
 // The text of a ring field; "" for none.
 template <typename T, typename Name>
@@ -50,16 +47,16 @@ std::string HomeStarOf(Palace palace, chart::Script script) {
 
 std::string CentreTextOf(Dun dun, int ju, chart::Script script) {
   const int n = std::abs(ju);
-  const auto& words = kDunJuWords[static_cast<std::size_t>(script) % chart::kScriptCount];
+  const LabelWords words = LabelWordsIn(script);
   std::string text(Text(dun, script));
-  text += words[0];
+  text += words.dun_word;
   const auto digit = static_cast<std::size_t>(n <= 9 ? n : 0);
   if (script == chart::Script::kEn) {
     text += static_cast<char>('0' + digit);
   } else {
     text += kNumerals[digit];
   }
-  text += words[1];
+  text += words.ju_word;
   return text;
 }
 
