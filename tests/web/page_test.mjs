@@ -235,6 +235,22 @@ async function main() {
     }, png.toString('base64'));
     check(decoded[0] === size.width && decoded[1] === size.height, 'the PNG does not decode at its size');
 
+    // The reading panel: every finding the core gives, each opening to its rule's
+    // line and its book.
+    await page.selectOption('#profile', 'classic');
+    const panel = await page.evaluate(() => {
+      const reading = window.veltranePage.shown().reading;
+      const sources = [...document.querySelectorAll('#reading details .source')].map((e) => e.textContent);
+      return { findings: reading ? reading.findings : [], sources };
+    });
+    check(panel.findings.length > 0, 'the reading panel has no findings to show');
+    check(panel.sources.length === panel.findings.length,
+          `the panel shows ${panel.sources.length} of ${panel.findings.length} findings`);
+    panel.findings.forEach((f, i) => {
+      const shown = panel.sources.find((text) => text.includes(f.line) && text.includes(f.source.book));
+      check(shown !== undefined, `finding ${i} (${f.rule}) opens to no source with its line and book`);
+    });
+
     // 360 px: no horizontal scroll.
     await page.setViewportSize({ width: 360, height: 800 });
     const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
